@@ -1,0 +1,90 @@
+// Speed of the core: look angles, the geomagnetic model, and the archive.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+
+#include "framework/File.h"
+#include "geomag/GeomagModel.h"
+#include "satellites/LookAngles.h"
+#include "satellites/Satellite.h"
+#include "workspace/Archive.h"
+
+namespace {
+
+void BM_LookAnglePair(benchmark::State& state) {
+    float satLon = 60.0f;
+    for (auto _ : state) {
+        satLon = satLon > 140.0f ? 60.0f : satLon + 0.37f;
+        LookAngleTexts texts = ComputeLookAngles(38.5f, 121.5f, 14.0f, satLon, 1);
+        benchmark::DoNotOptimize(texts);
+    }
+}
+BENCHMARK(BM_LookAnglePair);
+
+void BM_DeclinationWithFileRead(benchmark::State& state) {
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(std::filesystem::path(TILVEX_SOURCE_DIR) / "data");
+    CGeomagModel model;
+    for (auto _ : state) benchmark::DoNotOptimize(model.Declination(39.74f, -104.99f));
+    std::filesystem::current_path(previous);
+}
+BENCHMARK(BM_DeclinationWithFileRead)->Unit(benchmark::kMicrosecond);
+
+std::vector<std::unique_ptr<CSatellite>> MakeSatellites(int count) {
+    std::vector<std::unique_ptr<CSatellite>> list;
+    for (int i = 0; i < count; ++i) {
+        auto sat = std::make_unique<CSatellite>();
+        sat->SetName("Satellite " + std::to_string(i));
+        sat->SetSlot(static_cast<float>(i % 1800) / 10.0f);
+        sat->SetWest(i % 2);
+        sat->SetFlags(SAT_BAND_KU | SAT_REGION_AMERICAS);
+        sat->SetComments("Operator and services of satellite " + std::to_string(i));
+        list.push_back(std::move(sat));
+    }
+    return list;
+}
+
+const std::string& BenchFile() {
+    static const std::string path =
+        (std::filesystem::temp_directory_path() / ("tilvex-bench-" + std::to_string(::getpid()) + ".tdb")).string();
+    return path;
+}
+
+void BM_Store100kSatellites(benchmark::State& state) {
+    auto list = MakeSatellites(100000);
+    for (auto _ : state) {
+        CFile file;
+        file.Open(BenchFile(), CFile::modeWrite | CFile::modeCreate);
+        CArchive ar(&file, CArchive::store);
+        SerializeObjectList(ar, list);
+        ar.Close();
+        file.Close();
+    }
+}
+BENCHMARK(BM_Store100kSatellites)->Unit(benchmark::kMillisecond);
+
+void BM_Load100kSatellites(benchmark::State& state) {
+    {
+        auto list = MakeSatellites(100000);
+        CFile file;
+        file.Open(BenchFile(), CFile::modeWrite | CFile::modeCreate);
+        CArchive ar(&file, CArchive::store);
+        SerializeObjectList(ar, list);
+        ar.Close();
+    }
+    for (auto _ : state) {
+        std::vector<std::unique_ptr<CSatellite>> list;
+        CFile file;
+        file.Open(BenchFile(), CFile::modeRead);
+        CArchive ar(&file, CArchive::load);
+        SerializeObjectList(ar, list);
+        benchmark::DoNotOptimize(list.data());
+    }
+    std::filesystem::remove(BenchFile());
+}
+BENCHMARK(BM_Load100kSatellites)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,34 @@
+// Windows-1252 text: the encoding of every string the program stores or
+// shows.  The degree sign is the single byte 0xB0.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+inline constexpr char kDegreeSign = '\xB0';
+
+// Converts Windows-1252 bytes to UTF-8.  The five bytes that Windows-1252
+// leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of
+// the same value.
+std::string Cp1252ToUtf8(std::string_view text);
+
+// Converts UTF-8 to Windows-1252.  Characters that Windows-1252 cannot hold,
+// and malformed sequences, become '?'.
+std::string Utf8ToCp1252(std::string_view text);
+
+// Converts code points to Windows-1252; unrepresentable ones become '?'.
+std::string CodePointsToCp1252(std::u32string_view text);
+
+// Converts UTF-16LE bytes (two per unit; surrogate pairs combined) to
+// Windows-1252.
+std::string Utf16LeToCp1252(std::string_view bytes);
+
+// The Windows-1252 byte for a code point, or '?' when there is none.
+char CodePointToCp1252(char32_t cp);
+char32_t Cp1252ToCodePoint(unsigned char byte);
+
+// Case-insensitive comparison that folds only the letters A to Z, the way
+// records are matched by name.
+bool EqualNoCaseAZ(std::string_view a, std::string_view b);
+// Folds A to Z to a to z and leaves every other byte alone.
+std::string FoldCaseAZ(std::string_view text);

@@ -1,0 +1,25 @@
+#include "framework/StringTable.h"
+
+#include <unordered_map>
+
+#include "resources/ids.h"
+
+std::string LoadString(unsigned id) {
+    static const std::unordered_map<unsigned, const char*> table = {
+        {ids::IDR_MAINFRAME_TITLE, "Tilvex"},
+        {ids::IDS_LOC_NORTH_AMERICA, "North America"},
+        {ids::IDS_LOC_SOUTH_AMERICA, "South America"},
+        {ids::IDS_LOC_EUROPE, "Europe"},
+        {ids::IDS_LOC_MIDDLE_EAST, "Middle East"},
+        {ids::IDS_LOC_AFRICA, "Africa"},
+        {ids::IDS_LOC_ASIA, "Asia"},
+        {ids::IDS_LOC_SOUTH_PACIFIC, "South Pacific"},
+        {ids::IDS_SAT_AMERICAS, "North & South America"},
+        {ids::IDS_SAT_EUROPE, "Europe, Africa & Middle East"},
+        {ids::IDS_SAT_ASIA, "Asia & South Pacific"},
+        {ids::IDS_SAT_INTELSAT, "IntelSat"},
+        {ids::IDS_MAGDATA_FILE, "MagData.dat"},
+    };
+    auto it = table.find(id);
+    return it == table.end() ? std::string() : std::string(it->second);
+}

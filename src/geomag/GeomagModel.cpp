@@ -1,0 +1,279 @@
+#include "geomag/GeomagModel.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+#include "framework/AppMessageBox.h"
+#include "framework/Format.h"
+#include "framework/StringTable.h"
+#include "resources/ids.h"
+
+namespace {
+
+constexpr int kMaxOrd = 12;
+constexpr int kSize = kMaxOrd + 1;
+
+// The model state.  It lives in static storage shared by every instance, so
+// only one computation may run at a time.  Every float is single precision,
+// as in the published point computation, so that the results match it.
+//
+// c[m][n], cd[m][n]: for m <= n, g and its secular variation of degree n,
+// order m; for m >= 1, cell (n, m-1) holds h and its secular variation of
+// degree n, order m.  Unnormalised once read.
+float c[kSize][kSize];
+float cd[kSize][kSize];
+// The coefficients adjusted to the requested date, same layout.
+float tc[kSize][kSize];
+// Derivatives of P with respect to colatitude.
+float dp[kSize][kSize];
+// Recursion factors of the Legendre functions.
+float k[kSize][kSize];
+// Schmidt factors, indexed n + 13 m; during a computation the same storage
+// holds the unnormalised associated Legendre functions P(n, m).
+float snorm[kSize * kSize];
+float fn[kSize];
+float fm[kSize];
+float sp[kSize];
+float cp[kSize];
+// Legendre values used at a geographic pole.
+float pp[kSize];
+
+float epoch;
+char model[20];
+
+// WGS-84 ellipsoid and the model's reference radius, in km.
+float a, b, re, a2, b2, c2, a4, b4, c4;
+float dtr;
+
+float& P(int n, int m) { return snorm[n + m * kSize]; }
+
+// Reads one line of at most 79 characters into `buf` (80 bytes); whatever a
+// longer line holds beyond that is skipped.  Returns false at the end of the
+// file.
+bool ReadLine(std::FILE* fp, char* buf) {
+    if (!std::fgets(buf, 80, fp)) return false;
+    if (!std::strchr(buf, '\n')) {
+        int ch;
+        while ((ch = std::fgetc(fp)) != EOF && ch != '\n') {
+        }
+    }
+    return true;
+}
+
+void InitialiseConstants() {
+    sp[0] = 0.0f;
+    cp[0] = 1.0f;
+    P(0, 0) = 1.0f;
+    pp[0] = 1.0f;
+    dp[0][0] = 0.0f;
+    c[0][0] = 0.0f;
+    cd[0][0] = 0.0f;
+
+    a = 6378.137f;
+    b = 6356.7523142f;
+    re = 6371.2f;
+    a2 = a * a;
+    b2 = b * b;
+    c2 = a2 - b2;
+    a4 = a2 * a2;
+    b4 = b2 * b2;
+    c4 = a4 - b4;
+    const float pi = 3.14159265359f;
+    dtr = pi / 180.0f;
+}
+
+// Reads the epoch and the coefficients.  The list ends at a line beginning
+// with "9999" or at the end of the file.  A line whose degree or order lies
+// outside 0..12 falls outside the tables and is skipped, as is a line whose
+// order exceeds its degree.  The fields live outside the loop: a malformed
+// line keeps what it does not supply from the line before it.
+void ReadCoefficients(std::FILE* fp) {
+    // Start from empty tables, so that a coefficient the file does not give is
+    // zero rather than whatever an earlier read left there (already scaled
+    // once, and about to be scaled again).
+    std::memset(c, 0, sizeof c);
+    std::memset(cd, 0, sizeof cd);
+    char line[80];
+    if (ReadLine(fp, line)) std::sscanf(line, "%f%19s", &epoch, model);
+
+    int n = 0;
+    int m = 0;
+    float gnm = 0.0f;
+    float hnm = 0.0f;
+    float dgnm = 0.0f;
+    float dhnm = 0.0f;
+    while (ReadLine(fp, line)) {
+        char head[5] = {};
+        for (int i = 0; i < 4 && line[i] != '\0'; ++i) head[i] = line[i];
+        if (std::strcmp(head, "9999") == 0) break;
+
+        std::sscanf(line, "%d%d%f%f%f%f", &n, &m, &gnm, &hnm, &dgnm, &dhnm);
+        if (n < 0 || n > kMaxOrd || m < 0 || m > kMaxOrd) continue;
+        if (m > n) continue;
+        c[m][n] = gnm;
+        cd[m][n] = dgnm;
+        if (m != 0) {
+            c[n][m - 1] = hnm;
+            cd[n][m - 1] = dhnm;
+        }
+    }
+}
+
+// Converts the Schmidt quasi-normalised coefficients to unnormalised ones and
+// sets up the recursion factors.
+void Normalise() {
+    snorm[0] = 1.0f;
+    for (int n = 1; n <= kMaxOrd; ++n) {
+        snorm[n] = snorm[n - 1] * static_cast<float>(2 * n - 1) / static_cast<float>(n);
+        int j = 2;
+        for (int m = 0; m <= n; ++m) {
+            k[m][n] =
+                static_cast<float>((n - 1) * (n - 1) - m * m) / static_cast<float>((2 * n - 1) * (2 * n - 3));
+            if (m > 0) {
+                const float flnmj = static_cast<float>((n - m + 1) * j) / static_cast<float>(n + m);
+                P(n, m) = P(n, m - 1) * std::sqrt(flnmj);
+                j = 1;
+                c[n][m - 1] = P(n, m) * c[n][m - 1];
+                cd[n][m - 1] = P(n, m) * cd[n][m - 1];
+            }
+            c[m][n] = P(n, m) * c[m][n];
+            cd[m][n] = P(n, m) * cd[m][n];
+        }
+        fn[n] = static_cast<float>(n + 1);
+        fm[n] = static_cast<float>(n);
+    }
+    k[1][1] = 0.0f;
+}
+
+// The declination in degrees, East positive, from the model read last.
+float PointDeclination(float alt, float glat, float glon, float time) {
+    const float dt = time - epoch;
+
+    const float rlon = glon * dtr;
+    const float rlat = glat * dtr;
+    const float srlon = std::sin(rlon);
+    const float srlat = std::sin(rlat);
+    const float crlon = std::cos(rlon);
+    const float crlat = std::cos(rlat);
+    const float srlat2 = srlat * srlat;
+    const float crlat2 = crlat * crlat;
+    sp[1] = srlon;
+    cp[1] = crlon;
+
+    // Geodetic to geocentric coordinates.
+    const float q = std::sqrt(a2 - c2 * srlat2);
+    const float q1 = alt * q;
+    const float q2 = ((q1 + a2) / (q1 + b2)) * ((q1 + a2) / (q1 + b2));
+    const float ct = srlat / std::sqrt(q2 * crlat2 + srlat2);
+    const float st = std::sqrt(1.0f - ct * ct);
+    const float r2 = alt * alt + 2.0f * q1 + (a4 - c4 * srlat2) / (q * q);
+    const float r = std::sqrt(r2);
+    const float d = std::sqrt(a2 * crlat2 + b2 * srlat2);
+    const float ca = (alt + d) / r;
+    const float sa = c2 * crlat * srlat / (r * d);
+
+    for (int m = 2; m <= kMaxOrd; ++m) {
+        sp[m] = sp[1] * cp[m - 1] + cp[1] * sp[m - 1];
+        cp[m] = cp[1] * cp[m - 1] - sp[1] * sp[m - 1];
+    }
+
+    const float aor = re / r;
+    float ar = aor * aor;
+    float br = 0.0f;
+    float bt = 0.0f;
+    float bp = 0.0f;
+    float bpp = 0.0f;
+    for (int n = 1; n <= kMaxOrd; ++n) {
+        ar = ar * aor;
+        for (int m = 0; m <= n; ++m) {
+            // Unnormalised associated Legendre functions and their derivatives.
+            if (n == m) {
+                P(n, m) = st * P(n - 1, m - 1);
+                dp[m][n] = st * dp[m - 1][n - 1] + ct * P(n - 1, m - 1);
+            } else if (n == 1 && m == 0) {
+                P(n, m) = ct * P(n - 1, m);
+                dp[m][n] = ct * dp[m][n - 1] - st * P(n - 1, m);
+            } else {
+                if (m > n - 2) {
+                    P(n - 2, m) = 0.0f;
+                    dp[m][n - 2] = 0.0f;
+                }
+                P(n, m) = ct * P(n - 1, m) - k[m][n] * P(n - 2, m);
+                dp[m][n] = ct * dp[m][n - 1] - st * P(n - 1, m) - k[m][n] * dp[m][n - 2];
+            }
+
+            // Coefficients at the requested date.
+            tc[m][n] = c[m][n] + dt * cd[m][n];
+            if (m != 0) tc[n][m - 1] = c[n][m - 1] + dt * cd[n][m - 1];
+
+            // Field components in geocentric spherical coordinates.
+            const float par = ar * P(n, m);
+            float temp1;
+            float temp2;
+            if (m == 0) {
+                temp1 = tc[m][n] * cp[m];
+                temp2 = tc[m][n] * sp[m];
+            } else {
+                temp1 = tc[m][n] * cp[m] + tc[n][m - 1] * sp[m];
+                temp2 = tc[m][n] * sp[m] - tc[n][m - 1] * cp[m];
+            }
+            bt = bt - ar * temp1 * dp[m][n];
+            bp = bp + fm[m] * temp2 * par;
+            br = br + fn[n] * temp1 * par;
+
+            // At a geographic pole bp is taken from the m = 1 terms.
+            if (st == 0.0f && m == 1) {
+                if (n == 1)
+                    pp[n] = pp[n - 1];
+                else
+                    pp[n] = ct * pp[n - 1] - k[m][n] * pp[n - 2];
+                bpp = bpp + fm[m] * temp2 * ar * pp[n];
+            }
+        }
+    }
+    if (st == 0.0f)
+        bp = bpp;
+    else
+        bp = bp / st;
+
+    // Rotate to geodetic axes.
+    const float bx = -bt * ca - br * sa;
+    const float by = bp;
+    return std::atan2(by, bx) / dtr;
+}
+
+}  // namespace
+
+float CGeomagModel::Declination(float latitude, float longitude) {
+    return Declination(latitude, longitude, CurrentYear());
+}
+
+float CGeomagModel::Declination(float latitude, float longitude, float year) {
+    const std::string name = LoadString(ids::IDS_MAGDATA_FILE);
+    const std::optional<float> result = Compute(name, 0.0f, latitude, longitude, year);
+    if (!result) {
+        AppMessageBox(Format("Couldn't find %s.  Cannot calculate magnetic variation.", name.c_str()));
+        return 0.0f;
+    }
+    return *result;
+}
+
+std::optional<float> CGeomagModel::Compute(const std::string& path, float altKm, float latitude,
+                                           float longitude, float year) {
+    std::FILE* fp = std::fopen(path.c_str(), "r");
+    if (!fp) return std::nullopt;
+    InitialiseConstants();
+    ReadCoefficients(fp);
+    Normalise();
+    std::fclose(fp);
+    return PointDeclination(altKm, latitude, longitude, year);
+}
+
+float CGeomagModel::CurrentYear() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return static_cast<float>(local.tm_year + 1900);
+}

@@ -1,0 +1,73 @@
+// One site for which look angles are computed.
+#pragma once
+
+#include <string>
+
+#include "framework/RuntimeClass.h"
+
+// A stored magnetic variation of exactly this value means "compute it from
+// the geomagnetic model".
+inline constexpr float MAGVAR_AUTO = 999.0f;
+
+enum : int {
+    LOC_REGION_NORTH_AMERICA = 32,
+    LOC_REGION_SOUTH_AMERICA = 64,
+    LOC_REGION_EUROPE = 128,
+    LOC_REGION_MIDDLE_EAST = 256,
+    LOC_REGION_AFRICA = 512,
+    LOC_REGION_ASIA = 1024,
+    LOC_REGION_SOUTH_PACIFIC = 2048,
+};
+
+struct LocationRegion {
+    int value;
+    unsigned nameId;
+};
+// The location regions in the order in which they are listed.
+extern const LocationRegion kLocationRegions[7];
+
+class CLocation : public CObject {
+    DECLARE_SERIAL(CLocation)
+public:
+    CLocation() = default;
+
+    std::string GetName() const { return m_strName; }
+    void SetName(const std::string& name) { m_strName = name; }
+    float GetLatitude() const { return m_fLatitude; }
+    void SetLatitude(float v) { m_fLatitude = v; }
+    int IsNorth() const { return m_bNorth; }
+    void SetNorth(int v) { m_bNorth = v; }
+    float GetLongitude() const { return m_fLongitude; }
+    void SetLongitude(float v) { m_fLongitude = v; }
+    int IsWest() const { return m_bWest; }
+    void SetWest(int v) { m_bWest = v; }
+    // The stored variation, possibly MAGVAR_AUTO.
+    float GetMagVar() const { return m_fMagVar; }
+    void SetMagVar(float v) { m_fMagVar = v; }
+    int IsMagVarWest() const { return m_bMagVarWest; }
+    void SetMagVarWest(int v) { m_bMagVarWest = v; }
+    int GetRegion() const { return m_nRegion; }
+    void SetRegion(int v) { m_nRegion = v; }
+
+    bool IsMagVarAuto() const { return m_fMagVar == MAGVAR_AUTO; }
+
+    // North positive.
+    float SignedLatitude() const { return m_bNorth ? m_fLatitude : -m_fLatitude; }
+    // West positive.
+    float SignedLongitude() const { return m_bWest ? m_fLongitude : -m_fLongitude; }
+    // West positive.  An automatic variation is computed anew from the
+    // geomagnetic model at every call.
+    float SignedMagVar() const;
+
+    void Serialize(CArchive& ar) override;
+
+private:
+    std::string m_strName;
+    float m_fLatitude = 0.0f;
+    int m_bNorth = 1;
+    float m_fLongitude = 0.0f;
+    int m_bWest = 1;
+    float m_fMagVar = 0.0f;
+    int m_bMagVarWest = 1;
+    int m_nRegion = 0;
+};

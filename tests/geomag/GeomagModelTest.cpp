@@ -1,0 +1,154 @@
+#include "geomag/GeomagModel.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+
+namespace {
+
+std::string ShippedFile() { return (SourceDataDir() / "MagData.dat").string(); }
+
+// Declinations at a handful of sites spread over both hemispheres.
+std::vector<float> Sample(const std::string& path, float year) {
+    static const float sites[][2] = {{45.0f, -75.0f},  {-33.9f, 151.2f}, {64.1f, -21.9f},
+                                     {-54.8f, -68.3f}, {1.3f, 103.8f},   {78.2f, 15.6f}};
+    std::vector<float> out;
+    for (const auto& s : sites) out.push_back(CGeomagModel::Compute(path, 0.0f, s[0], s[1], year).value());
+    return out;
+}
+
+// The shipped coefficient file with `edit` applied, written to `dir`.
+template <typename Edit>
+std::string Variant(const TempDir& dir, const std::string& name, Edit edit) {
+    std::string text = ReadFileBytes(ShippedFile());
+    edit(text);
+    WriteFileBytes(dir / name, text);
+    return (dir / name).string();
+}
+
+}  // namespace
+
+TEST(GeomagModelTest, MatchesWmm2025TestValues) {
+    std::ifstream csv(std::string(TILVEX_SOURCE_DIR) + "/tests/geomag/WMM2025_TEST_VALUES.csv");
+    ASSERT_TRUE(csv);
+    std::string line;
+    std::getline(csv, line);  // header
+    int rows = 0;
+    while (std::getline(csv, line)) {
+        double date, alt, lat, lon, decl;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%lf,%lf,%lf,%lf,%*f,%*f,%*f,%*f,%*f,%*f,%lf", &date, &alt, &lat,
+                              &lon, &decl),
+                  5)
+            << line;
+        ++rows;
+        const float got =
+            CGeomagModel::Compute(ShippedFile(), static_cast<float>(alt), static_cast<float>(lat),
+                                  static_cast<float>(lon), static_cast<float>(date))
+                .value();
+        // The reference values are rounded to 0.01 degree; single precision
+        // stays within that everywhere, the points next to the poles included.
+        EXPECT_NEAR(got, decl, 0.01) << line;
+    }
+    EXPECT_EQ(rows, 100);
+}
+
+TEST(GeomagModelTest, MissingFileGivesZeroAndOneMessagePerCall) {
+    TempDir dir;
+    ScopedCwd cwd(dir.Path());
+    MessageCapture messages;
+    CGeomagModel model;
+    EXPECT_EQ(model.Declination(45.0f, -75.0f), 0.0f);
+    EXPECT_EQ(model.Declination(-33.9f, 151.2f, 2026.5f), 0.0f);
+    const std::string text = "Couldn't find MagData.dat.  Cannot calculate magnetic variation.";
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{text, text}));
+
+    EXPECT_FALSE(CGeomagModel::Compute((dir / "MagData.dat").string(), 0.0f, 45.0f, -75.0f, 2025.0f));
+    EXPECT_EQ(messages.Texts().size(), 2u);
+}
+
+TEST(GeomagModelTest, DeclinationReadsWorkingDirectoryAtAltitudeZero) {
+    TempDir dir;
+    WriteFileBytes(dir / "MagData.dat", ReadFileBytes(ShippedFile()));
+    ScopedCwd cwd(dir.Path());
+    MessageCapture messages;
+    CGeomagModel model;
+
+    const float year = CGeomagModel::CurrentYear();
+    EXPECT_EQ(year, std::floor(year));
+    EXPECT_GE(year, 2024.0f);
+
+    EXPECT_EQ(model.Declination(45.0f, -75.0f),
+              CGeomagModel::Compute(ShippedFile(), 0.0f, 45.0f, -75.0f, year));
+    EXPECT_EQ(model.Declination(-33.9f, 151.2f, 2027.25f),
+              CGeomagModel::Compute(ShippedFile(), 0.0f, -33.9f, 151.2f, 2027.25f));
+    EXPECT_TRUE(messages.Texts().empty());
+}
+
+TEST(GeomagModelTest, DateCountsFromTheFilesEpoch) {
+    TempDir dir;
+    const auto withEpoch = [&](const std::string& epoch) {
+        return Variant(dir, epoch + ".dat", [&](std::string& t) { t.replace(t.find("2025.0"), 6, epoch); });
+    };
+    // Both files are five years past their epoch.
+    const std::vector<float> shipped2030 = Sample(ShippedFile(), 2030.0f);
+    EXPECT_EQ(Sample(withEpoch("1995.0"), 2000.0f), shipped2030);
+    EXPECT_EQ(Sample(withEpoch("2020.0"), 2025.0f), shipped2030);
+    // The secular variation really moves the result over those five years.
+    EXPECT_NE(Sample(ShippedFile(), 2025.0f), shipped2030);
+}
+
+TEST(GeomagModelTest, CoefficientLinesThatDoNotBelongAreIgnored) {
+    TempDir dir;
+    const std::vector<float> expected = Sample(ShippedFile(), 2026.0f);
+    const auto edited = [&](const std::string& name, auto edit) {
+        return Sample(Variant(dir, name, edit), 2026.0f);
+    };
+    // Stray lines go just before the end marker, so that no valid line after
+    // them repairs what they might overwrite.
+    const auto beforeEnd = [](const std::string& extra) {
+        return [extra](std::string& t) { t.insert(t.find("9999"), extra); };
+    };
+
+    // Order above degree.
+    EXPECT_EQ(edited("order.dat", beforeEnd("  3  5  900.0  900.0  9.0  9.0\n")), expected);
+    // Degree or order beyond the tables.
+    EXPECT_EQ(edited("degree.dat", beforeEnd(" 13  1  900.0  900.0  9.0  9.0\n"
+                                             " 12 13  900.0  900.0  9.0  9.0\n"
+                                             " -1  0  900.0  900.0  9.0  9.0\n")),
+              expected);
+    // Only 79 characters of a line count; the rest does not become a line.
+    EXPECT_EQ(edited("long.dat", beforeEnd(std::string(79, ' ') + "  2  0  900.0  0.0  9.0  0.0\n")),
+              expected);
+    // Anything after the end marker.
+    EXPECT_EQ(edited("after.dat", [](std::string& t) { t += "  1  0  900.0  0.0  9.0  0.0\n"; }), expected);
+    // No end marker: the end of the file ends the list.
+    EXPECT_EQ(edited("nomarker.dat", [](std::string& t) { t.erase(t.find("9999")); }), expected);
+    // Windows line ends.
+    EXPECT_EQ(edited("crlf.dat",
+                     [](std::string& t) {
+                         for (auto p = t.find('\n'); p != std::string::npos; p = t.find('\n', p + 2))
+                             t.insert(p, "\r");
+                     }),
+              expected);
+}
+
+TEST(GeomagModelTest, ShortLineKeepsThePreviousLinesFields) {
+    TempDir dir;
+    const auto withLine21 = [&](const std::string& name, const std::string& line) {
+        return Variant(dir, name, [&](std::string& t) {
+            const auto p = t.find("  2  1");
+            t.replace(p, t.find('\n', p) - p, line);
+        });
+    };
+    // The line before degree 2, order 1 is "  2  0  -2556.6  0.0  -11.6  0.0".
+    const std::vector<float> spelledOut =
+        Sample(withLine21("full.dat", "  2  1  -2556.6  0.0  -11.6  0.0"), 2026.0f);
+    EXPECT_EQ(Sample(withLine21("short.dat", "  2  1"), 2026.0f), spelledOut);
+    EXPECT_NE(spelledOut, Sample(ShippedFile(), 2026.0f));
+}
