@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 CFileException::CFileException(std::string path, int osError, std::string operation)
@@ -33,6 +34,18 @@ bool CFile::Open(const std::string& path, unsigned flags, int* osError) {
     m_fd = fd;
     m_strFileName = path;
     return true;
+}
+
+std::uint64_t CFile::GetLength() const {
+    struct stat st {};
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0) throw CFileException(m_strFileName, errno, "Cannot examine");
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+void CFile::Attach(int fd, const std::string& path) {
+    Abort();
+    m_fd = fd;
+    m_strFileName = path;
 }
 
 std::size_t CFile::Read(void* buffer, std::size_t count) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <string>
 
@@ -37,6 +38,10 @@ public:
     // `osError` when given.
     bool Open(const std::string& path, unsigned flags, int* osError = nullptr);
     bool IsOpen() const { return m_fd >= 0; }
+    // Length of the open file in bytes.
+    std::uint64_t GetLength() const;
+    // Takes ownership of an open descriptor.
+    void Attach(int fd, const std::string& path);
 
     // Reads up to `count` bytes; returns fewer only at the end of the file.
     virtual std::size_t Read(void* buffer, std::size_t count);

@@ -1,0 +1,124 @@
+// A database of records kept in one file of the program's own: the records
+// in file order, loaded and saved through the archive as an object list, and
+// found by name ignoring the case of A to Z.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "framework/AppMessageBox.h"
+#include "framework/Cp1252.h"
+#include "framework/File.h"
+#include "framework/Format.h"
+#include "framework/SafeFile.h"
+#include "workspace/Archive.h"
+
+template <class T>
+class CRecordDatabase {
+public:
+    using Records = std::vector<std::unique_ptr<T>>;
+
+    explicit CRecordDatabase(std::string fileName) : m_fileName(std::move(fileName)) {}
+
+    const std::string& GetFileName() const { return m_fileName; }
+
+    // The records, in file order.  Whoever changes a record's name or the
+    // array through the mutable view must call NoteChanged afterwards, so
+    // that look-ups by name see the change (adding or removing records is
+    // noticed in any case).
+    Records& GetRecords() { return m_records; }
+    const Records& GetRecords() const { return m_records; }
+    std::size_t GetSize() const { return m_records.size(); }
+    bool IsEmpty() const { return m_records.empty(); }
+    void NoteChanged() { ++m_changeCount; }
+
+    enum class LoadResult { Loaded, CannotOpen, Corrupted };
+
+    // Reads the file from the working directory.  A file that cannot be
+    // opened shows "Unable to open <file>" and leaves the records as they
+    // were; a malformed one shows "File <file> missing or corrupted.\nOpening
+    // empty workspace." and leaves the database empty.
+    LoadResult LoadDatabase() {
+        CFile file;
+        if (!file.Open(m_fileName, CFile::modeRead)) {
+            AppMessageBox(Format("Unable to open %s", m_fileName.c_str()));
+            return LoadResult::CannotOpen;
+        }
+        m_records.clear();
+        NoteChanged();
+        try {
+            CArchive ar(&file, CArchive::load);
+            SerializeObjectList(ar, m_records);
+            for (const auto& record : m_records)
+                if (!record) ar.Throw(CArchiveException::badIndex);  // a database has no empty slots
+            ar.Close();
+        } catch (const CArchiveException&) {
+            return Corrupted();
+        } catch (const CFileException&) {
+            return Corrupted();
+        }
+        NoteChanged();
+        return LoadResult::Loaded;
+    }
+
+    // Writes every record to the file, replacing the old file only once the
+    // new one is complete.  On failure shows "Unable to create <file>" and
+    // returns false; the old file is then untouched.
+    bool SaveDatabase() {
+        const SafeWriteResult result = SafeWriteFile(m_fileName, [this](CFile& file) {
+            CArchive ar(&file, CArchive::store);
+            SerializeObjectList(ar, m_records);
+            ar.Close();
+        });
+        if (!result.ok) AppMessageBox(Format("Unable to create %s", m_fileName.c_str()));
+        return result.ok;
+    }
+
+    // The first record in file order whose name equals `name` when the case
+    // of A to Z is ignored, or null.
+    T* Find(const std::string& name) const {
+        if (m_indexedChange != m_changeCount || m_indexedSize != m_records.size() ||
+            m_indexedFront != (m_records.empty() ? nullptr : m_records.front().get()))
+            RebuildIndex();
+        auto it = m_index.find(FoldCaseAZ(name));
+        if (it == m_index.end()) return nullptr;
+        // A record renamed without notice would show here: look again.
+        if (!EqualNoCaseAZ(it->second->GetName(), name)) {
+            RebuildIndex();
+            it = m_index.find(FoldCaseAZ(name));
+            if (it == m_index.end()) return nullptr;
+        }
+        return it->second;
+    }
+
+private:
+    LoadResult Corrupted() {
+        m_records.clear();
+        m_records.shrink_to_fit();
+        NoteChanged();
+        AppMessageBox(Format("File %s missing or corrupted.\nOpening empty workspace.", m_fileName.c_str()));
+        return LoadResult::Corrupted;
+    }
+
+    void RebuildIndex() const {
+        m_index.clear();
+        m_index.reserve(m_records.size());
+        for (const auto& record : m_records) m_index.emplace(FoldCaseAZ(record->GetName()), record.get());
+        m_indexedChange = m_changeCount;
+        m_indexedSize = m_records.size();
+        m_indexedFront = m_records.empty() ? nullptr : m_records.front().get();
+    }
+
+    std::string m_fileName;
+    Records m_records;
+    std::uint64_t m_changeCount = 0;
+
+    // Folded name -> first record of that name.
+    mutable std::unordered_map<std::string, T*> m_index;
+    mutable std::uint64_t m_indexedChange = ~std::uint64_t{0};
+    mutable std::size_t m_indexedSize = 0;
+    mutable const T* m_indexedFront = nullptr;
+};

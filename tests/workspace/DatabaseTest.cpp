@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+#include "ArchiveSupport.h"
+#include "locations/LocationDatabase.h"
+#include "satellites/SatelliteDatabase.h"
+
+namespace {
+
+const std::string kSatCorrupted = "File satdemo.tdb missing or corrupted.\nOpening empty workspace.";
+const std::string kLocCorrupted = "File locdemo.tdb missing or corrupted.\nOpening empty workspace.";
+
+std::unique_ptr<CSatellite> Sat(const std::string& name, float slot = 97.0f) {
+    auto sat = std::make_unique<CSatellite>();
+    sat->SetName(name);
+    sat->SetSlot(slot);
+    sat->SetFlags(SAT_BAND_KU | SAT_REGION_AMERICAS);
+    return sat;
+}
+
+std::unique_ptr<CLocation> Loc(const std::string& name) {
+    auto loc = std::make_unique<CLocation>();
+    loc->SetName(name);
+    loc->SetLatitude(39.74f);
+    loc->SetLongitude(104.99f);
+    loc->SetRegion(LOC_REGION_NORTH_AMERICA);
+    return loc;
+}
+
+// A database folder as the working directory.
+struct DatabaseFolder : ::testing::Test {
+    TempDir dir;
+    ScopedCwd cwd{dir.Path()};
+};
+
+// Makes writes beyond `bytes` fail (EFBIG) for its lifetime.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int);
+};
+
+}  // namespace
+
+using SatelliteDatabaseTest = DatabaseFolder;
+using LocationDatabaseTest = DatabaseFolder;
+
+TEST_F(SatelliteDatabaseTest, FileLayoutAndRoundTrip) {
+    CSatelliteDatabase db;
+    ASSERT_TRUE(db.SaveDatabase());
+    EXPECT_EQ(ReadFileBytes("satdemo.tdb"), std::string("\0\0", 2));
+
+    db.GetRecords().push_back(Sat("Galaxy 19"));
+    db.GetRecords().push_back(Sat("AMC 21", 125.0f));
+    db.GetRecords().back()->SetComments(std::string(255, 'c'));
+    ASSERT_TRUE(db.SaveDatabase());
+    const std::string bytes = ReadFileBytes("satdemo.tdb");
+    const std::string first = Bytes().u16(2).u16(0xFFFF).u16(1).u16(10).raw("CSatellite");
+    EXPECT_EQ(bytes.substr(0, first.size()), first);
+    const std::string second = Bytes().u16(0x8001).str("AMC 21");
+    EXPECT_NE(bytes.find(second), std::string::npos);
+    EXPECT_NE(bytes.find(Bytes().u8(0xFF).u16(255).raw(std::string(255, 'c')).s()), std::string::npos);
+
+    MessageCapture messages;
+    CSatelliteDatabase loaded;
+    EXPECT_EQ(loaded.LoadDatabase(), CSatelliteDatabase::LoadResult::Loaded);
+    ASSERT_EQ(loaded.GetSize(), 2u);
+    EXPECT_EQ(loaded.GetRecords()[1]->GetName(), "AMC 21");
+    ASSERT_TRUE(loaded.SaveDatabase());
+    EXPECT_EQ(ReadFileBytes("satdemo.tdb"), bytes);
+    EXPECT_TRUE(messages.Texts().empty());
+
+    // An empty database file loads without a message.
+    WriteFileBytes("satdemo.tdb", std::string("\0\0", 2));
+    EXPECT_EQ(loaded.LoadDatabase(), CSatelliteDatabase::LoadResult::Loaded);
+    EXPECT_TRUE(loaded.IsEmpty());
+    EXPECT_TRUE(messages.Texts().empty());
+}
+
+TEST_F(SatelliteDatabaseTest, LoadFailures) {
+    CSatelliteDatabase db;
+    db.GetRecords().push_back(Sat("Kept"));
+    {
+        MessageCapture messages;
+        EXPECT_EQ(db.LoadDatabase(), CSatelliteDatabase::LoadResult::CannotOpen);
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to open satdemo.tdb"});
+        EXPECT_EQ(db.GetSize(), 1u);  // a missing file leaves the list as it was
+    }
+    const std::string oneRecord = Bytes().u16(1).u16(0xFFFF).u16(1).u16(10).raw("CSatellite").str("A").f32(1).i32(1).i32(33).str("");
+    const std::pair<const char*, std::string> corrupt[] = {
+        {"zero bytes", ""},
+        {"truncated", oneRecord.substr(0, oneRecord.size() - 3)},
+        {"schema 2", Bytes().u16(1).u16(0xFFFF).u16(2).u16(10).raw("CSatellite").s()},
+        {"class name in another case", Bytes().u16(1).u16(0xFFFF).u16(1).u16(10).raw("CSATELLITE").s()},
+        {"locations instead", Bytes().u16(1).u16(0xFFFF).u16(1).u16(9).raw("CLocation").s()},
+        {"null entry", Bytes().u16(1).u16(0).s()},
+    };
+    for (const auto& [what, bytes] : corrupt) {
+        SCOPED_TRACE(what);
+        WriteFileBytes("satdemo.tdb", bytes);
+        db.GetRecords().push_back(Sat("Stale"));
+        MessageCapture messages;
+        EXPECT_EQ(db.LoadDatabase(), CSatelliteDatabase::LoadResult::Corrupted);
+        EXPECT_TRUE(db.IsEmpty());
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{kSatCorrupted});
+    }
+}
+
+TEST_F(LocationDatabaseTest, CutInsideTheSecondRecordGivesAnEmptyDatabase) {
+    CLocationDatabase db;
+    db.GetRecords().push_back(Loc("Denver, CO"));
+    db.GetRecords().push_back(Loc("Boise, ID"));
+    ASSERT_TRUE(db.SaveDatabase());
+    const std::string bytes = ReadFileBytes("locdemo.tdb");
+    EXPECT_EQ(bytes.substr(0, 2 + 6 + 9), Bytes().u16(2).u16(0xFFFF).u16(1).u16(9).raw("CLocation").s());
+    const auto second = bytes.find(Bytes().u16(0x8001).s());
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_EQ(bytes.size() - second, 2 + 1 + 9 + 28u);
+
+    WriteFileBytes("locdemo.tdb", bytes.substr(0, second + 8));
+    MessageCapture messages;
+    CLocationDatabase loaded;
+    EXPECT_EQ(loaded.LoadDatabase(), CLocationDatabase::LoadResult::Corrupted);
+    EXPECT_TRUE(loaded.IsEmpty());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kLocCorrupted});
+
+    // Satellites in the location file are not locations.
+    CSatelliteDatabase satellites;
+    satellites.GetRecords().push_back(Sat("Galaxy 19"));
+    ASSERT_TRUE(satellites.SaveDatabase());
+    std::filesystem::rename("satdemo.tdb", "locdemo.tdb");
+    EXPECT_EQ(loaded.LoadDatabase(), CLocationDatabase::LoadResult::Corrupted);
+    EXPECT_TRUE(loaded.IsEmpty());
+}
+
+TEST_F(SatelliteDatabaseTest, FindIgnoresTheCaseOfAToZAndTakesTheFirst) {
+    CSatelliteDatabase db;
+    EXPECT_EQ(db.FindSatellite("Galaxy 19"), nullptr);
+    db.GetRecords().push_back(Sat("Galaxy 19"));
+    db.GetRecords().push_back(Sat("GALAXY 19"));
+    db.GetRecords().push_back(Sat("\xC9" "cole"));
+    EXPECT_EQ(db.FindSatellite("galaxy 19"), db.GetRecords()[0].get());
+    EXPECT_EQ(db.FindSatellite("\xC9" "COLE"), db.GetRecords()[2].get());
+    EXPECT_EQ(db.FindSatellite("\xE9" "cole"), nullptr);  // only A to Z fold
+
+    // The index follows changes of the array and of names.
+    db.GetRecords().erase(db.GetRecords().begin());
+    EXPECT_EQ(db.FindSatellite("galaxy 19"), db.GetRecords()[0].get());
+    db.GetRecords()[0]->SetName("Galaxy 37");
+    EXPECT_EQ(db.FindSatellite("galaxy 19"), nullptr);
+    db.NoteChanged();
+    EXPECT_EQ(db.FindSatellite("GALAXY 37"), db.GetRecords()[0].get());
+    db.GetRecords()[0] = Sat("Replaced");
+    EXPECT_EQ(db.FindSatellite("replaced"), db.GetRecords()[0].get());
+}
+
+TEST_F(SatelliteDatabaseTest, FailedSavesLeaveTheOldFile) {
+    CSatelliteDatabase db;
+    db.GetRecords().push_back(Sat("Original"));
+    ASSERT_TRUE(db.SaveDatabase());
+    const std::string original = ReadFileBytes("satdemo.tdb");
+
+    // A write that fails part-way (the file-size limit stands in for a full
+    // disk).
+    for (int i = 0; i < 3000; ++i) db.GetRecords().push_back(Sat("Satellite " + std::to_string(i)));
+    {
+        MessageCapture messages;
+        FileSizeLimit limit(20000);
+        EXPECT_FALSE(db.SaveDatabase());
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb"});
+    }
+    EXPECT_EQ(ReadFileBytes("satdemo.tdb"), original);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1) << "temporary file left behind";
+
+    // A folder that is gone: nothing can be created.
+    TempDir other;
+    {
+        ScopedCwd gone(other.Path());
+        std::filesystem::remove(other.Path());
+        MessageCapture messages;
+        EXPECT_FALSE(db.SaveDatabase());
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb"});
+        std::filesystem::create_directory(other.Path());
+    }
+}
