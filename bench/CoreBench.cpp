@@ -11,6 +11,8 @@
 #include "satellites/LookAngles.h"
 #include "satellites/Satellite.h"
 #include "workspace/Archive.h"
+#include "satellites/SatelliteDatabase.h"
+#include "workspace/TilvexDoc.h"
 
 namespace {
 
@@ -86,5 +88,39 @@ void BM_Load100kSatellites(benchmark::State& state) {
     std::filesystem::remove(BenchFile());
 }
 BENCHMARK(BM_Load100kSatellites)->Unit(benchmark::kMillisecond);
+
+// A workspace of 10,000 names checked against 100,000 records.
+class BenchHost : public IWorkspaceHost {
+public:
+    CSatelliteDatabase satellites;
+    CSatelliteDatabase* GetSatelliteDatabase() override { return &satellites; }
+    CLocationDatabase* GetLocationDatabase() override { return nullptr; }
+    CView* GetTabView() override { return nullptr; }
+    CView* GetLookAngleView() override { return nullptr; }
+    bool IsSatelliteShown(const CSatellite&) override { return true; }
+    void ClearSatelliteGrid() override {}
+    void ShowCurrentLocation(CLocation*) override {}
+    void RedrawLookAngleView() override {}
+};
+
+void ValidateWorkspace(benchmark::State& state, bool rebuildIndex) {
+    BenchHost host;
+    host.satellites.GetRecords() = MakeSatellites(100000);
+    CTilvexDoc doc(&host);
+    doc.OnNewDocument();
+    for (int i = 0; i < 10000; ++i) {
+        CSatellite named;
+        named.SetName("SATELLITE " + std::to_string(i * 10));
+        doc.AddSatellite(&named, false);
+    }
+    for (auto _ : state) {
+        if (rebuildIndex) host.satellites.NoteChanged();
+        benchmark::DoNotOptimize(doc.ValidateSatellites(false));
+    }
+}
+void BM_Validate10kNamesAgainst100k(benchmark::State& state) { ValidateWorkspace(state, false); }
+void BM_Validate10kNamesAgainst100kWithIndexBuild(benchmark::State& state) { ValidateWorkspace(state, true); }
+BENCHMARK(BM_Validate10kNamesAgainst100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Validate10kNamesAgainst100kWithIndexBuild)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -59,6 +59,10 @@ public:
     void SetTitle(const std::string& title) override;
     void Serialize(CArchive& ar) override;
 
+    // Whether the last open found a file that was not a workspace (and left
+    // an empty, untitled one).
+    bool LoadFailed() const { return m_bLoadFailed; }
+
     const std::vector<std::string>& GetSatelliteNames() const { return m_satNames; }
     const std::vector<std::string>& GetLocationNames() const { return m_locNames; }
     const CSettings& GetSettings() const { return m_settings; }

@@ -117,3 +117,54 @@ TEST(CliTest, MalformedArgumentsAreNamed) {
         EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
     }
 }
+
+TEST(CliTest, DatabaseFilesThroughTextAndBack) {
+    TempDir dir;
+    const std::string sats = (dir / "sats.tdb").string(), locs = (dir / "locs.tdb").string();
+    const std::string source = "'" + (SourceDataDir() / "satellites.csv").string() + "'";
+    ASSERT_EQ(RunCli("import-satellites " + source + " -o '" + sats + "'").status, 0);
+    const CliRun exported = RunCli("export-satellites '" + sats + "'");
+    ASSERT_EQ(exported.status, 0);
+    WriteFileBytes(dir / "again.csv", exported.out);
+    ASSERT_EQ(RunCli("import-satellites '" + (dir / "again.csv").string() + "' -o '" + (dir / "again.tdb").string() + "'").status, 0);
+    EXPECT_EQ(ReadFileBytes(dir / "again.tdb"), ReadFileBytes(sats));
+
+    WriteFileBytes(dir / "bad.csv", "name,latitude,longitude,magvar,region\nA,1N,2W,auto,Europe\nB,95N,2W,auto,Europe\n");
+    const CliRun bad = RunCli("import-locations '" + (dir / "bad.csv").string() + "' -o '" + locs + "'");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("line 3"), std::string::npos) << bad.err;
+    EXPECT_FALSE(std::filesystem::exists(locs));
+}
+
+TEST(CliTest, DumpAndNewWorkspace) {
+    TempDir dir;
+    WriteFileBytes(dir / "locs.csv", "name,latitude,longitude,magvar,region\n\"Denver, CO\",39.74N,104.99W,auto,North America\n");
+    WriteFileBytes(dir / "sats.csv", "name,slot,side,bands,region,comments\nGalaxy 19,97,W,Ku C,Americas,\"Say \"\"hi\"\"\"\n");
+    ASSERT_EQ(RunCli("import-locations '" + (dir / "locs.csv").string() + "' -o '" + (dir / "locdemo.tdb").string() + "'").status, 0);
+    ASSERT_EQ(RunCli("import-satellites '" + (dir / "sats.csv").string() + "' -o '" + (dir / "satdemo.tdb").string() + "'").status, 0);
+
+    const std::string data = " --data '" + dir.Path().string() + "'";
+    const CliRun made = RunCli("new-workspace '" + (dir / "w.wrk").string() + "' --sat 'GALAXY 19' --loc 'denver, co'" + data);
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(RunCli("dump '" + (dir / "w.wrk").string() + "'").out,
+              "{\"type\": \"workspace\", \"satellites\": [\"Galaxy 19\"], \"locations\": [\"Denver, CO\"], "
+              "\"options\": 31, \"currentLocation\": 0, \"currentSatellite\": 0}\n");
+    const CliRun sats = RunCli("dump '" + (dir / "satdemo.tdb").string() + "'");
+    EXPECT_NE(sats.out.find("\"slotText\": \"97.0\u00B0W\", \"bands\": \"Ku, C\""), std::string::npos) << sats.out;
+    EXPECT_NE(sats.out.find("\"comments\": \"Say \\\"hi\\\"\"}"), std::string::npos) << sats.out;
+    EXPECT_NE(RunCli("dump '" + (dir / "locdemo.tdb").string() + "'").out.find("\"magVarAuto\": true"), std::string::npos);
+
+    const CliRun unknown = RunCli("new-workspace '" + (dir / "x.wrk").string() + "' --sat Nope" + data);
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("Nope"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.wrk"));
+
+    WriteFileBytes(dir / "cut.tdb", ReadFileBytes(dir / "satdemo.tdb").substr(0, 20));
+    const CliRun cut = RunCli("dump '" + (dir / "cut.tdb").string() + "'");
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_EQ(cut.err, "File " + (dir / "cut.tdb").string() + " missing or corrupted.\nOpening empty workspace.\n");
+    WriteFileBytes(dir / "cut.wrk", "\x01\x00\x05");
+    const CliRun cutWorkspace = RunCli("dump '" + (dir / "cut.wrk").string() + "'");
+    EXPECT_EQ(cutWorkspace.status, 1);
+    EXPECT_EQ(cutWorkspace.err, "Unexpected file format.\nOpening empty workspace.\n");
+}

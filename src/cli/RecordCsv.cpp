@@ -1,0 +1,277 @@
+#include "cli/RecordCsv.h"
+
+#include <charconv>
+#include <set>
+#include <sstream>
+
+#include "cli/Arguments.h"
+#include "framework/Cp1252.h"
+#include "framework/StringTable.h"
+
+namespace {
+
+constexpr std::size_t kMaxSatelliteName = 30;
+constexpr std::size_t kMaxComments = 255;
+
+struct Word {
+    const char* text;
+    int value;
+};
+constexpr Word kBandWords[] = {{"Ku", SAT_BAND_KU}, {"C", SAT_BAND_C}, {"DBS", SAT_BAND_DBS}};
+constexpr Word kSatRegionWords[] = {{"Americas", SAT_REGION_AMERICAS},
+                                    {"Europe", SAT_REGION_EUROPE},
+                                    {"Asia", SAT_REGION_ASIA},
+                                    {"IntelSat", SAT_REGION_INTELSAT}};
+
+std::vector<std::string> SplitWords(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+bool ParseInt(const std::string& text, int& value) {
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+// Bits named by words of `table`, or given as decimal numbers.
+template <std::size_t N>
+int ParseBits(const std::string& field, const Word (&table)[N], std::size_t line, const char* what) {
+    int bits = 0;
+    for (const auto& word : SplitWords(field)) {
+        bool known = false;
+        for (const auto& entry : table) {
+            if (word == entry.text) {
+                bits |= entry.value;
+                known = true;
+            }
+        }
+        int number = 0;
+        if (!known && ParseInt(word, number) && number >= 0) {
+            bits |= number;
+            known = true;
+        }
+        if (!known) throw CsvError(line, std::string("unknown ") + what + " '" + word + "'");
+    }
+    return bits;
+}
+
+template <std::size_t N>
+std::string BitsText(int& remaining, const Word (&table)[N]) {
+    std::string text;
+    for (const auto& entry : table) {
+        if (remaining & entry.value) {
+            if (!text.empty()) text += ' ';
+            text += entry.text;
+            remaining &= ~entry.value;
+        }
+    }
+    return text;
+}
+
+void AppendNumberBits(std::string& text, int bits) {
+    for (int bit = 0; bit < 32; ++bit) {
+        const unsigned value = 1u << bit;
+        if (static_cast<unsigned>(bits) & value) {
+            if (!text.empty()) text += ' ';
+            text += std::to_string(static_cast<int>(value));
+        }
+    }
+}
+
+TypedAngle RequireAngle(const std::string& text, AngleKind kind, std::size_t line, const char* what) {
+    auto angle = ParseTypedAngle(text, kind);
+    if (!angle) throw CsvError(line, std::string("bad ") + what + " '" + text + "'");
+    return *angle;
+}
+
+void CheckHeader(const std::vector<CsvRow>& rows, const char* header) {
+    const auto expected = ParseCsv(header).front().fields;
+    if (rows.empty() || rows.front().fields != expected)
+        throw CsvError(rows.empty() ? 1 : rows.front().line, std::string("the first line must be: ") + header);
+}
+
+void CheckFieldCount(const CsvRow& row, std::size_t count) {
+    if (row.fields.size() != count)
+        throw CsvError(row.line, "expected " + std::to_string(count) + " fields, found " +
+                                     std::to_string(row.fields.size()));
+}
+
+void CheckUnique(std::set<std::string>& seen, const std::string& name, std::size_t line) {
+    if (name.empty()) throw CsvError(line, "empty name");
+    if (!seen.insert(FoldCaseAZ(name)).second)
+        throw CsvError(line, "the name '" + Cp1252ToUtf8(name) + "' is already used (letter case aside)");
+}
+
+std::string LocationRegionText(int region) {
+    if (region == 0) return "";
+    for (const auto& entry : kLocationRegions)
+        if (entry.value == region) return LoadString(entry.nameId);
+    return std::to_string(region);
+}
+
+}  // namespace
+
+std::vector<CsvRow> ParseCsv(std::string_view text) {
+    std::vector<CsvRow> rows;
+    std::size_t line = 1;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        CsvRow row{line, {}};
+        std::string field;
+        bool quoted = false, wasQuoted = false, endOfRow = false;
+        while (!endOfRow) {
+            if (i >= text.size()) {
+                if (quoted) throw CsvError(row.line, "unterminated quoted field");
+                endOfRow = true;
+                break;
+            }
+            const char c = text[i++];
+            if (quoted) {
+                if (c == '"') {
+                    if (i < text.size() && text[i] == '"') {
+                        field += '"';
+                        ++i;
+                    } else {
+                        quoted = false;
+                    }
+                } else {
+                    if (c == '\n') ++line;
+                    field += c;
+                }
+            } else if (c == '"' && field.empty() && !wasQuoted) {
+                quoted = wasQuoted = true;
+            } else if (c == ',') {
+                row.fields.push_back(std::move(field));
+                field.clear();
+                wasQuoted = false;
+            } else if (c == '\n' || c == '\r') {
+                if (c == '\r' && i < text.size() && text[i] == '\n') ++i;
+                ++line;
+                endOfRow = true;
+            } else {
+                field += c;
+            }
+        }
+        row.fields.push_back(std::move(field));
+        if (row.fields.size() == 1 && row.fields[0].empty() && !wasQuoted) continue;  // blank line
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos && !text.empty() && text.front() != ' ' &&
+        text.back() != ' ')
+        return std::string(text);
+    if (text.empty()) return std::string();
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + '"';
+}
+
+std::string FloatText(float value) {
+    char buffer[32];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    (void)ec;
+    return std::string(buffer, end);
+}
+
+std::vector<std::unique_ptr<CSatellite>> SatellitesFromCsv(std::string_view text) {
+    const auto rows = ParseCsv(text);
+    CheckHeader(rows, kSatelliteCsvHeader);
+    std::vector<std::unique_ptr<CSatellite>> records;
+    std::set<std::string> seen;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const CsvRow& row = rows[r];
+        CheckFieldCount(row, 6);
+        const auto& f = row.fields;
+        auto sat = std::make_unique<CSatellite>();
+        const std::string name = Utf8ToCp1252(f[0]);
+        if (name.size() > kMaxSatelliteName) throw CsvError(row.line, "name longer than 30 characters");
+        CheckUnique(seen, name, row.line);
+        sat->SetName(name);
+        const TypedAngle slot = RequireAngle(f[1] + f[2], AngleKind::Longitude, row.line, "slot");
+        sat->SetSlot(slot.magnitude);
+        sat->SetWest(slot.positive);
+        const int bands = ParseBits(f[3], kBandWords, row.line, "band");
+        const int region = ParseBits(f[4], kSatRegionWords, row.line, "region");
+        sat->SetFlags(bands | region);
+        const std::string comments = Utf8ToCp1252(f[5]);
+        if (comments.size() > kMaxComments) throw CsvError(row.line, "comments longer than 255 characters");
+        sat->SetComments(comments);
+        records.push_back(std::move(sat));
+    }
+    return records;
+}
+
+std::string SatellitesToCsv(const std::vector<std::unique_ptr<CSatellite>>& records) {
+    std::string out = std::string(kSatelliteCsvHeader) + "\n";
+    for (const auto& sat : records) {
+        int remaining = sat->GetFlags();
+        std::string bands = BitsText(remaining, kBandWords);
+        std::string region = BitsText(remaining, kSatRegionWords);
+        AppendNumberBits(region, remaining);
+        out += CsvField(Cp1252ToUtf8(sat->GetName())) + ',' + FloatText(sat->GetSlot()) + ',' +
+               (sat->IsWest() ? "W" : "E") + ',' + bands + ',' + CsvField(region) + ',' +
+               CsvField(Cp1252ToUtf8(sat->GetComments())) + '\n';
+    }
+    return out;
+}
+
+std::vector<std::unique_ptr<CLocation>> LocationsFromCsv(std::string_view text) {
+    const auto rows = ParseCsv(text);
+    CheckHeader(rows, kLocationCsvHeader);
+    std::vector<std::unique_ptr<CLocation>> records;
+    std::set<std::string> seen;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const CsvRow& row = rows[r];
+        CheckFieldCount(row, 5);
+        const auto& f = row.fields;
+        auto loc = std::make_unique<CLocation>();
+        const std::string name = Utf8ToCp1252(f[0]);
+        CheckUnique(seen, name, row.line);
+        loc->SetName(name);
+        const TypedAngle lat = RequireAngle(f[1], AngleKind::Latitude, row.line, "latitude");
+        loc->SetLatitude(lat.magnitude);
+        loc->SetNorth(lat.positive);
+        const TypedAngle lon = RequireAngle(f[2], AngleKind::Longitude, row.line, "longitude");
+        loc->SetLongitude(lon.magnitude);
+        loc->SetWest(lon.positive);
+        if (f[3] == "auto") {
+            loc->SetMagVar(MAGVAR_AUTO);
+        } else {
+            const TypedAngle var = RequireAngle(f[3], AngleKind::MagVar, row.line, "magnetic variation");
+            loc->SetMagVar(var.magnitude);
+            loc->SetMagVarWest(var.positive);
+        }
+        int region = 0;
+        if (!f[4].empty()) {
+            bool known = false;
+            for (const auto& entry : kLocationRegions)
+                if (f[4] == LoadString(entry.nameId)) region = entry.value, known = true;
+            if (!known && !(ParseInt(f[4], region) && region >= 0))
+                throw CsvError(row.line, "unknown region '" + f[4] + "'");
+        }
+        loc->SetRegion(region);
+        records.push_back(std::move(loc));
+    }
+    return records;
+}
+
+std::string LocationsToCsv(const std::vector<std::unique_ptr<CLocation>>& records) {
+    std::string out = std::string(kLocationCsvHeader) + "\n";
+    for (const auto& loc : records) {
+        std::string magVar = loc->IsMagVarAuto()
+                                 ? std::string("auto")
+                                 : FloatText(loc->GetMagVar()) + (loc->IsMagVarWest() ? "W" : "E");
+        out += CsvField(Cp1252ToUtf8(loc->GetName())) + ',' + FloatText(loc->GetLatitude()) +
+               (loc->IsNorth() ? "N" : "S") + ',' + FloatText(loc->GetLongitude()) + (loc->IsWest() ? "W" : "E") +
+               ',' + magVar + ',' + CsvField(Cp1252ToUtf8(LocationRegionText(loc->GetRegion()))) + '\n';
+    }
+    return out;
+}

@@ -1,0 +1,56 @@
+// The readable text form of the databases: CSV (RFC 4180, UTF-8) with one
+// record a line.
+//
+//   satellites: name,slot,side,bands,region,comments
+//     slot in degrees (0 to 180), side W or E, bands the words Ku C DBS
+//     separated by spaces, region one of Americas Europe Asia IntelSat.
+//   locations:  name,latitude,longitude,magvar,region
+//     latitude like 39.74N, longitude like 104.99W, magvar "auto" or like
+//     8.5E, region one of the location region names or empty for none.
+//
+// Flag bits and region values without a word are written, and read, as
+// their decimal values, so that every record survives the round trip.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "locations/Location.h"
+#include "satellites/Satellite.h"
+
+class CsvError : public std::runtime_error {
+public:
+    CsvError(std::size_t line, const std::string& message)
+        : std::runtime_error("line " + std::to_string(line) + ": " + message), m_line(line) {}
+    std::size_t m_line;
+};
+
+struct CsvRow {
+    std::size_t line;  // 1-based line where the row starts
+    std::vector<std::string> fields;
+};
+
+// Splits CSV text into rows of fields; blank lines are skipped.
+std::vector<CsvRow> ParseCsv(std::string_view text);
+// Quotes a field when it needs it.
+std::string CsvField(std::string_view text);
+
+inline constexpr const char* kSatelliteCsvHeader = "name,slot,side,bands,region,comments";
+inline constexpr const char* kLocationCsvHeader = "name,latitude,longitude,magvar,region";
+
+// Builds records from the rows after the header.  Text is converted from
+// UTF-8 to Windows-1252.  The editors' rules hold: names of at most 30
+// (satellites) characters, comments of at most 255, no two names equal when
+// the case of A to Z is ignored.
+std::vector<std::unique_ptr<CSatellite>> SatellitesFromCsv(std::string_view text);
+std::vector<std::unique_ptr<CLocation>> LocationsFromCsv(std::string_view text);
+
+// The CSV text (UTF-8) of records, header first.
+std::string SatellitesToCsv(const std::vector<std::unique_ptr<CSatellite>>& records);
+std::string LocationsToCsv(const std::vector<std::unique_ptr<CLocation>>& records);
+
+// The shortest decimal text that reads back as the same float.
+std::string FloatText(float value);

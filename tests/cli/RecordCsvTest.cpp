@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "cli/RecordCsv.h"
+
+TEST(RecordCsvTest, ParsesQuotedFieldsAndLineEnds) {
+    const auto rows = ParseCsv("a,\"b, c\",\"say \"\"hi\"\"\"\r\n\n\"two\nlines\",,x\n");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].fields, (std::vector<std::string>{"a", "b, c", "say \"hi\""}));
+    EXPECT_EQ(rows[1].line, 3u);
+    EXPECT_EQ(rows[1].fields, (std::vector<std::string>{"two\nlines", "", "x"}));
+    EXPECT_THROW(ParseCsv("a,\"open\n"), CsvError);
+    EXPECT_EQ(CsvField("plain"), "plain");
+    EXPECT_EQ(CsvField("a, \"b\""), "\"a, \"\"b\"\"\"");
+}
+
+TEST(RecordCsvTest, SatellitesRoundTripEveryField) {
+    const std::string text =
+        "name,slot,side,bands,region,comments\n"
+        "Astra 1KR,19.2,E,Ku DBS,Europe,\"SES, Germany\"\n"
+        "Odd One,0,W,C 8,IntelSat 512,\n"
+        "S\xC3\xA3o Sat,180,E,Ku,Asia,\xE2\x82\xAC and \xE4\xB8\xAD\n";
+    const auto sats = SatellitesFromCsv(text);
+    ASSERT_EQ(sats.size(), 3u);
+    EXPECT_EQ(sats[0]->SignedLongitude(), -19.2f);
+    EXPECT_EQ(sats[0]->GetFlags(), SAT_BAND_KU | SAT_BAND_DBS | SAT_REGION_EUROPE);
+    EXPECT_EQ(sats[0]->GetComments(), "SES, Germany");
+    EXPECT_EQ(sats[1]->GetFlags(), SAT_BAND_C | 8 | SAT_REGION_INTELSAT | 512);
+    EXPECT_EQ(sats[2]->GetName(), "S\xE3o Sat");
+    EXPECT_EQ(sats[2]->GetComments(), "\x80 and ?");  // no Windows-1252 form: '?'
+
+    const std::string again = SatellitesToCsv(sats);
+    const auto back = SatellitesFromCsv(again);
+    ASSERT_EQ(back.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(back[i]->GetName(), sats[i]->GetName());
+        EXPECT_EQ(back[i]->GetSlot(), sats[i]->GetSlot());
+        EXPECT_EQ(back[i]->IsWest(), sats[i]->IsWest());
+        EXPECT_EQ(back[i]->GetFlags(), sats[i]->GetFlags());
+        EXPECT_EQ(back[i]->GetComments(), sats[i]->GetComments());
+    }
+}
+
+TEST(RecordCsvTest, LocationsRoundTripEveryField) {
+    const std::string text =
+        "name,latitude,longitude,magvar,region\n"
+        "\"Denver, CO\",39.74N,104.99W,auto,North America\n"
+        "Sydney,33.87S,151.21E,12.8E,South Pacific\n"
+        "Nowhere,0N,0W,3W,\n"
+        "Odd,1N,1E,0E,4096\n";
+    const auto locs = LocationsFromCsv(text);
+    ASSERT_EQ(locs.size(), 4u);
+    EXPECT_TRUE(locs[0]->IsMagVarAuto());
+    EXPECT_EQ(locs[1]->SignedLatitude(), -33.87f);
+    EXPECT_EQ(locs[1]->SignedMagVar(), -12.8f);
+    EXPECT_EQ(locs[1]->GetRegion(), LOC_REGION_SOUTH_PACIFIC);
+    EXPECT_EQ(locs[2]->GetRegion(), 0);
+    EXPECT_EQ(locs[3]->GetRegion(), 4096);
+    EXPECT_EQ(LocationsToCsv(LocationsFromCsv(LocationsToCsv(locs))), LocationsToCsv(locs));
+}
+
+TEST(RecordCsvTest, RejectsWhatTheEditorsWouldRefuse) {
+    const std::string header = "name,slot,side,bands,region,comments\n";
+    const std::pair<std::string, const char*> bad[] = {
+        {"Galaxy 19,97,W,Ku,Americas,\ngalaxy 19,97,W,Ku,Americas,\n", "line 3"},
+        {std::string(31, 'N') + ",97,W,Ku,Americas,\n", "30 characters"},
+        {"A,97,W,Ku,Americas," + std::string(256, 'c') + "\n", "255 characters"},
+        {"A,97,W,X-band,Americas,\n", "X-band"},
+        {"A,197,W,Ku,Americas,\n", "slot"},
+        {"A,97,N,Ku,Americas,\n", "slot"},
+        {"A,97,W,Ku\n", "expected 6 fields"},
+        {",97,W,Ku,Americas,\n", "empty name"},
+    };
+    for (const auto& [rows, fragment] : bad) {
+        SCOPED_TRACE(rows);
+        try {
+            SatellitesFromCsv(header + rows);
+            ADD_FAILURE() << "accepted";
+        } catch (const CsvError& e) {
+            EXPECT_NE(std::string(e.what()).find(fragment), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_THROW(SatellitesFromCsv("name,slot\n"), CsvError);
+    EXPECT_THROW(LocationsFromCsv("name,latitude,longitude,magvar,region\nA,91N,0W,auto,\n"), CsvError);
+    EXPECT_THROW(LocationsFromCsv("name,latitude,longitude,magvar,region\nA,1N,0W,auto,Atlantis\n"), CsvError);
+}
