@@ -1,5 +1,6 @@
 #include "framework/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -116,6 +117,16 @@ bool EqualNoCaseAZ(std::string_view a, std::string_view b) {
     for (std::size_t i = 0; i < a.size(); ++i)
         if (FoldAZ(a[i]) != FoldAZ(b[i])) return false;
     return true;
+}
+
+int CompareNoCaseAZ(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(FoldAZ(a[i]));
+        const auto y = static_cast<unsigned char>(FoldAZ(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 std::string FoldCaseAZ(std::string_view text) {

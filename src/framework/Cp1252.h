@@ -30,5 +30,8 @@ char32_t Cp1252ToCodePoint(unsigned char byte);
 // Case-insensitive comparison that folds only the letters A to Z, the way
 // records are matched by name.
 bool EqualNoCaseAZ(std::string_view a, std::string_view b);
+// Orders byte strings with A to Z compared as a to z and every other byte by
+// its value: negative, zero or positive.
+int CompareNoCaseAZ(std::string_view a, std::string_view b);
 // Folds A to Z to a to z and leaves every other byte alone.
 std::string FoldCaseAZ(std::string_view text);

@@ -19,6 +19,10 @@ std::string LoadString(unsigned id) {
         {ids::IDS_SAT_ASIA, "Asia & South Pacific"},
         {ids::IDS_SAT_INTELSAT, "IntelSat"},
         {ids::IDS_MAGDATA_FILE, "MagData.dat"},
+        {ids::IDS_REMOVE_SATELLITE, "&Remove Satellite from Workspace\tCtrl+X or Del"},
+        {ids::IDS_ADD_LOCATIONS, "&Add Location(s) to Workspace\tCtrl+V"},
+        {ids::IDS_ADD_SATELLITES, "&Add Satellite(s) to Workspace\tCtrl+V"},
+        {ids::IDS_REMOVE_LOCATION, "&Remove Location from Workspace\tCtrl+X or Del"},
     };
     auto it = table.find(id);
     return it == table.end() ? std::string() : std::string(it->second);

@@ -79,6 +79,9 @@ public:
     // The database record of the current satellite, or null.
     CSatellite* GetCurrentSatellite() const;
     void SetGridOptions(int options);
+    // Stores the current satellite index as the satellite list pane settles
+    // it (no broadcast, not a modification).
+    void SetCurrentSatelliteIndex(int index) { m_settings.SetCurSatellite(index); }
 
     // Reconcile the names with the databases; nonzero when at least one name
     // was found.

@@ -1,0 +1,21 @@
+#include "app/HelpWindow.h"
+
+#include <QPointer>
+
+CHelpWindow::CHelpWindow(QWidget* parent) : QTextBrowser(parent) {
+    setObjectName("helpWindow");
+    setWindowFlag(Qt::Window);
+    setWindowTitle("Tilvex Help");
+    setOpenExternalLinks(false);
+    setSource(QUrl("qrc:/help/index.html"));
+    resize(560, 520);
+}
+
+CHelpWindow* CHelpWindow::ShowHelp(QWidget* parent) {
+    static QPointer<CHelpWindow> window;
+    if (!window) window = new CHelpWindow(parent);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}

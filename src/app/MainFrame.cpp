@@ -1,0 +1,469 @@
+#include "app/MainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QWhatsThis>
+
+#include "app/AboutDlg.h"
+#include "app/HelpWindow.h"
+#include "app/SplashWnd.h"
+#include "app/TabView.h"
+#include "display/ArcGrid.h"
+#include "display/DialogUnits.h"
+#include "display/LocationPane.h"
+#include "display/SatellitePane.h"
+#include "display/TilvexView.h"
+#include "framework/Profile.h"
+#include "framework/QtText.h"
+#include "framework/StringTable.h"
+#include "locations/LocationTree.h"
+#include "resources/ids.h"
+#include "satellites/SatelliteInfoPane.h"
+#include "satellites/SatelliteTree.h"
+
+namespace {
+
+// Menu texts keep the accelerator after a tab, as the string table has them.
+QString MenuText(unsigned id) { return FromCp1252(LoadString(id)).section('\t', 0, 0); }
+
+}  // namespace
+
+CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
+    : m_pProfile(profile), m_pRecentFiles(recentFiles), m_doc(std::make_unique<CTilvexDoc>(this)) {
+    setObjectName("mainFrame");
+    setWindowIcon(QIcon(":/images/tilvex.png"));
+
+    // The client area first: the views, and with the tabbed pane the databases.
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName("splitter");
+    m_splitter->setChildrenCollapsible(false);
+    m_tabView = new CTilvexTabView(m_splitter);
+    m_view = new CTilvexView(m_splitter);
+    m_splitter->addWidget(m_tabView);
+    m_splitter->addWidget(m_view);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({kLeftPaneWidth, 600});
+    setCentralWidget(m_splitter);
+    m_view->SetContext(m_doc.get(), &SatelliteTree()->Database(), &LocationTree()->Database());
+    m_doc->AddView(m_view);
+    m_doc->AddView(m_tabView);
+
+    CreateActions();
+    CreateMenus();
+    statusBar()->showMessage("Ready");
+
+    connect(SatelliteTree(), &CDatabaseTree::selectionMoved, this,
+            [this](bool onRoot) { SetAddMode(onRoot ? kAddNone : kAddSatellite); });
+    connect(LocationTree(), &CDatabaseTree::selectionMoved, this,
+            [this](bool onRoot) { SetAddMode(onRoot ? kAddNone : kAddLocation); });
+    connect(SatelliteTree(), &CDatabaseTree::recordActivated, this,
+            [this](void* record) { CDatabaseEditor(*this).EditSatellites(static_cast<CSatellite*>(record)); });
+    connect(LocationTree(), &CDatabaseTree::recordActivated, this,
+            [this](void* record) { CDatabaseEditor(*this).EditLocations(static_cast<CLocation*>(record)); });
+    connect(m_view, &CTilvexView::satelliteSelected, this, [this] { SetRemoveMode(kRemoveSatellite); });
+    connect(m_view, &CTilvexView::locationSelected, this, [this] { SetRemoveMode(kRemoveLocation); });
+    connect(m_view, &CTilvexView::removeRequested, this, &CMainFrame::OnEditRemove);
+    connect(m_view->Grid(), &CArcGrid::satelliteActivated, this,
+            [this](CSatellite* satellite) { CDatabaseEditor(*this).EditSatellites(satellite); });
+    connect(m_view->LocationPane(), &CDlgLocations::locationActivated, this,
+            [this](CLocation* location) { CDatabaseEditor(*this).EditLocations(location); });
+
+    // Right clicks anywhere in the window open the shared context menu.
+    for (QWidget* w : {static_cast<QWidget*>(SatelliteTree()), static_cast<QWidget*>(LocationTree()),
+                       static_cast<QWidget*>(m_view->Grid()), static_cast<QWidget*>(m_view->LocationPane()->List())}) {
+        w->setContextMenuPolicy(Qt::DefaultContextMenu);
+        w->installEventFilter(this);
+    }
+    m_doc->OnNewDocument();
+    UpdateFrameTitle();
+}
+
+CMainFrame::~CMainFrame() {
+    // The views go with the window: the workspace must not reach them then.
+    m_doc->RemoveView(m_view);
+    m_doc->RemoveView(m_tabView);
+    m_doc->SetHost(nullptr);
+}
+
+CSatelliteTree* CMainFrame::SatelliteTree() const { return m_tabView->SatelliteTree(); }
+CLocationTree* CMainFrame::LocationTree() const { return m_tabView->LocationTree(); }
+
+CSatelliteDatabase* CMainFrame::GetSatelliteDatabase() { return &SatelliteTree()->Database(); }
+CLocationDatabase* CMainFrame::GetLocationDatabase() { return &LocationTree()->Database(); }
+CView* CMainFrame::GetTabView() { return m_tabView; }
+CView* CMainFrame::GetLookAngleView() { return m_view; }
+bool CMainFrame::IsSatelliteShown(const CSatellite& satellite) { return m_view->Grid()->IsSatelliteShown(&satellite); }
+void CMainFrame::ClearSatelliteGrid() { m_view->Grid()->clear(); }
+void CMainFrame::ShowCurrentLocation(CLocation* location) { m_view->ShowCurrentLocation(location); }
+void CMainFrame::RedrawLookAngleView() {
+    m_view->RedrawTitle();
+    UpdateFrameTitle();
+}
+void CMainFrame::FillSatelliteTree() { SatelliteTree()->FillTree(); }
+void CMainFrame::FillLocationTree() { LocationTree()->FillTree(); }
+void CMainFrame::BeginWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+void CMainFrame::EndWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+
+void CMainFrame::CreateActions() {
+    struct Command {
+        int id;
+        const char* text;
+        QList<QKeySequence> keys;
+        const char* icon;
+        const char* tip;
+        std::function<void()> run;
+    };
+    const Command commands[] = {
+        {ids::ID_FILE_NEW, "&New Workspace", {QKeySequence(Qt::CTRL | Qt::Key_N)}, ":/toolbar/new.png",
+         "Create a new workspace", [this] { OnFileNew(); }},
+        {ids::ID_FILE_OPEN, "&Open Workspace...", {QKeySequence(Qt::CTRL | Qt::Key_O)}, ":/toolbar/open.png",
+         "Open an existing workspace", [this] { OnFileOpen(); }},
+        {ids::ID_FILE_SAVE, "&Save Workspace", {QKeySequence(Qt::CTRL | Qt::Key_S)}, ":/toolbar/save.png",
+         "Save the workspace", [this] { OnFileSave(); }},
+        {ids::ID_FILE_SAVE_AS, "Save Workspace &As...", {}, nullptr, "Save the workspace under a new name",
+         [this] { OnFileSaveAs(); }},
+        {ids::ID_FILE_PRINT, "&Print...", {QKeySequence(Qt::CTRL | Qt::Key_P)}, ":/toolbar/print.png",
+         "Print the look angles", nullptr},
+        {ids::ID_FILE_PRINT_PREVIEW, "Print Pre&view", {}, nullptr, "Show the printed pages", nullptr},
+        {ids::ID_FILE_PRINT_SETUP, "P&rint Setup...", {}, nullptr, "Choose the printer and its options", nullptr},
+        {ids::ID_APP_EXIT, "E&xit", {}, nullptr, "Quit Tilvex", [this] { close(); }},
+        {ids::ID_EDIT_CUT, "&Remove from Workspace",
+         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::Key_Delete)}, nullptr,
+         "Remove the selected satellite or location from the workspace", [this] { OnEditRemove(); }},
+        {ids::ID_EDIT_PASTE, "&Add to Workspace",
+         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}, nullptr,
+         "Add the selected database entries to the workspace", [this] { OnEditAdd(); }},
+        {ids::ID_EDIT_COPY, "&Copy", {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+         nullptr, "", nullptr},
+        {ids::ID_EDIT_UNDO, "&Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+         nullptr, "", nullptr},
+        {ids::ID_EDIT_SATELLITE_DATA, "Edit &Satellite Data...", {}, nullptr, "Edit the satellite database",
+         [this] { CDatabaseEditor(*this).EditSatellites(SatelliteTree()->SatelliteOf(SatelliteTree()->currentItem())); }},
+        {ids::ID_EDIT_LOCATION_DATA, "Edit &Location Data...", {}, nullptr, "Edit the location database",
+         [this] { CDatabaseEditor(*this).EditLocations(LocationTree()->LocationOf(LocationTree()->currentItem())); }},
+        {ids::ID_HELP, "&Help Topics", {QKeySequence(Qt::Key_F1)}, nullptr, "Show the help", [this] { OnHelp(); }},
+        {ids::ID_CONTEXT_HELP, "&What's This?", {QKeySequence(Qt::SHIFT | Qt::Key_F1)}, ":/toolbar/help.png",
+         "Explain the next item clicked", [] { QWhatsThis::enterWhatsThisMode(); }},
+        {ids::ID_APP_ABOUT, "&About Tilvex...", {}, nullptr, "Show the program's version", [this] { OnAbout(); }},
+        {ids::ID_NEXT_PANE, "Next Pane", {QKeySequence(Qt::Key_F6)}, nullptr, "", [this] { CycleFocus(1); }},
+        {ids::ID_PREV_PANE, "Previous Pane", {QKeySequence(Qt::SHIFT | Qt::Key_F6)}, nullptr, "",
+         [this] { CycleFocus(-1); }},
+    };
+    for (const Command& c : commands) {
+        auto* action = new QAction(c.text, this);
+        action->setObjectName(QString("command%1").arg(c.id));
+        action->setShortcuts(c.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setStatusTip(c.tip);
+        if (c.icon) action->setIcon(QIcon(c.icon));
+        if (c.run)
+            connect(action, &QAction::triggered, this, c.run);
+        else
+            action->setEnabled(false);
+        addAction(action);
+        m_actions[c.id] = action;
+    }
+}
+
+QAction* CMainFrame::Action(int id) const {
+    auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    for (int id : {ids::ID_FILE_NEW, ids::ID_FILE_OPEN, ids::ID_FILE_SAVE, ids::ID_FILE_SAVE_AS})
+        file->addAction(Action(id));
+    file->addSeparator();
+    for (int id : {ids::ID_FILE_PRINT, ids::ID_FILE_PRINT_PREVIEW, ids::ID_FILE_PRINT_SETUP}) file->addAction(Action(id));
+    file->addSeparator();
+    m_recentMenu = file;
+    for (int i = 0; i < CRecentFileList::kSize; ++i) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString("recentFile%1").arg(i + 1));
+        action->setVisible(false);
+        connect(action, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+        file->addAction(action);
+        m_recentActions.push_back(action);
+    }
+    file->addSeparator();
+    file->addAction(Action(ids::ID_APP_EXIT));
+    connect(file, &QMenu::aboutToShow, this, [this] {
+        RebuildRecentFiles();
+        UpdateCommands();
+    });
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    for (int id : {ids::ID_EDIT_CUT, ids::ID_EDIT_PASTE}) edit->addAction(Action(id));
+    edit->addSeparator();
+    for (int id : {ids::ID_EDIT_SATELLITE_DATA, ids::ID_EDIT_LOCATION_DATA}) edit->addAction(Action(id));
+    connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    for (int id : {ids::ID_HELP, ids::ID_CONTEXT_HELP}) help->addAction(Action(id));
+    help->addSeparator();
+    help->addAction(Action(ids::ID_APP_ABOUT));
+
+    m_contextMenu = new QMenu(this);
+    m_contextMenu->setObjectName("contextMenu");
+    for (int id : {ids::ID_EDIT_CUT, ids::ID_EDIT_PASTE}) m_contextMenu->addAction(Action(id));
+    m_contextMenu->addSeparator();
+    for (int id : {ids::ID_EDIT_SATELLITE_DATA, ids::ID_EDIT_LOCATION_DATA}) m_contextMenu->addAction(Action(id));
+
+    QToolBar* tools = addToolBar("Standard");
+    tools->setObjectName("toolBar");
+    tools->setIconSize(QSize(16, 16));
+    for (int id : {ids::ID_FILE_NEW, ids::ID_FILE_OPEN, ids::ID_FILE_SAVE}) tools->addAction(Action(id));
+    tools->addSeparator();
+    for (int id : {ids::ID_FILE_PRINT, ids::ID_CONTEXT_HELP}) tools->addAction(Action(id));
+    RebuildRecentFiles();
+    UpdateCommands();
+}
+
+void CMainFrame::RebuildRecentFiles() {
+    const auto& entries = m_pRecentFiles ? m_pRecentFiles->Entries() : std::vector<std::string>{};
+    for (int i = 0; i < static_cast<int>(m_recentActions.size()); ++i) {
+        QAction* action = m_recentActions[static_cast<std::size_t>(i)];
+        if (i < static_cast<int>(entries.size())) {
+            const QString path = QString::fromStdString(entries[static_cast<std::size_t>(i)]);
+            action->setText(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+            action->setStatusTip(path);
+            action->setVisible(true);
+        } else {
+            action->setVisible(false);
+        }
+    }
+}
+
+void CMainFrame::UpdateCommands() {
+    QAction* remove = Action(ids::ID_EDIT_CUT);
+    remove->setEnabled(m_nRemoveMode != kRemoveNone);
+    remove->setText(m_nRemoveMode == kRemoveLocation ? MenuText(ids::IDS_REMOVE_LOCATION)
+                    : m_nRemoveMode == kRemoveSatellite ? MenuText(ids::IDS_REMOVE_SATELLITE)
+                                                        : QString("&Remove from Workspace"));
+    QAction* add = Action(ids::ID_EDIT_PASTE);
+    add->setEnabled(m_nAddMode != kAddNone);
+    add->setText(m_nAddMode == kAddLocation ? MenuText(ids::IDS_ADD_LOCATIONS)
+                 : m_nAddMode == kAddSatellite ? MenuText(ids::IDS_ADD_SATELLITES)
+                                               : QString("&Add to Workspace"));
+    QAction* editSat = Action(ids::ID_EDIT_SATELLITE_DATA);
+    editSat->setEnabled(m_nAddMode == kAddSatellite);
+    const CSatellite* sat = SatelliteTree()->SatelliteOf(SatelliteTree()->currentItem());
+    editSat->setText(m_nAddMode == kAddSatellite && sat ? "Edit data for " + FromCp1252(sat->GetName()) + "..."
+                                                        : QString("Edit &Satellite Data..."));
+    QAction* editLoc = Action(ids::ID_EDIT_LOCATION_DATA);
+    editLoc->setEnabled(m_nAddMode == kAddLocation);
+    const CLocation* loc = LocationTree()->LocationOf(LocationTree()->currentItem());
+    editLoc->setText(m_nAddMode == kAddLocation && loc ? "Edit data for " + FromCp1252(loc->GetName()) + "..."
+                                                       : QString("Edit &Location Data..."));
+    // Printing is not part of the program yet; its commands stay disabled.
+    for (int id : {ids::ID_FILE_PRINT, ids::ID_FILE_PRINT_PREVIEW, ids::ID_FILE_PRINT_SETUP}) Action(id)->setEnabled(false);
+}
+
+void CMainFrame::SetRemoveMode(int mode) {
+    m_nRemoveMode = mode;
+    m_nAddMode = kAddNone;
+    UpdateCommands();
+}
+
+void CMainFrame::SetAddMode(int mode) {
+    m_nAddMode = mode;
+    m_nRemoveMode = kRemoveNone;
+    UpdateCommands();
+}
+
+void CMainFrame::OnEditRemove() {
+    if (m_nRemoveMode == kRemoveSatellite) {
+        if (CSatellite* sat = m_view->Grid()->SelectedSatellite()) {
+            m_doc->RemoveSatellite(sat);
+            SetRemoveMode(kRemoveNone);
+        }
+    } else if (m_nRemoveMode == kRemoveLocation) {
+        QListWidget* list = m_view->LocationPane()->List();
+        if (list->count() > 0 && list->currentRow() >= 0) {
+            m_doc->RemoveLocation(m_view->LocationPane()->LocationAt(list->currentRow()));
+            SetRemoveMode(kRemoveNone);
+        }
+    }
+    UpdateFrameTitle();
+}
+
+void CMainFrame::OnEditAdd() {
+    CDatabaseTree* tree = m_nAddMode == kAddSatellite  ? static_cast<CDatabaseTree*>(SatelliteTree())
+                          : m_nAddMode == kAddLocation ? static_cast<CDatabaseTree*>(LocationTree())
+                                                       : nullptr;
+    if (!tree) return;
+    QTreeWidgetItem* item = tree->currentItem();
+    if (!item || tree->IsRoot(item)) return;
+    auto add = [&](QTreeWidgetItem* it, bool broadcast) {
+        if (m_nAddMode == kAddSatellite)
+            m_doc->AddSatellite(SatelliteTree()->SatelliteOf(it), broadcast);
+        else
+            m_doc->AddLocation(LocationTree()->LocationOf(it), broadcast);
+    };
+    if (tree->IsFolder(item) && !tree->RecordOf(item)) {
+        for (int i = 0; i < item->childCount(); ++i) add(item->child(i), false);
+        m_doc->UpdateAllViews(m_tabView);
+    } else {
+        add(item, true);
+    }
+    SetAddMode(kAddNone);
+    UpdateFrameTitle();
+}
+
+void CMainFrame::OnFileNew() {
+    m_doc->NewDocumentFile();
+    UpdateFrameTitle();
+}
+
+void CMainFrame::OnFileOpen() {
+    if (!m_doc->SaveModified()) return;
+    const QString path = QFileDialog::getOpenFileName(this, "Open Workspace", QString(), "Workspace Files(*.wrk)");
+    if (path.isEmpty()) return;
+    m_doc->SetModifiedFlag(false);
+    m_doc->OpenDocumentFile(path.toStdString());
+    UpdateFrameTitle();
+}
+
+void CMainFrame::OnFileSave() {
+    m_doc->DoFileSave();
+    UpdateFrameTitle();
+}
+
+void CMainFrame::OnFileSaveAs() {
+    m_doc->DoSave(std::string());
+    UpdateFrameTitle();
+}
+
+void CMainFrame::OpenRecentFile(int index) {
+    if (!m_pRecentFiles || index >= static_cast<int>(m_pRecentFiles->Entries().size())) return;
+    const std::string path = m_pRecentFiles->Entries()[static_cast<std::size_t>(index)];
+    if (!m_doc->OpenDocumentFile(path) && !QFileInfo::exists(QString::fromStdString(path)))
+        m_pRecentFiles->Remove(static_cast<std::size_t>(index));
+    RebuildRecentFiles();
+    UpdateFrameTitle();
+}
+
+void CMainFrame::OnHelp() { CHelpWindow::ShowHelp(this); }
+
+void CMainFrame::OnAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::UpdateFrameTitle() {
+    setWindowTitle(QString("%1 - %2").arg(FromCp1252(m_doc->GetTitle()), FromCp1252(LoadString(ids::IDR_MAINFRAME_TITLE))));
+    m_view->RedrawTitle();
+}
+
+WindowPlacement CMainFrame::CurrentDefaultPlacement() const {
+    const DialogUnits du = DialogUnits::System();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
+    return DefaultPlacement(du.baseX, du.baseY, size.width(), size.height());
+}
+
+void CMainFrame::RestorePlacement() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
+    const int icon = style()->pixelMetric(QStyle::PM_LargeIconSize);
+    const WindowPlacement p = m_pProfile ? ReadPlacement(*m_pProfile, CurrentDefaultPlacement(), size.width(),
+                                                         size.height(), icon, icon)
+                                         : CurrentDefaultPlacement();
+    m_splitter->setSizes({std::max(1, p.split), std::max(1, p.x2 - p.x1 - p.split)});
+    setGeometry(QRect(QPoint(p.x1, p.y1), QPoint(p.x2 - 1, p.y2 - 1)));
+    if (p.showCmd == SW_SHOWMAXIMIZED)
+        showMaximized();
+    else
+        showNormal();
+    UpdateFrameTitle();
+}
+
+void CMainFrame::SavePlacement() {
+    if (!m_pProfile) return;
+    WindowPlacement p;
+    p.split = m_splitter->sizes().value(0);
+    p.flags = -1;
+    p.showCmd = isMaximized() ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    p.x1 = normal.left();
+    p.y1 = normal.top();
+    p.x2 = normal.right() + 1;
+    p.y2 = normal.bottom() + 1;
+    WritePlacement(*m_pProfile, p);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    SavePlacement();
+    if (!m_doc->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    if (m_pRecentFiles) m_pRecentFiles->WriteList();
+    event->accept();
+}
+
+void CMainFrame::contextMenuEvent(QContextMenuEvent* event) { ShowContextMenu(event->globalPos()); }
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ContextMenu) {
+        ShowContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::ShowContextMenu(const QPoint& globalPos) {
+    QWidget* under = QApplication::widgetAt(globalPos);
+    auto isIn = [under](QWidget* w) { return under && (under == w || w->isAncestorOf(under)); };
+    QListWidget* locations = m_view->LocationPane()->List();
+    CArcGrid* grid = m_view->Grid();
+    if (isIn(locations) && locations->count() > 0) {
+        SetRemoveMode(kRemoveLocation);
+        QListWidgetItem* item = locations->itemAt(locations->viewport()->mapFromGlobal(globalPos));
+        const int row = item ? locations->row(item) : locations->count() - 1;
+        locations->setCurrentRow(row);
+        m_doc->SetCurrentLocation(m_view->LocationPane()->LocationAt(row), true);
+    } else if (isIn(grid) && grid->count() > 0) {
+        SetRemoveMode(kRemoveSatellite);
+        QListWidgetItem* item = grid->itemAt(grid->viewport()->mapFromGlobal(globalPos));
+        const int row = item ? grid->row(item) : grid->count() - 1;
+        grid->setCurrentRow(row);
+        m_doc->SetCurrentSatellite(grid->SatelliteAt(row), false);
+    } else if (isIn(SatelliteTree())) {
+        if (QTreeWidgetItem* item = SatelliteTree()->currentItem())
+            SetAddMode(SatelliteTree()->IsRoot(item) ? kAddNone : kAddSatellite);
+    } else if (isIn(LocationTree())) {
+        if (QTreeWidgetItem* item = LocationTree()->currentItem())
+            SetAddMode(LocationTree()->IsRoot(item) ? kAddNone : kAddLocation);
+    } else {
+        SetAddMode(kAddNone);
+    }
+    UpdateCommands();
+    m_contextMenu->popup(globalPos);
+}
+
+void CMainFrame::CycleFocus(int step) {
+    QWidget* panes[] = {m_tabView->CurrentTab() == 0 ? static_cast<QWidget*>(SatelliteTree())
+                                                     : static_cast<QWidget*>(LocationTree()),
+                        m_view->LocationPane()->List(), m_view->Grid()};
+    int current = -1;
+    for (int i = 0; i < 3; ++i)
+        if (panes[i]->hasFocus()) current = i;
+    const int next = ((current < 0 ? 0 : current + step) % 3 + 3) % 3;
+    panes[next]->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,111 @@
+// The main window: menus, toolbar, status bar, the database tabs on the left
+// and the look-angle view on the right, the workspace commands that act on
+// the last selection, and the remembered placement.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "app/Placement.h"
+#include "workspace/DatabaseEditor.h"
+#include "workspace/TilvexDoc.h"
+
+class QAction;
+class QMenu;
+class QSplitter;
+class CProfile;
+class CRecentFileList;
+class CTilvexTabView;
+class CTilvexView;
+class CSatelliteTree;
+class CLocationTree;
+
+class CMainFrame : public QMainWindow, public IWorkspaceHost, public IDatabaseEditorHost {
+    Q_OBJECT
+public:
+    enum RemoveMode { kRemoveNone = 0, kRemoveSatellite = 1, kRemoveLocation = 2 };
+    enum AddMode { kAddNone = 0, kAddSatellite = 1, kAddLocation = 2 };
+    static constexpr int kLeftPaneWidth = 158;
+
+    CMainFrame(CProfile* profile, CRecentFileList* recentFiles);
+    ~CMainFrame() override;
+
+    CTilvexDoc* GetDocument() override { return m_doc.get(); }
+    CTilvexTabView* GetTabViewPane() const { return m_tabView; }
+    CTilvexView* GetLookAngleViewPane() const { return m_view; }
+    CSatelliteTree* SatelliteTree() const;
+    CLocationTree* LocationTree() const;
+    QSplitter* Splitter() const { return m_splitter; }
+
+    // IWorkspaceHost
+    CSatelliteDatabase* GetSatelliteDatabase() override;
+    CLocationDatabase* GetLocationDatabase() override;
+    CView* GetTabView() override;
+    CView* GetLookAngleView() override;
+    bool IsSatelliteShown(const CSatellite& satellite) override;
+    void ClearSatelliteGrid() override;
+    void ShowCurrentLocation(CLocation* location) override;
+    void RedrawLookAngleView() override;
+
+    // IDatabaseEditorHost: the editor dialogs are not part of the program
+    // yet, so an editing run changes nothing.
+    int RunSatelliteEditor(CSatelliteDatabase&, CSatellite*) override { return 0; }
+    int RunLocationEditor(CLocationDatabase&, CLocation*) override { return 0; }
+    void FillSatelliteTree() override;
+    void FillLocationTree() override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+
+    void SetRemoveMode(int mode);
+    void SetAddMode(int mode);
+    int RemoveMode() const { return m_nRemoveMode; }
+    int AddMode() const { return m_nAddMode; }
+
+    // Placement: the first-run defaults follow the font and the screen.
+    WindowPlacement CurrentDefaultPlacement() const;
+    void RestorePlacement();
+    void SavePlacement();
+    // "<workspace> - Tilvex".
+    void UpdateFrameTitle();
+
+    QAction* Action(int id) const;
+    // Updates every command's enabled state and text, as before a menu shows.
+    void UpdateCommands();
+
+    // File commands.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OpenRecentFile(int index);
+    // Workspace commands.
+    void OnEditRemove();
+    void OnEditAdd();
+    void OnHelp();
+    void OnAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void RebuildRecentFiles();
+    void ShowContextMenu(const QPoint& globalPos);
+    void CycleFocus(int step);
+
+    CProfile* m_pProfile;
+    CRecentFileList* m_pRecentFiles;
+    std::unique_ptr<CTilvexDoc> m_doc;
+    QSplitter* m_splitter = nullptr;
+    CTilvexTabView* m_tabView = nullptr;
+    CTilvexView* m_view = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QMenu* m_contextMenu = nullptr;
+    std::map<int, QAction*> m_actions;
+    std::vector<QAction*> m_recentActions;
+    int m_nRemoveMode = kRemoveNone;
+    int m_nAddMode = kAddNone;
+};

@@ -1,0 +1,28 @@
+// The main window's placement and splitter width, kept in the settings file
+// (section "Startup").
+#pragma once
+
+class CProfile;
+
+struct WindowPlacement {
+    int split = 0;    // width of the splitter's left column
+    int flags = -1;
+    int showCmd = 1;  // 1 normal, 3 maximised
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // the normal (restored) rectangle
+    bool operator==(const WindowPlacement&) const = default;
+};
+
+inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int SW_SHOWMAXIMIZED = 3;
+
+// The first-run placement: a window of 310 by 205 dialog units (`baseX`,
+// `baseY` are the dialog base units) centred on a `screenWidth` by
+// `screenHeight` screen, maximised on a 640-pixel-wide one.
+WindowPlacement DefaultPlacement(int baseX, int baseY, int screenWidth, int screenHeight);
+
+// The stored placement, each value falling back to `defaults`.  A left or top
+// edge at or beyond the screen's far side less an icon is pulled back so that
+// an icon's width stays on screen; the window keeps its size.
+WindowPlacement ReadPlacement(const CProfile& profile, const WindowPlacement& defaults, int screenWidth,
+                              int screenHeight, int iconWidth, int iconHeight);
+void WritePlacement(CProfile& profile, const WindowPlacement& placement);

@@ -1,0 +1,143 @@
+#include "app/TilvexApp.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <cstdio>
+
+#include "app/MainFrame.h"
+#include "app/SplashWnd.h"
+#include "display/TilvexView.h"
+#include "framework/AppMessageBox.h"
+#include "framework/QtText.h"
+#include "locations/LocationTree.h"
+#include "satellites/SatelliteTree.h"
+
+namespace {
+const char* const kDefaultWorkspace = "United States Ku Band Satellites.wrk";
+const char* const kDataFiles[] = {"satdemo.tdb", "locdemo.tdb", "MagData.dat", kDefaultWorkspace};
+}  // namespace
+
+CTilvexApp::~CTilvexApp() {
+    // The workspace writes its current entries to the settings file as it goes.
+    m_frame.reset();
+}
+
+bool CTilvexApp::ParseCommandLine(const QStringList& arguments, Options& options) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Look angles for satellite dishes.");
+    parser.addHelpOption();
+    const QCommandLineOption noSplash("nosplash", "Start without the splash picture.");
+    const QCommandLineOption settings("settings", "Keep the settings in FILE.", "FILE");
+    const QCommandLineOption data("data", "Read and write the data files in DIR.", "DIR");
+    parser.addOptions({noSplash, settings, data});
+    parser.addPositionalArgument("workspace", "A workspace (.wrk) to open.", "[WORKSPACE.wrk]");
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "tilvex: %s\n", qPrintable(parser.errorText()));
+        return false;
+    }
+    if (parser.isSet("help")) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return false;
+    }
+    if (parser.positionalArguments().size() > 1) {
+        std::fprintf(stderr, "tilvex: only one workspace can be opened\n");
+        return false;
+    }
+    options.splash = !parser.isSet(noSplash);
+    options.settingsFile = parser.value(settings);
+    options.dataDir = parser.value(data);
+    options.workspace = parser.positionalArguments().value(0);
+    return true;
+}
+
+QString CTilvexApp::DefaultSettingsFile() {
+    const QByteArray fromEnvironment = qgetenv("TILVEX_INI");
+    if (!fromEnvironment.isEmpty()) return QString::fromLocal8Bit(fromEnvironment);
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(dir);
+    return dir + "/tilvex.INI";
+}
+
+QString CTilvexApp::DefaultDataDir() {
+    // The user's own copy of the data, made on first run from the copy
+    // installed beside the program.
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dir);
+    const QString installed = QCoreApplication::applicationDirPath() + "/data";
+    for (const char* name : kDataFiles) {
+        const QString target = dir + "/" + name;
+        if (!QFile::exists(target) && QFile::exists(installed + "/" + name)) {
+            QFile::copy(installed + "/" + name, target);
+            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        }
+    }
+    return dir;
+}
+
+bool CTilvexApp::EnterDataDir(const QString& dir) {
+    if (QDir::setCurrent(dir)) return true;
+    std::fprintf(stderr, "tilvex: cannot use the data folder %s\n", qPrintable(dir));
+    return false;
+}
+
+bool CTilvexApp::InitInstance(const Options& options) {
+    InitTilvexResources();
+    CSplashWnd::SetSplashEnabled(options.splash);
+    // A workspace named relative to where the program was started.
+    const QString workspace = options.workspace.isEmpty() ? QString() : QDir::current().absoluteFilePath(options.workspace);
+    if (!EnterDataDir(options.dataDir.isEmpty() ? DefaultDataDir() : options.dataDir)) return false;
+
+    m_profile.SetPath((options.settingsFile.isEmpty() ? DefaultSettingsFile() : options.settingsFile).toStdString());
+    m_recentFiles.ReadList();
+    CAppContext& context = AfxGetAppContext();
+    context.profile = &m_profile;
+    context.recentFiles = &m_recentFiles;
+    context.askSavePath = [this](const std::string& suggested) -> std::optional<std::string> {
+        const QString path = QFileDialog::getSaveFileName(m_frame.get(), "Save Workspace As",
+                                                          QString::fromStdString(suggested), "Workspace Files(*.wrk)");
+        if (path.isEmpty()) return std::nullopt;
+        return (path.endsWith(".wrk", Qt::CaseInsensitive) ? path : path + ".wrk").toStdString();
+    };
+
+    // The frame is made hidden; creating it loads both databases.
+    m_frame = std::make_unique<CMainFrame>(&m_profile, &m_recentFiles);
+    CMainFrame* frame = m_frame.get();
+    CTilvexDoc* doc = frame->GetDocument();
+    doc->InitialUpdateAllViews();
+
+    const std::string path = workspace.isEmpty()
+                                 ? m_profile.GetProfileString(CRecentFileList::kSection, "File1", kDefaultWorkspace)
+                                 : workspace.toStdString();
+    const int savedSatellite = m_profile.GetProfileInt("Startup", "Current Satellite", 0);
+    const int savedLocation = m_profile.GetProfileInt("Startup", "Current Location", 0);
+    const bool databasesLoaded =
+        !frame->SatelliteTree()->Database().IsEmpty() && !frame->LocationTree()->Database().IsEmpty();
+    if (databasesLoaded && !path.empty()) {
+        if (!doc->OnOpenDocument(path)) {
+            doc->OnNewDocument();
+        } else if (workspace.isEmpty()) {
+            // The last workspace comes back with its current entries.
+            const auto& sats = doc->GetSatelliteNames();
+            if (savedSatellite >= 0 && savedSatellite < static_cast<int>(sats.size()))
+                if (CSatellite* sat = frame->SatelliteTree()->FindSatellite(sats[static_cast<std::size_t>(savedSatellite)]))
+                    doc->SetCurrentSatellite(sat, false);
+            const auto& locs = doc->GetLocationNames();
+            if (savedLocation >= 0 && savedLocation < static_cast<int>(locs.size()))
+                if (CLocation* loc = frame->LocationTree()->FindLocation(locs[static_cast<std::size_t>(savedLocation)]))
+                    doc->SetCurrentLocation(loc, true);
+        }
+        doc->UpdateAllViews(nullptr);
+    }
+    frame->UpdateFrameTitle();
+
+    // The window appears when the splash goes; without a splash, at once.
+    if (CSplashWnd::IsSplashEnabled())
+        CSplashWnd::ShowSplash([frame] { frame->RestorePlacement(); });
+    else
+        frame->RestorePlacement();
+    return true;
+}

@@ -1,0 +1,48 @@
+// Start-up: the command line, the settings file, the main window and the
+// workspace used last.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "framework/Profile.h"
+
+class CMainFrame;
+
+class CTilvexApp {
+public:
+    struct Options {
+        bool splash = true;
+        QString settingsFile;  // empty: TILVEX_INI, then the user's configuration folder
+        QString dataDir;       // empty: the user's data folder, seeded from the installed data
+        QString workspace;     // a workspace named on the command line
+    };
+
+    // Reads the options from the command line; false (with a message on
+    // stderr) when it cannot be understood.
+    static bool ParseCommandLine(const QStringList& arguments, Options& options);
+
+    CTilvexApp() = default;
+    ~CTilvexApp();
+    CTilvexApp(const CTilvexApp&) = delete;
+    CTilvexApp& operator=(const CTilvexApp&) = delete;
+
+    // The start-up sequence; false when the program cannot start.
+    bool InitInstance(const Options& options);
+
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    CProfile& Profile() { return m_profile; }
+    CRecentFileList& RecentFiles() { return m_recentFiles; }
+
+    // The default place of the settings file and of the data folder.
+    static QString DefaultSettingsFile();
+    static QString DefaultDataDir();
+
+private:
+    bool EnterDataDir(const QString& dir);
+
+    CProfile m_profile;
+    CRecentFileList m_recentFiles{&m_profile};
+    std::unique_ptr<CMainFrame> m_frame;
+};

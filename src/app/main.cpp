@@ -1,0 +1,20 @@
+// tilvex: the desktop program.
+#include <QApplication>
+#include <QIcon>
+
+#include "app/MainFrame.h"
+#include "app/TilvexApp.h"
+#include "framework/QtText.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Tilvex");
+    QApplication::setOrganizationName("Tilvex");
+    QApplication::setWindowIcon(QIcon(":/images/tilvex.png"));
+    CTilvexApp::Options options;
+    if (!CTilvexApp::ParseCommandLine(QApplication::arguments(), options)) return 2;
+    InstallQtMessageBoxes();
+    CTilvexApp app;
+    if (!app.InitInstance(options)) return 1;
+    return QApplication::exec();
+}

@@ -1,0 +1,124 @@
+#include "display/ArcGrid.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include "framework/QtText.h"
+#include "satellites/SatelliteDatabase.h"
+
+namespace {
+
+constexpr QRgb kGrey = 0x7F7F7F;
+constexpr QRgb kWhite = 0xFFFFFF;
+
+// Paints a row as three framed cells: the name over half the width, the
+// azimuth and the elevation over a quarter each.
+class ArcGridDelegate : public QStyledItemDelegate {
+public:
+    explicit ArcGridDelegate(CArcGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QRect r = option.rect;
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette& palette = m_grid->palette();
+        const QColor back = selected ? palette.color(QPalette::Highlight) : palette.color(QPalette::Button);
+        painter->save();
+        painter->setPen(QColor(kGrey));
+        painter->setBrush(back);
+        painter->drawRect(r.adjusted(0, 0, -1, -1));
+        const int q = r.width() / 4;
+        const QRect cells[3] = {QRect(QPoint(r.left(), r.top()), QPoint(r.left() + 2 * q - 1, r.bottom())),
+                                QRect(QPoint(r.left() + 2 * q, r.top()), QPoint(r.left() + 3 * q - 1, r.bottom())),
+                                QRect(QPoint(r.left() + 3 * q, r.top()), r.bottomRight())};
+        for (const QRect& cell : cells) {
+            painter->setPen(QColor(kWhite));
+            painter->drawLine(cell.topLeft(), cell.topRight());
+            painter->drawLine(cell.topLeft(), cell.bottomLeft());
+            painter->setPen(QColor(kGrey));
+            painter->drawLine(cell.bottomLeft(), cell.bottomRight());
+            painter->drawLine(cell.topRight(), cell.bottomRight());
+        }
+        if (const CSatellite* sat = m_grid->SatelliteAt(index.row())) {
+            const CArcGridModel::RowTexts texts = m_grid->Model().TextsFor(*sat);
+            painter->setPen(selected ? QColor(kWhite) : QColor(Qt::black));
+            painter->setFont(m_grid->font());
+            const QRect nameCell = cells[0].adjusted(2, 1, -1, -1);
+            painter->drawText(nameCell, Qt::AlignLeft | Qt::AlignVCenter,
+                              painter->fontMetrics().elidedText(FromCp1252(texts.name), Qt::ElideRight, nameCell.width()));
+            painter->drawText(cells[1].adjusted(1, 1, -1, -1), Qt::AlignHCenter | Qt::AlignVCenter,
+                              FromCp1252(texts.azimuth));
+            painter->drawText(cells[2].adjusted(1, 1, -1, -1), Qt::AlignHCenter | Qt::AlignVCenter,
+                              FromCp1252(texts.elevation));
+        }
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        const QFontMetrics metrics(m_grid->font());
+        return QSize(m_grid->viewport()->width(), metrics.height() + metrics.leading() + 2);
+    }
+
+private:
+    CArcGrid* m_grid;
+};
+
+}  // namespace
+
+CArcGrid::CArcGrid(QWidget* parent) : QListWidget(parent) {
+    setObjectName("arcGrid");
+    setItemDelegate(new ArcGridDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setUniformItemSizes(true);
+    setFrameShape(QFrame::StyledPanel);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, QColor(kBackColor));
+    setPalette(p);
+    setWhatsThis("The look angles of the workspace's satellites from the current location: "
+                 "azimuth and elevation; \"--\" means the satellite is below the horizon.");
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_bFilling && row >= 0) emit satelliteSelected(SatelliteAt(row));
+    });
+}
+
+void CArcGrid::Fill(const std::vector<std::string>& names, const CSatelliteDatabase& database) {
+    m_bFilling = true;
+    clear();
+    m_model.Fill(names, database);
+    for (CSatellite* sat : m_model.Rows()) {
+        auto* item = new QListWidgetItem(this);
+        item->setData(kSatelliteRole, QVariant::fromValue(reinterpret_cast<quintptr>(sat)));
+    }
+    m_bFilling = false;
+}
+
+CSatellite* CArcGrid::SatelliteAt(int row) const {
+    const QListWidgetItem* it = item(row);
+    return it ? reinterpret_cast<CSatellite*>(it->data(kSatelliteRole).value<quintptr>()) : nullptr;
+}
+
+void CArcGrid::SelectByName(const std::string& name) {
+    m_bFilling = true;
+    int found = -1;
+    for (int row = 0; row < count(); ++row) {
+        if (SatelliteAt(row)->GetName() == name) {
+            found = row;
+            break;
+        }
+    }
+    setCurrentRow(found);
+    if (found < 0) clearSelection();
+    m_bFilling = false;
+}
+
+CArcGridModel::RowTexts CArcGrid::RowTexts(int row) const {
+    const CSatellite* sat = SatelliteAt(row);
+    return sat ? m_model.TextsFor(*sat) : CArcGridModel::RowTexts{};
+}
+
+void CArcGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (QListWidgetItem* it = itemAt(event->position().toPoint())) emit satelliteActivated(SatelliteAt(row(it)));
+    QListWidget::mouseDoubleClickEvent(event);
+}

@@ -1,0 +1,73 @@
+#include "display/ArcGridModel.h"
+
+#include <algorithm>
+
+#include "framework/Cp1252.h"
+#include "framework/Format.h"
+#include "satellites/LookAngles.h"
+#include "satellites/SatelliteDatabase.h"
+
+void CArcGridModel::SetSite(float latitude, float longitude, float magVar) {
+    m_fLatitude = latitude;
+    m_fLongitude = longitude;
+    m_fMagVar = magVar;
+}
+
+bool CArcGridModel::IsSatelliteShown(const CSatellite* satellite) const {
+    return satellite && IsBandShown(satellite->GetFlags());
+}
+
+void CArcGridModel::Fill(const std::vector<std::string>& names, const CSatelliteDatabase& database) {
+    m_rows.clear();
+    const bool bySlot = (m_nOptions & GRID_SORT_BY_SLOT) != 0;
+    for (const auto& name : names) {
+        CSatellite* satellite = database.FindSatellite(name);
+        if (!IsSatelliteShown(satellite)) continue;
+        // Before the first row whose key is not less than the new one's.
+        auto at = bySlot ? std::lower_bound(m_rows.begin(), m_rows.end(), satellite,
+                                            [](const CSatellite* row, const CSatellite* s) {
+                                                return row->SignedLongitude() < s->SignedLongitude();
+                                            })
+                         : std::lower_bound(m_rows.begin(), m_rows.end(), satellite,
+                                            [](const CSatellite* row, const CSatellite* s) {
+                                                return CompareNoCaseAZ(row->GetName(), s->GetName()) < 0;
+                                            });
+        m_rows.insert(at, satellite);
+    }
+}
+
+CArcGridModel::RowTexts CArcGridModel::TextsFor(const CSatellite& satellite) const {
+    RowTexts texts;
+    texts.name = satellite.GetName();
+    if (m_nOptions & GRID_SHOW_SLOT)
+        texts.name += Format("  %.0f%c%s", static_cast<double>(satellite.GetSlot()), kDegreeSign,
+                             satellite.IsWest() ? "W" : "E");
+    if (m_fLatitude == 0.0f && m_fLongitude == 0.0f && m_fMagVar == 0.0f) return texts;
+    const LookAngleTexts angles = ComputeLookAngles(m_fLatitude, m_fLongitude, m_fMagVar,
+                                                    satellite.SignedLongitude(), m_nOptions & GRID_MAGNETIC);
+    texts.azimuth = angles.azimuth;
+    texts.elevation = angles.elevation;
+    return texts;
+}
+
+std::string AzimuthKindText(int options) { return (options & GRID_MAGNETIC) ? "(Magnetic)" : "(True)"; }
+
+std::string BandFilterText(int options) { return CSatellite::BandText(options & GRID_BANDS); }
+
+int ChooseCurrentSatellite(const std::vector<std::string>& names, int current, const CSatelliteDatabase& database,
+                           const CArcGridModel& grid) {
+    const int n = static_cast<int>(names.size());
+    if (n < 1) return -1;
+    if (current >= n) current = n - 1;
+    if (current < 0) current = 0;
+    if (!grid.IsSatelliteShown(database.FindSatellite(names[static_cast<std::size_t>(current)]))) {
+        current = n - 1;
+        for (int i = 0; i < n; ++i) {
+            if (grid.IsSatelliteShown(database.FindSatellite(names[static_cast<std::size_t>(i)]))) {
+                current = i;
+                break;
+            }
+        }
+    }
+    return std::clamp(current, 0, n - 1);
+}

@@ -1,0 +1,35 @@
+// The look shared by the two database trees: a root, region folders whose
+// picture opens and closes with them, and record items carrying a pointer to
+// their record (not owned).
+#pragma once
+
+#include <QTreeWidget>
+
+class CDatabaseTree : public QTreeWidget {
+    Q_OBJECT
+public:
+    enum Image { kFolderClosed = 0, kFolderOpen = 1, kSatellite = 2, kGlobe = 3 };
+    static constexpr int kRecordRole = Qt::UserRole + 1;
+
+    explicit CDatabaseTree(QWidget* parent = nullptr);
+
+    QTreeWidgetItem* RootItem() const { return topLevelItemCount() ? topLevelItem(0) : nullptr; }
+    // The record of an item, or null for the root and the folders.
+    void* RecordOf(const QTreeWidgetItem* item) const;
+    bool IsRoot(const QTreeWidgetItem* item) const { return item && !item->parent(); }
+    bool IsFolder(const QTreeWidgetItem* item) const { return item && item->parent() == RootItem(); }
+    static QIcon ImageIcon(Image image);
+
+signals:
+    // The selected item changed; `onRoot` when it is the root (or nothing).
+    void selectionMoved(bool onRoot);
+    // A record item was double-clicked.
+    void recordActivated(void* record);
+
+protected:
+    QTreeWidgetItem* AddRoot(const QString& text);
+    QTreeWidgetItem* AddFolder(QTreeWidgetItem* parent, const QString& text);
+    QTreeWidgetItem* AddRecord(QTreeWidgetItem* parent, const QString& text, Image image, void* record);
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+};

@@ -1,0 +1,108 @@
+#include "display/LocationPane.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "display/DialogUnits.h"
+#include "framework/QtText.h"
+#include "locations/LocationDatabase.h"
+#include "workspace/TilvexDoc.h"
+
+namespace {
+constexpr int kWidth = 108, kHeight = 92;
+constexpr int kMargin = 5;
+}  // namespace
+
+CDlgLocations::CDlgLocations(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setObjectName("locationPane");
+    setAutoFillBackground(true);
+    const DialogUnits du = DialogUnits::Current();
+    m_label = new QLabel("Calculate Look Angles For:", this);
+    m_current = new QLineEdit(this);
+    m_current->setObjectName("currentLocation");
+    m_current->setReadOnly(true);
+    m_current->setFocusPolicy(Qt::NoFocus);
+    m_list = new QListWidget(this);
+    m_list->setObjectName("locationList");
+    m_list->setSortingEnabled(true);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setWhatsThis("The workspace's locations. Click one to compute the look angles from it.");
+    m_list->installEventFilter(this);
+
+    // The label takes a second line when the font is too wide for one.
+    const int inner = du.X(kWidth - 2 * kMargin);
+    const int labelLines = m_label->fontMetrics().horizontalAdvance(m_label->text()) > inner ? 2 : 1;
+    m_label->setWordWrap(labelLines > 1);
+    const int labelHeight = labelLines * m_label->fontMetrics().lineSpacing() + 2;
+    m_label->setGeometry(du.X(kMargin), du.Y(kMargin), inner, labelHeight);
+    const int editTop = du.Y(kMargin) + labelHeight + du.Y(2);
+    m_current->setGeometry(du.X(kMargin), editTop, inner, du.Y(13));
+    const int listTop = editTop + du.Y(16);
+    resize(du.X(kWidth), du.Y(kHeight) + labelHeight - du.Y(10));
+    m_list->setGeometry(du.X(kMargin), listTop, inner, height() - du.Y(2) - listTop);
+
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_bFilling && row >= 0) emit locationSelected(LocationAt(row));
+    });
+    connect(m_list, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { emit locationActivated(LocationAt(m_list->row(item))); });
+}
+
+void CDlgLocations::SetContext(CTilvexDoc* doc, CLocationDatabase* locations) {
+    m_pDoc = doc;
+    m_pLocations = locations;
+}
+
+CLocation* CDlgLocations::LocationAt(int row) const {
+    const QListWidgetItem* item = m_list->item(row);
+    return item ? reinterpret_cast<CLocation*>(item->data(kLocationRole).value<quintptr>()) : nullptr;
+}
+
+void CDlgLocations::FillLocations() {
+    m_bFilling = true;
+    m_list->clear();
+    if (m_pDoc && m_pLocations) {
+        for (const auto& name : m_pDoc->GetLocationNames()) {
+            CLocation* location = m_pLocations->FindLocation(name);
+            if (!location) continue;
+            auto* item = new QListWidgetItem(FromCp1252(name));
+            item->setData(kLocationRole, QVariant::fromValue(reinterpret_cast<quintptr>(location)));
+            m_list->addItem(item);
+        }
+    }
+    m_bFilling = false;
+}
+
+void CDlgLocations::SelectLocation(const CLocation* location) {
+    m_bFilling = true;
+    if (m_list->count() == 0 || !location) {
+        m_current->clear();
+    } else if (const std::string name = location->GetName(); !name.empty()) {
+        const auto found = m_list->findItems(FromCp1252(name), Qt::MatchFixedString);
+        const int row = found.isEmpty() ? 0 : m_list->row(found.front());
+        m_list->setCurrentRow(row);
+        m_current->setText(m_list->item(row)->text());
+    }
+    m_bFilling = false;
+}
+
+void CDlgLocations::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    const DialogUnits du = DialogUnits::System();
+    m_list->setGeometry(m_list->x(), m_list->y(), m_list->width(), height() - du.Y(2) - m_list->y());
+}
+
+bool CDlgLocations::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+        if (key->key() == Qt::Key_Delete || (key->key() == Qt::Key_X && (key->modifiers() & Qt::ControlModifier)))
+            emit removeRequested();
+        // No other key moves through the list.
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}

@@ -1,0 +1,17 @@
+// The one crossing between the core's Windows-1252 text and Qt's strings.
+#pragma once
+
+#include <QString>
+#include <string>
+
+QString FromCp1252(const std::string& text);
+// Characters that Windows-1252 cannot hold become '?'.
+std::string ToCp1252(const QString& text);
+
+// Installs the message-box handler that shows the core's messages in dialogs
+// captioned with the application title.
+void InstallQtMessageBoxes();
+
+// Makes the program's pictures and help page available (they live in a
+// static library, which the linker would otherwise leave out).
+void InitTilvexResources();

@@ -1,0 +1,21 @@
+#include "locations/LocationTree.h"
+
+#include "display/TreeGroups.h"
+#include "framework/QtText.h"
+
+CLocationTree::CLocationTree(QWidget* parent) : CDatabaseTree(parent) {
+    setObjectName("locationTree");
+    setAccessibleName("Location Database");
+}
+
+void CLocationTree::FillTree() {
+    clear();
+    QTreeWidgetItem* root = AddRoot("Locations");
+    std::vector<CLocation*> ungrouped;
+    for (const auto& group : LocationTreeGroups(m_locations, &ungrouped)) {
+        QTreeWidgetItem* folder = AddFolder(root, FromCp1252(group.name));
+        for (CLocation* loc : group.items) AddRecord(folder, FromCp1252(loc->GetName()), kGlobe, loc);
+    }
+    // A location whose region has no folder stands under the root.
+    for (CLocation* loc : ungrouped) AddRecord(root, FromCp1252(loc->GetName()), kGlobe, loc);
+}

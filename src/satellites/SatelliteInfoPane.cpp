@@ -1,0 +1,68 @@
+#include "satellites/SatelliteInfoPane.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "display/DialogUnits.h"
+#include "framework/QtText.h"
+#include "satellites/SatelliteDatabase.h"
+#include "workspace/TilvexDoc.h"
+
+namespace {
+constexpr int kWidth = 108, kHeight = 56;
+constexpr int kMargin = 5, kLabelWidth = 40, kLine = 11;
+}  // namespace
+
+CSatelliteInfoPane::CSatelliteInfoPane(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setObjectName("satelliteInfoPane");
+    setAutoFillBackground(true);
+    const DialogUnits du = DialogUnits::Current();
+    QLabel** values[] = {&m_name, &m_slot, &m_bands};
+    const char* labels[] = {"Satellite:", "Slot:", "Bands:"};
+    const char* names[] = {"infoName", "infoSlot", "infoBands"};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(labels[i], this);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setGeometry(du.X(kMargin), du.Y(kMargin + i * kLine), du.X(kLabelWidth), du.Y(10));
+        *values[i] = new QLabel(this);
+        (*values[i])->setObjectName(names[i]);
+        (*values[i])->setGeometry(du.X(kMargin + kLabelWidth + 3), du.Y(kMargin + i * kLine),
+                                  du.X(kWidth - 2 * kMargin - kLabelWidth - 3), du.Y(10));
+    }
+    m_btnReport = new QPushButton("&Detailed Report...", this);
+    m_btnReport->setObjectName("detailedReport");
+    m_btnReport->setGeometry(du.X(kMargin), du.Y(kHeight - kMargin - 14), du.X(kWidth - 2 * kMargin), du.Y(14));
+    // The details dialog is not part of the program yet.
+    m_btnReport->setEnabled(false);
+    resize(du.X(kWidth), du.Y(kHeight));
+}
+
+void CSatelliteInfoPane::SetContext(CTilvexDoc* doc, CSatelliteDatabase* satellites) {
+    m_pDoc = doc;
+    m_pSatellites = satellites;
+}
+
+QString CSatelliteInfoPane::NameText() const { return m_name->text(); }
+QString CSatelliteInfoPane::SlotText() const { return m_slot->text(); }
+QString CSatelliteInfoPane::BandsText() const { return m_bands->text(); }
+
+void CSatelliteInfoPane::ShowSatellite(int index) {
+    m_name->clear();
+    m_slot->clear();
+    m_bands->clear();
+    m_pSatellite = nullptr;
+    if (!m_pDoc || !m_pSatellites) return;
+    const auto& names = m_pDoc->GetSatelliteNames();
+    if (names.empty() || index < 0 || index >= static_cast<int>(names.size())) return;
+    m_pSatellite = m_pSatellites->FindSatellite(names[static_cast<std::size_t>(index)]);
+    if (!m_pSatellite) return;
+    m_name->setText(FromCp1252(m_pSatellite->GetName()));
+    m_slot->setText(FromCp1252(m_pSatellite->SlotText()));
+    m_bands->setText(FromCp1252(m_pSatellite->BandText()));
+}
+
+void CSatelliteInfoPane::SetLocation(CLocation* location) {
+    if (!m_pDoc || m_pDoc->GetLocationNames().empty() || !location) return;
+    m_pLocation = location;
+}

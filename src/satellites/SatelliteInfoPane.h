@@ -1,0 +1,38 @@
+// The current satellite's name, slot and bands, under the location pane.
+#pragma once
+
+#include <QFrame>
+
+class QLabel;
+class QPushButton;
+class CLocation;
+class CSatellite;
+class CSatelliteDatabase;
+class CTilvexDoc;
+
+class CSatelliteInfoPane : public QFrame {
+    Q_OBJECT
+public:
+    explicit CSatelliteInfoPane(QWidget* parent = nullptr);
+
+    void SetContext(CTilvexDoc* doc, CSatelliteDatabase* satellites);
+    // Shows the workspace satellite at `index` (-1: none).
+    void ShowSatellite(int index);
+    void SetLocation(CLocation* location);
+
+    QString NameText() const;
+    QString SlotText() const;
+    QString BandsText() const;
+    QPushButton* ReportButton() const { return m_btnReport; }
+    CSatellite* Satellite() const { return m_pSatellite; }
+
+private:
+    CTilvexDoc* m_pDoc = nullptr;
+    CSatelliteDatabase* m_pSatellites = nullptr;
+    QLabel* m_name;
+    QLabel* m_slot;
+    QLabel* m_bands;
+    QPushButton* m_btnReport;
+    CSatellite* m_pSatellite = nullptr;
+    CLocation* m_pLocation = nullptr;
+};
