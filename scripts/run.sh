@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
-# Builds the program and runs it on the shipped data.  Until the desktop
-# window exists, this shows the look angles of a worked example: Galaxy 19
-# (97 West) seen from Sacramento (38.5 North, 121.5 West), true azimuth, then
-# magnetic azimuth with the variation from the geomagnetic model.
+# Builds the program and opens its window on the shipped data.  The program
+# keeps its own copy of the data in the user's data folder, made from
+# build/data on first run; its settings go to the user's configuration
+# folder.  Without a display it runs on a virtual one (Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 dir="${TILVEX_BUILD_DIR:-build}"
-echo "Elevation and true azimuth:"
-"$dir/tilvex-cli" angles 38.5N 121.5W 97W --data data
-echo "Elevation and magnetic azimuth:"
-"$dir/tilvex-cli" angles 38.5N 121.5W 97W --auto-magvar --magnetic --data data
-echo "Magnetic declination (East positive):"
-"$dir/tilvex-cli" declination 38.5N 121.5W --data data
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: running on a virtual one (xvfb-run)."
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/tilvex" "$@"
+fi
+exec "$dir/tilvex" "$@"

@@ -42,10 +42,16 @@ QTreeWidgetItem* CDatabaseTree::AddFolder(QTreeWidgetItem* parent, const QString
     return item;
 }
 
-QTreeWidgetItem* CDatabaseTree::AddRecord(QTreeWidgetItem* parent, const QString& text, Image image, void* record) {
-    auto* item = new QTreeWidgetItem(parent, QStringList{text});
-    item->setIcon(0, ImageIcon(image));
+QTreeWidgetItem* CDatabaseTree::MakeRecordItem(const QString& text, const QIcon& icon, void* record) {
+    auto* item = new QTreeWidgetItem(QStringList{text});
+    item->setIcon(0, icon);
     item->setData(0, kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(record)));
+    return item;
+}
+
+QTreeWidgetItem* CDatabaseTree::AddRecord(QTreeWidgetItem* parent, const QString& text, Image image, void* record) {
+    QTreeWidgetItem* item = MakeRecordItem(text, ImageIcon(image), record);
+    parent->addChild(item);
     return item;
 }
 

@@ -30,6 +30,8 @@ protected:
     QTreeWidgetItem* AddRoot(const QString& text);
     QTreeWidgetItem* AddFolder(QTreeWidgetItem* parent, const QString& text);
     QTreeWidgetItem* AddRecord(QTreeWidgetItem* parent, const QString& text, Image image, void* record);
+    // An item for a record, not yet in the tree (to be added with others at once).
+    static QTreeWidgetItem* MakeRecordItem(const QString& text, const QIcon& icon, void* record);
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 };

@@ -10,11 +10,15 @@ CLocationTree::CLocationTree(QWidget* parent) : CDatabaseTree(parent) {
 
 void CLocationTree::FillTree() {
     clear();
+    const QIcon icon = ImageIcon(kGlobe);
     QTreeWidgetItem* root = AddRoot("Locations");
     std::vector<CLocation*> ungrouped;
     for (const auto& group : LocationTreeGroups(m_locations, &ungrouped)) {
         QTreeWidgetItem* folder = AddFolder(root, FromCp1252(group.name));
-        for (CLocation* loc : group.items) AddRecord(folder, FromCp1252(loc->GetName()), kGlobe, loc);
+        QList<QTreeWidgetItem*> items;
+        items.reserve(static_cast<qsizetype>(group.items.size()));
+        for (CLocation* loc : group.items) items.append(MakeRecordItem(FromCp1252(loc->GetName()), icon, loc));
+        folder->addChildren(items);
     }
     // A location whose region has no folder stands under the root.
     for (CLocation* loc : ungrouped) AddRecord(root, FromCp1252(loc->GetName()), kGlobe, loc);

@@ -10,11 +10,15 @@ CSatelliteTree::CSatelliteTree(QWidget* parent) : CDatabaseTree(parent) {
 
 void CSatelliteTree::FillTree() {
     clear();
+    const QIcon icon = ImageIcon(kSatellite);
     QTreeWidgetItem* root = AddRoot("Satellites");
     std::vector<CSatellite*> ungrouped;
     for (const auto& group : SatelliteTreeGroups(m_satellites, &ungrouped)) {
         QTreeWidgetItem* folder = AddFolder(root, FromCp1252(group.name));
-        for (CSatellite* sat : group.items) AddRecord(folder, FromCp1252(sat->GetName()), kSatellite, sat);
+        QList<QTreeWidgetItem*> items;
+        items.reserve(static_cast<qsizetype>(group.items.size()));
+        for (CSatellite* sat : group.items) items.append(MakeRecordItem(FromCp1252(sat->GetName()), icon, sat));
+        folder->addChildren(items);
     }
     // A record without a region (the editor never saves one) stands under the root.
     for (CSatellite* sat : ungrouped) AddRecord(root, FromCp1252(sat->GetName()), kSatellite, sat);

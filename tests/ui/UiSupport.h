@@ -1,0 +1,53 @@
+// Starting the desktop program inside a test: a data folder of its own with
+// the shipped files, a settings file of its own, messages recorded.
+#pragma once
+
+#include <QApplication>
+#include <filesystem>
+#include <memory>
+
+#include "TestSupport.h"
+#include "app/MainFrame.h"
+#include "app/TilvexApp.h"
+
+class ProgramFixture : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::filesystem::path data = dir / "data";
+    std::filesystem::path settings = dir / "tilvex.INI";
+    std::unique_ptr<ScopedCwd> cwd;
+    std::unique_ptr<MessageCapture> messages = std::make_unique<MessageCapture>();
+    std::unique_ptr<CTilvexApp> app;
+
+    void SetUp() override {
+        cwd = std::make_unique<ScopedCwd>(dir.Path());
+        std::filesystem::create_directory(data);
+        for (const auto& entry : std::filesystem::directory_iterator(TILVEX_BUILD_DATA_DIR))
+            std::filesystem::copy_file(entry.path(), data / entry.path().filename());
+    }
+    void TearDown() override {
+        Stop();
+        AfxGetAppContext() = CAppContext();
+        cwd.reset();
+    }
+
+    // Starts the program without the splash (unless asked) on the data folder.
+    CMainFrame* Start(bool splash = false, const QString& workspace = QString()) {
+        CTilvexApp::Options options;
+        options.splash = splash;
+        options.settingsFile = QString::fromStdString(settings.string());
+        options.dataDir = QString::fromStdString(data.string());
+        options.workspace = workspace;
+        app = std::make_unique<CTilvexApp>();
+        if (!app->InitInstance(options)) return nullptr;
+        QApplication::processEvents();
+        return app->MainFrame();
+    }
+    // Closes the program as the user would and ends it.
+    void Stop() {
+        if (!app) return;
+        if (CMainFrame* frame = app->MainFrame()) frame->close();
+        app.reset();
+        QApplication::processEvents();
+    }
+};

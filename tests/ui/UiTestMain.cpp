@@ -1,0 +1,13 @@
+// The desktop program's tests run on Qt's offscreen platform.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "framework/QtText.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    InitTilvexResources();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
