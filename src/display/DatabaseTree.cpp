@@ -1,5 +1,6 @@
 #include "display/DatabaseTree.h"
 
+#include <QHeaderView>
 #include <QMouseEvent>
 
 CDatabaseTree::CDatabaseTree(QWidget* parent) : QTreeWidget(parent) {
@@ -9,6 +10,10 @@ CDatabaseTree::CDatabaseTree(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformRowHeights(true);
     setIconSize(QSize(16, 16));
+    // Long names scroll sideways instead of being cut short.
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Folders show the open picture while expanded.
     connect(this, &QTreeWidget::itemExpanded, this,
             [](QTreeWidgetItem* item) { item->setIcon(0, ImageIcon(kFolderOpen)); });
