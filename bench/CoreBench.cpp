@@ -12,7 +12,7 @@
 #include "satellites/Satellite.h"
 #include "workspace/Archive.h"
 #include "satellites/SatelliteDatabase.h"
-#include "workspace/TilvexDoc.h"
+#include "workspace/DatabaseHost.h"
 
 namespace {
 
@@ -90,21 +90,8 @@ void BM_Load100kSatellites(benchmark::State& state) {
 BENCHMARK(BM_Load100kSatellites)->Unit(benchmark::kMillisecond);
 
 // A workspace of 10,000 names checked against 100,000 records.
-class BenchHost : public IWorkspaceHost {
-public:
-    CSatelliteDatabase satellites;
-    CSatelliteDatabase* GetSatelliteDatabase() override { return &satellites; }
-    CLocationDatabase* GetLocationDatabase() override { return nullptr; }
-    CView* GetTabView() override { return nullptr; }
-    CView* GetLookAngleView() override { return nullptr; }
-    bool IsSatelliteShown(const CSatellite&) override { return true; }
-    void ClearSatelliteGrid() override {}
-    void ShowCurrentLocation(CLocation*) override {}
-    void RedrawLookAngleView() override {}
-};
-
 void ValidateWorkspace(benchmark::State& state, bool rebuildIndex) {
-    BenchHost host;
+    CDatabasesHost host;
     host.satellites.GetRecords() = MakeSatellites(100000);
     CTilvexDoc doc(&host);
     doc.OnNewDocument();

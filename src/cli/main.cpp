@@ -17,6 +17,7 @@
 #include "framework/StringTable.h"
 #include "locations/LocationDatabase.h"
 #include "satellites/SatelliteDatabase.h"
+#include "workspace/DatabaseHost.h"
 #include "workspace/TilvexDoc.h"
 #include "framework/AppMessageBox.h"
 #include "framework/Cp1252.h"
@@ -362,28 +363,13 @@ int ExportCsv(int argc, char** argv, const char* command,
     return kExitOk;
 }
 
-// The databases of a data folder, as the workspace sees them.
-class DatabaseHost : public IWorkspaceHost {
-public:
-    CSatelliteDatabase satellites;
-    CLocationDatabase locations;
-    CSatelliteDatabase* GetSatelliteDatabase() override { return &satellites; }
-    CLocationDatabase* GetLocationDatabase() override { return &locations; }
-    CView* GetTabView() override { return nullptr; }
-    CView* GetLookAngleView() override { return nullptr; }
-    bool IsSatelliteShown(const CSatellite& s) override { return (s.GetFlags() & SAT_BAND_MASK) != 0; }
-    void ClearSatelliteGrid() override {}
-    void ShowCurrentLocation(CLocation*) override {}
-    void RedrawLookAngleView() override {}
-};
-
 int CmdNewWorkspace(int argc, char** argv) {
     CommandLine line(argc, argv, 2, {"--sat", "--loc", "--data"}, {});
     RequireCount(line, 1, "new-workspace");
     const std::string out = std::filesystem::absolute(line.Positional()[0]).string();
     EnterDataDir(line);
     MessagesToStderr messages;
-    DatabaseHost host;
+    CDatabasesHost host;
     const auto sats = line.Values("--sat");
     const auto locs = line.Values("--loc");
     if (!sats.empty() && host.satellites.LoadDatabase() != CSatelliteDatabase::LoadResult::Loaded) return kExitFailed;

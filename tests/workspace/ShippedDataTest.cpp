@@ -7,27 +7,13 @@
 #include "TestSupport.h"
 #include "locations/LocationDatabase.h"
 #include "satellites/SatelliteDatabase.h"
-#include "workspace/TilvexDoc.h"
+#include "workspace/DatabaseHost.h"
 
 namespace {
 
 struct ShippedDataTest : ::testing::Test {
     ScopedCwd cwd{TILVEX_BUILD_DATA_DIR};
     MessageCapture messages;
-};
-
-class ShippedHost : public IWorkspaceHost {
-public:
-    CSatelliteDatabase satellites;
-    CLocationDatabase locations;
-    CSatelliteDatabase* GetSatelliteDatabase() override { return &satellites; }
-    CLocationDatabase* GetLocationDatabase() override { return &locations; }
-    CView* GetTabView() override { return nullptr; }
-    CView* GetLookAngleView() override { return nullptr; }
-    bool IsSatelliteShown(const CSatellite&) override { return true; }
-    void ClearSatelliteGrid() override {}
-    void ShowCurrentLocation(CLocation*) override {}
-    void RedrawLookAngleView() override {}
 };
 
 }  // namespace
@@ -87,7 +73,7 @@ TEST_F(ShippedDataTest, LocationDatabase) {
 }
 
 TEST_F(ShippedDataTest, DefaultWorkspaceNamesResolve) {
-    ShippedHost host;
+    CDatabasesHost host;
     ASSERT_EQ(host.satellites.LoadDatabase(), CSatelliteDatabase::LoadResult::Loaded);
     ASSERT_EQ(host.locations.LoadDatabase(), CLocationDatabase::LoadResult::Loaded);
     CTilvexDoc raw;

@@ -1,0 +1,173 @@
+// Start-up: the workspace opened, the panes filled from it, the database
+// trees, and what comes back on the next start.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "UiSupport.h"
+#include "display/ArcGrid.h"
+#include "framework/QtText.h"
+#include "locations/LocationTree.h"
+#include "satellites/SatelliteTree.h"
+
+namespace {
+
+const char* const kWorkspace = "United States Ku Band Satellites.wrk";
+
+QStringList ChildTexts(const QTreeWidgetItem* item) {
+    QStringList texts;
+    for (int i = 0; i < item->childCount(); ++i) texts << item->child(i)->text(0);
+    return texts;
+}
+
+QStringList ListTexts(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
+}
+
+const QStringList kSatelliteRegions = {"Asia & South Pacific", "Europe, Africa & Middle East", "IntelSat",
+                                       "North & South America"};
+const QStringList kLocationRegions = {"Africa",        "Asia",          "Europe",       "Middle East",
+                                      "North America", "South America", "South Pacific"};
+
+// The root and its region folders, nothing expanded.
+void ExpectTree(const QTreeWidget* tree, const QString& root, const QStringList& folders) {
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    const QTreeWidgetItem* top = tree->topLevelItem(0);
+    EXPECT_EQ(top->text(0), root);
+    EXPECT_EQ(ChildTexts(top), folders);
+    EXPECT_FALSE(top->isExpanded());
+    for (int i = 0; i < top->childCount(); ++i) EXPECT_FALSE(top->child(i)->isExpanded()) << i;
+}
+
+}  // namespace
+
+using StartupTest = ProgramFixture;
+
+TEST_F(StartupTest, FirstRunOpensTheDefaultWorkspace) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(messages->Texts().empty());
+    EXPECT_EQ(frame->windowTitle(), "United States Ku Band Satellites - Tilvex");
+    EXPECT_TRUE(frame->isVisible());
+
+    auto* grid = frame->findChild<CArcGrid*>("arcGrid");
+    ASSERT_NE(grid, nullptr);
+    EXPECT_GT(grid->count(), 0);
+
+    // The workspace's locations, sorted; the first workspace entry is current.
+    auto* list = frame->findChild<QListWidget*>("locationList");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ListTexts(list), QStringList({"Chicago, IL", "Denver, CO", "Houston, TX", "Los Angeles, CA", "Miami, FL",
+                                            "New York, NY", "Seattle, WA"}));
+    EXPECT_EQ(frame->GetDocument()->GetSettings().GetCurLocation(), 0);
+    auto* current = frame->findChild<QLineEdit*>("currentLocation");
+    ASSERT_NE(current, nullptr);
+    EXPECT_TRUE(current->isReadOnly());
+    EXPECT_EQ(current->text(), FromCp1252(frame->GetDocument()->GetLocationNames().front()));
+    EXPECT_EQ(current->text(), "Denver, CO");
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_EQ(list->currentItem()->text(), "Denver, CO");
+
+    ExpectTree(frame->SatelliteTree(), "Satellites", kSatelliteRegions);
+    ExpectTree(frame->LocationTree(), "Locations", kLocationRegions);
+}
+
+TEST_F(StartupTest, TabsShowOneTreeAtATime) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    auto* tab = frame->findChild<QTabBar*>("databaseTab");
+    ASSERT_NE(tab, nullptr);
+    CSatelliteTree* satellites = frame->SatelliteTree();
+    CLocationTree* locations = frame->LocationTree();
+    EXPECT_TRUE(satellites->isVisible());
+    EXPECT_FALSE(locations->isVisible());
+
+    for (int click = 0; click < 2; ++click) {  // the second click picks the tab already chosen
+        SCOPED_TRACE(click);
+        QTest::mouseClick(tab, Qt::LeftButton, {}, tab->tabRect(1).center());
+        EXPECT_EQ(tab->currentIndex(), 1);
+        EXPECT_FALSE(satellites->isVisible());
+        EXPECT_TRUE(locations->isVisible());
+    }
+    QTest::mouseClick(tab, Qt::LeftButton, {}, tab->tabRect(0).center());
+    EXPECT_TRUE(satellites->isVisible());
+    EXPECT_FALSE(locations->isVisible());
+}
+
+TEST_F(StartupTest, NextStartReturnsToTheSameWorkspaceSiteAndSatellite) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    auto* list = frame->findChild<QListWidget*>("locationList");
+    auto* grid = frame->findChild<CArcGrid*>("arcGrid");
+    const auto seattle = list->findItems("Seattle, WA", Qt::MatchExactly);
+    ASSERT_EQ(seattle.size(), 1);
+    list->setCurrentRow(list->row(seattle.front()));
+    // A grid row other than the current satellite's.
+    ASSERT_GT(grid->count(), 2);
+    const int row = grid->currentRow() == 2 ? 1 : 2;
+    grid->setCurrentRow(row);
+    const std::string satellite = grid->SatelliteAt(row)->GetName();
+
+    const CSettings chosen = frame->GetDocument()->GetSettings();
+    const auto& names = frame->GetDocument()->GetSatelliteNames();
+    ASSERT_LT(chosen.GetCurSatellite(), static_cast<int>(names.size()));
+    EXPECT_EQ(names[static_cast<std::size_t>(chosen.GetCurSatellite())], satellite);
+    EXPECT_EQ(frame->GetDocument()->GetLocationNames()[static_cast<std::size_t>(chosen.GetCurLocation())],
+              "Seattle, WA");
+    Stop();
+
+    const CProfile profile(settings.string());
+    EXPECT_EQ(profile.GetProfileInt("Startup", "Current Satellite", -1), chosen.GetCurSatellite());
+    EXPECT_EQ(profile.GetProfileInt("Startup", "Current Location", -1), chosen.GetCurLocation());
+    EXPECT_EQ(profile.GetProfileString(CRecentFileList::kSection, "File1"), (data / kWorkspace).string());
+
+    frame = Start();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->windowTitle(), "United States Ku Band Satellites - Tilvex");
+    EXPECT_EQ(frame->GetDocument()->GetSettings().GetCurSatellite(), chosen.GetCurSatellite());
+    EXPECT_EQ(frame->GetDocument()->GetSettings().GetCurLocation(), chosen.GetCurLocation());
+    EXPECT_EQ(frame->findChild<QLabel*>("infoName")->text(), FromCp1252(satellite));
+    EXPECT_EQ(frame->findChild<QLineEdit*>("currentLocation")->text(), "Seattle, WA");
+    grid = frame->findChild<CArcGrid*>("arcGrid");
+    ASSERT_NE(grid->SelectedSatellite(), nullptr);
+    EXPECT_EQ(grid->SelectedSatellite()->GetName(), satellite);
+}
+
+// Without both databases no workspace can be shown: an empty, untitled one
+// stands in, and the trees keep their folders.
+TEST_F(StartupTest, MissingSatelliteDatabaseGivesAnEmptyWorkspace) {
+    std::filesystem::remove(data / "satdemo.tdb");
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(messages->Texts(), std::vector<std::string>{"Unable to open satdemo.tdb"});
+    EXPECT_EQ(frame->windowTitle(), "Untitled - Tilvex");
+    EXPECT_TRUE(frame->GetDocument()->GetSatelliteNames().empty());
+    EXPECT_TRUE(frame->GetDocument()->GetLocationNames().empty());
+    EXPECT_EQ(frame->findChild<CArcGrid*>("arcGrid")->count(), 0);
+    EXPECT_EQ(frame->findChild<QListWidget*>("locationList")->count(), 0);
+    EXPECT_TRUE(frame->findChild<QLineEdit*>("currentLocation")->text().isEmpty());
+    ExpectTree(frame->SatelliteTree(), "Satellites", kSatelliteRegions);
+    ExpectTree(frame->LocationTree(), "Locations", kLocationRegions);
+    EXPECT_GT(frame->LocationTree()->topLevelItem(0)->child(0)->childCount(), 0);
+}
+
+TEST_F(StartupTest, EmptyLocationDatabaseGivesAnEmptyWorkspaceAndLeavesTheRecentList) {
+    WriteFileBytes(data / "locdemo.tdb", "");
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(messages->Texts(),
+              std::vector<std::string>{"File locdemo.tdb missing or corrupted.\nOpening empty workspace."});
+    EXPECT_EQ(frame->windowTitle(), "Untitled - Tilvex");
+    EXPECT_TRUE(frame->GetDocument()->GetSatelliteNames().empty());
+    EXPECT_EQ(frame->findChild<CArcGrid*>("arcGrid")->count(), 0);
+    ExpectTree(frame->LocationTree(), "Locations", kLocationRegions);
+    for (int i = 0; i < frame->LocationTree()->topLevelItem(0)->childCount(); ++i)
+        EXPECT_EQ(frame->LocationTree()->topLevelItem(0)->child(i)->childCount(), 0);
+    Stop();
+    EXPECT_EQ(CProfile(settings.string()).GetProfileString(CRecentFileList::kSection, "File1", "absent"), "absent");
+}
