@@ -1,5 +1,7 @@
 // Start-up: the workspace opened, the panes filled from it, the database
 // trees, and what comes back on the next start.
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,19 +21,21 @@ const char* const kWorkspace = "United States Ku Band Satellites.wrk";
 
 QStringList ChildTexts(const QTreeWidgetItem* item) {
     QStringList texts;
-    for (int i = 0; i < item->childCount(); ++i) texts << item->child(i)->text(0);
+    for (int i = 0; i < item->childCount(); ++i)
+        texts << item->child(i)->text(0);
     return texts;
 }
 
 QStringList ListTexts(const QListWidget* list) {
     QStringList texts;
-    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
     return texts;
 }
 
-const QStringList kSatelliteRegions = {"Asia & South Pacific", "Europe, Africa & Middle East", "IntelSat",
+const QStringList kSatelliteFolders = {"Asia & South Pacific", "Europe, Africa & Middle East", "IntelSat",
                                        "North & South America"};
-const QStringList kLocationRegions = {"Africa",        "Asia",          "Europe",       "Middle East",
+const QStringList kLocationFolders = {"Africa",        "Asia",          "Europe",       "Middle East",
                                       "North America", "South America", "South Pacific"};
 
 // The root and its region folders, nothing expanded.
@@ -41,7 +45,8 @@ void ExpectTree(const QTreeWidget* tree, const QString& root, const QStringList&
     EXPECT_EQ(top->text(0), root);
     EXPECT_EQ(ChildTexts(top), folders);
     EXPECT_FALSE(top->isExpanded());
-    for (int i = 0; i < top->childCount(); ++i) EXPECT_FALSE(top->child(i)->isExpanded()) << i;
+    for (int i = 0; i < top->childCount(); ++i)
+        EXPECT_FALSE(top->child(i)->isExpanded()) << i;
 }
 
 }  // namespace
@@ -62,8 +67,8 @@ TEST_F(StartupTest, FirstRunOpensTheDefaultWorkspace) {
     // The workspace's locations, sorted; the first workspace entry is current.
     auto* list = frame->findChild<QListWidget*>("locationList");
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(ListTexts(list), QStringList({"Chicago, IL", "Denver, CO", "Houston, TX", "Los Angeles, CA", "Miami, FL",
-                                            "New York, NY", "Seattle, WA"}));
+    EXPECT_EQ(ListTexts(list), QStringList({"Chicago, IL", "Denver, CO", "Houston, TX", "Los Angeles, CA",
+                                            "Miami, FL", "New York, NY", "Seattle, WA"}));
     EXPECT_EQ(frame->GetDocument()->GetSettings().GetCurLocation(), 0);
     auto* current = frame->findChild<QLineEdit*>("currentLocation");
     ASSERT_NE(current, nullptr);
@@ -73,8 +78,8 @@ TEST_F(StartupTest, FirstRunOpensTheDefaultWorkspace) {
     ASSERT_NE(list->currentItem(), nullptr);
     EXPECT_EQ(list->currentItem()->text(), "Denver, CO");
 
-    ExpectTree(frame->SatelliteTree(), "Satellites", kSatelliteRegions);
-    ExpectTree(frame->LocationTree(), "Locations", kLocationRegions);
+    ExpectTree(frame->SatelliteTree(), "Satellites", kSatelliteFolders);
+    ExpectTree(frame->LocationTree(), "Locations", kLocationFolders);
 }
 
 TEST_F(StartupTest, TabsShowOneTreeAtATime) {
@@ -151,8 +156,8 @@ TEST_F(StartupTest, MissingSatelliteDatabaseGivesAnEmptyWorkspace) {
     EXPECT_EQ(frame->findChild<CArcGrid*>("arcGrid")->count(), 0);
     EXPECT_EQ(frame->findChild<QListWidget*>("locationList")->count(), 0);
     EXPECT_TRUE(frame->findChild<QLineEdit*>("currentLocation")->text().isEmpty());
-    ExpectTree(frame->SatelliteTree(), "Satellites", kSatelliteRegions);
-    ExpectTree(frame->LocationTree(), "Locations", kLocationRegions);
+    ExpectTree(frame->SatelliteTree(), "Satellites", kSatelliteFolders);
+    ExpectTree(frame->LocationTree(), "Locations", kLocationFolders);
     EXPECT_GT(frame->LocationTree()->topLevelItem(0)->child(0)->childCount(), 0);
 }
 
@@ -165,9 +170,10 @@ TEST_F(StartupTest, EmptyLocationDatabaseGivesAnEmptyWorkspaceAndLeavesTheRecent
     EXPECT_EQ(frame->windowTitle(), "Untitled - Tilvex");
     EXPECT_TRUE(frame->GetDocument()->GetSatelliteNames().empty());
     EXPECT_EQ(frame->findChild<CArcGrid*>("arcGrid")->count(), 0);
-    ExpectTree(frame->LocationTree(), "Locations", kLocationRegions);
+    ExpectTree(frame->LocationTree(), "Locations", kLocationFolders);
     for (int i = 0; i < frame->LocationTree()->topLevelItem(0)->childCount(); ++i)
         EXPECT_EQ(frame->LocationTree()->topLevelItem(0)->child(i)->childCount(), 0);
     Stop();
-    EXPECT_EQ(CProfile(settings.string()).GetProfileString(CRecentFileList::kSection, "File1", "absent"), "absent");
+    EXPECT_EQ(CProfile(settings.string()).GetProfileString(CRecentFileList::kSection, "File1", "absent"),
+              "absent");
 }

@@ -2,6 +2,8 @@
 // the shipped files, a settings file of its own, messages recorded.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <filesystem>
 #include <memory>

@@ -1,0 +1,79 @@
+// The main window: its remembered placement and the splash before it.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+
+#include "UiSupport.h"
+#include "app/SplashWnd.h"
+#include "display/ArcGrid.h"
+
+using FrameTest = ProgramFixture;
+
+TEST_F(FrameTest, PlacementIsSavedOnCloseAndRestoredOnStart) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    const QRect moved(60, 40, 700, 450);
+    frame->setGeometry(moved);
+    QApplication::processEvents();
+    ASSERT_EQ(frame->geometry(), moved);
+    const int split = frame->Splitter()->sizes().value(0);
+    Stop();
+
+    const CProfile profile(settings.string());
+    EXPECT_EQ(profile.GetProfileInt("Startup", "x1", -1), 60);
+    EXPECT_EQ(profile.GetProfileInt("Startup", "y1", -1), 40);
+    EXPECT_EQ(profile.GetProfileInt("Startup", "x2", -1), 760);
+    EXPECT_EQ(profile.GetProfileInt("Startup", "y2", -1), 490);
+    EXPECT_EQ(profile.GetProfileInt("Startup", "split", -1), split);
+    EXPECT_EQ(profile.GetProfileInt("Startup", "showCmd", -1), SW_SHOWNORMAL);
+
+    frame = Start();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->geometry(), moved);
+    EXPECT_EQ(frame->Splitter()->sizes().value(0), split);
+    EXPECT_FALSE(frame->isMaximized());
+}
+
+TEST_F(FrameTest, WindowStoredBeyondTheScreenIsPulledBack) {
+    const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    CProfile profile(settings.string());
+    WritePlacement(profile, {150, -1, SW_SHOWNORMAL, screenWidth + 300, 30, screenWidth + 800, 430});
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    const int icon = frame->style()->pixelMetric(QStyle::PM_LargeIconSize);
+    EXPECT_EQ(frame->geometry(), QRect(screenWidth - icon, 30, 500, 400));
+}
+
+// While the splash is up the window stays hidden; the first key press
+// closes the splash and goes no further.
+TEST_F(FrameTest, KeyPressEndsTheSplashAndIsSwallowed) {
+    CMainFrame* frame = Start(true);
+    ASSERT_NE(frame, nullptr);
+    CSplashWnd* splash = CSplashWnd::Instance();
+    ASSERT_NE(splash, nullptr);
+    if (auto* timer = splash->findChild<QTimer*>())
+        timer->stop();  // only the key may end it here
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_FALSE(frame->isVisible());
+
+    // A selected satellite, so that a Delete reaching the grid would remove it.
+    auto* grid = frame->findChild<CArcGrid*>("arcGrid");
+    ASSERT_GT(grid->count(), 1);
+    grid->setCurrentRow(1);
+    const std::size_t satellites = frame->GetDocument()->GetSatelliteNames().size();
+
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(CSplashWnd::Instance(), nullptr);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->GetDocument()->GetSatelliteNames().size(), satellites);
+
+    // With the splash gone the same key does reach the grid.
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(frame->GetDocument()->GetSatelliteNames().size(), satellites - 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -1,0 +1,266 @@
+// The satellite grid: its rows and their texts for the current site, the
+// grid options dialog, and the keys of the grid and the location list.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <functional>
+
+#include "UiSupport.h"
+#include "display/ArcGrid.h"
+#include "framework/QtText.h"
+#include "resources/ids.h"
+#include "satellites/Satellite.h"
+#include "satellites/SatelliteTree.h"
+
+namespace {
+
+// A site as tilvex-cli takes it: latitude, longitude, then the options that
+// follow the slot.
+struct Site {
+    const char* name;
+    const char* latitude;
+    const char* longitude;
+    const char* options;
+};
+const Site kDenver{"Denver, CO", "39.74N", "104.99W", "--magvar 7.6E --magnetic"};
+const Site kNewYork{"New York, NY", "40.71N", "74.01W", "--magvar 12.6W --magnetic"};
+
+// Elevation and azimuth as `tilvex-cli angles` prints them.
+QStringList CliAngles(const Site& site, const CSatellite& satellite, bool magnetic) {
+    const QString slot =
+        QString::number(static_cast<double>(satellite.GetSlot())) + (satellite.IsWest() ? "W" : "E");
+    const std::string command = std::string("'") + TILVEX_CLI + "' angles " + site.latitude + " " +
+                                site.longitude + " " + slot.toStdString() + " " +
+                                (magnetic ? site.options : "");
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        std::array<char, 256> buffer{};
+        std::size_t n;
+        while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+            out.append(buffer.data(), n);
+        ::pclose(pipe);
+    }
+    return QString::fromUtf8(out).trimmed().split('\t');
+}
+
+QStringList RowAngles(const CArcGrid* grid, int row) {
+    const CArcGridModel::RowTexts texts = grid->RowTexts(row);
+    return {FromCp1252(texts.elevation), FromCp1252(texts.azimuth)};
+}
+
+}  // namespace
+
+class GridTest : public ProgramFixture {
+protected:
+    CMainFrame* frame = nullptr;
+    CArcGrid* grid = nullptr;
+    QListWidget* locations = nullptr;
+
+    void StartProgram() {
+        frame = Start();
+        ASSERT_NE(frame, nullptr);
+        grid = frame->findChild<CArcGrid*>("arcGrid");
+        locations = frame->findChild<QListWidget*>("locationList");
+        ASSERT_NE(grid, nullptr);
+        ASSERT_NE(locations, nullptr);
+        ASSERT_GE(grid->count(), 10);
+    }
+
+    // Picks a location in the list as a click on it would.
+    void ChooseLocation(const char* name) {
+        const auto found = locations->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name;
+        locations->setCurrentRow(locations->row(found.front()));
+    }
+
+    void ExpectRowsMatchCli(const Site& site, bool magnetic) {
+        for (int row = 0; row < grid->count(); ++row) {
+            SCOPED_TRACE(FromCp1252(grid->SatelliteAt(row)->GetName()).toStdString());
+            EXPECT_EQ(RowAngles(grid, row), CliAngles(site, *grid->SatelliteAt(row), magnetic));
+        }
+    }
+
+    QStringList RowNames() const {
+        QStringList names;
+        for (int row = 0; row < grid->count(); ++row)
+            names << FromCp1252(grid->RowTexts(row).name);
+        return names;
+    }
+
+    // Opens the grid options with the pane's button and lets `drive` work the
+    // dialog while it runs; a dialog still open afterwards is cancelled.
+    void WithGridOptions(const std::function<void(QDialog*)>& drive) {
+        bool ran = false;
+        QTimer::singleShot(0, frame, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog->objectName() != "gridOptionsDialog")
+                return;
+            ran = true;
+            drive(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QTest::mouseClick(frame->findChild<QPushButton*>("gridOptionsButton"), Qt::LeftButton);
+        ASSERT_TRUE(ran) << "the grid options dialog did not come up";
+    }
+
+    static void ClickOk(QDialog* dialog) {
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    }
+    static void Click(QDialog* dialog, const char* name) {
+        dialog->findChild<QAbstractButton*>(name)->click();
+    }
+
+    QString Label(const char* name) const { return frame->findChild<QLabel*>(name)->text(); }
+};
+
+TEST_F(GridTest, RowsFollowTheSlotsAndShowTheAnglesOfTheSite) {
+    StartProgram();
+    ChooseLocation(kDenver.name);
+    EXPECT_EQ(frame->GetDocument()->GetOptions(), 31);
+    EXPECT_EQ(Label("azimuthKind"), "(Magnetic)");
+    EXPECT_EQ(Label("bandFilter"), "Ku, C, DBS");
+    EXPECT_EQ(grid->count(), static_cast<int>(frame->GetDocument()->GetSatelliteNames().size()));
+
+    // A satellite East of Greenwich, added from the tree: its signed slot is
+    // negative, so it leads; from Denver it is below the horizon.
+    const auto astra = frame->SatelliteTree()->findItems("Astra 1KR", Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(astra.size(), 1);
+    frame->SatelliteTree()->setCurrentItem(astra.front());
+    frame->Action(ids::ID_EDIT_PASTE)->trigger();
+    ASSERT_EQ(grid->count(), static_cast<int>(frame->GetDocument()->GetSatelliteNames().size()));
+    EXPECT_EQ(grid->RowTexts(0).name, "Astra 1KR");
+    EXPECT_EQ(RowAngles(grid, 0), QStringList({"--", "--"}));
+    ExpectRowsMatchCli(kDenver, true);
+
+    // Ascending signed slot; of two satellites in one slot the later
+    // workspace entry (AMC-21 after Galaxy 30) comes first.
+    for (int row = 1; row < grid->count(); ++row)
+        EXPECT_LE(grid->SatelliteAt(row - 1)->SignedLongitude(), grid->SatelliteAt(row)->SignedLongitude())
+            << row;
+    const QStringList names = RowNames();
+    EXPECT_EQ(names.indexOf("AMC-21") + 1, names.indexOf("Galaxy 30"));
+}
+
+TEST_F(GridTest, ChoosingALocationRecomputesEveryRow) {
+    StartProgram();
+    ChooseLocation(kDenver.name);
+    std::vector<QStringList> before;
+    for (int row = 0; row < grid->count(); ++row)
+        before.push_back(RowAngles(grid, row));
+
+    ChooseLocation(kNewYork.name);
+    EXPECT_EQ(frame->findChild<QLineEdit*>("currentLocation")->text(), kNewYork.name);
+    for (int row = 0; row < grid->count(); ++row)
+        EXPECT_NE(RowAngles(grid, row), before[static_cast<std::size_t>(row)]) << row;
+    ExpectRowsMatchCli(kNewYork, true);
+}
+
+TEST_F(GridTest, OptionsDialogFiltersSortsAndLabelsTheRows) {
+    StartProgram();
+    ChooseLocation(kDenver.name);
+    EXPECT_FALSE(frame->GetDocument()->IsModified());
+
+    WithGridOptions([](QDialog* dialog) {
+        Click(dialog, "ku");
+        Click(dialog, "dbs");
+        ClickOk(dialog);
+    });
+    EXPECT_TRUE(frame->GetDocument()->IsModified());
+    EXPECT_EQ(Label("bandFilter"), "C");
+    EXPECT_EQ(frame->GetDocument()->GetOptions(), GRID_C | GRID_MAGNETIC | GRID_SORT_BY_SLOT);
+    int withC = 0;
+    for (const auto& name : frame->GetDocument()->GetSatelliteNames())
+        withC += (frame->SatelliteTree()->FindSatellite(name)->GetFlags() & GRID_C) != 0;
+    EXPECT_EQ(grid->count(), withC);
+    EXPECT_LT(withC, static_cast<int>(frame->GetDocument()->GetSatelliteNames().size()));
+    for (int row = 0; row < grid->count(); ++row)
+        EXPECT_TRUE(grid->SatelliteAt(row)->GetFlags() & GRID_C) << row;
+
+    WithGridOptions([](QDialog* dialog) {
+        Click(dialog, "ku");
+        Click(dialog, "byName");
+        Click(dialog, "showSlot");
+        ClickOk(dialog);
+    });
+    EXPECT_EQ(Label("bandFilter"), "Ku, C");
+    const QStringList names = RowNames();
+    ASSERT_EQ(names.size(), static_cast<int>(frame->GetDocument()->GetSatelliteNames().size()));
+    for (int row = 1; row < names.size(); ++row)
+        EXPECT_LE(QString::compare(names[row - 1], names[row], Qt::CaseInsensitive), 0)
+            << names[row].toStdString();
+    EXPECT_TRUE(names.contains(QString::fromUtf8("Galaxy 19  97\u00B0W")));
+    EXPECT_TRUE(names.contains(QString::fromUtf8("Anik F3  119\u00B0W")));
+    // The degree sign painted is the single Windows-1252 byte.
+    EXPECT_NE(grid->RowTexts(0).name.find('\xB0'), std::string::npos);
+}
+
+TEST_F(GridTest, TrueAzimuthFromTheOptionsDialog) {
+    StartProgram();
+    ChooseLocation(kDenver.name);
+    WithGridOptions([](QDialog* dialog) {
+        Click(dialog, "true");
+        ClickOk(dialog);
+    });
+    EXPECT_EQ(Label("azimuthKind"), "(True)");
+    EXPECT_FALSE(frame->GetDocument()->GetOptions() & GRID_MAGNETIC);
+    ExpectRowsMatchCli(kDenver, false);
+}
+
+TEST_F(GridTest, OptionsDialogRefusesNoBandAtAll) {
+    StartProgram();
+    const int rows = grid->count();
+    bool stayedOpen = false;
+    WithGridOptions([&](QDialog* dialog) {
+        for (const char* band : {"ku", "c", "dbs"})
+            Click(dialog, band);
+        ClickOk(dialog);
+        stayedOpen = dialog->isVisible();
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(messages->Texts(), std::vector<std::string>{"At least one band must be selected."});
+    // Cancelled afterwards: nothing changed.
+    EXPECT_EQ(frame->GetDocument()->GetOptions(), 31);
+    EXPECT_FALSE(frame->GetDocument()->IsModified());
+    EXPECT_EQ(grid->count(), rows);
+}
+
+TEST_F(GridTest, DeleteInTheGridRemovesTheSelectedSatellite) {
+    StartProgram();
+    const int rows = grid->count();
+    grid->setCurrentRow(3);
+    const std::string removed = grid->SatelliteAt(3)->GetName();
+    QTest::keyClick(grid, Qt::Key_Delete);
+
+    EXPECT_EQ(grid->count(), rows - 1);
+    EXPECT_FALSE(RowNames().contains(FromCp1252(removed)));
+    const auto& names = frame->GetDocument()->GetSatelliteNames();
+    EXPECT_EQ(std::find(names.begin(), names.end(), removed), names.end());
+    EXPECT_TRUE(frame->GetDocument()->IsModified());
+}
+
+TEST_F(GridTest, KeysDoNotMoveThroughTheLocationList) {
+    StartProgram();
+    ChooseLocation("Houston, TX");
+    const int row = locations->currentRow();
+    const int current = frame->GetDocument()->GetSettings().GetCurLocation();
+    locations->setFocus();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home, Qt::Key_S}) {
+        QTest::keyClick(locations, key);
+        EXPECT_EQ(locations->currentRow(), row) << key;
+    }
+    EXPECT_EQ(frame->GetDocument()->GetSettings().GetCurLocation(), current);
+    EXPECT_EQ(frame->findChild<QLineEdit*>("currentLocation")->text(), "Houston, TX");
+}
