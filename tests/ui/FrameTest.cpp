@@ -5,11 +5,16 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStyle>
+#include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
+#include <QUrl>
 #include <QTimer>
 
 #include "UiSupport.h"
+#include "app/AboutDlg.h"
 #include "app/SplashWnd.h"
+#include "resources/ids.h"
 #include "display/ArcGrid.h"
 
 using FrameTest = ProgramFixture;
@@ -76,4 +81,49 @@ TEST_F(FrameTest, KeyPressEndsTheSplashAndIsSwallowed) {
     QTest::keyClick(grid, Qt::Key_Delete);
     EXPECT_EQ(frame->GetDocument()->GetSatelliteNames().size(), satellites - 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(FrameTest, WebSiteHelpAndUnsavedChanges) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+
+    // The browser cannot be started: the box says where to go and stays open.
+    std::vector<QUrl> opened;
+    CAboutDlg::SetUrlOpener([&](const QUrl& url) { opened.push_back(url); return false; });
+    CAboutDlg about(frame);
+    about.show();
+    QTest::mouseClick(about.findChild<QPushButton*>("visitWebSite"), Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].toString(), CAboutDlg::kWebAddress);
+    EXPECT_EQ(messages->Texts(), std::vector<std::string>{std::string("Tilvex couldn't locate your browser.  If you want "
+                                                                      "to visit the Tilvex web page, go to ") +
+                                                          CAboutDlg::kWebAddress + "."});
+    EXPECT_TRUE(about.isVisible());
+    // When it can, the box closes.
+    CAboutDlg::SetUrlOpener([](const QUrl&) { return true; });
+    QTest::mouseClick(about.findChild<QPushButton*>("visitWebSite"), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+    CAboutDlg::SetUrlOpener(nullptr);
+
+    // F1 shows the shipped help page.
+    frame->Action(ids::ID_HELP)->trigger();
+    auto* help = frame->findChild<QTextBrowser*>("helpWindow");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->toPlainText().contains("Tilvex Help"));
+
+    // A changed workspace asks before it is replaced; Cancel keeps it.
+    frame->GetDocument()->SetGridOptions(7);
+    messages.reset();  // one capture at a time: each restores the handler it found
+    messages = std::make_unique<MessageCapture>(IDCANCEL);
+    frame->Action(ids::ID_FILE_NEW)->trigger();
+    EXPECT_EQ(messages->Texts(),
+              std::vector<std::string>{"Save changes to United States Ku Band Satellites.wrk?"});
+    EXPECT_EQ(frame->GetDocument()->GetOptions(), 7);
+    EXPECT_EQ(frame->windowTitle(), "United States Ku Band Satellites - Tilvex");
+    messages.reset();
+    messages = std::make_unique<MessageCapture>(IDNO);
+    frame->Action(ids::ID_FILE_NEW)->trigger();
+    EXPECT_EQ(frame->windowTitle(), "Untitled - Tilvex");
+    EXPECT_EQ(frame->GetDocument()->GetOptions(), 31);
 }
