@@ -137,6 +137,7 @@ BENCHMARK(BM_FillTree10000)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    UseCNumericLocale();
     InitTilvexResources();
     // Messages would wait for an answer: print them instead.
     SetMessageBoxHandler(nullptr);

@@ -55,6 +55,8 @@ bool CSplashWnd::eventFilter(QObject*, QEvent* event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::NonClientAreaMouseButtonPress:
+            // A message shown during start-up takes its own clicks and keys.
+            if (QApplication::activeModalWidget()) break;
             if (s_pSplashWnd == this) {
                 HideSplash();
                 return true;  // the press closes the splash and nothing else

@@ -89,9 +89,11 @@ bool CTilvexApp::InitInstance(const Options& options) {
     CSplashWnd::SetSplashEnabled(options.splash);
     // A workspace named relative to where the program was started.
     const QString workspace = options.workspace.isEmpty() ? QString() : QDir::current().absoluteFilePath(options.workspace);
+    const QString settingsFile =
+        QDir::current().absoluteFilePath(options.settingsFile.isEmpty() ? DefaultSettingsFile() : options.settingsFile);
     if (!EnterDataDir(options.dataDir.isEmpty() ? DefaultDataDir() : options.dataDir)) return false;
 
-    m_profile.SetPath((options.settingsFile.isEmpty() ? DefaultSettingsFile() : options.settingsFile).toStdString());
+    m_profile.SetPath(settingsFile.toStdString());
     m_recentFiles.ReadList();
     CAppContext& context = AfxGetAppContext();
     context.profile = &m_profile;
@@ -108,6 +110,8 @@ bool CTilvexApp::InitInstance(const Options& options) {
     CMainFrame* frame = m_frame.get();
     CTilvexDoc* doc = frame->GetDocument();
     doc->InitialUpdateAllViews();
+    // The window appears when the splash goes; without a splash, at the end.
+    CSplashWnd::ShowSplash([frame] { frame->RestorePlacement(); });
 
     const std::string path = workspace.isEmpty()
                                  ? m_profile.GetProfileString(CRecentFileList::kSection, "File1", kDefaultWorkspace)
@@ -134,10 +138,6 @@ bool CTilvexApp::InitInstance(const Options& options) {
     }
     frame->UpdateFrameTitle();
 
-    // The window appears when the splash goes; without a splash, at once.
-    if (CSplashWnd::IsSplashEnabled())
-        CSplashWnd::ShowSplash([frame] { frame->RestorePlacement(); });
-    else
-        frame->RestorePlacement();
+    if (!CSplashWnd::IsSplashEnabled()) frame->RestorePlacement();
     return true;
 }

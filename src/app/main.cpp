@@ -8,6 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    UseCNumericLocale();
     QApplication::setApplicationName("Tilvex");
     QApplication::setOrganizationName("Tilvex");
     QApplication::setWindowIcon(QIcon(":/images/tilvex.png"));

@@ -47,9 +47,10 @@ int ParseBits(const std::string& field, const Word (&table)[N], std::size_t line
                 known = true;
             }
         }
-        int number = 0;
-        if (!known && ParseInt(word, number) && number >= 0) {
-            bits |= number;
+        unsigned number = 0;
+        auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), number);
+        if (!known && ec == std::errc() && end == word.data() + word.size()) {
+            bits |= static_cast<int>(number);
             known = true;
         }
         if (!known) throw CsvError(line, std::string("unknown ") + what + " '" + word + "'");
@@ -75,7 +76,7 @@ void AppendNumberBits(std::string& text, int bits) {
         const unsigned value = 1u << bit;
         if (static_cast<unsigned>(bits) & value) {
             if (!text.empty()) text += ' ';
-            text += std::to_string(static_cast<int>(value));
+            text += std::to_string(value);
         }
     }
 }
@@ -242,8 +243,10 @@ std::vector<std::unique_ptr<CLocation>> LocationsFromCsv(std::string_view text) 
         const TypedAngle lon = RequireAngle(f[2], AngleKind::Longitude, row.line, "longitude");
         loc->SetLongitude(lon.magnitude);
         loc->SetWest(lon.positive);
-        if (f[3] == "auto") {
+        if (f[3] == "auto" || f[3] == "auto W" || f[3] == "auto E") {
+            // The direction kept with an automatic variation is unused but stored.
             loc->SetMagVar(MAGVAR_AUTO);
+            loc->SetMagVarWest(f[3] != "auto E");
         } else {
             const TypedAngle var = RequireAngle(f[3], AngleKind::MagVar, row.line, "magnetic variation");
             loc->SetMagVar(var.magnitude);
@@ -267,7 +270,7 @@ std::string LocationsToCsv(const std::vector<std::unique_ptr<CLocation>>& record
     std::string out = std::string(kLocationCsvHeader) + "\n";
     for (const auto& loc : records) {
         std::string magVar = loc->IsMagVarAuto()
-                                 ? std::string("auto")
+                                 ? std::string(loc->IsMagVarWest() ? "auto" : "auto E")
                                  : FloatText(loc->GetMagVar()) + (loc->IsMagVarWest() ? "W" : "E");
         out += CsvField(Cp1252ToUtf8(loc->GetName())) + ',' + FloatText(loc->GetLatitude()) +
                (loc->IsNorth() ? "N" : "S") + ',' + FloatText(loc->GetLongitude()) + (loc->IsWest() ? "W" : "E") +

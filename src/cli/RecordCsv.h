@@ -6,10 +6,12 @@
 //     separated by spaces, region one of Americas Europe Asia IntelSat.
 //   locations:  name,latitude,longitude,magvar,region
 //     latitude like 39.74N, longitude like 104.99W, magvar "auto" or like
-//     8.5E, region one of the location region names or empty for none.
+//     8.5E ("auto E" keeps an East direction flag with an automatic
+//     variation), region one of the location region names or empty for none.
 //
 // Flag bits and region values without a word are written, and read, as
-// their decimal values, so that every record survives the round trip.
+// their decimal values, so that every record survives the round trip (the
+// direction flags as W/E, N/S: 0 or 1).
 #pragma once
 
 #include <memory>

@@ -167,11 +167,13 @@ int CmdAngles(int argc, char** argv) {
     EnterDataDir(line);
 
     MessagesToStderr messages;
-    const LookAngleTexts texts =
-        ComputeLookAngles(site.SignedLatitude(), site.SignedLongitude(), site.SignedMagVar(),
-                          satellite.SignedLongitude(), line.Flag("--magnetic") ? 1 : 0);
+    const float magVar = site.SignedMagVar();
+    // Without the model's file the variation is unknown: print nothing.
+    if (messages.Shown()) return kExitFailed;
+    const LookAngleTexts texts = ComputeLookAngles(site.SignedLatitude(), site.SignedLongitude(), magVar,
+                                                   satellite.SignedLongitude(), line.Flag("--magnetic") ? 1 : 0);
     std::printf("%s\t%s\n", Cp1252ToUtf8(texts.elevation).c_str(), Cp1252ToUtf8(texts.azimuth).c_str());
-    return messages.Shown() ? kExitFailed : kExitOk;
+    return kExitOk;
 }
 
 int CmdDeclination(int argc, char** argv) {
@@ -327,12 +329,6 @@ int CmdDump(int argc, char** argv) {
     return kExitOk;
 }
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw UsageError{"cannot read '" + path + "'"};
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 template <class T>
 int ImportCsv(int argc, char** argv, const char* command,
               std::vector<std::unique_ptr<T>> (*parse)(std::string_view)) {
@@ -341,8 +337,13 @@ int ImportCsv(int argc, char** argv, const char* command,
     const std::string* out = line.Value("-o");
     if (!out) throw UsageError{"the output file is missing: -o FILE"};
     std::vector<std::unique_ptr<T>> records;
+    std::ifstream in(line.Positional()[0], std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "cannot read '%s'\n", line.Positional()[0].c_str());
+        return kExitFailed;
+    }
     try {
-        records = parse(ReadText(line.Positional()[0]));
+        records = parse(std::string(std::istreambuf_iterator<char>(in), {}));
     } catch (const CsvError& e) {
         std::fprintf(stderr, "%s: %s\n", line.Positional()[0].c_str(), e.what());
         return kExitFailed;

@@ -81,6 +81,10 @@ CArcGrid::CArcGrid(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_bFilling && row >= 0) emit satelliteSelected(SatelliteAt(row));
     });
+    // A click on the row that is already selected selects it again.
+    connect(this, &QListWidget::itemPressed, this, [this](QListWidgetItem* item) {
+        if (item == currentItem()) emit satelliteSelected(SatelliteAt(row(item)));
+    });
 }
 
 void CArcGrid::Fill(const std::vector<std::string>& names, const CSatelliteDatabase& database) {

@@ -11,6 +11,15 @@
 #include "workspace/TilvexDoc.h"
 
 namespace {
+// Rows sort by name without regard to letter case.
+class LocationItem : public QListWidgetItem {
+public:
+    using QListWidgetItem::QListWidgetItem;
+    bool operator<(const QListWidgetItem& other) const override {
+        return text().compare(other.text(), Qt::CaseInsensitive) < 0;
+    }
+};
+
 constexpr int kWidth = 108, kHeight = 92;
 constexpr int kMargin = 5;
 }  // namespace
@@ -47,6 +56,9 @@ CDlgLocations::CDlgLocations(QWidget* parent) : QFrame(parent) {
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_bFilling && row >= 0) emit locationSelected(LocationAt(row));
     });
+    connect(m_list, &QListWidget::itemPressed, this, [this](QListWidgetItem* item) {
+        if (item == m_list->currentItem()) emit locationSelected(LocationAt(m_list->row(item)));
+    });
     connect(m_list, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { emit locationActivated(LocationAt(m_list->row(item))); });
 }
@@ -68,7 +80,7 @@ void CDlgLocations::FillLocations() {
         for (const auto& name : m_pDoc->GetLocationNames()) {
             CLocation* location = m_pLocations->FindLocation(name);
             if (!location) continue;
-            auto* item = new QListWidgetItem(FromCp1252(name));
+            auto* item = new LocationItem(FromCp1252(name));
             item->setData(kLocationRole, QVariant::fromValue(reinterpret_cast<quintptr>(location)));
             m_list->addItem(item);
         }

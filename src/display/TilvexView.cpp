@@ -27,7 +27,7 @@ protected:
         const DialogUnits du = DialogUnits::System();
         QFont font("Arial");
         font.setPixelSize(std::max(1, ((du.baseY / 8) * 12) * 2 / 3));
-        font.setWeight(QFont::Light);
+        font.setWeight(QFont::ExtraLight);
         painter.setFont(font);
         painter.setPen(palette().color(QPalette::WindowText));
         const QRect band(r.left, r.top, r.Width(), std::max(r.Height(), 1));

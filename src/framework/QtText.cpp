@@ -1,6 +1,7 @@
 #include "framework/QtText.h"
 
 #include <QApplication>
+#include <clocale>
 #include <QMessageBox>
 
 #include "framework/AppMessageBox.h"
@@ -51,3 +52,5 @@ void InstallQtMessageBoxes() {
 }
 
 void InitTilvexResources() { Q_INIT_RESOURCE(tilvex); }
+
+void UseCNumericLocale() { std::setlocale(LC_NUMERIC, "C"); }

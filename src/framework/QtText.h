@@ -15,3 +15,7 @@ void InstallQtMessageBoxes();
 // Makes the program's pictures and help page available (they live in a
 // static library, which the linker would otherwise leave out).
 void InitTilvexResources();
+
+// Qt takes the C library's locale from the environment; numbers in files and
+// on screen are always written and read with a decimal point.
+void UseCNumericLocale();

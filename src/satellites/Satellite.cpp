@@ -14,6 +14,11 @@ const SatelliteRegion kSatelliteRegions[4] = {
     {SAT_REGION_INTELSAT, ids::IDS_SAT_INTELSAT},
 };
 
+std::uint64_t CSatellite::NextInstanceId() {
+    static std::uint64_t next = 0;
+    return ++next;
+}
+
 std::string CSatellite::SlotText() const {
     return Format("%.1f%c%s", static_cast<double>(m_fSlot), kDegreeSign, m_bWest ? "W" : "E");
 }

@@ -2,6 +2,7 @@
 // comments.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "framework/RuntimeClass.h"
@@ -53,6 +54,10 @@ public:
     // IntelSat; 0 when none is.
     int Region() const;
 
+    // A number that tells this record from any other made while the program
+    // runs, even one that later takes the same address.
+    std::uint64_t InstanceId() const { return m_nInstance; }
+
     void Serialize(CArchive& ar) override;
 
 private:
@@ -61,4 +66,7 @@ private:
     int m_bWest = 1;
     int m_nFlags = 0;
     std::string m_strComments;
+    std::uint64_t m_nInstance = NextInstanceId();
+
+    static std::uint64_t NextInstanceId();
 };

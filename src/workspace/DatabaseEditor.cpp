@@ -18,10 +18,10 @@ Record* ExactMatch(Database& database, const Record* wanted) {
     return nullptr;
 }
 
-template <class Database, class Record>
-bool Contains(const Database& database, const Record* record) {
+// Whether the record with `id` is still in the database.
+bool StillThere(const CSatelliteDatabase& database, std::uint64_t id) {
     const auto& records = database.GetRecords();
-    return std::any_of(records.begin(), records.end(), [&](const auto& r) { return r.get() == record; });
+    return std::any_of(records.begin(), records.end(), [&](const auto& r) { return r->InstanceId() == id; });
 }
 
 }  // namespace
@@ -31,6 +31,7 @@ CSatellite* CDatabaseEditor::EditSatellites(const CSatellite* record) {
     if (!db) return nullptr;
     CSatelliteDatabase& database = *db;
     CSatellite* initial = ExactMatch(database, record);
+    const std::uint64_t initialId = initial ? initial->InstanceId() : 0;
     if (!m_host.RunSatelliteEditor(database, initial)) return nullptr;
 
     database.NoteChanged();
@@ -40,9 +41,14 @@ CSatellite* CDatabaseEditor::EditSatellites(const CSatellite* record) {
     // at records the editor deleted.
     database.SaveDatabase();
     m_host.FillSatelliteTree();
-    if (CTilvexDoc* doc = m_host.GetDocument()) doc->ValidateSatellites(true);
+    if (CTilvexDoc* doc = m_host.GetDocument()) {
+        doc->ValidateSatellites(true);
+        // An emptied database is not checked against; the views must still
+        // let go of the records that are gone.
+        if (database.IsEmpty()) doc->UpdateAllViews(nullptr);
+    }
     m_host.EndWaitCursor();
-    return Contains(database, initial) ? initial : nullptr;
+    return initial && StillThere(database, initialId) ? initial : nullptr;
 }
 
 void CDatabaseEditor::EditLocations(const CLocation* location) {

@@ -236,7 +236,12 @@ int CTilvexDoc::ValidateSatellites(bool broadcast) {
 
 int CTilvexDoc::ValidateLocations(bool broadcast) {
     CLocationDatabase* database = Locations();
-    if (!database || database->IsEmpty()) return 0;
+    if (!database) return 0;
+    if (database->IsEmpty()) {
+        // Nothing to check the names against: they stay, but the views hear of it.
+        if (broadcast) BroadcastFromTabView();
+        return 0;
+    }
     bool found = false;
     if (!m_locNames.empty()) {
         found = ResolveNames(m_locNames, *database);

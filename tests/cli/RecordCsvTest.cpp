@@ -17,14 +17,14 @@ TEST(RecordCsvTest, SatellitesRoundTripEveryField) {
     const std::string text =
         "name,slot,side,bands,region,comments\n"
         "Astra 1KR,19.2,E,Ku DBS,Europe,\"SES, Germany\"\n"
-        "Odd One,0,W,C 8,IntelSat 512,\n"
+        "Odd One,0,W,C 8,IntelSat 512 2147483648,\n"
         "S\xC3\xA3o Sat,180,E,Ku,Asia,\xE2\x82\xAC and \xE4\xB8\xAD\n";
     const auto sats = SatellitesFromCsv(text);
     ASSERT_EQ(sats.size(), 3u);
     EXPECT_EQ(sats[0]->SignedLongitude(), -19.2f);
     EXPECT_EQ(sats[0]->GetFlags(), SAT_BAND_KU | SAT_BAND_DBS | SAT_REGION_EUROPE);
     EXPECT_EQ(sats[0]->GetComments(), "SES, Germany");
-    EXPECT_EQ(sats[1]->GetFlags(), SAT_BAND_C | 8 | SAT_REGION_INTELSAT | 512);
+    EXPECT_EQ(static_cast<unsigned>(sats[1]->GetFlags()), SAT_BAND_C | 8u | SAT_REGION_INTELSAT | 512u | 0x80000000u);
     EXPECT_EQ(sats[2]->GetName(), "S\xE3o Sat");
     EXPECT_EQ(sats[2]->GetComments(), "\x80 and ?");  // no Windows-1252 form: '?'
 
@@ -46,9 +46,12 @@ TEST(RecordCsvTest, LocationsRoundTripEveryField) {
         "\"Denver, CO\",39.74N,104.99W,auto,North America\n"
         "Sydney,33.87S,151.21E,12.8E,South Pacific\n"
         "Nowhere,0N,0W,3W,\n"
-        "Odd,1N,1E,0E,4096\n";
+        "Odd,1N,1E,0E,4096\n"
+        "Eastish,2N,2E,auto E,Asia\n";
     const auto locs = LocationsFromCsv(text);
-    ASSERT_EQ(locs.size(), 4u);
+    ASSERT_EQ(locs.size(), 5u);
+    EXPECT_TRUE(locs[4]->IsMagVarAuto());
+    EXPECT_EQ(locs[4]->IsMagVarWest(), 0);
     EXPECT_TRUE(locs[0]->IsMagVarAuto());
     EXPECT_EQ(locs[1]->SignedLatitude(), -33.87f);
     EXPECT_EQ(locs[1]->SignedMagVar(), -12.8f);

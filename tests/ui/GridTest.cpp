@@ -22,6 +22,7 @@
 #include "framework/QtText.h"
 #include "resources/ids.h"
 #include "satellites/Satellite.h"
+#include "locations/LocationTree.h"
 #include "satellites/SatelliteTree.h"
 
 namespace {
@@ -263,4 +264,41 @@ TEST_F(GridTest, KeysDoNotMoveThroughTheLocationList) {
     }
     EXPECT_EQ(frame->GetDocument()->GetSettings().GetCurLocation(), current);
     EXPECT_EQ(frame->findChild<QLineEdit*>("currentLocation")->text(), "Houston, TX");
+}
+
+TEST_F(GridTest, ClickingTheSelectedRowMakesItTheTargetOfDelete) {
+    StartProgram();
+    // A location is picked, then the satellite row that is already selected
+    // is clicked again: Delete now removes that satellite, not the location.
+    ChooseLocation("Houston, TX");
+    ASSERT_EQ(frame->RemoveMode(), CMainFrame::kRemoveLocation);
+    const int row = grid->currentRow();
+    ASSERT_GE(row, 0);
+    const std::string selected = grid->SatelliteAt(row)->GetName();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(row)).center());
+    EXPECT_EQ(frame->RemoveMode(), CMainFrame::kRemoveSatellite);
+    const std::size_t locationsBefore = frame->GetDocument()->GetLocationNames().size();
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(frame->GetDocument()->GetLocationNames().size(), locationsBefore);
+    EXPECT_FALSE(RowNames().contains(FromCp1252(selected)));
+}
+
+TEST_F(GridTest, LocationListIgnoresLetterCaseInItsOrder) {
+    StartProgram();
+    CLocationDatabase& db = frame->LocationTree()->Database();
+    for (const char* name : {"athens", "Zurich", "Boston"}) {
+        auto loc = std::make_unique<CLocation>();
+        loc->SetName(name);
+        frame->GetDocument()->AddLocation(loc.get(), false);
+        db.GetRecords().push_back(std::move(loc));
+    }
+    frame->GetDocument()->UpdateAllViews(nullptr);
+    QStringList shown;
+    for (int i = 0; i < locations->count(); ++i) shown << locations->item(i)->text();
+    QStringList sorted = shown;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    EXPECT_EQ(shown, sorted);
+    EXPECT_EQ(shown.front(), "athens");
 }

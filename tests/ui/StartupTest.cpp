@@ -177,3 +177,15 @@ TEST_F(StartupTest, EmptyLocationDatabaseGivesAnEmptyWorkspaceAndLeavesTheRecent
     EXPECT_EQ(CProfile(settings.string()).GetProfileString(CRecentFileList::kSection, "File1", "absent"),
               "absent");
 }
+
+TEST_F(StartupTest, RelativeSettingsFileStaysWhereTheProgramWasStarted) {
+    CTilvexApp::Options options;
+    options.splash = false;
+    options.settingsFile = "relative.INI";
+    options.dataDir = QString::fromStdString(data.string());
+    app = std::make_unique<CTilvexApp>();
+    ASSERT_TRUE(app->InitInstance(options));
+    Stop();
+    EXPECT_TRUE(std::filesystem::exists(dir / "relative.INI"));
+    EXPECT_FALSE(std::filesystem::exists(data / "relative.INI"));
+}

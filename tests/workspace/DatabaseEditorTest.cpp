@@ -103,12 +103,24 @@ TEST_F(DatabaseEditorTest, ChangesAreSavedAndTheWorkspaceFollows) {
     ASSERT_EQ(reloaded.GetSize(), 1u);
     EXPECT_EQ(reloaded.GetRecords()[0]->GetName(), "Galaxy 19R");
 
-    // Deleting the record the editor started from returns null.
+    // Deleting the record the editor started from returns null, even when a
+    // new record is made where it was; the views hear of the emptied database.
+    host.satelliteEditor = [](CSatelliteDatabase& db, CSatellite*) {
+        db.GetRecords().clear();
+        db.GetRecords().push_back(std::make_unique<CSatellite>());
+        db.GetRecords().back()->SetName("Galaxy 19R");
+        return 1;
+    };
+    EXPECT_EQ(CDatabaseEditor(host).EditSatellites(galaxy), nullptr);
     host.satelliteEditor = [](CSatelliteDatabase& db, CSatellite*) {
         db.GetRecords().clear();
         return 1;
     };
-    EXPECT_EQ(CDatabaseEditor(host).EditSatellites(galaxy), nullptr);
+    const int updatesBefore = host.updates;
+    CSatellite named;
+    named.SetName("Galaxy 19R");
+    EXPECT_EQ(CDatabaseEditor(host).EditSatellites(&named), nullptr);
+    EXPECT_GT(host.updates, updatesBefore);
 }
 
 TEST_F(DatabaseEditorTest, UnwritableFileStillRefreshesTreeAndWorkspace) {

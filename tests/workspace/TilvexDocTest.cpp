@@ -198,8 +198,12 @@ TEST_F(WorkspaceTest, NothingResolvingEmptiesTheGrid) {
     // Broadcast from the tabbed pane during the load, then the open's own.
     EXPECT_EQ(host.lookAngleView.senders, std::vector<CView*>{&host.tabView});
 
-    // With an empty database nothing is checked and the names stay.
+    // With an empty database nothing is checked and the names stay; the
+    // locations' check still tells the views when asked to.
     host.satellites.GetRecords().clear();
+    const auto heard = host.lookAngleView.senders.size();
+    EXPECT_EQ(doc->ValidateLocations(true), 0);
+    EXPECT_EQ(host.lookAngleView.senders.size(), heard + 1);
     WriteFileBytes("kept.wrk", WorkspaceFile({"Old 1"}, {"Nowhere"}, 31, 0, 0));
     ASSERT_TRUE(doc->OnOpenDocument("kept.wrk"));
     EXPECT_EQ(doc->GetSatelliteNames(), std::vector<std::string>{"Old 1"});
