@@ -41,7 +41,8 @@ bool CTilvexApp::ParseCommandLine(const QStringList& arguments, Options& options
     }
     if (parser.isSet("help")) {
         std::fputs(qPrintable(parser.helpText()), stdout);
-        return false;
+        options.helpShown = true;
+        return true;
     }
     if (parser.positionalArguments().size() > 1) {
         std::fprintf(stderr, "tilvex: only one workspace can be opened\n");

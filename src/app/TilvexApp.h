@@ -17,6 +17,7 @@ public:
         QString settingsFile;  // empty: TILVEX_INI, then the user's configuration folder
         QString dataDir;       // empty: the user's data folder, seeded from the installed data
         QString workspace;     // a workspace named on the command line
+        bool helpShown = false;  // --help: the usage was printed, nothing more to do
     };
 
     // Reads the options from the command line; false (with a message on

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(":/images/tilvex.png"));
     CTilvexApp::Options options;
     if (!CTilvexApp::ParseCommandLine(QApplication::arguments(), options)) return 2;
+    if (options.helpShown) return 0;
     InstallQtMessageBoxes();
     CTilvexApp app;
     if (!app.InitInstance(options)) return 1;
