@@ -35,6 +35,23 @@ public:
     bool IsEmpty() const { return m_records.empty(); }
     void NoteChanged() { ++m_changeCount; }
 
+    // Adds a record at the end and returns it.
+    T* Append(std::unique_ptr<T> record) {
+        m_records.push_back(std::move(record));
+        NoteChanged();
+        return m_records.back().get();
+    }
+    // Removes and deletes `record`; false when it is not in the database.
+    bool Erase(const T* record) {
+        for (auto it = m_records.begin(); it != m_records.end(); ++it)
+            if (it->get() == record) {
+                m_records.erase(it);
+                NoteChanged();
+                return true;
+            }
+        return false;
+    }
+
     enum class LoadResult { Loaded, CannotOpen, Corrupted };
 
     // Reads the file from the working directory.  A file that cannot be
