@@ -29,8 +29,11 @@
 #include "framework/Profile.h"
 #include "framework/QtText.h"
 #include "framework/StringTable.h"
+#include "locations/LocationEditorDlg.h"
 #include "locations/LocationTree.h"
 #include "resources/ids.h"
+#include "satellites/SatelliteDetailsDlg.h"
+#include "satellites/SatelliteEditorDlg.h"
 #include "satellites/SatelliteInfoPane.h"
 #include "satellites/SatelliteTree.h"
 
@@ -81,6 +84,7 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
             [this](CSatellite* satellite) { CDatabaseEditor(*this).EditSatellites(satellite); });
     connect(m_view->LocationPane(), &CDlgLocations::locationActivated, this,
             [this](CLocation* location) { CDatabaseEditor(*this).EditLocations(location); });
+    connect(m_view->InfoPane(), &CSatelliteInfoPane::reportRequested, this, &CMainFrame::ShowSatelliteDetails);
 
     // Right clicks anywhere in the window open the shared context menu.
     for (QWidget* w : {static_cast<QWidget*>(SatelliteTree()), static_cast<QWidget*>(LocationTree()),
@@ -115,6 +119,27 @@ void CMainFrame::RedrawLookAngleView() {
 }
 void CMainFrame::FillSatelliteTree() { SatelliteTree()->FillTree(); }
 void CMainFrame::FillLocationTree() { LocationTree()->FillTree(); }
+int CMainFrame::RunSatelliteEditor(CSatelliteDatabase& database, CSatellite* initial) {
+    CSatelliteEditorDlg editor(this);
+    editor.SetDatabase(&database);
+    editor.SetCurrent(initial);
+    return editor.DoModal();
+}
+
+int CMainFrame::RunLocationEditor(CLocationDatabase& database, CLocation* initial) {
+    CLocationEditorDlg editor(this);
+    editor.SetDatabase(&database);
+    editor.SetCurrent(initial);
+    return editor.DoModal();
+}
+
+void CMainFrame::ShowSatelliteDetails(CSatellite* satellite, CLocation* location) {
+    CSatelliteDetailsDlg details(this);
+    details.SetData(satellite, location, m_doc->GetOptions(), GetSatelliteDatabase());
+    details.SetEditFunction([this](CSatellite* record) { return CDatabaseEditor(*this).EditSatellites(record); });
+    details.DoModal();
+}
+
 void CMainFrame::BeginWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
 void CMainFrame::EndWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
 

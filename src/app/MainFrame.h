@@ -47,10 +47,9 @@ public:
     void ShowCurrentLocation(CLocation* location) override;
     void RedrawLookAngleView() override;
 
-    // IDatabaseEditorHost: the editor dialogs are not part of the program
-    // yet, so an editing run changes nothing.
-    int RunSatelliteEditor(CSatelliteDatabase&, CSatellite*) override { return 0; }
-    int RunLocationEditor(CLocationDatabase&, CLocation*) override { return 0; }
+    // IDatabaseEditorHost
+    int RunSatelliteEditor(CSatelliteDatabase& database, CSatellite* initial) override;
+    int RunLocationEditor(CLocationDatabase& database, CLocation* initial) override;
     void FillSatelliteTree() override;
     void FillLocationTree() override;
     void BeginWaitCursor() override;
@@ -83,6 +82,8 @@ public:
     void OnEditAdd();
     void OnHelp();
     void OnAbout();
+    // "Detailed Report..." of the info pane: the details dialog.
+    void ShowSatelliteDetails(CSatellite* satellite, CLocation* location);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -33,8 +33,10 @@ CSatelliteInfoPane::CSatelliteInfoPane(QWidget* parent) : QFrame(parent) {
     m_btnReport = new QPushButton("&Detailed Report...", this);
     m_btnReport->setObjectName("detailedReport");
     m_btnReport->setGeometry(du.X(kMargin), du.Y(kHeight - kMargin - 14), du.X(kWidth - 2 * kMargin), du.Y(14));
-    // The details dialog is not part of the program yet.
     m_btnReport->setEnabled(false);
+    connect(m_btnReport, &QPushButton::clicked, this, [this] {
+        if (m_pSatellite && m_pLocation) emit reportRequested(m_pSatellite, m_pLocation);
+    });
     resize(du.X(kWidth), du.Y(kHeight));
 }
 
@@ -52,17 +54,26 @@ void CSatelliteInfoPane::ShowSatellite(int index) {
     m_slot->clear();
     m_bands->clear();
     m_pSatellite = nullptr;
-    if (!m_pDoc || !m_pSatellites) return;
-    const auto& names = m_pDoc->GetSatelliteNames();
-    if (names.empty() || index < 0 || index >= static_cast<int>(names.size())) return;
-    m_pSatellite = m_pSatellites->FindSatellite(names[static_cast<std::size_t>(index)]);
-    if (!m_pSatellite) return;
-    m_name->setText(FromCp1252(m_pSatellite->GetName()));
-    m_slot->setText(FromCp1252(m_pSatellite->SlotText()));
-    m_bands->setText(FromCp1252(m_pSatellite->BandText()));
+    if (m_pDoc && m_pSatellites) {
+        const auto& names = m_pDoc->GetSatelliteNames();
+        if (index >= 0 && index < static_cast<int>(names.size()))
+            m_pSatellite = m_pSatellites->FindSatellite(names[static_cast<std::size_t>(index)]);
+    }
+    if (m_pSatellite) {
+        m_name->setText(FromCp1252(m_pSatellite->GetName()));
+        m_slot->setText(FromCp1252(m_pSatellite->SlotText()));
+        m_bands->setText(FromCp1252(m_pSatellite->BandText()));
+    }
+    UpdateReportButton();
 }
 
 void CSatelliteInfoPane::SetLocation(CLocation* location) {
-    if (!m_pDoc || m_pDoc->GetLocationNames().empty() || !location) return;
-    m_pLocation = location;
+    // Without a location the pane lets go of the old one, which an edit of
+    // the location database may have deleted.
+    m_pLocation = m_pDoc && !m_pDoc->GetLocationNames().empty() ? location : nullptr;
+    UpdateReportButton();
+}
+
+void CSatelliteInfoPane::UpdateReportButton() {
+    m_btnReport->setEnabled(m_pSatellite && m_pLocation && m_pDoc && !m_pDoc->GetLocationNames().empty());
 }

@@ -25,8 +25,17 @@ public:
     QString BandsText() const;
     QPushButton* ReportButton() const { return m_btnReport; }
     CSatellite* Satellite() const { return m_pSatellite; }
+    CLocation* Location() const { return m_pLocation; }
+
+signals:
+    // "Detailed Report..." was pressed for the shown satellite and site.
+    void reportRequested(CSatellite* satellite, CLocation* location);
 
 private:
+    // "Detailed Report..." can be pressed exactly when a satellite of the
+    // workspace is shown and the workspace has a current location.
+    void UpdateReportButton();
+
     CTilvexDoc* m_pDoc = nullptr;
     CSatelliteDatabase* m_pSatellites = nullptr;
     QLabel* m_name;

@@ -1,0 +1,136 @@
+#include "satellites/SatelliteDetailsDlg.h"
+
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "display/ArcGridModel.h"
+#include "framework/QtText.h"
+#include "locations/Location.h"
+#include "satellites/LookAngles.h"
+#include "satellites/SatelliteDatabase.h"
+
+namespace {
+
+QLabel* AddRow(QGridLayout* grid, int row, const QString& label, const char* name, QWidget* parent,
+               QLabel** labelOut = nullptr) {
+    auto* caption = new QLabel(label, parent);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* value = new QLabel(parent);
+    value->setObjectName(name);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    caption->setBuddy(value);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(value, row, 1);
+    if (labelOut) *labelOut = caption;
+    return value;
+}
+
+}  // namespace
+
+CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName("satelliteDetails");
+    setWindowTitle("Satellite Details");
+
+    auto* data = new QGridLayout;
+    m_name = AddRow(data, 0, "Satellite:", "detailsName", this);
+    m_slot = AddRow(data, 1, "Slot:", "detailsSlot", this);
+    m_bands = AddRow(data, 2, "Bands:", "detailsBands", this);
+    data->setColumnStretch(1, 1);
+
+    auto* angles = new QGroupBox("Look angles from", this);
+    auto* angleGrid = new QGridLayout(angles);
+    m_location = new QLabel("Location Name:", angles);
+    m_location->setObjectName("detailsLocation");
+    angleGrid->addWidget(m_location, 0, 0, 1, 2);
+    m_elevation = AddRow(angleGrid, 1, "Elevation:", "detailsElevation", angles);
+    m_azimuth = AddRow(angleGrid, 2, "Azimuth (Magnetic):", "detailsAzimuth", angles, &m_azimuthLabel);
+    m_azimuthLabel->setObjectName("detailsAzimuthLabel");
+    angleGrid->setColumnStretch(1, 1);
+
+    auto* commentsLabel = new QLabel("Comments:", this);
+    m_comments = new QLabel(this);
+    m_comments->setObjectName("detailsComments");
+    m_comments->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_comments->setWordWrap(true);
+    m_comments->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_comments->setMinimumSize(fontMetrics().averageCharWidth() * 40, fontMetrics().height() * 4);
+    m_comments->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    commentsLabel->setBuddy(m_comments);
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_btnOK = buttons->addButton(QDialogButtonBox::Ok);
+    m_btnOK->setObjectName("ok");
+    m_btnEdit = buttons->addButton("&Edit Data...", QDialogButtonBox::ActionRole);
+    m_btnEdit->setObjectName("editData");
+    m_btnEdit->setAutoDefault(false);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_btnEdit, &QPushButton::clicked, this, &CSatelliteDetailsDlg::OnEditData);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(data);
+    layout->addWidget(angles);
+    layout->addWidget(commentsLabel);
+    layout->addWidget(m_comments, 1);
+    layout->addWidget(buttons);
+    setTabOrder(m_btnOK, m_btnEdit);
+}
+
+void CSatelliteDetailsDlg::SetData(CSatellite* satellite, CLocation* location, int options,
+                                   const CSatelliteDatabase* database) {
+    m_pSatellite = satellite;
+    m_nSatelliteId = satellite ? satellite->InstanceId() : 0;
+    m_pLocation = location;
+    m_nOptions = options;
+    m_pDatabase = database;
+}
+
+int CSatelliteDetailsDlg::DoModal() {
+    OnInitDialog();
+    return exec();
+}
+
+void CSatelliteDetailsDlg::OnInitDialog() {
+    if (!m_pSatellite || !m_pLocation) return;
+    m_slot->setText(FromCp1252(m_pSatellite->SlotText()));
+    m_bands->setText(FromCp1252(m_pSatellite->BandText()));
+    m_name->setText(FromCp1252(m_pSatellite->GetName()));
+    m_comments->setText(FromCp1252(m_pSatellite->GetComments()));
+    m_location->setText(FromCp1252(m_pLocation->GetName()) + ":");
+    const bool magnetic = m_nOptions & GRID_MAGNETIC;
+    m_azimuthLabel->setText(QString("Azimuth ") + (magnetic ? "(Magnetic):" : "(True):"));
+    // The same computation, in the same order, as the grid's rows.
+    const LookAngleTexts texts =
+        ComputeLookAngles(m_pLocation->SignedLatitude(), m_pLocation->SignedLongitude(),
+                          magnetic ? m_pLocation->SignedMagVar() : 0.0f, m_pSatellite->SignedLongitude(), magnetic);
+    m_elevation->setText(FromCp1252(texts.elevation));
+    m_azimuth->setText(FromCp1252(texts.azimuth));
+    m_btnOK->setFocus(Qt::OtherFocusReason);
+}
+
+void CSatelliteDetailsDlg::OnEditData() {
+    if (!m_edit) return;
+    // The record may have been deleted by an earlier edit from here.
+    bool present = false;
+    if (m_pDatabase)
+        for (const auto& record : m_pDatabase->GetRecords())
+            if (record.get() == m_pSatellite && record->InstanceId() == m_nSatelliteId) present = true;
+    CSatellite* edited = m_edit(present ? m_pSatellite : nullptr);
+    if (!edited) return;
+    m_pSatellite = edited;
+    m_nSatelliteId = edited->InstanceId();
+    OnInitDialog();
+}
+
+QString CSatelliteDetailsDlg::NameText() const { return m_name->text(); }
+QString CSatelliteDetailsDlg::SlotText() const { return m_slot->text(); }
+QString CSatelliteDetailsDlg::BandsText() const { return m_bands->text(); }
+QString CSatelliteDetailsDlg::CommentsText() const { return m_comments->text(); }
+QString CSatelliteDetailsDlg::LocationText() const { return m_location->text(); }
+QString CSatelliteDetailsDlg::AzimuthLabelText() const { return m_azimuthLabel->text(); }
+QString CSatelliteDetailsDlg::ElevationText() const { return m_elevation->text(); }
+QString CSatelliteDetailsDlg::AzimuthText() const { return m_azimuth->text(); }

@@ -1,0 +1,395 @@
+#include "satellites/SatelliteEditorDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+
+#include "framework/AppMessageBox.h"
+#include "framework/DialogExchange.h"
+#include "framework/Format.h"
+#include "framework/QtText.h"
+#include "framework/StringTable.h"
+#include "satellites/SatelliteDatabase.h"
+#include "workspace/EditorRules.h"
+
+namespace msg = editor_messages;
+
+namespace {
+
+QPushButton* MakeButton(const QString& text, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+std::vector<std::string> SatelliteRegionNames() {
+    std::vector<std::string> names;
+    for (const auto& region : kSatelliteRegions) names.push_back(LoadString(region.nameId));
+    return names;
+}
+
+}  // namespace
+
+CSatelliteEditorDlg::CSatelliteEditorDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName("satelliteEditor");
+    setWindowTitle("Edit Satellite Database");
+
+    auto* nameLabel = new QLabel("Satellite &Name", this);
+    m_editName = new QLineEdit(this);
+    m_editName->setObjectName("satelliteName");
+    m_editName->setAccessibleName("Satellite Name");
+    m_editName->setMaxLength(kMaxNameLength);
+    nameLabel->setBuddy(m_editName);
+    m_listSatellites = new QListWidget(this);
+    m_listSatellites->setObjectName("satelliteList");
+    m_listSatellites->setAccessibleName("Satellites");
+    m_listSatellites->setMinimumWidth(fontMetrics().horizontalAdvance(QString(24, 'M')) / 2 + 60);
+
+    auto* bands = new QGroupBox("Band(s)", this);
+    m_checkKu = new QCheckBox("K&u", bands);
+    m_checkC = new QCheckBox("&C", bands);
+    m_checkDBS = new QCheckBox("&DBS", bands);
+    m_checkKu->setObjectName("ku");
+    m_checkC->setObjectName("c");
+    m_checkDBS->setObjectName("dbs");
+    auto* bandLayout = new QHBoxLayout(bands);
+    for (QCheckBox* box : {m_checkKu, m_checkC, m_checkDBS}) bandLayout->addWidget(box);
+
+    auto* slot = new QGroupBox("Orbital &Slot", this);
+    m_editSlot = new QLineEdit(slot);
+    m_editSlot->setObjectName("slot");
+    m_editSlot->setAccessibleName("Orbital Slot");
+    m_radioEast = new QRadioButton("Degrees &East", slot);
+    m_radioWest = new QRadioButton("Degrees &West", slot);
+    m_radioEast->setObjectName("east");
+    m_radioWest->setObjectName("west");
+    auto* slotLayout = new QHBoxLayout(slot);
+    slotLayout->addWidget(m_editSlot);
+    slotLayout->addWidget(m_radioEast);
+    slotLayout->addWidget(m_radioWest);
+
+    auto* regionLabel = new QLabel("Coverage &Region", this);
+    m_comboRegion = new QComboBox(this);
+    m_comboRegion->setObjectName("region");
+    m_comboRegion->setAccessibleName("Coverage Region");
+    regionLabel->setBuddy(m_comboRegion);
+
+    auto* commentsLabel = new QLabel("Co&mments", this);
+    m_editComments = new QPlainTextEdit(this);
+    m_editComments->setObjectName("comments");
+    m_editComments->setAccessibleName("Comments");
+    m_editComments->setTabChangesFocus(true);
+    commentsLabel->setBuddy(m_editComments);
+
+    m_btnAdd = MakeButton("Add Satellite", "addSatellite", this);
+    m_btnSave = MakeButton("Save", "save", this);
+    m_btnDelete = MakeButton("Delete", "delete", this);
+    m_btnClose = MakeButton("Close", "close", this);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(nameLabel);
+    left->addWidget(m_editName);
+    left->addWidget(m_listSatellites, 1);
+    auto* fields = new QVBoxLayout;
+    fields->addWidget(bands);
+    fields->addWidget(slot);
+    fields->addWidget(regionLabel);
+    fields->addWidget(m_comboRegion);
+    fields->addWidget(commentsLabel);
+    fields->addWidget(m_editComments, 1);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {m_btnAdd, m_btnSave, m_btnDelete}) buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(m_btnClose);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(fields, 2);
+    layout->addLayout(buttons);
+
+    setTabOrder(m_editName, m_listSatellites);
+    setTabOrder(m_listSatellites, m_checkKu);
+    setTabOrder(m_checkKu, m_checkC);
+    setTabOrder(m_checkC, m_checkDBS);
+    setTabOrder(m_checkDBS, m_editSlot);
+    setTabOrder(m_editSlot, m_radioEast);
+    setTabOrder(m_radioEast, m_radioWest);
+    setTabOrder(m_radioWest, m_comboRegion);
+    setTabOrder(m_comboRegion, m_editComments);
+    setTabOrder(m_editComments, m_btnAdd);
+    setTabOrder(m_btnAdd, m_btnSave);
+    setTabOrder(m_btnSave, m_btnDelete);
+    setTabOrder(m_btnDelete, m_btnClose);
+
+    // Every edit the user makes marks the record modified; the dialog's own
+    // filling of the controls does not.
+    auto edited = [this] {
+        if (!m_bFilling) SetDirty(true);
+    };
+    connect(m_editName, &QLineEdit::textEdited, this, edited);
+    connect(m_editSlot, &QLineEdit::textEdited, this, edited);
+    connect(m_editComments, &QPlainTextEdit::textChanged, this, edited);
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{m_checkKu, m_checkC, m_checkDBS, m_radioEast,
+                                                                      m_radioWest})
+        connect(b, &QAbstractButton::clicked, this, edited);
+    connect(m_comboRegion, &QComboBox::activated, this, edited);
+    connect(m_listSatellites, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_bFilling) OnSelChange();
+    });
+    connect(m_btnSave, &QPushButton::clicked, this, &CSatelliteEditorDlg::OnSave);
+    connect(m_btnAdd, &QPushButton::clicked, this, &CSatelliteEditorDlg::OnAdd);
+    connect(m_btnDelete, &QPushButton::clicked, this, &CSatelliteEditorDlg::OnDelete);
+    connect(m_btnClose, &QPushButton::clicked, this, &CSatelliteEditorDlg::OnClose);
+
+    EnableFields(false);
+    m_btnSave->setEnabled(false);
+}
+
+int CSatelliteEditorDlg::DoModal() {
+    OnInitDialog();
+    return exec();
+}
+
+void CSatelliteEditorDlg::OnInitDialog() {
+    ShowRecord(true);
+    // A record chosen by the caller can be edited at once; without one the
+    // form waits for a choice in the list or "Add Satellite".
+    EnableFields(m_pCurrent != nullptr);
+    SetDirty(false);
+    if (m_pCurrent)
+        m_editName->setFocus(Qt::OtherFocusReason);
+    else
+        m_listSatellites->setFocus(Qt::OtherFocusReason);
+}
+
+void CSatelliteEditorDlg::ShowRecord(bool rebuildList) {
+    QScopedValueRollback<bool> filling(m_bFilling, true);
+    FillSortedCombo(m_comboRegion, SatelliteRegionNames());
+    if (rebuildList) {
+        m_listSatellites->clear();
+        if (m_pDatabase)
+            for (const auto& record : m_pDatabase->GetRecords())
+                AddSortedRecord(m_listSatellites, record->GetName(), record.get());
+    }
+    if (!m_pCurrent) return;
+    SelectRow(RowOfRecord(m_listSatellites, m_pCurrent));
+    m_strListSel = m_strName = m_pCurrent->GetName();
+    m_strComments = m_pCurrent->GetComments();
+    m_fSlot = m_pCurrent->GetSlot();
+    m_strRegion = SatelliteRegionName(m_pCurrent->GetFlags());
+    m_bC = m_pCurrent->GetFlags() & SAT_BAND_C;
+    m_bDBS = m_pCurrent->GetFlags() & SAT_BAND_DBS;
+    m_bKu = m_pCurrent->GetFlags() & SAT_BAND_KU;
+    (m_pCurrent->IsWest() ? m_radioWest : m_radioEast)->setChecked(true);
+    m_editName->setText(FromCp1252(m_strName));
+    m_editComments->setPlainText(FromCp1252(m_strComments));
+    ShowFloat(m_editSlot, m_fSlot);
+    SelectComboText(m_comboRegion, m_strRegion);
+    m_checkC->setChecked(m_bC);
+    m_checkDBS->setChecked(m_bDBS);
+    m_checkKu->setChecked(m_bKu);
+}
+
+void CSatelliteEditorDlg::ClearFields() {
+    QScopedValueRollback<bool> filling(m_bFilling, true);
+    m_strListSel.clear();
+    m_strComments.clear();
+    m_strName.clear();
+    m_strRegion.clear();
+    m_fSlot = 0.0f;
+    m_bC = m_bDBS = m_bKu = false;
+    m_radioWest->setChecked(true);
+    m_editName->clear();
+    m_editComments->clear();
+    ShowFloat(m_editSlot, m_fSlot);
+    for (QCheckBox* box : {m_checkKu, m_checkC, m_checkDBS}) box->setChecked(false);
+    m_listSatellites->clearSelection();
+    m_listSatellites->setCurrentRow(-1);
+    m_comboRegion->setCurrentIndex(-1);
+}
+
+void CSatelliteEditorDlg::EnableFields(bool enable) {
+    for (QWidget* w : std::initializer_list<QWidget*>{m_editName, m_editComments, m_editSlot, m_comboRegion,
+                                                      m_btnDelete, m_radioEast, m_radioWest, m_checkKu, m_checkC,
+                                                      m_checkDBS})
+        w->setEnabled(enable);
+}
+
+void CSatelliteEditorDlg::SetDirty(bool dirty) {
+    m_bDirty = dirty;
+    m_btnSave->setEnabled(dirty);
+}
+
+void CSatelliteEditorDlg::SelectRow(int row) {
+    QScopedValueRollback<bool> filling(m_bFilling, true);
+    m_listSatellites->setCurrentRow(row);
+    if (QListWidgetItem* item = m_listSatellites->item(row)) m_listSatellites->scrollToItem(item);
+}
+
+bool CSatelliteEditorDlg::UpdateData() {
+    m_bC = m_checkC->isChecked();
+    m_bDBS = m_checkDBS->isChecked();
+    m_bKu = m_checkKu->isChecked();
+    m_strRegion = ComboText(m_comboRegion);
+    if (!ExchangeText(m_editName, m_editName->text(), kMaxNameLength, "satellite name", &m_strName)) return false;
+    if (!ExchangeText(m_editComments, m_editComments->toPlainText(), kMaxCommentsLength, "comments",
+                      &m_strComments))
+        return false;
+    QListWidgetItem* selected = m_listSatellites->currentItem();
+    m_strListSel = selected && selected->isSelected() ? ToCp1252(selected->text()) : std::string();
+    return ExchangeFloat(m_editSlot, &m_fSlot);
+}
+
+bool CSatelliteEditorDlg::Validate() {
+    if (!m_checkKu->isChecked() && !m_checkC->isChecked() && !m_checkDBS->isChecked()) {
+        AppMessageBox(msg::kNoBand);
+        return false;
+    }
+    if (!m_radioEast->isChecked() && !m_radioWest->isChecked()) {
+        AppMessageBox(msg::kNoSide);
+        return false;
+    }
+    // Another record of this name, letter case aside, refuses the name; the
+    // record's own name in other letters is fine.
+    for (int row = 0; row < m_listSatellites->count(); ++row) {
+        if (!EqualNoCaseAZ(ToCp1252(m_listSatellites->item(row)->text()), m_strName)) continue;
+        if (m_bAdding || RecordOfItem(m_listSatellites->item(row)) != m_pCurrent) {
+            FailField(m_editName, EditorMessage(msg::kSatelliteExists, m_strName));
+            return false;
+        }
+    }
+    if (m_comboRegion->currentIndex() < 0) {
+        FailField(m_comboRegion, msg::kSatelliteNoRegion);
+        return false;
+    }
+    if (m_strName.empty()) {
+        AppMessageBox(msg::kSatelliteNoName);
+        return false;
+    }
+    const std::optional<SlotEntry> slot = NormalizeSlot(m_fSlot, m_radioWest->isChecked());
+    if (!slot) {
+        FailField(m_editSlot, msg::kSlotRange);
+        return false;
+    }
+    if (slot->converted) {
+        AppMessageBox(SlotConversionNotice(), MB_OK, MB_ICONINFORMATION);
+        QScopedValueRollback<bool> filling(m_bFilling, true);
+        (slot->west ? m_radioWest : m_radioEast)->setChecked(true);
+        m_editSlot->setText(QString::fromStdString(Format("%.1f", static_cast<double>(slot->slot))));
+        m_fSlot = slot->slot;
+    }
+    return true;
+}
+
+void CSatelliteEditorDlg::StoreFields(CSatellite& record) const {
+    int flags = (m_bC ? SAT_BAND_C : 0) + (m_bDBS ? SAT_BAND_DBS : 0) + (m_bKu ? SAT_BAND_KU : 0);
+    flags |= SatelliteRegionFlag(m_strRegion);
+    record.SetName(m_strName);
+    record.SetSlot(m_fSlot);
+    record.SetWest(m_radioWest->isChecked() ? 1 : 0);
+    record.SetFlags(flags);
+    record.SetComments(m_strComments);
+}
+
+void CSatelliteEditorDlg::OnSave() {
+    // Nothing is shown and nothing is being added: there is no record to
+    // save into.
+    if (!m_pDatabase || (!m_bAdding && !m_pCurrent)) return;
+    if (!UpdateData() || !Validate()) return;
+    if (m_bAdding) {
+        auto record = std::make_unique<CSatellite>();
+        StoreFields(*record);
+        CSatellite* added = m_pDatabase->Append(std::move(record));
+        {
+            QScopedValueRollback<bool> filling(m_bFilling, true);
+            AddSortedRecord(m_listSatellites, added->GetName(), added);
+        }
+        m_pCurrent = added;
+        ShowRecord(false);
+    } else {
+        StoreFields(*m_pCurrent);
+        m_pDatabase->NoteChanged();
+        m_strListSel = m_strName;
+        ShowRecord(true);
+    }
+    SetDirty(false);
+    m_btnDelete->setEnabled(true);
+    m_btnAdd->setEnabled(true);
+    m_listSatellites->setEnabled(true);
+    m_bAdding = false;
+    m_bChanged = true;
+}
+
+void CSatelliteEditorDlg::OnSelChange() {
+    if (!m_pCurrent && !m_bAdding) EnableFields(true);
+    const std::string previous = m_strListSel;
+    QListWidgetItem* chosen = m_listSatellites->currentItem();
+    if (!chosen || !chosen->isSelected()) return;
+    void* chosenRecord = RecordOfItem(chosen);
+    if (m_bDirty) {
+        if (!UpdateData() || !Validate()) {
+            SelectRow(RowOfRecord(m_listSatellites, m_pCurrent));
+            m_strListSel = previous;
+            return;
+        }
+        if (AppMessageBox(EditorMessage(msg::kSaveChanges, m_strName), MB_YESNO, MB_ICONQUESTION) == IDYES) {
+            OnSave();
+            // The list was rebuilt: find the chosen record again.
+            SelectRow(RowOfRecord(m_listSatellites, chosenRecord));
+        } else {
+            SetDirty(false);
+        }
+    }
+    if (chosenRecord) {
+        m_pCurrent = static_cast<CSatellite*>(chosenRecord);
+        ShowRecord(false);
+        m_editName->setEnabled(true);
+        SetDirty(false);
+    }
+}
+
+void CSatelliteEditorDlg::OnAdd() {
+    if (!m_pCurrent) EnableFields(true);
+    m_bAdding = true;
+    ClearFields();
+    m_btnDelete->setEnabled(false);
+    m_btnAdd->setEnabled(false);
+    m_listSatellites->setEnabled(false);
+    m_editName->setEnabled(true);
+    m_editName->setFocus(Qt::OtherFocusReason);
+    SetDirty(false);
+}
+
+void CSatelliteEditorDlg::OnDelete() {
+    if (!m_pDatabase || !m_pCurrent) return;
+    if (AppMessageBox(EditorMessage(msg::kDeleteSatellite, m_strName), MB_YESNO, MB_ICONQUESTION) != IDYES) return;
+    if (!m_pDatabase->Erase(m_pCurrent)) return;
+    const int row = RowOfRecord(m_listSatellites, m_pCurrent);
+    {
+        QScopedValueRollback<bool> filling(m_bFilling, true);
+        delete m_listSatellites->takeItem(row);
+    }
+    m_pCurrent = nullptr;
+    SetDirty(false);
+    if (m_listSatellites->count() > 0) {
+        SelectRow(std::max(0, row - 1));
+        OnSelChange();
+    } else {
+        // Nothing is left to show: the form waits for "Add Satellite".
+        ClearFields();
+        EnableFields(false);
+        m_btnAdd->setFocus(Qt::OtherFocusReason);
+    }
+    SetDirty(false);
+    m_bChanged = true;
+}
