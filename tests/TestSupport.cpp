@@ -8,7 +8,10 @@
 MessageCapture::MessageCapture(int answer) {
     m_previous = SetMessageBoxHandler([this, answer](const std::string& text, unsigned, unsigned) {
         m_texts.push_back(text);
-        return answer;
+        if (m_script.empty()) return answer;
+        const int scripted = m_script.front();
+        m_script.pop_front();
+        return scripted;
     });
 }
 

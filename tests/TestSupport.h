@@ -1,6 +1,7 @@
 // Helpers shared by the core tests.
 #pragma once
 
+#include <deque>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,9 +17,14 @@ public:
     MessageCapture& operator=(const MessageCapture&) = delete;
 
     const std::vector<std::string>& Texts() const { return m_texts; }
+    void Clear() { m_texts.clear(); }
+    // The next messages get these answers, in order; later ones the
+    // default answer again.
+    void Script(std::initializer_list<int> answers) { m_script.insert(m_script.end(), answers); }
 
 private:
     std::vector<std::string> m_texts;
+    std::deque<int> m_script;
     MessageBoxHandler m_previous;
 };
 

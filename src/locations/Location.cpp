@@ -8,6 +8,11 @@
 
 IMPLEMENT_SERIAL(CLocation, CObject, 1)
 
+std::uint64_t CLocation::NextInstanceId() {
+    static std::uint64_t next = 0;
+    return ++next;
+}
+
 const LocationRegion kLocationRegions[7] = {
     {LOC_REGION_NORTH_AMERICA, ids::IDS_LOC_NORTH_AMERICA},
     {LOC_REGION_SOUTH_AMERICA, ids::IDS_LOC_SOUTH_AMERICA},

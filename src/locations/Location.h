@@ -1,6 +1,7 @@
 // One site for which look angles are computed.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "framework/RuntimeClass.h"
@@ -59,6 +60,10 @@ public:
     // geomagnetic model at every call.
     float SignedMagVar() const;
 
+    // A number that tells this record from any other made while the program
+    // runs, even one that later takes the same address.
+    std::uint64_t InstanceId() const { return m_nInstance; }
+
     void Serialize(CArchive& ar) override;
 
 private:
@@ -70,4 +75,7 @@ private:
     float m_fMagVar = 0.0f;
     int m_bMagVarWest = 1;
     int m_nRegion = 0;
+    std::uint64_t m_nInstance = NextInstanceId();
+
+    static std::uint64_t NextInstanceId();
 };

@@ -1,6 +1,7 @@
 #include "workspace/DatabaseEditor.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "locations/LocationDatabase.h"
 #include "satellites/SatelliteDatabase.h"
@@ -18,6 +19,31 @@ Record* ExactMatch(Database& database, const Record* wanted) {
     return nullptr;
 }
 
+// The record each workspace entry names before an edit, by instance number
+// (0 for an entry that names none).
+template <class Database>
+std::vector<std::uint64_t> EntryRecords(const std::vector<std::string>& entries, const Database& database) {
+    std::vector<std::uint64_t> ids;
+    for (const auto& name : entries) {
+        const auto* record = database.Find(name);
+        ids.push_back(record ? record->InstanceId() : 0);
+    }
+    return ids;
+}
+
+// After an edit: the current name of each entry's record where it was
+// renamed, empty elsewhere.  An entry whose record was deleted is left to
+// the workspace's own check, which drops it.
+template <class Database>
+std::vector<std::string> RenamedEntries(const std::vector<std::uint64_t>& ids, const Database& database) {
+    std::unordered_map<std::uint64_t, std::string> names;
+    for (const auto& record : database.GetRecords()) names.emplace(record->InstanceId(), record->GetName());
+    std::vector<std::string> renamed(ids.size());
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        if (auto it = names.find(ids[i]); ids[i] && it != names.end()) renamed[i] = it->second;
+    return renamed;
+}
+
 // Whether the record with `id` is still in the database.
 bool StillThere(const CSatelliteDatabase& database, std::uint64_t id) {
     const auto& records = database.GetRecords();
@@ -32,6 +58,8 @@ CSatellite* CDatabaseEditor::EditSatellites(const CSatellite* record) {
     CSatelliteDatabase& database = *db;
     CSatellite* initial = ExactMatch(database, record);
     const std::uint64_t initialId = initial ? initial->InstanceId() : 0;
+    CTilvexDoc* doc = m_host.GetDocument();
+    const auto entries = doc ? EntryRecords(doc->GetSatelliteNames(), database) : std::vector<std::uint64_t>{};
     if (!m_host.RunSatelliteEditor(database, initial)) return nullptr;
 
     database.NoteChanged();
@@ -41,7 +69,9 @@ CSatellite* CDatabaseEditor::EditSatellites(const CSatellite* record) {
     // at records the editor deleted.
     database.SaveDatabase();
     m_host.FillSatelliteTree();
-    if (CTilvexDoc* doc = m_host.GetDocument()) {
+    if (doc) {
+        // A renamed satellite stays in the workspace under its new name.
+        doc->RenameSatelliteEntries(RenamedEntries(entries, database));
         doc->ValidateSatellites(true);
         // An emptied database is not checked against; the views must still
         // let go of the records that are gone.
@@ -56,12 +86,17 @@ void CDatabaseEditor::EditLocations(const CLocation* location) {
     if (!db) return;
     CLocationDatabase& database = *db;
     CLocation* initial = ExactMatch(database, location);
+    CTilvexDoc* doc = m_host.GetDocument();
+    const auto entries = doc ? EntryRecords(doc->GetLocationNames(), database) : std::vector<std::uint64_t>{};
     if (!m_host.RunLocationEditor(database, initial)) return;
 
     database.NoteChanged();
     m_host.BeginWaitCursor();
     database.SaveDatabase();
     m_host.FillLocationTree();
-    if (CTilvexDoc* doc = m_host.GetDocument()) doc->ValidateLocations(true);
+    if (doc) {
+        doc->RenameLocationEntries(RenamedEntries(entries, database));
+        doc->ValidateLocations(true);
+    }
     m_host.EndWaitCursor();
 }

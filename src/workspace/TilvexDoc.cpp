@@ -142,6 +142,26 @@ bool RemoveName(std::vector<std::string>& names, const std::string& name, CSetti
 }
 }  // namespace
 
+namespace {
+bool RenameEntries(std::vector<std::string>& entries, const std::vector<std::string>& names) {
+    bool changed = false;
+    for (std::size_t i = 0; i < entries.size() && i < names.size(); ++i)
+        if (!names[i].empty() && names[i] != entries[i]) {
+            entries[i] = names[i];
+            changed = true;
+        }
+    return changed;
+}
+}  // namespace
+
+void CTilvexDoc::RenameSatelliteEntries(const std::vector<std::string>& names) {
+    if (RenameEntries(m_satNames, names)) SetModifiedFlag();
+}
+
+void CTilvexDoc::RenameLocationEntries(const std::vector<std::string>& names) {
+    if (RenameEntries(m_locNames, names)) SetModifiedFlag();
+}
+
 void CTilvexDoc::RemoveSatellite(const CSatellite* satellite) {
     if (!satellite || !RemoveName(m_satNames, satellite->GetName(), m_settings, &CSettings::GetCurSatellite,
                                   &CSettings::SetCurSatellite))

@@ -83,6 +83,12 @@ public:
     // it (no broadcast, not a modification).
     void SetCurrentSatelliteIndex(int index) { m_settings.SetCurSatellite(index); }
 
+    // An editor renamed records: entry i of the workspace's list now names
+    // `names[i]` where that is not empty.  A changed entry marks the
+    // workspace modified.  No broadcast.
+    void RenameSatelliteEntries(const std::vector<std::string>& names);
+    void RenameLocationEntries(const std::vector<std::string>& names);
+
     // Reconcile the names with the databases; nonzero when at least one name
     // was found.
     int ValidateSatellites(bool broadcast);

@@ -86,6 +86,7 @@ TEST_F(DatabaseEditorTest, ChangesAreSavedAndTheWorkspaceFollows) {
     CSatellite* amc = host.AddSat("AMC 21");
     host.doc.AddSatellite(galaxy, false);
     host.doc.AddSatellite(amc, false);
+    host.doc.SetModifiedFlag(false);
 
     // The editor renames one record and deletes the other.
     host.satelliteEditor = [&](CSatelliteDatabase& db, CSatellite*) {
@@ -95,7 +96,9 @@ TEST_F(DatabaseEditorTest, ChangesAreSavedAndTheWorkspaceFollows) {
     };
     EXPECT_EQ(CDatabaseEditor(host).EditSatellites(galaxy), galaxy);
     EXPECT_EQ(host.satelliteTreeFills, 1);
-    EXPECT_TRUE(host.doc.GetSatelliteNames().empty());  // neither old name resolves now
+    // The renamed satellite stays under its new name, the deleted one goes.
+    EXPECT_EQ(host.doc.GetSatelliteNames(), std::vector<std::string>{"Galaxy 19R"});
+    EXPECT_TRUE(host.doc.IsModified());
     EXPECT_GT(host.updates, 0);
 
     CSatelliteDatabase reloaded;
@@ -138,6 +141,6 @@ TEST_F(DatabaseEditorTest, UnwritableFileStillRefreshesTreeAndWorkspace) {
     CDatabaseEditor(host).EditLocations(host.locations.GetRecords()[0].get());
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create locdemo.tdb"});
     EXPECT_EQ(host.locationTreeFills, 1);
-    EXPECT_TRUE(host.doc.GetLocationNames().empty());
+    EXPECT_EQ(host.doc.GetLocationNames(), std::vector<std::string>{"Denver"});
     EXPECT_TRUE(std::filesystem::is_directory("locdemo.tdb"));
 }

@@ -1,0 +1,247 @@
+// The editors and the details dialog inside the running program: every way
+// in, what is written, and how the windows follow a change.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "EditorSupport.h"
+#include "UiSupport.h"
+#include "display/ArcGrid.h"
+#include "display/ArcGridModel.h"
+#include "display/LocationPane.h"
+#include "display/TilvexView.h"
+#include "locations/LocationDatabase.h"
+#include "locations/LocationEditorDlg.h"
+#include "locations/LocationTree.h"
+#include "resources/ids.h"
+#include "satellites/SatelliteDetailsDlg.h"
+#include "satellites/SatelliteEditorDlg.h"
+#include "satellites/SatelliteInfoPane.h"
+#include "satellites/SatelliteTree.h"
+
+namespace {
+
+class EditingFlowTest : public ProgramFixture {
+protected:
+    CMainFrame* frame = nullptr;
+
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        frame = Start();
+        ASSERT_NE(frame, nullptr);
+    }
+    CTilvexView* View() { return frame->GetLookAngleViewPane(); }
+    CArcGrid* Grid() { return View()->Grid(); }
+    int GridRow(const QString& name) {
+        for (int row = 0; row < Grid()->count(); ++row)
+            if (Grid()->item(row)->text() == name ||
+                Grid()->RowTexts(row).name == name.toStdString())
+                return row;
+        return -1;
+    }
+    void DoubleClickGridRow(int row) {
+        const QRect r = Grid()->visualItemRect(Grid()->item(row));
+        QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    }
+    void DoubleClickLocation(const QString& name) {
+        QListWidget* list = View()->LocationPane()->List();
+        const auto items = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1);
+        list->scrollToItem(items[0]);
+        const QPoint at = list->visualItemRect(items[0]).center();
+        ASSERT_TRUE(list->viewport()->rect().contains(at));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+    QTreeWidgetItem* TreeItem(CDatabaseTree* tree, const QString& text) {
+        const auto items = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        return items.size() == 1 ? items[0] : nullptr;
+    }
+    std::filesystem::path File(const char* name) { return data / name; }
+};
+
+}  // namespace
+
+TEST_F(EditingFlowTest, LocationAddedFromThePaneIsWrittenAndShownInTheTree) {
+    CLocationEditorDlg* seen = nullptr;
+    QString preselected;
+    WhenModal<CLocationEditorDlg>([&](CLocationEditorDlg* dlg) {
+        seen = dlg;
+        preselected = Child<QLineEdit>(dlg, "locationName")->text();
+        Click(dlg, "addLocation");
+        TypeInto(Child<QLineEdit>(dlg, "locationName"), "Boulder, CO");
+        TypeInto(Child<QLineEdit>(dlg, "latitude"), "40.01");
+        TypeInto(Child<QLineEdit>(dlg, "longitude"), "105.27");
+        PickCombo(Child<QComboBox>(dlg, "region"), "North America");
+        Click(dlg, "save");
+        Click(dlg, "close");
+    });
+    DoubleClickLocation("Houston, TX");
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(preselected, "Houston, TX");
+    EXPECT_TRUE(messages->Texts().empty());
+
+    CLocationDatabase written;
+    ASSERT_EQ(written.LoadDatabase(), CLocationDatabase::LoadResult::Loaded);
+    const CLocation* boulder = written.FindLocation("Boulder, CO");
+    ASSERT_NE(boulder, nullptr);
+    EXPECT_EQ(boulder->GetMagVar(), MAGVAR_AUTO);
+    EXPECT_FLOAT_EQ(boulder->GetLongitude(), 105.27f);
+    QTreeWidgetItem* item = TreeItem(frame->LocationTree(), "Boulder, CO");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->parent()->text(0), "North America");
+    EXPECT_EQ(frame->LocationTree()->LocationOf(item), frame->LocationTree()->FindLocation("Boulder, CO"));
+}
+
+TEST_F(EditingFlowTest, SatelliteCommentsChangedFromAGridRowAreWritten) {
+    const int row = GridRow("SES-2");
+    ASSERT_GE(row, 0);
+    WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
+        EXPECT_EQ(Child<QLineEdit>(dlg, "satelliteName")->text(), "SES-2");
+        TypeInto(Child<QPlainTextEdit>(dlg, "comments"), "Checked on the roof.");
+        Click(dlg, "save");
+        Click(dlg, "close");
+    });
+    DoubleClickGridRow(row);
+    CSatelliteDatabase written;
+    ASSERT_EQ(written.LoadDatabase(), CSatelliteDatabase::LoadResult::Loaded);
+    ASSERT_NE(written.FindSatellite("SES-2"), nullptr);
+    EXPECT_EQ(written.FindSatellite("SES-2")->GetComments(), "Checked on the roof.");
+}
+
+TEST_F(EditingFlowTest, ClosingAfterFieldEditsOnlyLeavesTheFileAlone) {
+    const std::string before = ReadFileBytes(File("satdemo.tdb"));
+    const auto stamp = std::filesystem::last_write_time(File("satdemo.tdb"));
+    WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
+        TypeInto(Child<QLineEdit>(dlg, "satelliteName"), "Not Saved");
+        TypeInto(Child<QLineEdit>(dlg, "slot"), "1");
+        Click(dlg, "close");
+    });
+    DoubleClickGridRow(0);
+    EXPECT_EQ(ReadFileBytes(File("satdemo.tdb")), before);
+    EXPECT_EQ(std::filesystem::last_write_time(File("satdemo.tdb")), stamp);
+    EXPECT_EQ(frame->SatelliteTree()->FindSatellite("Not Saved"), nullptr);
+}
+
+TEST_F(EditingFlowTest, ARenameFromTheDetailsDialogReachesTreeGridPaneAndDialog) {
+    CSatelliteInfoPane* info = View()->InfoPane();
+    ASSERT_TRUE(info->ReportButton()->isEnabled());
+    const QString shown = info->NameText();
+    ASSERT_FALSE(shown.isEmpty());
+    QString before, after, afterElevation;
+    QString gridElevation;
+    WhenModal<CSatelliteDetailsDlg>([&](CSatelliteDetailsDlg* details) {
+        before = details->NameText();
+        WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
+            TypeInto(Child<QLineEdit>(dlg, "satelliteName"), "Renamed Bird");
+            Click(dlg, "save");
+            Click(dlg, "close");
+        });
+        Click(details, "editData");
+        after = details->NameText();
+        afterElevation = details->ElevationText();
+        const int row = GridRow("Renamed Bird");
+        if (row >= 0) gridElevation = QString::fromLatin1(Grid()->RowTexts(row).elevation.c_str());
+        Click(details, "ok");
+    });
+    QTest::mouseClick(info->ReportButton(), Qt::LeftButton);
+    EXPECT_EQ(before, shown);
+    EXPECT_EQ(after, "Renamed Bird");
+    EXPECT_GE(GridRow("Renamed Bird"), 0);
+    EXPECT_LT(GridRow(shown), 0);
+    EXPECT_NE(TreeItem(frame->SatelliteTree(), "Renamed Bird"), nullptr);
+    EXPECT_EQ(TreeItem(frame->SatelliteTree(), shown), nullptr);
+    EXPECT_EQ(info->NameText(), "Renamed Bird");
+    EXPECT_FALSE(afterElevation.isEmpty());
+    const auto& names = frame->GetDocument()->GetSatelliteNames();
+    EXPECT_NE(std::find(names.begin(), names.end(), "Renamed Bird"), names.end());
+}
+
+TEST_F(EditingFlowTest, DetailsShowTheGridsAnglesBelowTheHorizonAndBothAzimuthKinds) {
+    CTilvexDoc* doc = frame->GetDocument();
+    CSatellite* astra = frame->SatelliteTree()->FindSatellite("Astra 1KR");
+    ASSERT_NE(astra, nullptr);
+    CLocation* denver = frame->LocationTree()->FindLocation("Denver, CO");
+    ASSERT_NE(denver, nullptr);
+    doc->AddSatellite(astra, true);
+
+    auto detailsOf = [&](CSatellite* satellite) {
+        std::array<QString, 4> texts;
+        WhenModal<CSatelliteDetailsDlg>([&](CSatelliteDetailsDlg* details) {
+            texts = {details->ElevationText(), details->AzimuthText(), details->AzimuthLabelText(),
+                     details->LocationText()};
+            Click(details, "ok");
+        });
+        frame->ShowSatelliteDetails(satellite, denver);
+        return texts;
+    };
+    const auto below = detailsOf(astra);
+    EXPECT_EQ(below[0], "--");
+    EXPECT_EQ(below[1], "--");
+    EXPECT_EQ(below[3], "Denver, CO:");
+
+    CSatellite* galaxy = frame->SatelliteTree()->FindSatellite("Galaxy 19");
+    ASSERT_NE(galaxy, nullptr);
+    doc->SetCurrentLocation(denver, true);
+    for (int options : {GRID_KU | GRID_C | GRID_DBS | GRID_MAGNETIC, GRID_KU | GRID_C | GRID_DBS}) {
+        doc->SetGridOptions(options);
+        const auto texts = detailsOf(galaxy);
+        EXPECT_EQ(texts[2], options & GRID_MAGNETIC ? "Azimuth (Magnetic):" : "Azimuth (True):");
+        const int row = GridRow("Galaxy 19");
+        ASSERT_GE(row, 0);
+        const auto grid = Grid()->RowTexts(row);
+        EXPECT_EQ(texts[0].toStdString(), Cp1252ToUtf8(grid.elevation));
+        EXPECT_EQ(texts[1].toStdString(), Cp1252ToUtf8(grid.azimuth));
+    }
+}
+
+TEST_F(EditingFlowTest, ReportButtonNeedsASatelliteAndALocation) {
+    CTilvexDoc* doc = frame->GetDocument();
+    CSatelliteInfoPane* info = View()->InfoPane();
+    EXPECT_TRUE(info->ReportButton()->isEnabled());
+    while (!doc->GetLocationNames().empty())
+        doc->RemoveLocation(frame->LocationTree()->FindLocation(doc->GetLocationNames().front()));
+    QApplication::processEvents();
+    EXPECT_FALSE(info->NameText().isEmpty());
+    EXPECT_FALSE(info->ReportButton()->isEnabled());
+    doc->AddLocation(frame->LocationTree()->FindLocation("Miami, FL"), true);
+    EXPECT_TRUE(info->ReportButton()->isEnabled());
+}
+
+TEST_F(EditingFlowTest, EditCommandsFollowTheTreeSelection) {
+    QAction* editSat = frame->Action(ids::ID_EDIT_SATELLITE_DATA);
+    QAction* editLoc = frame->Action(ids::ID_EDIT_LOCATION_DATA);
+    CSatelliteTree* tree = frame->SatelliteTree();
+    tree->setCurrentItem(tree->RootItem());
+    frame->UpdateCommands();
+    EXPECT_FALSE(editSat->isEnabled());
+    QTreeWidgetItem* galaxy = TreeItem(tree, "Galaxy 19");
+    ASSERT_NE(galaxy, nullptr);
+    tree->setCurrentItem(galaxy);
+    frame->UpdateCommands();
+    EXPECT_TRUE(editSat->isEnabled());
+    EXPECT_EQ(editSat->text(), "Edit data for Galaxy 19...");
+    EXPECT_FALSE(editLoc->isEnabled());
+
+    WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
+        EXPECT_EQ(Child<QLineEdit>(dlg, "satelliteName")->text(), "Galaxy 19");
+        Click(dlg, "close");
+    });
+    editSat->trigger();
+
+    // A region folder opens the editor with nothing chosen.
+    tree->setCurrentItem(galaxy->parent());
+    frame->UpdateCommands();
+    EXPECT_TRUE(editSat->isEnabled());
+    EXPECT_EQ(editSat->text(), "Edit &Satellite Data...");
+    QString name = "unset";
+    WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
+        name = Child<QLineEdit>(dlg, "satelliteName")->text();
+        Click(dlg, "close");
+    });
+    editSat->trigger();
+    EXPECT_TRUE(name.isEmpty());
+}
