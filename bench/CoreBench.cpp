@@ -35,6 +35,20 @@ void BM_DeclinationWithFileRead(benchmark::State& state) {
 }
 BENCHMARK(BM_DeclinationWithFileRead)->Unit(benchmark::kMicrosecond);
 
+// Two coefficient files taken in turn: every call reads and parses its file,
+// as every call did before the parsed file was kept.
+void BM_DeclinationFileReadAndParsed(benchmark::State& state) {
+    const std::filesystem::path shipped = std::filesystem::path(TILVEX_SOURCE_DIR) / "data" / "MagData.dat";
+    const std::filesystem::path copy = std::filesystem::temp_directory_path() / "tilvex-bench-MagData.dat";
+    std::filesystem::copy_file(shipped, copy, std::filesystem::copy_options::overwrite_existing);
+    const std::string paths[] = {shipped.string(), copy.string()};
+    int turn = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CGeomagModel::Compute(paths[turn ^= 1], 0.0f, 39.74f, -104.99f, 2026.0f));
+    std::filesystem::remove(copy);
+}
+BENCHMARK(BM_DeclinationFileReadAndParsed)->Unit(benchmark::kMicrosecond);
+
 std::vector<std::unique_ptr<CSatellite>> MakeSatellites(int count) {
     std::vector<std::unique_ptr<CSatellite>> list;
     for (int i = 0; i < count; ++i) {
@@ -92,7 +106,7 @@ BENCHMARK(BM_Load100kSatellites)->Unit(benchmark::kMillisecond);
 // A workspace of 10,000 names checked against 100,000 records.
 void ValidateWorkspace(benchmark::State& state, bool rebuildIndex) {
     CDatabasesHost host;
-    host.satellites.GetRecords() = MakeSatellites(100000);
+    host.satellites.SetRecords(MakeSatellites(100000));
     CTilvexDoc doc(&host);
     doc.OnNewDocument();
     for (int i = 0; i < 10000; ++i) {

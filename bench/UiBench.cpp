@@ -69,7 +69,7 @@ void AddManySatellites(CMainFrame* frame, int count) {
         sat->SetWest(i % 2);
         sat->SetFlags(SAT_BAND_KU | SAT_REGION_AMERICAS);
         doc->AddSatellite(sat.get(), false);
-        db.GetRecords().push_back(std::move(sat));
+        db.Append(std::move(sat));
     }
     db.NoteChanged();
 }
@@ -117,13 +117,13 @@ void BM_FillTree10000(benchmark::State& state) {
     auto app = StartProgram(data);
     CSatelliteTree* tree = app->MainFrame()->SatelliteTree();
     CSatelliteDatabase& db = tree->Database();
-    db.GetRecords().clear();
+    db.Clear();
     const int regions[] = {SAT_REGION_AMERICAS, SAT_REGION_EUROPE, SAT_REGION_ASIA, SAT_REGION_INTELSAT};
     for (int i = 0; i < 10000; ++i) {
         auto sat = std::make_unique<CSatellite>();
         sat->SetName("Satellite " + std::to_string((i * 7919) % 10000));
         sat->SetFlags(SAT_BAND_KU | regions[i % 4]);
-        db.GetRecords().push_back(std::move(sat));
+        db.Append(std::move(sat));
     }
     db.NoteChanged();
     for (auto _ : state) tree->FillTree();

@@ -5,8 +5,10 @@
 #include "app/MainFrame.h"
 #include "app/TilvexApp.h"
 #include "framework/QtText.h"
+#include "framework/SafeFile.h"
 
 int main(int argc, char** argv) {
+    IgnoreFileSizeSignal();
     QApplication application(argc, argv);
     UseCNumericLocale();
     QApplication::setApplicationName("Tilvex");

@@ -22,6 +22,7 @@
 #include "framework/AppMessageBox.h"
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
+#include "framework/SafeFile.h"
 #include "geomag/GeomagModel.h"
 #include "locations/Location.h"
 #include "satellites/LookAngles.h"
@@ -287,14 +288,14 @@ template <class T>
 bool LoadRecords(const std::string& path, std::vector<std::unique_ptr<T>>& records) {
     CRecordDatabase<T> database(path);
     if (database.LoadDatabase() != CRecordDatabase<T>::LoadResult::Loaded) return false;
-    records = std::move(database.GetRecords());
+    records = database.TakeRecords();
     return true;
 }
 
 template <class T>
 bool SaveRecords(const std::string& path, std::vector<std::unique_ptr<T>>& records) {
     CRecordDatabase<T> database(path);
-    database.GetRecords() = std::move(records);
+    database.SetRecords(std::move(records));
     return database.SaveDatabase();
 }
 
@@ -398,6 +399,7 @@ int CmdNewWorkspace(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    IgnoreFileSizeSignal();
     const std::map<std::string, std::function<int(int, char**)>> commands = {
         {"angles", CmdAngles},
         {"declination", CmdDeclination},

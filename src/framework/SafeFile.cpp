@@ -1,7 +1,10 @@
 #include "framework/SafeFile.h"
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,10 +40,47 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
+// The file a path names, through any symbolic links, so that a save
+// replaces what the link points at and leaves the link a link.  A path that
+// is no link (or whose target cannot be made out) is taken as it is.
+std::string ResolveLinks(const std::string& path) {
+    std::string current = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        std::vector<char> buffer(PATH_MAX + 1);
+        const ssize_t n = ::readlink(current.c_str(), buffer.data(), buffer.size() - 1);
+        if (n <= 0) return current;
+        const std::string target(buffer.data(), static_cast<std::size_t>(n));
+        current = target.front() == '/' ? target : FolderOf(current) + "/" + target;
+    }
+    return current;
+}
+
 }  // namespace
 
-SafeWriteResult SafeWriteFile(const std::string& path, const std::function<void(CFile&)>& write) {
+void IgnoreFileSizeSignal() {
+    // Past a file-size limit, a write then fails with EFBIG and is reported
+    // like any other failed save, instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+SafeWriteResult SafeWriteFile(const std::string& requested, const std::function<void(CFile&)>& write) {
+    IgnoreFileSizeSignal();
     SafeWriteResult result;
+    const std::string path = ResolveLinks(requested);
+
+    // A file the user made read-only is theirs to protect: it is not
+    // replaced, even by someone allowed to (root ignores the mode).
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists && S_ISREG(old.st_mode) && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) {
+        result.couldNotCreate = true;
+        result.osError = EACCES;
+        result.error = "cannot write " + path;
+        return result;
+    }
+
     const std::string folder = FolderOf(path);
     std::string temp = folder + "/." + NameOf(path) + ".XXXXXX";
     std::vector<char> name(temp.begin(), temp.end());
@@ -53,8 +93,7 @@ SafeWriteResult SafeWriteFile(const std::string& path, const std::function<void(
     }
     temp = name.data();
 
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0)
+    if (exists)
         ::fchmod(fd, old.st_mode & 07777);
     else
         ::fchmod(fd, 0666 & ~CurrentUmask());
@@ -70,6 +109,11 @@ SafeWriteResult SafeWriteFile(const std::string& path, const std::function<void(
         result.error = e.what();
     } catch (const CArchiveException& e) {
         result.error = e.GetErrorMessage();
+    } catch (...) {
+        // Anything else (out of memory) still takes the temporary file away.
+        file.Abort();
+        ::unlink(temp.c_str());
+        throw;
     }
     if (!result.error.empty()) {
         file.Abort();

@@ -17,9 +17,15 @@ struct SafeWriteResult {
     std::string error;
 };
 
+// Makes writes past the process's file-size limit fail instead of ending
+// the process.  SafeWriteFile calls it; the programs call it at start.
+void IgnoreFileSizeSignal();
+
 // Calls `write` with a file open for writing and, when it returns normally,
 // makes that file `path`.  Exceptions of the file layer and the archive
 // thrown by `write` are caught and reported in the result; the temporary
 // file is removed.  The new file keeps the permissions of the one it
-// replaces.
+// replaces.  A path through symbolic links saves the file they lead to
+// (its temporary file beside it).  A read-only file is not replaced: that
+// fails as a file that cannot be created.
 SafeWriteResult SafeWriteFile(const std::string& path, const std::function<void(CFile&)>& write);

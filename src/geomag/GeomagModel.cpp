@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <sys/stat.h>
 
 #include "framework/AppMessageBox.h"
 #include "framework/Format.h"
@@ -88,8 +89,9 @@ void InitialiseConstants() {
 // with "9999" or at the end of the file.  A line whose degree or order lies
 // outside 0..12 falls outside the tables and is skipped, as is a line whose
 // order exceeds its degree.  The fields live outside the loop: a malformed
-// line keeps what it does not supply from the line before it.
-void ReadCoefficients(std::FILE* fp) {
+// line keeps what it does not supply from the line before it.  Returns how
+// many coefficient lines were taken.
+int ReadCoefficients(std::FILE* fp) {
     // Start from empty tables, so that a coefficient the file does not give is
     // zero rather than whatever an earlier read left there (already scaled
     // once, and about to be scaled again).
@@ -104,14 +106,16 @@ void ReadCoefficients(std::FILE* fp) {
     float hnm = 0.0f;
     float dgnm = 0.0f;
     float dhnm = 0.0f;
+    int taken = 0;
     while (ReadLine(fp, line)) {
         char head[5] = {};
         for (int i = 0; i < 4 && line[i] != '\0'; ++i) head[i] = line[i];
         if (std::strcmp(head, "9999") == 0) break;
 
-        std::sscanf(line, "%d%d%f%f%f%f", &n, &m, &gnm, &hnm, &dgnm, &dhnm);
+        const int fields = std::sscanf(line, "%d%d%f%f%f%f", &n, &m, &gnm, &hnm, &dgnm, &dhnm);
         if (n < 0 || n > kMaxOrd || m < 0 || m > kMaxOrd) continue;
         if (m > n) continue;
+        if (fields == 6) ++taken;
         c[m][n] = gnm;
         cd[m][n] = dgnm;
         if (m != 0) {
@@ -119,6 +123,7 @@ void ReadCoefficients(std::FILE* fp) {
             cd[n][m - 1] = dhnm;
         }
     }
+    return taken;
 }
 
 // Converts the Schmidt quasi-normalised coefficients to unnormalised ones and
@@ -260,15 +265,76 @@ float CGeomagModel::Declination(float latitude, float longitude, float year) {
     return *result;
 }
 
+namespace {
+
+// The tables of the file read last, ready for a computation, with the
+// file's identity: the same file unchanged is not read and parsed again.
+struct ModelCache {
+    bool valid = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    long long modifiedNs = 0;
+    float c[kSize][kSize], cd[kSize][kSize], k[kSize][kSize], fn[kSize], fm[kSize], epoch;
+
+    static long long ModifiedNs(const struct stat& st) {
+        return static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    }
+    bool Matches(const struct stat& st) const {
+        return valid && device == st.st_dev && inode == st.st_ino && size == st.st_size &&
+               modifiedNs == ModifiedNs(st);
+    }
+    void Store(const struct stat& st) {
+        std::memcpy(this->c, ::c, sizeof this->c);
+        std::memcpy(this->cd, ::cd, sizeof this->cd);
+        std::memcpy(this->k, ::k, sizeof this->k);
+        std::memcpy(this->fn, ::fn, sizeof this->fn);
+        std::memcpy(this->fm, ::fm, sizeof this->fm);
+        this->epoch = ::epoch;
+        device = st.st_dev;
+        inode = st.st_ino;
+        size = st.st_size;
+        modifiedNs = ModifiedNs(st);
+        valid = true;
+    }
+    void Restore() const {
+        std::memcpy(::c, this->c, sizeof this->c);
+        std::memcpy(::cd, this->cd, sizeof this->cd);
+        std::memcpy(::k, this->k, sizeof this->k);
+        std::memcpy(::fn, this->fn, sizeof this->fn);
+        std::memcpy(::fm, this->fm, sizeof this->fm);
+        ::epoch = this->epoch;
+    }
+};
+
+ModelCache cache;
+
+}  // namespace
+
 std::optional<float> CGeomagModel::Compute(const std::string& path, float altKm, float latitude,
                                            float longitude, float year) {
-    std::FILE* fp = std::fopen(path.c_str(), "r");
-    if (!fp) return std::nullopt;
+    // Only a regular file can hold coefficients (a folder opens, and reads
+    // as nothing).
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
     InitialiseConstants();
-    ReadCoefficients(fp);
-    Normalise();
-    std::fclose(fp);
-    return PointDeclination(altKm, latitude, longitude, year);
+    if (cache.Matches(st)) {
+        cache.Restore();
+    } else {
+        cache.valid = false;
+        std::FILE* fp = std::fopen(path.c_str(), "r");
+        if (!fp) return std::nullopt;
+        const int coefficients = ReadCoefficients(fp);
+        std::fclose(fp);
+        // A file without a single coefficient (empty, or not a coefficient
+        // file at all) is as good as none: its declination would be 180.
+        if (coefficients == 0) return std::nullopt;
+        Normalise();
+        cache.Store(st);
+    }
+    const float declination = PointDeclination(altKm, latitude, longitude, year);
+    if (!std::isfinite(declination)) return std::nullopt;
+    return declination;
 }
 
 float CGeomagModel::CurrentYear() {

@@ -25,11 +25,9 @@ public:
 
     const std::string& GetFileName() const { return m_fileName; }
 
-    // The records, in file order.  Whoever changes a record's name or the
-    // array through the mutable view must call NoteChanged afterwards, so
-    // that look-ups by name see the change (adding or removing records is
-    // noticed in any case).
-    Records& GetRecords() { return m_records; }
+    // The records, in file order.  The array changes only through the
+    // functions below, each of which tells the name index; whoever renames a
+    // record must call NoteChanged afterwards.
     const Records& GetRecords() const { return m_records; }
     std::size_t GetSize() const { return m_records.size(); }
     bool IsEmpty() const { return m_records.empty(); }
@@ -40,6 +38,23 @@ public:
         m_records.push_back(std::move(record));
         NoteChanged();
         return m_records.back().get();
+    }
+    // Deletes every record.
+    void Clear() {
+        m_records.clear();
+        NoteChanged();
+    }
+    // Takes every record out, leaving the database empty.
+    Records TakeRecords() {
+        Records records = std::move(m_records);
+        m_records.clear();
+        NoteChanged();
+        return records;
+    }
+    // Replaces every record with `records`.
+    void SetRecords(Records records) {
+        m_records = std::move(records);
+        NoteChanged();
     }
     // Removes and deletes `record`; false when it is not in the database.
     bool Erase(const T* record) {

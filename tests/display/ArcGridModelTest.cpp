@@ -14,7 +14,7 @@ void Add(CSatelliteDatabase& db, const std::string& name, float slot, bool west,
     s->SetSlot(slot);
     s->SetWest(west ? 1 : 0);
     s->SetFlags(flags);
-    db.GetRecords().push_back(std::move(s));
+    db.Append(std::move(s));
 }
 
 // Rows as "name@slot" so that records of the same name stay apart.

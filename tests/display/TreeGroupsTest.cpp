@@ -18,7 +18,7 @@ void Add(Db& db, const std::string& name, int flagsOrRegion) {
         record->SetFlags(flagsOrRegion);
     else
         record->SetRegion(flagsOrRegion);
-    db.GetRecords().push_back(std::move(record));
+    db.Append(std::move(record));
 }
 
 template <class T>

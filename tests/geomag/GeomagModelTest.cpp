@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -151,4 +153,47 @@ TEST(GeomagModelTest, ShortLineKeepsThePreviousLinesFields) {
         Sample(withLine21("full.dat", "  2  1  -2556.6  0.0  -11.6  0.0"), 2026.0f);
     EXPECT_EQ(Sample(withLine21("short.dat", "  2  1"), 2026.0f), spelledOut);
     EXPECT_NE(spelledOut, Sample(ShippedFile(), 2026.0f));
+}
+
+// A folder, an empty file or one of random bytes holds no coefficients: the
+// missing-file message and 0, not a declination of 180.
+TEST(GeomagModelTest, FileWithoutCoefficientsCountsAsMissing) {
+    TempDir dir;
+    ScopedCwd cwd(dir.Path());
+    const std::string text = "Couldn't find MagData.dat.  Cannot calculate magnetic variation.";
+    std::string noise(4096, '\0');
+    unsigned state = 12345;
+    for (char& ch : noise) ch = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+    for (const std::string& content : {std::string("folder"), std::string(), noise, std::string("2025.0 WMM\n9999\n")}) {
+        std::filesystem::remove_all("MagData.dat");
+        if (content == "folder")
+            std::filesystem::create_directory("MagData.dat");
+        else
+            WriteFileBytes("MagData.dat", content);
+        MessageCapture messages;
+        EXPECT_EQ(CGeomagModel().Declination(45.0f, -75.0f), 0.0f) << content.size();
+        EXPECT_EQ(CGeomagModel().Declination(-45.0f, 75.0f), 0.0f) << content.size();
+        EXPECT_EQ(messages.Texts(), (std::vector<std::string>{text, text})) << content.size();
+    }
+}
+
+// The parsed file is kept, but a file changed in place, or replaced by
+// another, is read again at the next call.
+TEST(GeomagModelTest, ChangedFileIsUsedAtTheNextCall) {
+    TempDir dir;
+    ScopedCwd cwd(dir.Path());
+    WriteFileBytes("MagData.dat", ReadFileBytes(ShippedFile()));
+    const std::vector<float> shipped = Sample("MagData.dat", 2026.0f);
+    EXPECT_EQ(Sample("MagData.dat", 2026.0f), shipped);
+    // Same size, other epoch, later modification time.
+    std::string text = ReadFileBytes(ShippedFile());
+    text.replace(text.find("2025.0"), 6, "2020.0");
+    std::filesystem::last_write_time("MagData.dat", std::filesystem::last_write_time("MagData.dat") - std::chrono::seconds(5));
+    WriteFileBytes("MagData.dat", text);
+    const std::vector<float> changed = Sample("MagData.dat", 2031.0f);
+    EXPECT_EQ(changed, Sample(ShippedFile(), 2036.0f));
+    std::filesystem::remove("MagData.dat");
+    MessageCapture messages;
+    EXPECT_EQ(CGeomagModel().Declination(45.0f, -75.0f), 0.0f);
+    EXPECT_EQ(messages.Texts().size(), 1u);
 }

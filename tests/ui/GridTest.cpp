@@ -290,7 +290,7 @@ TEST_F(GridTest, LocationListIgnoresLetterCaseInItsOrder) {
         auto loc = std::make_unique<CLocation>();
         loc->SetName(name);
         frame->GetDocument()->AddLocation(loc.get(), false);
-        db.GetRecords().push_back(std::move(loc));
+        db.Append(std::move(loc));
     }
     frame->GetDocument()->UpdateAllViews(nullptr);
     QStringList shown;

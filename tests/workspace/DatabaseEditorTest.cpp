@@ -53,7 +53,7 @@ public:
         auto sat = std::make_unique<CSatellite>();
         sat->SetName(name);
         sat->SetFlags(SAT_BAND_KU | SAT_REGION_AMERICAS);
-        satellites.GetRecords().push_back(std::move(sat));
+        satellites.Append(std::move(sat));
         return satellites.GetRecords().back().get();
     }
 };
@@ -91,7 +91,7 @@ TEST_F(DatabaseEditorTest, ChangesAreSavedAndTheWorkspaceFollows) {
     // The editor renames one record and deletes the other.
     host.satelliteEditor = [&](CSatelliteDatabase& db, CSatellite*) {
         db.GetRecords()[0]->SetName("Galaxy 19R");
-        db.GetRecords().pop_back();
+        db.Erase(db.GetRecords().back().get());
         return 1;
     };
     EXPECT_EQ(CDatabaseEditor(host).EditSatellites(galaxy), galaxy);
@@ -109,14 +109,14 @@ TEST_F(DatabaseEditorTest, ChangesAreSavedAndTheWorkspaceFollows) {
     // Deleting the record the editor started from returns null, even when a
     // new record is made where it was; the views hear of the emptied database.
     host.satelliteEditor = [](CSatelliteDatabase& db, CSatellite*) {
-        db.GetRecords().clear();
-        db.GetRecords().push_back(std::make_unique<CSatellite>());
+        db.Clear();
+        db.Append(std::make_unique<CSatellite>());
         db.GetRecords().back()->SetName("Galaxy 19R");
         return 1;
     };
     EXPECT_EQ(CDatabaseEditor(host).EditSatellites(galaxy), nullptr);
     host.satelliteEditor = [](CSatelliteDatabase& db, CSatellite*) {
-        db.GetRecords().clear();
+        db.Clear();
         return 1;
     };
     const int updatesBefore = host.updates;
@@ -129,7 +129,7 @@ TEST_F(DatabaseEditorTest, ChangesAreSavedAndTheWorkspaceFollows) {
 TEST_F(DatabaseEditorTest, UnwritableFileStillRefreshesTreeAndWorkspace) {
     auto denver = std::make_unique<CLocation>();
     denver->SetName("Denver, CO");
-    host.locations.GetRecords().push_back(std::move(denver));
+    host.locations.Append(std::move(denver));
     host.doc.AddLocation(host.locations.GetRecords()[0].get(), false);
     std::filesystem::create_directory("locdemo.tdb");  // a folder where the file should be
 

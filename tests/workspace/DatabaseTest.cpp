@@ -66,8 +66,8 @@ TEST_F(SatelliteDatabaseTest, FileLayoutAndRoundTrip) {
     ASSERT_TRUE(db.SaveDatabase());
     EXPECT_EQ(ReadFileBytes("satdemo.tdb"), std::string("\0\0", 2));
 
-    db.GetRecords().push_back(Sat("Galaxy 19"));
-    db.GetRecords().push_back(Sat("AMC 21", 125.0f));
+    db.Append(Sat("Galaxy 19"));
+    db.Append(Sat("AMC 21", 125.0f));
     db.GetRecords().back()->SetComments(std::string(255, 'c'));
     ASSERT_TRUE(db.SaveDatabase());
     const std::string bytes = ReadFileBytes("satdemo.tdb");
@@ -95,7 +95,7 @@ TEST_F(SatelliteDatabaseTest, FileLayoutAndRoundTrip) {
 
 TEST_F(SatelliteDatabaseTest, LoadFailures) {
     CSatelliteDatabase db;
-    db.GetRecords().push_back(Sat("Kept"));
+    db.Append(Sat("Kept"));
     {
         MessageCapture messages;
         EXPECT_EQ(db.LoadDatabase(), CSatelliteDatabase::LoadResult::CannotOpen);
@@ -114,7 +114,7 @@ TEST_F(SatelliteDatabaseTest, LoadFailures) {
     for (const auto& [what, bytes] : corrupt) {
         SCOPED_TRACE(what);
         WriteFileBytes("satdemo.tdb", bytes);
-        db.GetRecords().push_back(Sat("Stale"));
+        db.Append(Sat("Stale"));
         MessageCapture messages;
         EXPECT_EQ(db.LoadDatabase(), CSatelliteDatabase::LoadResult::Corrupted);
         EXPECT_TRUE(db.IsEmpty());
@@ -124,8 +124,8 @@ TEST_F(SatelliteDatabaseTest, LoadFailures) {
 
 TEST_F(LocationDatabaseTest, CutInsideTheSecondRecordGivesAnEmptyDatabase) {
     CLocationDatabase db;
-    db.GetRecords().push_back(Loc("Denver, CO"));
-    db.GetRecords().push_back(Loc("Boise, ID"));
+    db.Append(Loc("Denver, CO"));
+    db.Append(Loc("Boise, ID"));
     ASSERT_TRUE(db.SaveDatabase());
     const std::string bytes = ReadFileBytes("locdemo.tdb");
     EXPECT_EQ(bytes.substr(0, 2 + 6 + 9), Bytes().u16(2).u16(0xFFFF).u16(1).u16(9).raw("CLocation").s());
@@ -142,7 +142,7 @@ TEST_F(LocationDatabaseTest, CutInsideTheSecondRecordGivesAnEmptyDatabase) {
 
     // Satellites in the location file are not locations.
     CSatelliteDatabase satellites;
-    satellites.GetRecords().push_back(Sat("Galaxy 19"));
+    satellites.Append(Sat("Galaxy 19"));
     ASSERT_TRUE(satellites.SaveDatabase());
     std::filesystem::rename("satdemo.tdb", "locdemo.tdb");
     EXPECT_EQ(loaded.LoadDatabase(), CLocationDatabase::LoadResult::Corrupted);
@@ -152,33 +152,39 @@ TEST_F(LocationDatabaseTest, CutInsideTheSecondRecordGivesAnEmptyDatabase) {
 TEST_F(SatelliteDatabaseTest, FindIgnoresTheCaseOfAToZAndTakesTheFirst) {
     CSatelliteDatabase db;
     EXPECT_EQ(db.FindSatellite("Galaxy 19"), nullptr);
-    db.GetRecords().push_back(Sat("Galaxy 19"));
-    db.GetRecords().push_back(Sat("GALAXY 19"));
-    db.GetRecords().push_back(Sat("\xC9" "cole"));
+    db.Append(Sat("Galaxy 19"));
+    db.Append(Sat("GALAXY 19"));
+    db.Append(Sat("\xC9" "cole"));
     EXPECT_EQ(db.FindSatellite("galaxy 19"), db.GetRecords()[0].get());
     EXPECT_EQ(db.FindSatellite("\xC9" "COLE"), db.GetRecords()[2].get());
     EXPECT_EQ(db.FindSatellite("\xE9" "cole"), nullptr);  // only A to Z fold
 
     // The index follows changes of the array and of names.
-    db.GetRecords().erase(db.GetRecords().begin());
+    db.Erase(db.GetRecords()[0].get());
     EXPECT_EQ(db.FindSatellite("galaxy 19"), db.GetRecords()[0].get());
     db.GetRecords()[0]->SetName("Galaxy 37");
     EXPECT_EQ(db.FindSatellite("galaxy 19"), nullptr);
     db.NoteChanged();
     EXPECT_EQ(db.FindSatellite("GALAXY 37"), db.GetRecords()[0].get());
-    db.GetRecords()[0] = Sat("Replaced");
-    EXPECT_EQ(db.FindSatellite("replaced"), db.GetRecords()[0].get());
+    // Deleting one record and adding another keeps the count and the first
+    // record: the index must not keep the deleted one (that would read freed
+    // memory).
+    EXPECT_EQ(db.FindSatellite("\xC9" "cole"), db.GetRecords()[1].get());
+    db.Erase(db.GetRecords()[1].get());
+    db.Append(Sat("Replaced"));
+    EXPECT_EQ(db.FindSatellite("\xC9" "cole"), nullptr);
+    EXPECT_EQ(db.FindSatellite("replaced"), db.GetRecords()[1].get());
 }
 
 TEST_F(SatelliteDatabaseTest, FailedSavesLeaveTheOldFile) {
     CSatelliteDatabase db;
-    db.GetRecords().push_back(Sat("Original"));
+    db.Append(Sat("Original"));
     ASSERT_TRUE(db.SaveDatabase());
     const std::string original = ReadFileBytes("satdemo.tdb");
 
     // A write that fails part-way (the file-size limit stands in for a full
     // disk).
-    for (int i = 0; i < 3000; ++i) db.GetRecords().push_back(Sat("Satellite " + std::to_string(i)));
+    for (int i = 0; i < 3000; ++i) db.Append(Sat("Satellite " + std::to_string(i)));
     {
         MessageCapture messages;
         FileSizeLimit limit(20000);

@@ -40,13 +40,13 @@ public:
         auto sat = std::make_unique<CSatellite>();
         sat->SetName(name);
         sat->SetFlags(bands | SAT_REGION_AMERICAS);
-        satellites.GetRecords().push_back(std::move(sat));
+        satellites.Append(std::move(sat));
         return satellites.GetRecords().back().get();
     }
     CLocation* AddLoc(const std::string& name) {
         auto loc = std::make_unique<CLocation>();
         loc->SetName(name);
-        locations.GetRecords().push_back(std::move(loc));
+        locations.Append(std::move(loc));
         return locations.GetRecords().back().get();
     }
 };
@@ -200,7 +200,7 @@ TEST_F(WorkspaceTest, NothingResolvingEmptiesTheGrid) {
 
     // With an empty database nothing is checked and the names stay; the
     // locations' check still tells the views when asked to.
-    host.satellites.GetRecords().clear();
+    host.satellites.Clear();
     const auto heard = host.lookAngleView.senders.size();
     EXPECT_EQ(doc->ValidateLocations(true), 0);
     EXPECT_EQ(host.lookAngleView.senders.size(), heard + 1);
