@@ -1,5 +1,7 @@
 #include "locations/Location.h"
 
+#include <cmath>
+
 #include <memory>
 
 #include "geomag/GeomagModel.h"
@@ -7,6 +9,10 @@
 #include "workspace/Archive.h"
 
 IMPLEMENT_SERIAL(CLocation, CObject, 1)
+
+bool CLocation::HasFiniteNumbers() const {
+    return std::isfinite(m_fLatitude) && std::isfinite(m_fLongitude) && std::isfinite(m_fMagVar);
+}
 
 std::uint64_t CLocation::NextInstanceId() {
     static std::uint64_t next = 0;

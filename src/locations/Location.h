@@ -60,6 +60,10 @@ public:
     // geomagnetic model at every call.
     float SignedMagVar() const;
 
+    // Whether latitude, longitude and variation are numbers (a damaged or
+    // foreign file may hold NaN or infinity).
+    bool HasFiniteNumbers() const;
+
     // A number that tells this record from any other made while the program
     // runs, even one that later takes the same address.
     std::uint64_t InstanceId() const { return m_nInstance; }

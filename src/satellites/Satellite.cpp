@@ -1,5 +1,7 @@
 #include "satellites/Satellite.h"
 
+#include <cmath>
+
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
 #include "resources/ids.h"
@@ -35,6 +37,8 @@ std::string CSatellite::BandText(int flags) {
     add(SAT_BAND_DBS, "DBS");
     return text;
 }
+
+bool CSatellite::HasFiniteNumbers() const { return std::isfinite(m_fSlot); }
 
 int CSatellite::Region() const {
     for (const auto& region : kSatelliteRegions)

@@ -54,6 +54,10 @@ public:
     // IntelSat; 0 when none is.
     int Region() const;
 
+    // Whether the slot is a number (a damaged or foreign file may hold NaN
+    // or infinity, which no computation or ordering can take).
+    bool HasFiniteNumbers() const;
+
     // A number that tells this record from any other made while the program
     // runs, even one that later takes the same address.
     std::uint64_t InstanceId() const { return m_nInstance; }

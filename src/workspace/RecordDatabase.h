@@ -71,8 +71,9 @@ public:
 
     // Reads the file from the working directory.  A file that cannot be
     // opened shows "Unable to open <file>" and leaves the records as they
-    // were; a malformed one shows "File <file> missing or corrupted.\nOpening
-    // empty workspace." and leaves the database empty.
+    // were; a malformed one, or one whose records hold NaN or infinity,
+    // shows "File <file> missing or corrupted.\nOpening empty workspace."
+    // and leaves the database empty.
     LoadResult LoadDatabase() {
         CFile file;
         if (!file.Open(m_fileName, CFile::modeRead)) {
@@ -84,8 +85,11 @@ public:
         try {
             CArchive ar(&file, CArchive::load);
             SerializeObjectList(ar, m_records);
-            for (const auto& record : m_records)
+            for (const auto& record : m_records) {
                 if (!record) ar.Throw(CArchiveException::badIndex);  // a database has no empty slots
+                // NaN or infinity in a record: the file is damaged.
+                if (!record->HasFiniteNumbers()) ar.Throw(CArchiveException::genericException);
+            }
             ar.Close();
         } catch (const CArchiveException&) {
             return Corrupted();

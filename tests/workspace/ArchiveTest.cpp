@@ -262,6 +262,13 @@ TEST(ArchiveTest, ReadingErrorsAndTheirCauses) {
          CArchiveException::badClass},
         {"requested class differs", Bytes().u16(0xFFFF).u16(1).u16(9).raw("CLocation"), readSatellite,
          CArchiveException::badClass},
+        // The panes' classes are known: their schema is checked like any other.
+        {"grid class, schema 2", Bytes().u16(0xFFFF).u16(2).u16(8).raw("CArcGrid"), readSatellite,
+         CArchiveException::badSchema},
+        {"location pane class, schema 3", Bytes().u16(0xFFFF).u16(3).u16(13).raw("CDlgLocations"), readSatellite,
+         CArchiveException::badSchema},
+        {"grid object where a satellite belongs", Bytes().u16(0xFFFF).u16(1).u16(8).raw("CArcGrid"), readSatellite,
+         CArchiveException::badClass},
         {"object index beyond the table", Bytes().u16(5), readSatellite, CArchiveException::badIndex},
         {"class index 0", Bytes().u16(0x8000), readSatellite, CArchiveException::badIndex},
         {"class index beyond the table", oneSatellite + Bytes().u16(0x8005).s(), readTwoSatellites,

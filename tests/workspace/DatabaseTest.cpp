@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <limits>
 #include <sys/resource.h>
 
 #include "ArchiveSupport.h"
@@ -204,4 +205,39 @@ TEST_F(SatelliteDatabaseTest, FailedSavesLeaveTheOldFile) {
         EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb"});
         std::filesystem::create_directory(other.Path());
     }
+}
+
+// NaN or infinity in a record marks the file as damaged: nothing could sort,
+// compare or show such a record soundly.
+TEST_F(LocationDatabaseTest, RecordsHoldingNaNOrInfinityAreRefused) {
+    const float bad[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                         -std::numeric_limits<float>::infinity()};
+    for (int field = 0; field < 3; ++field) {
+        CLocationDatabase db;
+        for (int i = 0; i < 3000; ++i) {
+            auto loc = Loc("Site " + std::to_string(i));
+            const float value = bad[i % 3];
+            if (field == 0) loc->SetLatitude(value);
+            if (field == 1) loc->SetLongitude(value);
+            if (field == 2) loc->SetMagVar(value);
+            db.Append(std::move(loc));
+        }
+        ASSERT_TRUE(db.SaveDatabase());
+        MessageCapture messages;
+        CLocationDatabase loaded;
+        EXPECT_EQ(loaded.LoadDatabase(), CLocationDatabase::LoadResult::Corrupted) << field;
+        EXPECT_TRUE(loaded.IsEmpty());
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{kLocCorrupted});
+    }
+    CSatelliteDatabase satellites;
+    for (int i = 0; i < 3000; ++i) {
+        auto sat = Sat("Bird " + std::to_string(i));
+        sat->SetSlot(bad[i % 3]);
+        satellites.Append(std::move(sat));
+    }
+    ASSERT_TRUE(satellites.SaveDatabase());
+    MessageCapture messages;
+    CSatelliteDatabase loaded;
+    EXPECT_EQ(loaded.LoadDatabase(), CSatelliteDatabase::LoadResult::Corrupted);
+    EXPECT_TRUE(loaded.IsEmpty());
 }
