@@ -10,8 +10,50 @@
 
 namespace {
 
-constexpr std::size_t kMaxSatelliteName = 30;
+constexpr std::size_t kMaxName = 30;
 constexpr std::size_t kMaxComments = 255;
+constexpr int kSatRegionMask = SAT_REGION_AMERICAS | SAT_REGION_EUROPE | SAT_REGION_ASIA | SAT_REGION_INTELSAT;
+
+// Skips a UTF-8 byte-order mark and refuses bytes that are not UTF-8,
+// naming the first line that holds one.
+std::string_view CheckUtf8(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    std::size_t line = 1;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b == '\n') ++line;
+        std::size_t length = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > text.size())
+            throw CsvError(line, "the text is not UTF-8");
+        char32_t cp = length == 1 ? b : b & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            if ((c & 0xC0) != 0x80) throw CsvError(line, "the text is not UTF-8");
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+        static const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (cp < least[length] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+            throw CsvError(line, "the text is not UTF-8");
+        i += length;
+    }
+    return text;
+}
+
+// A field in Windows-1252, refusing characters it cannot hold.
+std::string Cp1252Field(const std::string& utf8, std::size_t line, const char* what) {
+    std::string text = Utf8ToCp1252(utf8);
+    if (Cp1252ToUtf8(text) != utf8)
+        throw CsvError(line, std::string("the ") + what + " holds characters outside Windows-1252");
+    return text;
+}
+
+// Text for the CSV form; a NUL byte cannot be written as text.
+std::string TextField(const std::string& cp1252, std::size_t record, const char* what) {
+    if (cp1252.find('\0') != std::string::npos)
+        throw CsvError(record, std::string("the ") + what + " holds a NUL byte, which has no text form");
+    return CsvField(Cp1252ToUtf8(cp1252));
+}
 
 struct Word {
     const char* text;
@@ -28,11 +70,6 @@ std::vector<std::string> SplitWords(const std::string& text) {
     std::vector<std::string> words;
     for (std::string w; in >> w;) words.push_back(w);
     return words;
-}
-
-bool ParseInt(const std::string& text, int& value) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
 }
 
 // Bits named by words of `table`, or given as decimal numbers.
@@ -176,14 +213,16 @@ std::string CsvField(std::string_view text) {
 }
 
 std::string FloatText(float value) {
-    char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // Plain decimals (the importer takes no exponent); the shortest that
+    // reads back as the same float.
+    char buffer[64];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     (void)ec;
     return std::string(buffer, end);
 }
 
 std::vector<std::unique_ptr<CSatellite>> SatellitesFromCsv(std::string_view text) {
-    const auto rows = ParseCsv(text);
+    const auto rows = ParseCsv(CheckUtf8(text));
     CheckHeader(rows, kSatelliteCsvHeader);
     std::vector<std::unique_ptr<CSatellite>> records;
     std::set<std::string> seen;
@@ -192,8 +231,8 @@ std::vector<std::unique_ptr<CSatellite>> SatellitesFromCsv(std::string_view text
         CheckFieldCount(row, 6);
         const auto& f = row.fields;
         auto sat = std::make_unique<CSatellite>();
-        const std::string name = Utf8ToCp1252(f[0]);
-        if (name.size() > kMaxSatelliteName) throw CsvError(row.line, "name longer than 30 characters");
+        const std::string name = Cp1252Field(f[0], row.line, "name");
+        if (name.size() > kMaxName) throw CsvError(row.line, "name longer than 30 characters");
         CheckUnique(seen, name, row.line);
         sat->SetName(name);
         const TypedAngle slot = RequireAngle(f[1] + f[2], AngleKind::Longitude, row.line, "slot");
@@ -201,8 +240,13 @@ std::vector<std::unique_ptr<CSatellite>> SatellitesFromCsv(std::string_view text
         sat->SetWest(slot.positive);
         const int bands = ParseBits(f[3], kBandWords, row.line, "band");
         const int region = ParseBits(f[4], kSatRegionWords, row.line, "region");
+        // What the editor would refuse: no band, no region or two regions.
+        if (((bands | region) & SAT_BAND_MASK) == 0) throw CsvError(row.line, "no band");
+        const int regions = (bands | region) & kSatRegionMask;
+        if (regions == 0) throw CsvError(row.line, "no region");
+        if ((regions & (regions - 1)) != 0) throw CsvError(row.line, "more than one region");
         sat->SetFlags(bands | region);
-        const std::string comments = Utf8ToCp1252(f[5]);
+        const std::string comments = Cp1252Field(f[5], row.line, "comments");
         if (comments.size() > kMaxComments) throw CsvError(row.line, "comments longer than 255 characters");
         sat->SetComments(comments);
         records.push_back(std::move(sat));
@@ -217,15 +261,16 @@ std::string SatellitesToCsv(const std::vector<std::unique_ptr<CSatellite>>& reco
         std::string bands = BitsText(remaining, kBandWords);
         std::string region = BitsText(remaining, kSatRegionWords);
         AppendNumberBits(region, remaining);
-        out += CsvField(Cp1252ToUtf8(sat->GetName())) + ',' + FloatText(sat->GetSlot()) + ',' +
+        const std::size_t record = static_cast<std::size_t>(&sat - records.data()) + 1;
+        out += TextField(sat->GetName(), record, "name") + ',' + FloatText(sat->GetSlot()) + ',' +
                (sat->IsWest() ? "W" : "E") + ',' + bands + ',' + CsvField(region) + ',' +
-               CsvField(Cp1252ToUtf8(sat->GetComments())) + '\n';
+               TextField(sat->GetComments(), record, "comments") + '\n';
     }
     return out;
 }
 
 std::vector<std::unique_ptr<CLocation>> LocationsFromCsv(std::string_view text) {
-    const auto rows = ParseCsv(text);
+    const auto rows = ParseCsv(CheckUtf8(text));
     CheckHeader(rows, kLocationCsvHeader);
     std::vector<std::unique_ptr<CLocation>> records;
     std::set<std::string> seen;
@@ -234,7 +279,8 @@ std::vector<std::unique_ptr<CLocation>> LocationsFromCsv(std::string_view text) 
         CheckFieldCount(row, 5);
         const auto& f = row.fields;
         auto loc = std::make_unique<CLocation>();
-        const std::string name = Utf8ToCp1252(f[0]);
+        const std::string name = Cp1252Field(f[0], row.line, "name");
+        if (name.size() > kMaxName) throw CsvError(row.line, "name longer than 30 characters");
         CheckUnique(seen, name, row.line);
         loc->SetName(name);
         const TypedAngle lat = RequireAngle(f[1], AngleKind::Latitude, row.line, "latitude");
@@ -252,14 +298,12 @@ std::vector<std::unique_ptr<CLocation>> LocationsFromCsv(std::string_view text) 
             loc->SetMagVar(var.magnitude);
             loc->SetMagVarWest(var.positive);
         }
+        // The editor keeps only locations with a region of the table.
         int region = 0;
-        if (!f[4].empty()) {
-            bool known = false;
-            for (const auto& entry : kLocationRegions)
-                if (f[4] == LoadString(entry.nameId)) region = entry.value, known = true;
-            if (!known && !(ParseInt(f[4], region) && region >= 0))
-                throw CsvError(row.line, "unknown region '" + f[4] + "'");
-        }
+        for (const auto& entry : kLocationRegions)
+            if (f[4] == LoadString(entry.nameId)) region = entry.value;
+        if (f[4].empty()) throw CsvError(row.line, "no region");
+        if (region == 0) throw CsvError(row.line, "unknown region '" + f[4] + "'");
         loc->SetRegion(region);
         records.push_back(std::move(loc));
     }
@@ -272,7 +316,8 @@ std::string LocationsToCsv(const std::vector<std::unique_ptr<CLocation>>& record
         std::string magVar = loc->IsMagVarAuto()
                                  ? std::string(loc->IsMagVarWest() ? "auto" : "auto E")
                                  : FloatText(loc->GetMagVar()) + (loc->IsMagVarWest() ? "W" : "E");
-        out += CsvField(Cp1252ToUtf8(loc->GetName())) + ',' + FloatText(loc->GetLatitude()) +
+        const std::size_t record = static_cast<std::size_t>(&loc - records.data()) + 1;
+        out += TextField(loc->GetName(), record, "name") + ',' + FloatText(loc->GetLatitude()) +
                (loc->IsNorth() ? "N" : "S") + ',' + FloatText(loc->GetLongitude()) + (loc->IsWest() ? "W" : "E") +
                ',' + magVar + ',' + CsvField(Cp1252ToUtf8(LocationRegionText(loc->GetRegion()))) + '\n';
     }

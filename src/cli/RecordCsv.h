@@ -7,10 +7,10 @@
 //   locations:  name,latitude,longitude,magvar,region
 //     latitude like 39.74N, longitude like 104.99W, magvar "auto" or like
 //     8.5E ("auto E" keeps an East direction flag with an automatic
-//     variation), region one of the location region names or empty for none.
+//     variation), region one of the location region names.
 //
-// Flag bits and region values without a word are written, and read, as
-// their decimal values, so that every record survives the round trip (the
+// Flag bits without a word are written, and read, as their decimal values,
+// so that every record the editors could make survives the round trip (the
 // direction flags as W/E, N/S: 0 or 1).
 #pragma once
 
@@ -26,8 +26,9 @@
 class CsvError : public std::runtime_error {
 public:
     CsvError(std::size_t line, const std::string& message)
-        : std::runtime_error("line " + std::to_string(line) + ": " + message), m_line(line) {}
-    std::size_t m_line;
+        : std::runtime_error("line " + std::to_string(line) + ": " + message), m_line(line), m_message(message) {}
+    std::size_t m_line;  // the line, or the record's number when writing
+    std::string m_message;
 };
 
 struct CsvRow {
@@ -44,13 +45,18 @@ inline constexpr const char* kSatelliteCsvHeader = "name,slot,side,bands,region,
 inline constexpr const char* kLocationCsvHeader = "name,latitude,longitude,magvar,region";
 
 // Builds records from the rows after the header.  Text is converted from
-// UTF-8 to Windows-1252.  The editors' rules hold: names of at most 30
-// (satellites) characters, comments of at most 255, no two names equal when
-// the case of A to Z is ignored.
+// UTF-8 (a byte-order mark is skipped) to Windows-1252; bytes that are not
+// UTF-8 and characters Windows-1252 cannot hold are refused.  The editors'
+// rules hold: names of at most 30 characters, comments of at most 255, no
+// two names equal when the case of A to Z is ignored, at least one band and
+// exactly one region for a satellite, a region of the table for a location.
+// Errors name the line.
 std::vector<std::unique_ptr<CSatellite>> SatellitesFromCsv(std::string_view text);
 std::vector<std::unique_ptr<CLocation>> LocationsFromCsv(std::string_view text);
 
-// The CSV text (UTF-8) of records, header first.
+// The CSV text (UTF-8) of records, header first.  Numbers are plain
+// decimals.  A text holding a NUL byte is refused (CsvError naming the
+// record's number).
 std::string SatellitesToCsv(const std::vector<std::unique_ptr<CSatellite>>& records);
 std::string LocationsToCsv(const std::vector<std::unique_ptr<CLocation>>& records);
 

@@ -361,7 +361,14 @@ int ExportCsv(int argc, char** argv, const char* command,
     MessagesToStderr messages;
     std::vector<std::unique_ptr<T>> records;
     if (!LoadRecords(line.Positional()[0], records)) return kExitFailed;
-    std::fputs(format(records).c_str(), stdout);
+    std::string text;
+    try {
+        text = format(records);
+    } catch (const CsvError& e) {
+        std::fprintf(stderr, "%s: record %zu: %s\n", line.Positional()[0].c_str(), e.m_line, e.m_message.c_str());
+        return kExitFailed;
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
     return kExitOk;
 }
 

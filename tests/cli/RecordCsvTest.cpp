@@ -18,7 +18,7 @@ TEST(RecordCsvTest, SatellitesRoundTripEveryField) {
         "name,slot,side,bands,region,comments\n"
         "Astra 1KR,19.2,E,Ku DBS,Europe,\"SES, Germany\"\n"
         "Odd One,0,W,C 8,IntelSat 512 2147483648,\n"
-        "S\xC3\xA3o Sat,180,E,Ku,Asia,\xE2\x82\xAC and \xE4\xB8\xAD\n";
+        "S\xC3\xA3o Sat,180,E,Ku,Asia,\xE2\x82\xAC and \xC3\xA9\n";
     const auto sats = SatellitesFromCsv(text);
     ASSERT_EQ(sats.size(), 3u);
     EXPECT_EQ(sats[0]->SignedLongitude(), -19.2f);
@@ -26,7 +26,7 @@ TEST(RecordCsvTest, SatellitesRoundTripEveryField) {
     EXPECT_EQ(sats[0]->GetComments(), "SES, Germany");
     EXPECT_EQ(static_cast<unsigned>(sats[1]->GetFlags()), SAT_BAND_C | 8u | SAT_REGION_INTELSAT | 512u | 0x80000000u);
     EXPECT_EQ(sats[2]->GetName(), "S\xE3o Sat");
-    EXPECT_EQ(sats[2]->GetComments(), "\x80 and ?");  // no Windows-1252 form: '?'
+    EXPECT_EQ(sats[2]->GetComments(), "\x80 and \xE9");
 
     const std::string again = SatellitesToCsv(sats);
     const auto back = SatellitesFromCsv(again);
@@ -45,8 +45,8 @@ TEST(RecordCsvTest, LocationsRoundTripEveryField) {
         "name,latitude,longitude,magvar,region\n"
         "\"Denver, CO\",39.74N,104.99W,auto,North America\n"
         "Sydney,33.87S,151.21E,12.8E,South Pacific\n"
-        "Nowhere,0N,0W,3W,\n"
-        "Odd,1N,1E,0E,4096\n"
+        "Nowhere,0N,0W,3W,Africa\n"
+        "Tiny,0.0001N,1E,0.0001E,Europe\n"
         "Eastish,2N,2E,auto E,Asia\n";
     const auto locs = LocationsFromCsv(text);
     ASSERT_EQ(locs.size(), 5u);
@@ -56,8 +56,9 @@ TEST(RecordCsvTest, LocationsRoundTripEveryField) {
     EXPECT_EQ(locs[1]->SignedLatitude(), -33.87f);
     EXPECT_EQ(locs[1]->SignedMagVar(), -12.8f);
     EXPECT_EQ(locs[1]->GetRegion(), LOC_REGION_SOUTH_PACIFIC);
-    EXPECT_EQ(locs[2]->GetRegion(), 0);
-    EXPECT_EQ(locs[3]->GetRegion(), 4096);
+    EXPECT_EQ(locs[2]->GetRegion(), LOC_REGION_AFRICA);
+    // Small magnitudes are written as plain decimals, which read back.
+    EXPECT_NE(LocationsToCsv(locs).find("Tiny,0.0001N,1E,0.0001E,Europe\n"), std::string::npos);
     EXPECT_EQ(LocationsToCsv(LocationsFromCsv(LocationsToCsv(locs))), LocationsToCsv(locs));
 }
 
@@ -72,6 +73,12 @@ TEST(RecordCsvTest, RejectsWhatTheEditorsWouldRefuse) {
         {"A,97,N,Ku,Americas,\n", "slot"},
         {"A,97,W,Ku\n", "expected 6 fields"},
         {",97,W,Ku,Americas,\n", "empty name"},
+        {"A,97,W,,Americas,\n", "no band"},
+        {"A,97,W,Ku,,\n", "no region"},
+        {"A,97,W,Ku,Americas Europe,\n", "more than one region"},
+        {"A,97,W,Ku,Americas,\xE4\xB8\xAD\n", "comments holds characters outside Windows-1252"},
+        {"Ok,97,W,Ku,Americas,\nB\xE9,97,W,Ku,Americas,\n", "line 3: the text is not UTF-8"},
+        {"Ok,97,W,Ku,Americas,\n\xC0\x80,97,W,Ku,Americas,\n", "line 3: the text is not UTF-8"},
     };
     for (const auto& [rows, fragment] : bad) {
         SCOPED_TRACE(rows);
@@ -85,4 +92,24 @@ TEST(RecordCsvTest, RejectsWhatTheEditorsWouldRefuse) {
     EXPECT_THROW(SatellitesFromCsv("name,slot\n"), CsvError);
     EXPECT_THROW(LocationsFromCsv("name,latitude,longitude,magvar,region\nA,91N,0W,auto,\n"), CsvError);
     EXPECT_THROW(LocationsFromCsv("name,latitude,longitude,magvar,region\nA,1N,0W,auto,Atlantis\n"), CsvError);
+    EXPECT_THROW(LocationsFromCsv("name,latitude,longitude,magvar,region\nA,1N,0W,auto,\n"), CsvError);
+    EXPECT_THROW(LocationsFromCsv("name,latitude,longitude,magvar,region\nA,1N,0W,auto,4096\n"), CsvError);
+}
+
+TEST(RecordCsvTest, ByteOrderMarkIsSkippedAndNulBytesAreNotWritten) {
+    const auto sats = SatellitesFromCsv("\xEF\xBB\xBFname,slot,side,bands,region,comments\nA,1,W,Ku,Asia,\n");
+    ASSERT_EQ(sats.size(), 1u);
+    std::vector<std::unique_ptr<CSatellite>> records;
+    records.push_back(std::make_unique<CSatellite>());
+    records.back()->SetName("Ok");
+    records.push_back(std::make_unique<CSatellite>());
+    records.back()->SetName("Before");
+    records.back()->SetComments(std::string("cut\0here", 8));
+    try {
+        SatellitesToCsv(records);
+        ADD_FAILURE() << "written";
+    } catch (const CsvError& e) {
+        EXPECT_EQ(e.m_line, 2u);
+        EXPECT_NE(e.m_message.find("NUL"), std::string::npos);
+    }
 }
