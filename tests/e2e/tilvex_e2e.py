@@ -140,7 +140,9 @@ class Tilvex:
         env["QT_ACCESSIBILITY"] = "1"
         command = [os.path.join(self.build, "tilvex"), "--nosplash", "--settings", self.ini, "--data", self.data,
                    *args]
-        self._log = open(os.path.join(self.artifacts, "tilvex.log"), "w")
+        if self._log:
+            self._log.close()
+        self._log = open(os.path.join(self.artifacts, "tilvex.log"), "a")
         self.proc = subprocess.Popen(command, cwd=self.work, env=env, stdout=self._log, stderr=subprocess.STDOUT)
         self.returncode = None
         self._app = None
@@ -200,6 +202,17 @@ class Tilvex:
             self.answer(answer_save, contains="Save changes")
             if answer_save == "Cancel":
                 return None
+            return self.wait_exit()
+
+        def ended_or_asked():
+            if not self.running():
+                return "ended"
+            for w in self.windows():
+                if w.getRoleName() in ("alert", "dialog") and self.is_showing(w):
+                    text = " ".join(self.text_of(a) for a in self.find_all(w, "label"))
+                    raise FlowFailure(f"File > Exit showed {w.getRoleName()} {w.name!r}: {text.strip()!r}")
+            return None
+        self.wait_for(ended_or_asked, "tilvex to end after File > Exit")
         return self.wait_exit()
 
     # ------------------------------------------------------------- the tree
@@ -387,6 +400,17 @@ class Tilvex:
         if last_error is not None:
             message += f" (last error: {last_error.message})"
         raise FlowFailure(message)
+
+    def hold(self, probe, what, seconds=0.5):
+        """Checks that probe stays true for a while: that something does
+        not happen, after an input the program may take a moment to see."""
+        limit = time.monotonic() + seconds
+        while True:
+            if not probe():
+                raise FlowFailure(f"no longer true: {what}")
+            if time.monotonic() > limit:
+                return
+            time.sleep(0.05)
 
     # ------------------------------------------------------------- actions
     def actions(self, acc):
