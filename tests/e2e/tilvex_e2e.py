@@ -275,7 +275,8 @@ class Tilvex:
     def labelled(self, within, label, role=None, timeout=None):
         """The control that a label names (a combo box, say, is named by its
         value, not by its label): the label's label-for relation, else the
-        first sibling after the label with that role."""
+        first sibling after the label with that role (without a role, the
+        sibling right after it)."""
         def look():
             for acc in self.find_all(within, "label", label):
                 for relation in acc.getRelationSet():
@@ -286,7 +287,7 @@ class Tilvex:
                 siblings = self.children(acc.parent)
                 paths = [s.path for s in siblings]
                 for sibling in siblings[paths.index(acc.path) + 1:] if acc.path in paths else []:
-                    if sibling.getRoleName() == (role or sibling.getRoleName()) and sibling.getRoleName() != "label":
+                    if role is None or sibling.getRoleName() == role:
                         return sibling
             return None
         return self.wait_for(look, f"{role or 'the control'} labelled {_show(label)}", timeout, dump=within)
