@@ -464,14 +464,20 @@ class Tilvex:
         editable.insertText(position, text, len(text))
 
     def menu(self, window, *path):
-        """Opens a menu of the window's menu bar and presses the item at the
-        end of the path: menu(main, "File", "Exit")."""
+        """Opens a menu of the window's menu bar and clicks the item at the
+        end of the path: menu(main, "File", "Exit").  The click closes the
+        menu as a person's does (the item's accessible action would run the
+        command but leave the menu open)."""
         bar = self.find(window, "menu bar")
         current = self.find(bar, "menu item", path[0])
         for step in path[1:]:
             popup = self.open_menu(current)
             current = self.find(popup, "menu item", step)
-        self.press(current)
+        if not self.is_enabled(current):
+            raise FlowFailure(f"menu item {current.name!r} is disabled")
+        self.wait_for(lambda: self.is_showing(current) and self.extents(current)[2] > 0,
+                      f"menu item {current.name!r} to be on the screen")
+        self.click(current)
 
     def open_menu(self, menu_item):
         """Shows a menu and gives its popup."""
@@ -543,8 +549,7 @@ class Tilvex:
 
     def click(self, acc, button=1, double=False):
         """Clicks the middle of acc (or a point (x, y)) with the real mouse."""
-        x, y = self.centre(acc)
-        self.xdotool("mousemove", "--sync", str(x), str(y))
+        self.move_mouse(*self.centre(acc))
         time.sleep(0.05)
         if double:
             self.xdotool("click", "--repeat", "2", "--delay", "80", str(button))
@@ -558,14 +563,26 @@ class Tilvex:
         """Drags from the middle of source to the middle of target (either may
         be a point (x, y)) in small moves, as a hand does, and lets go."""
         (x0, y0), (x1, y1) = self.centre(source), self.centre(target)
-        self.xdotool("mousemove", "--sync", str(x0), str(y0))
+        self.move_mouse(x0, y0)
         self.xdotool("mousedown", str(button))
         time.sleep(0.1)
         for i in range(1, steps + 1):
-            self.xdotool("mousemove", "--sync", str(x0 + (x1 - x0) * i // steps), str(y0 + (y1 - y0) * i // steps))
+            self.move_mouse(x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
             time.sleep(0.03)
         time.sleep(0.1)
         self.xdotool("mouseup", str(button))
+
+    def move_mouse(self, x, y):
+        """Moves the pointer and waits until the display has moved it."""
+        # "mousemove --sync" waits for a move, so it would wait for ever
+        # when the pointer is already there.
+        if self.mouse_position() != (x, y):
+            self.xdotool("mousemove", "--sync", str(x), str(y))
+
+    def mouse_position(self):
+        out = self.xdotool("getmouselocation", "--shell")
+        values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+        return (int(values["X"]), int(values["Y"]))
 
     def key(self, *keys):
         """Presses keys by X name: key("ctrl+x"), key("Delete"), key("Return")."""
@@ -575,9 +592,13 @@ class Tilvex:
         self.xdotool("type", "--delay", "20", text)
 
     def xdotool(self, *args):
-        result = subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=self.timeout)
+        try:
+            result = subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=self.timeout)
+        except subprocess.TimeoutExpired:
+            raise FlowFailure(f"xdotool {' '.join(args)} did not finish within {self.timeout} s")
         if result.returncode != 0:
             raise FlowFailure(f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
+        return result.stdout
 
     # ------------------------------------------------------------ pictures
     def screenshot(self, name):
