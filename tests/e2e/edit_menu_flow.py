@@ -23,7 +23,7 @@ def flow(t):
                 "Edit menu with nothing chosen")
 
     places = t.find(main, "list", "Locations")
-    t.click(t.find(places, "list item", "Miami, FL"))
+    t.select_item(places, "Miami, FL")
     t.wait_for(lambda: "Remove Location from Workspace" in edit_menu(t, main),
                "the Edit menu to offer removing the location")
     check(edit_menu(t, main)["Remove Location from Workspace"], "removing the location is enabled")

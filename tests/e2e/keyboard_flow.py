@@ -16,7 +16,7 @@ def flow(t):
     main = t.main_window()
     places = t.find(main, "list", "Locations")
     current = t.find(main, "text", "Calculate Look Angles For:")
-    t.click(t.find(places, "list item", "Miami, FL"))
+    t.select_item(places, "Miami, FL")
     t.wait_for(lambda: t.text_of(current) == "Miami, FL", "Miami to become current")
     t.key("Down")
     t.key("End")

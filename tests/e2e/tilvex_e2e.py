@@ -18,7 +18,7 @@ the end whatever happened.
     def flow(t):
         main = t.main_window()                      # "<workspace> - Tilvex"
         places = t.find(main, "list", "Locations")
-        t.click(t.find(places, "list item", "Houston, TX"))
+        t.select_item(places, "Houston, TX")
         current = t.find(main, "text", "Calculate Look Angles For:")
         t.wait_for(lambda: t.text_of(current) == "Houston, TX", "Houston becomes current")
         t.press(t.find(main, "push button", "Grid Options..."))
@@ -30,7 +30,7 @@ the end whatever happened.
 
     run_flow(flow)
 
-Other helpers: t.double_click(item) (the real mouse; it opens a record's
+Other helpers: t.select_item(list, "Miami, FL"), t.double_click(item) (the real mouse; it opens a record's
 editor from the location list or the grid), t.drag(a, b), t.key("ctrl+x"),
 t.type_text(...), t.set_text(field, "..."), t.labelled(dialog, "Region:",
 "combo box") and t.choose(combo, "Europe"), t.set_checked(box, True),
@@ -221,11 +221,13 @@ class Tilvex:
         app = self.app()
         return [c for c in self._children(app) if c is not None]
 
-    def wait_window(self, name, roles=("frame", "dialog", "alert", "window", "file chooser"), timeout=None):
-        """Waits for a showing top-level window with that title."""
+    def wait_window(self, name, roles=None, timeout=None):
+        """Waits for a showing top-level window with that title (of any role
+        unless roles are given: a help browser shown as a window is a
+        "label")."""
         def find():
             for w in self.windows():
-                if w.getRoleName() in roles and _name_matches(w.name, name) and self.is_showing(w):
+                if (roles is None or w.getRoleName() in roles) and _name_matches(w.name, name) and self.is_showing(w):
                     return w
             return None
         return self.wait_for(find, f"a window titled {_show(name)}", timeout)
@@ -556,6 +558,14 @@ class Tilvex:
         else:
             self.xdotool("click", str(button))
 
+    def select_item(self, list_acc, name):
+        """Clicks the list row with that name and waits for it to be
+        selected; gives the row."""
+        item = self.find(list_acc, "list item", name)
+        self.click(item)
+        self.wait_for(lambda: self.is_selected(item), f"{name!r} to be selected in the list")
+        return item
+
     def double_click(self, acc):
         self.click(acc, double=True)
 
@@ -653,7 +663,7 @@ def run_flow(flow, timeout=10.0):
     status = 1
     try:
         t.start()
-        t.main_window()
+        t.main_window(timeout=max(30.0, timeout))  # start-up is slow on a busy machine
         flow(t)
         status = 0
     except Exception as error:  # every failure ends the flow with a report
