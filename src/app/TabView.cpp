@@ -23,6 +23,9 @@ CTilvexTabView::CTilvexTabView(QWidget* parent) : QWidget(parent) {
     m_pTab->addTab(QIcon(":/images/tab_locations.png"), QString());
     m_pTab->setTabToolTip(0, "Satellite Database");
     m_pTab->setTabToolTip(1, "Location Database");
+    // The tabs show only pictures; screen readers say these names.
+    m_pTab->setAccessibleTabName(0, "Satellite Database");
+    m_pTab->setAccessibleTabName(1, "Location Database");
     m_pTab->setTabWhatsThis(0, "Shows the satellite database by coverage region.");
     m_pTab->setTabWhatsThis(1, "Shows the location database by region.");
 

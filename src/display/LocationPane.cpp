@@ -33,9 +33,11 @@ CDlgLocations::CDlgLocations(QWidget* parent) : QFrame(parent) {
     m_current = new QLineEdit(this);
     m_current->setObjectName("currentLocation");
     m_current->setReadOnly(true);
+    m_label->setBuddy(m_current);  // screen readers name the field after the label
     m_current->setFocusPolicy(Qt::NoFocus);
     m_list = new QListWidget(this);
     m_list->setObjectName("locationList");
+    m_list->setAccessibleName("Locations");
     m_list->setSortingEnabled(true);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setWhatsThis("The workspace's locations. Click one to compute the look angles from it.");

@@ -44,6 +44,7 @@ CSatellitePane::CSatellitePane(QWidget* parent) : QFrame(parent) {
     m_headElevation = new QLabel("Elevation", this);
     m_headElevation->setAlignment(Qt::AlignHCenter);
     m_grid = new CArcGrid(this);
+    m_grid->setAccessibleName("Satellite Grid");
     m_grid->installEventFilter(this);
 
     const int labelWidth = m_stBandFilters->sizeHint().width();
