@@ -380,9 +380,8 @@ WindowPlacement CMainFrame::CurrentDefaultPlacement() const {
 void CMainFrame::RestorePlacement() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
-    const int icon = style()->pixelMetric(QStyle::PM_LargeIconSize);
     const WindowPlacement p = m_pProfile ? ReadPlacement(*m_pProfile, CurrentDefaultPlacement(), size.width(),
-                                                         size.height(), icon, icon)
+                                                         size.height())
                                          : CurrentDefaultPlacement();
     m_splitter->setSizes({std::max(1, p.split), std::max(1, p.x2 - p.x1 - p.split)});
     setGeometry(QRect(QPoint(p.x1, p.y1), QPoint(p.x2 - 1, p.y2 - 1)));

@@ -44,14 +44,28 @@ TEST_F(FrameTest, PlacementIsSavedOnCloseAndRestoredOnStart) {
     EXPECT_FALSE(frame->isMaximized());
 }
 
-TEST_F(FrameTest, WindowStoredBeyondTheScreenIsPulledBack) {
-    const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
-    CProfile profile(settings.string());
-    WritePlacement(profile, {150, -1, SW_SHOWNORMAL, screenWidth + 300, 30, screenWidth + 800, 430});
+TEST_F(FrameTest, WindowStoredBeyondTheScreenIsBroughtWhollyBack) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    {
+        CProfile profile(settings.string());
+        WritePlacement(profile, {150, -1, SW_SHOWNORMAL, screen.width() + 300, 30, screen.width() + 800, 430});
+    }
     CMainFrame* frame = Start();
     ASSERT_NE(frame, nullptr);
-    const int icon = frame->style()->pixelMetric(QStyle::PM_LargeIconSize);
-    EXPECT_EQ(frame->geometry(), QRect(screenWidth - icon, 30, 500, 400));
+    EXPECT_EQ(frame->geometry(), QRect(screen.width() - 500, 30, 500, 400));
+    Stop();
+
+    // Numbers beyond any screen (and beyond an int).
+    {
+        CProfile profile(settings.string());
+        profile.WriteProfileString("Startup", "x1", "99999999999999999999");
+        profile.WriteProfileString("Startup", "y2", "-99999999999999999999");
+    }
+    frame = Start();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(screen.contains(frame->geometry())) << frame->geometry().x() << "," << frame->geometry().width();
+    EXPECT_GT(frame->width(), 100);
+    EXPECT_GT(frame->height(), 100);
 }
 
 // While the splash is up the window stays hidden; the first key press
