@@ -1,6 +1,8 @@
 #include "display/LocationPane.h"
 
+#include <QDragEnterEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,6 +22,44 @@ public:
     }
 };
 
+// The list takes the location tree's drags, and nothing else.
+class LocationList : public QListWidget {
+public:
+    explicit LocationList(CDlgLocations* pane) : QListWidget(pane), m_pane(pane) {
+        setAcceptDrops(true);
+        viewport()->setAcceptDrops(true);
+    }
+
+protected:
+    static bool IsLocationDrag(const QDropEvent* event) { return event->mimeData()->hasFormat(kLocationDragType); }
+    void dragEnterEvent(QDragEnterEvent* event) override {
+        if (IsLocationDrag(event))
+            event->acceptProposedAction();
+        else
+            event->ignore();
+    }
+    void dragMoveEvent(QDragMoveEvent* event) override {
+        if (IsLocationDrag(event))
+            event->acceptProposedAction();
+        else
+            event->ignore();
+    }
+    void dropEvent(QDropEvent* event) override {
+        const auto records =
+            IsLocationDrag(event) ? DecodeDraggedRecords(event->mimeData()->data(kLocationDragType).toStdString())
+                                  : std::nullopt;
+        if (!records) {
+            event->ignore();
+            return;
+        }
+        event->acceptProposedAction();
+        emit m_pane->locationsDropped(*records);
+    }
+
+private:
+    CDlgLocations* m_pane;
+};
+
 constexpr int kWidth = 108, kHeight = 92;
 constexpr int kMargin = 5;
 }  // namespace
@@ -34,8 +74,9 @@ CDlgLocations::CDlgLocations(QWidget* parent) : QFrame(parent) {
     m_current->setObjectName("currentLocation");
     m_current->setReadOnly(true);
     m_current->setFocusPolicy(Qt::NoFocus);
-    m_list = new QListWidget(this);
+    m_list = new LocationList(this);
     m_list->setObjectName("locationList");
+    m_list->setAccessibleName("Workspace locations");
     m_list->setSortingEnabled(true);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setWhatsThis("The workspace's locations. Click one to compute the look angles from it.");
@@ -73,6 +114,11 @@ CLocation* CDlgLocations::LocationAt(int row) const {
     return item ? reinterpret_cast<CLocation*>(item->data(kLocationRole).value<quintptr>()) : nullptr;
 }
 
+int CDlgLocations::SelectedRow() const {
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->row(selected.front());
+}
+
 void CDlgLocations::FillLocations() {
     m_bFilling = true;
     m_list->clear();
@@ -82,6 +128,7 @@ void CDlgLocations::FillLocations() {
             if (!location) continue;
             auto* item = new LocationItem(FromCp1252(name));
             item->setData(kLocationRole, QVariant::fromValue(reinterpret_cast<quintptr>(location)));
+            item->setData(Qt::AccessibleTextRole, item->text());
             m_list->addItem(item);
         }
     }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <clocale>
 #include <QMessageBox>
+#include <QPointer>
 
 #include "framework/AppMessageBox.h"
 #include "framework/Cp1252.h"
@@ -22,9 +23,27 @@ std::string ToCp1252(const QString& text) {
     return CodePointsToCp1252(codePoints);
 }
 
+namespace {
+QPointer<QWidget> s_messageOwner;
+}  // namespace
+
+void SetMessageBoxOwner(QWidget* owner) { s_messageOwner = owner; }
+
 void InstallQtMessageBoxes() {
     SetMessageBoxHandler([](const std::string& text, unsigned buttons, unsigned icon) {
-        QMessageBox box(QApplication::activeWindow());
+        // Over the dialog that is up, else over the main window; never over
+        // Qt's hidden helper window, which would leave the message behind
+        // the main window when that appears.
+        QWidget* parent = QApplication::activeModalWidget();
+        if (!parent) parent = s_messageOwner.data();
+        if (!parent) parent = QApplication::activeWindow();
+        QMessageBox box(parent);
+        if (parent && !parent->window()->isVisible()) {
+            // Start-up: the main window is still hidden (behind the splash).
+            // The message belongs to it all the same, and stays on top.
+            parent->window()->winId();
+            box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        }
         box.setWindowTitle(FromCp1252(LoadString(ids::IDR_MAINFRAME_TITLE)));
         box.setText(FromCp1252(text));
         switch (icon) {
