@@ -2,6 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QStyleOptionMenuItem>
 #include <QScreen>
 #include <QSplitter>
 #include <QStyle>
@@ -16,6 +22,9 @@
 #include "app/SplashWnd.h"
 #include "resources/ids.h"
 #include "display/ArcGrid.h"
+#include "display/StatusText.h"
+#include "framework/QtText.h"
+#include "locations/LocationTree.h"
 
 using FrameTest = ProgramFixture;
 
@@ -140,4 +149,91 @@ TEST_F(FrameTest, WebSiteHelpAndUnsavedChanges) {
     frame->Action(ids::ID_FILE_NEW)->trigger();
     EXPECT_EQ(frame->windowTitle(), "Untitled - Tilvex");
     EXPECT_EQ(frame->GetDocument()->GetOptions(), 31);
+}
+
+// The menus show the string table's whole accelerator text.
+TEST_F(FrameTest, RemoveAndAddShowTheirWholeAcceleratorText) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    // What a menu paints for an action.
+    struct Probe : QMenu {
+        QString Shown(QAction* action) {
+            addAction(action);
+            QStyleOptionMenuItem option;
+            initStyleOption(&option, action);
+            return option.text;
+        }
+    } menu;
+    const std::pair<int, const char*> cases[] = {
+        {CMainFrame::kRemoveSatellite, "&Remove Satellite from Workspace\tCtrl+X or Del"},
+        {CMainFrame::kRemoveLocation, "&Remove Location from Workspace\tCtrl+X or Del"}};
+    for (const auto& [mode, text] : cases) {
+        frame->SetRemoveMode(mode);
+        EXPECT_EQ(menu.Shown(frame->Action(ids::ID_EDIT_CUT)), text);
+    }
+    frame->SetAddMode(CMainFrame::kAddLocation);
+    EXPECT_EQ(menu.Shown(frame->Action(ids::ID_EDIT_PASTE)), "&Add Location(s) to Workspace\tCtrl+V");
+}
+
+// A message shown while the splash is up belongs to the main window and stays
+// in front of it when it appears.
+TEST_F(FrameTest, StartupMessageBelongsToTheMainWindowAndStaysOnTop) {
+    WriteFileBytes(data / "United States Ku Band Satellites.wrk", "not a workspace");
+    messages.reset();
+    InstallQtMessageBoxes();
+    struct Seen {
+        QString text;
+        QWidget* parent = nullptr;
+        bool onTop = false, frameHidden = false, splashUp = false, inFrontAfterwards = false;
+    } seen;
+    QTimer poll;  // looks for the message while it is up
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        poll.stop();
+        CMainFrame* frame = app->MainFrame();
+        seen = {box->text(), box->parentWidget(), (box->windowFlags() & Qt::WindowStaysOnTopHint) != 0,
+                !frame->isVisible(), CSplashWnd::Instance() != nullptr};
+        CSplashWnd::HideSplash();  // the splash's time is up: the window appears
+        seen.inFrontAfterwards = frame->isVisible() && box->isVisible() && QApplication::activeWindow() == box;
+        box->accept();
+    });
+    poll.start(10);
+    CMainFrame* frame = Start(true);
+    SetMessageBoxHandler(nullptr);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(seen.text, "Unexpected file format.\nOpening empty workspace.");
+    EXPECT_EQ(seen.parent, frame);
+    EXPECT_TRUE(seen.onTop);
+    EXPECT_TRUE(seen.frameHidden);
+    EXPECT_TRUE(seen.splashUp);
+    EXPECT_TRUE(seen.inFrontAfterwards);
+}
+
+// While idle the status bar names the current site with its coordinates and
+// the variation in use; a menu's status tip shows over it for a while.
+TEST_F(FrameTest, StatusBarShowsTheSiteWhileIdle) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    auto* idle = frame->findChild<QLabel*>("idleText");
+    ASSERT_NE(idle, nullptr);
+    EXPECT_EQ(idle->text(), QString::fromUtf8("Denver, CO: 39.74\u00B0N 104.99\u00B0W, variation 7.6\u00B0E"));
+
+    // Chicago's variation comes from the geomagnetic model.
+    auto* list = frame->findChild<QListWidget*>("locationList");
+    list->setCurrentRow(list->row(list->findItems("Chicago, IL", Qt::MatchExactly).front()));
+    CLocation* chicago = frame->LocationTree()->FindLocation("Chicago, IL");
+    ASSERT_TRUE(chicago->IsMagVarAuto());
+    EXPECT_EQ(idle->text(), FromCp1252(SiteStatusText(*chicago, chicago->SignedMagVar())));
+    EXPECT_TRUE(idle->text().endsWith(" (automatic)"));
+
+    QAction* open = frame->Action(ids::ID_FILE_OPEN);
+    open->showStatusText(frame);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Open an existing workspace");
+    EXPECT_FALSE(idle->isVisible());
+    frame->statusBar()->clearMessage();
+    EXPECT_TRUE(idle->isVisible());
+
+    frame->Action(ids::ID_FILE_NEW)->trigger();
+    EXPECT_EQ(idle->text(), "Ready");
 }
