@@ -4,6 +4,7 @@
 #include <clocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 
 #include "framework/AppMessageBox.h"
 #include "framework/Cp1252.h"
@@ -60,6 +61,12 @@ void InstallQtMessageBoxes() {
             case MB_YESNO: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
             case MB_OKCANCEL: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
             default: box.setStandardButtons(QMessageBox::Ok); break;
+        }
+        if (parent && !parent->window()->isVisible()) {
+            // Centred on the screen, as the hidden window has no place yet.
+            box.adjustSize();
+            if (const QScreen* screen = QGuiApplication::primaryScreen())
+                box.move(screen->availableGeometry().center() - box.rect().center());
         }
         switch (box.exec()) {
             case QMessageBox::Yes: return IDYES;
