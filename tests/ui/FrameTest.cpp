@@ -195,7 +195,9 @@ TEST_F(FrameTest, StartupMessageBelongsToTheMainWindowAndStaysOnTop) {
         seen = {box->text(), box->parentWidget(), (box->windowFlags() & Qt::WindowStaysOnTopHint) != 0,
                 !frame->isVisible(), CSplashWnd::Instance() != nullptr};
         CSplashWnd::HideSplash();  // the splash's time is up: the window appears
-        seen.inFrontAfterwards = frame->isVisible() && box->isVisible() && QApplication::activeWindow() == box;
+        // Activation is posted: wait for it (a while at most).
+        const bool active = QTest::qWaitFor([&] { return QApplication::activeWindow() == box; }, 2000);
+        seen.inFrontAfterwards = frame->isVisible() && box->isVisible() && active;
         box->accept();
     });
     poll.start(10);
