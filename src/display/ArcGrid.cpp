@@ -1,11 +1,11 @@
 #include "display/ArcGrid.h"
 
 #include <QDragEnterEvent>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "display/DragSupport.h"
 #include "framework/QtText.h"
 #include "satellites/SatelliteDatabase.h"
 
@@ -162,32 +162,10 @@ void CArcGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
 }
 
-namespace {
-bool IsSatelliteDrag(const QDropEvent* event) { return event->mimeData()->hasFormat(kSatelliteDragType); }
-}  // namespace
+void CArcGrid::dragEnterEvent(QDragEnterEvent* event) { AcceptDragOf(event, kSatelliteDragType); }
 
-void CArcGrid::dragEnterEvent(QDragEnterEvent* event) {
-    if (IsSatelliteDrag(event))
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void CArcGrid::dragMoveEvent(QDragMoveEvent* event) {
-    if (IsSatelliteDrag(event))
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
+void CArcGrid::dragMoveEvent(QDragMoveEvent* event) { AcceptDragOf(event, kSatelliteDragType); }
 
 void CArcGrid::dropEvent(QDropEvent* event) {
-    const auto records =
-        IsSatelliteDrag(event) ? DecodeDraggedRecords(event->mimeData()->data(kSatelliteDragType).toStdString())
-                               : std::nullopt;
-    if (!records) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    emit satellitesDropped(*records);
+    if (const auto records = TakeDrop(event, kSatelliteDragType)) emit satellitesDropped(*records);
 }

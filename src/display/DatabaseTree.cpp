@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "display/DropCursor.h"
+#include "display/DragSupport.h"
 
 CDatabaseTree::CDatabaseTree(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
@@ -140,15 +140,15 @@ void CDatabaseTree::startDrag(Qt::DropActions) {
 }
 
 void CDatabaseTree::dragEnterEvent(QDragEnterEvent* event) {
-    if (acceptDrops() && event->mimeData()->hasFormat(DragType()))
-        event->acceptProposedAction();
+    if (acceptDrops())
+        AcceptDragOf(event, DragType());
     else
         event->ignore();
 }
 
 void CDatabaseTree::dragMoveEvent(QDragMoveEvent* event) {
-    if (acceptDrops() && event->mimeData()->hasFormat(DragType()))
-        event->acceptProposedAction();
+    if (acceptDrops())
+        AcceptDragOf(event, DragType());
     else
         event->ignore();
 }

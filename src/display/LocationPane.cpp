@@ -2,12 +2,12 @@
 
 #include <QDragEnterEvent>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 
 #include "display/DialogUnits.h"
+#include "display/DragSupport.h"
 #include "framework/QtText.h"
 #include "locations/LocationDatabase.h"
 #include "workspace/TilvexDoc.h"
@@ -31,29 +31,10 @@ public:
     }
 
 protected:
-    static bool IsLocationDrag(const QDropEvent* event) { return event->mimeData()->hasFormat(kLocationDragType); }
-    void dragEnterEvent(QDragEnterEvent* event) override {
-        if (IsLocationDrag(event))
-            event->acceptProposedAction();
-        else
-            event->ignore();
-    }
-    void dragMoveEvent(QDragMoveEvent* event) override {
-        if (IsLocationDrag(event))
-            event->acceptProposedAction();
-        else
-            event->ignore();
-    }
+    void dragEnterEvent(QDragEnterEvent* event) override { AcceptDragOf(event, kLocationDragType); }
+    void dragMoveEvent(QDragMoveEvent* event) override { AcceptDragOf(event, kLocationDragType); }
     void dropEvent(QDropEvent* event) override {
-        const auto records =
-            IsLocationDrag(event) ? DecodeDraggedRecords(event->mimeData()->data(kLocationDragType).toStdString())
-                                  : std::nullopt;
-        if (!records) {
-            event->ignore();
-            return;
-        }
-        event->acceptProposedAction();
-        emit m_pane->locationsDropped(*records);
+        if (const auto records = TakeDrop(event, kLocationDragType)) emit m_pane->locationsDropped(*records);
     }
 
 private:
