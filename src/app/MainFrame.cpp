@@ -23,8 +23,10 @@
 #include "app/TabView.h"
 #include "display/ArcGrid.h"
 #include "display/DialogUnits.h"
+#include "display/DragRecords.h"
 #include "display/LocationPane.h"
 #include "display/SatellitePane.h"
+#include "display/StatusText.h"
 #include "display/TilvexView.h"
 #include "framework/Profile.h"
 #include "framework/QtText.h"
@@ -39,8 +41,9 @@
 
 namespace {
 
-// Menu texts keep the accelerator after a tab, as the string table has them.
-QString MenuText(unsigned id) { return FromCp1252(LoadString(id)).section('\t', 0, 0); }
+// Menu texts keep the accelerator after a tab, as the string table has them;
+// the menus show that text ("Ctrl+X or Del") in place of the first shortcut.
+QString MenuText(unsigned id) { return FromCp1252(LoadString(id)); }
 
 }  // namespace
 
@@ -48,6 +51,8 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
     : m_pProfile(profile), m_pRecentFiles(recentFiles), m_doc(std::make_unique<CTilvexDoc>(this)) {
     setObjectName("mainFrame");
     setWindowIcon(QIcon(":/images/tilvex.png"));
+    // Messages of the start-up (the databases load below) belong to this window.
+    SetMessageBoxOwner(this);
 
     // The client area first: the views, and with the tabbed pane the databases.
     m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -67,7 +72,11 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
 
     CreateActions();
     CreateMenus();
-    statusBar()->showMessage("Ready");
+    // Menu status tips show over this text for as long as they last.
+    m_idleText = new QLabel("Ready", this);
+    m_idleText->setObjectName("idleText");
+    statusBar()->addWidget(m_idleText, 1);
+    m_doc->AddView(&m_statusView);
 
     connect(SatelliteTree(), &CDatabaseTree::selectionMoved, this,
             [this](bool onRoot) { SetAddMode(onRoot ? kAddNone : kAddSatellite); });
@@ -85,6 +94,8 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
     connect(m_view->LocationPane(), &CDlgLocations::locationActivated, this,
             [this](CLocation* location) { CDatabaseEditor(*this).EditLocations(location); });
     connect(m_view->InfoPane(), &CSatelliteInfoPane::reportRequested, this, &CMainFrame::ShowSatelliteDetails);
+    connect(m_view->Grid(), &CArcGrid::satellitesDropped, this, &CMainFrame::OnSatellitesDropped);
+    connect(m_view->LocationPane(), &CDlgLocations::locationsDropped, this, &CMainFrame::OnLocationsDropped);
 
     // Right clicks anywhere in the window open the shared context menu.
     for (QWidget* w : {static_cast<QWidget*>(SatelliteTree()), static_cast<QWidget*>(LocationTree()),
@@ -100,6 +111,7 @@ CMainFrame::~CMainFrame() {
     // The views go with the window: the workspace must not reach them then.
     m_doc->RemoveView(m_view);
     m_doc->RemoveView(m_tabView);
+    m_doc->RemoveView(&m_statusView);
     m_doc->SetHost(nullptr);
 }
 
@@ -112,7 +124,10 @@ CView* CMainFrame::GetTabView() { return m_tabView; }
 CView* CMainFrame::GetLookAngleView() { return m_view; }
 bool CMainFrame::IsSatelliteShown(const CSatellite& satellite) { return m_view->Grid()->IsSatelliteShown(&satellite); }
 void CMainFrame::ClearSatelliteGrid() { m_view->Grid()->clear(); }
-void CMainFrame::ShowCurrentLocation(CLocation* location) { m_view->ShowCurrentLocation(location); }
+void CMainFrame::ShowCurrentLocation(CLocation* location) {
+    m_view->ShowCurrentLocation(location);
+    UpdateIdleText();
+}
 void CMainFrame::RedrawLookAngleView() {
     m_view->RedrawTitle();
     UpdateFrameTitle();
@@ -319,8 +334,9 @@ void CMainFrame::OnEditRemove() {
         }
     } else if (m_nRemoveMode == kRemoveLocation) {
         QListWidget* list = m_view->LocationPane()->List();
-        if (list->count() > 0 && list->currentRow() >= 0) {
-            m_doc->RemoveLocation(m_view->LocationPane()->LocationAt(list->currentRow()));
+        const int row = m_view->LocationPane()->SelectedRow();
+        if (list->count() > 0 && row >= 0) {
+            m_doc->RemoveLocation(m_view->LocationPane()->LocationAt(row));
             SetRemoveMode(kRemoveNone);
         }
     }
@@ -349,6 +365,23 @@ void CMainFrame::OnEditAdd() {
     SetAddMode(kAddNone);
     UpdateFrameTitle();
 }
+
+void CMainFrame::OnSatellitesDropped(const DraggedRecords& records) {
+    DropSatellites(*m_doc, SatelliteTree()->Database(), records, m_tabView);
+    UpdateFrameTitle();
+}
+
+void CMainFrame::OnLocationsDropped(const DraggedRecords& records) {
+    DropLocations(*m_doc, LocationTree()->Database(), records, m_tabView);
+    UpdateFrameTitle();
+}
+
+void CMainFrame::UpdateIdleText() {
+    const CLocation* location = m_doc->GetCurrentLocation();
+    m_idleText->setText(location ? FromCp1252(SiteStatusText(*location, location->SignedMagVar())) : QString("Ready"));
+}
+
+QString CMainFrame::IdleText() const { return m_idleText->text(); }
 
 void CMainFrame::OnFileNew() {
     m_doc->NewDocumentFile();
@@ -405,9 +438,8 @@ WindowPlacement CMainFrame::CurrentDefaultPlacement() const {
 void CMainFrame::RestorePlacement() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
-    const int icon = style()->pixelMetric(QStyle::PM_LargeIconSize);
     const WindowPlacement p = m_pProfile ? ReadPlacement(*m_pProfile, CurrentDefaultPlacement(), size.width(),
-                                                         size.height(), icon, icon)
+                                                         size.height())
                                          : CurrentDefaultPlacement();
     m_splitter->setSizes({std::max(1, p.split), std::max(1, p.x2 - p.x1 - p.split)});
     setGeometry(QRect(QPoint(p.x1, p.y1), QPoint(p.x2 - 1, p.y2 - 1)));
@@ -415,6 +447,11 @@ void CMainFrame::RestorePlacement() {
         showMaximized();
     else
         showNormal();
+    // A message still open from the start-up stays in front of the window.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
     UpdateFrameTitle();
 }
 

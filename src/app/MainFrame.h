@@ -11,6 +11,8 @@
 #include "workspace/TilvexDoc.h"
 
 class QAction;
+class QLabel;
+struct DraggedRecords;
 class QMenu;
 class QSplitter;
 class CProfile;
@@ -66,6 +68,10 @@ public:
     void SavePlacement();
     // "<workspace> - Tilvex".
     void UpdateFrameTitle();
+    // The status bar's text while idle: "Ready", or the current site with
+    // its coordinates and the magnetic variation in use.
+    void UpdateIdleText();
+    QString IdleText() const;
 
     QAction* Action(int id) const;
     // Updates every command's enabled state and text, as before a menu shows.
@@ -96,6 +102,18 @@ private:
     void RebuildRecentFiles();
     void ShowContextMenu(const QPoint& globalPos);
     void CycleFocus(int step);
+    void OnSatellitesDropped(const DraggedRecords& records);
+    void OnLocationsDropped(const DraggedRecords& records);
+
+    // Follows the workspace's updates for the status bar.
+    class StatusView : public CView {
+    public:
+        explicit StatusView(CMainFrame* frame) : m_pFrame(frame) {}
+        void OnUpdate(CView*) override { m_pFrame->UpdateIdleText(); }
+
+    private:
+        CMainFrame* m_pFrame;
+    };
 
     CProfile* m_pProfile;
     CRecentFileList* m_pRecentFiles;
@@ -105,6 +123,8 @@ private:
     CTilvexView* m_view = nullptr;
     QMenu* m_recentMenu = nullptr;
     QMenu* m_contextMenu = nullptr;
+    QLabel* m_idleText = nullptr;
+    StatusView m_statusView{this};
     std::map<int, QAction*> m_actions;
     std::vector<QAction*> m_recentActions;
     int m_nRemoveMode = kRemoveNone;

@@ -1,5 +1,7 @@
 #include "app/Placement.h"
 
+#include <algorithm>
+
 #include "framework/Profile.h"
 
 namespace {
@@ -21,7 +23,7 @@ WindowPlacement DefaultPlacement(int baseX, int baseY, int screenWidth, int scre
 }
 
 WindowPlacement ReadPlacement(const CProfile& profile, const WindowPlacement& defaults, int screenWidth,
-                              int screenHeight, int iconWidth, int iconHeight) {
+                              int screenHeight) {
     WindowPlacement p;
     p.split = profile.GetProfileInt(kSection, "split", defaults.split);
     p.flags = profile.GetProfileInt(kSection, "flags", defaults.flags);
@@ -30,15 +32,20 @@ WindowPlacement ReadPlacement(const CProfile& profile, const WindowPlacement& de
     p.y1 = profile.GetProfileInt(kSection, "y1", defaults.y1);
     p.x2 = profile.GetProfileInt(kSection, "x2", defaults.x2);
     p.y2 = profile.GetProfileInt(kSection, "y2", defaults.y2);
-    // A window moved back on screen keeps its size.
-    if (p.x1 >= screenWidth - iconWidth) {
-        p.x2 -= p.x1 - (screenWidth - iconWidth);
-        p.x1 = screenWidth - iconWidth;
-    }
-    if (p.y1 >= screenHeight - iconHeight) {
-        p.y2 -= p.y1 - (screenHeight - iconHeight);
-        p.y1 = screenHeight - iconHeight;
-    }
+    // The whole window stays on the screen: a size beyond the screen's (or
+    // none at all) is cut to fit, then the window moves on.  The pull-back of
+    // an edge near the far side is part of that.  Sums are taken wide, as
+    // the stored numbers may be anything.
+    auto fit = [](int& low, int& high, long long defaultSize, long long screen) {
+        long long size = static_cast<long long>(high) - low;
+        if (size <= 0) size = defaultSize;
+        size = std::clamp(size, 1LL, std::max(1LL, screen));
+        const long long start = std::clamp(static_cast<long long>(low), 0LL, std::max(0LL, screen - size));
+        low = static_cast<int>(start);
+        high = static_cast<int>(start + size);
+    };
+    fit(p.x1, p.x2, static_cast<long long>(defaults.x2) - defaults.x1, screenWidth);
+    fit(p.y1, p.y2, static_cast<long long>(defaults.y2) - defaults.y1, screenHeight);
     return p;
 }
 

@@ -20,9 +20,10 @@ inline constexpr int SW_SHOWMAXIMIZED = 3;
 // `screenHeight` screen, maximised on a 640-pixel-wide one.
 WindowPlacement DefaultPlacement(int baseX, int baseY, int screenWidth, int screenHeight);
 
-// The stored placement, each value falling back to `defaults`.  A left or top
-// edge at or beyond the screen's far side less an icon is pulled back so that
-// an icon's width stays on screen; the window keeps its size.
+// The stored placement, each value falling back to `defaults`, with the
+// normal rectangle kept wholly on the `screenWidth` by `screenHeight` screen:
+// no larger than the screen (a rectangle without size takes the default
+// size) and moved on where it hangs off an edge.
 WindowPlacement ReadPlacement(const CProfile& profile, const WindowPlacement& defaults, int screenWidth,
-                              int screenHeight, int iconWidth, int iconHeight);
+                              int screenHeight);
 void WritePlacement(CProfile& profile, const WindowPlacement& placement);

@@ -1,5 +1,6 @@
 #include "app/TabView.h"
 
+#include <QPainter>
 #include <QResizeEvent>
 #include <QTabBar>
 
@@ -7,6 +8,33 @@
 #include "satellites/SatelliteTree.h"
 
 namespace {
+// The database tabs carry a picture each and no text, 22 by 20 pixels.  The
+// style's tab leaves no room for a 20-pixel picture inside its frame, so the
+// pictures are drawn over the tabs, fitted inside the frame.
+class CDatabaseTab : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+    void AddImageTab(const QIcon& icon, const QString& name) {
+        const int index = addTab(QString());
+        m_icons.append(icon);
+        setTabToolTip(index, name);
+        setAccessibleTabName(index, name);
+    }
+
+protected:
+    QSize tabSizeHint(int) const override { return QSize(22, 20); }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+    void paintEvent(QPaintEvent* event) override {
+        QTabBar::paintEvent(event);
+        QPainter painter(this);
+        for (int i = 0; i < count() && i < m_icons.size(); ++i)
+            m_icons[i].paint(&painter, tabRect(i).adjusted(2, 2, -2, -2));
+    }
+
+private:
+    QList<QIcon> m_icons;
+};
+
 constexpr int kMargin = 5;
 constexpr int kTabHeight = 25;
 constexpr int kTreeInset = 3;
@@ -14,18 +42,14 @@ constexpr int kTreeInset = 3;
 
 CTilvexTabView::CTilvexTabView(QWidget* parent) : QWidget(parent) {
     setObjectName("tabView");
-    m_pTab = new QTabBar(this);
+    m_pTab = new CDatabaseTab(this);
     m_pTab->setObjectName("databaseTab");
     m_pTab->setIconSize(QSize(20, 20));
     m_pTab->setExpanding(false);
     m_pTab->setDrawBase(true);
-    m_pTab->addTab(QIcon(":/images/tab_satellites.png"), QString());
-    m_pTab->addTab(QIcon(":/images/tab_locations.png"), QString());
-    m_pTab->setTabToolTip(0, "Satellite Database");
-    m_pTab->setTabToolTip(1, "Location Database");
-    // The tabs show only pictures; screen readers say these names.
-    m_pTab->setAccessibleTabName(0, "Satellite Database");
-    m_pTab->setAccessibleTabName(1, "Location Database");
+    auto* tab = static_cast<CDatabaseTab*>(m_pTab);
+    tab->AddImageTab(QIcon(":/images/tab_satellites.png"), "Satellite Database");
+    tab->AddImageTab(QIcon(":/images/tab_locations.png"), "Location Database");
     m_pTab->setTabWhatsThis(0, "Shows the satellite database by coverage region.");
     m_pTab->setTabWhatsThis(1, "Shows the location database by region.");
 

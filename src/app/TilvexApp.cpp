@@ -123,6 +123,10 @@ bool CTilvexApp::InitInstance(const Options& options) {
         !frame->SatelliteTree()->Database().IsEmpty() && !frame->LocationTree()->Database().IsEmpty();
     if (databasesLoaded && !path.empty()) {
         if (!doc->OnOpenDocument(path)) {
+            // A workspace that cannot be opened leaves the recent-file list,
+            // so the next start does not fail on it again.
+            if (workspace.isEmpty() && !m_recentFiles.Entries().empty() && m_recentFiles.Entries().front() == path)
+                m_recentFiles.Remove(0);
             doc->OnNewDocument();
         } else if (workspace.isEmpty()) {
             // The last workspace comes back with its current entries.

@@ -1,9 +1,11 @@
 #include "display/ArcGrid.h"
 
+#include <QDragEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "display/DragSupport.h"
 #include "framework/QtText.h"
 #include "satellites/SatelliteDatabase.h"
 
@@ -43,13 +45,22 @@ public:
             const CArcGridModel::RowTexts texts = m_grid->Model().TextsFor(*sat);
             painter->setPen(selected ? QColor(kWhite) : QColor(Qt::black));
             painter->setFont(m_grid->font());
-            const QRect nameCell = cells[0].adjusted(2, 1, -1, -1);
-            painter->drawText(nameCell, Qt::AlignLeft | Qt::AlignVCenter,
-                              painter->fontMetrics().elidedText(FromCp1252(texts.name), Qt::ElideRight, nameCell.width()));
-            painter->drawText(cells[1].adjusted(1, 1, -1, -1), Qt::AlignHCenter | Qt::AlignVCenter,
-                              FromCp1252(texts.azimuth));
-            painter->drawText(cells[2].adjusted(1, 1, -1, -1), Qt::AlignHCenter | Qt::AlignVCenter,
-                              FromCp1252(texts.elevation));
+            const int ascent = painter->fontMetrics().ascent();
+            // The name from (left + 2, top + 2), cut off at the end of its
+            // cell; the angles centred in theirs, from the same top.
+            painter->save();
+            painter->setClipRect(cells[0].adjusted(1, 1, -1, -1));
+            painter->drawText(QPoint(r.left() + 2, r.top() + 2 + ascent), FromCp1252(texts.name));
+            painter->restore();
+            const std::string* angles[2] = {&texts.azimuth, &texts.elevation};
+            for (int i = 0; i < 2; ++i) {
+                const QRect inner = cells[i + 1].adjusted(1, 1, -1, -1);
+                painter->save();
+                painter->setClipRect(inner);
+                painter->drawText(QRect(inner.left(), r.top() + 2, inner.width(), r.height()),
+                                  Qt::AlignHCenter | Qt::AlignTop, FromCp1252(*angles[i]));
+                painter->restore();
+            }
         }
         painter->restore();
     }
@@ -57,6 +68,21 @@ public:
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
         const QFontMetrics metrics(m_grid->font());
         return QSize(m_grid->viewport()->width(), metrics.height() + metrics.leading() + 2);
+    }
+
+private:
+    CArcGrid* m_grid;
+};
+
+// A row as a screen reader reads it: name, azimuth and elevation as shown,
+// worked out when asked, since the angles follow the site.
+class ArcGridItem : public QListWidgetItem {
+public:
+    explicit ArcGridItem(CArcGrid* grid) : QListWidgetItem(grid), m_grid(grid) {}
+    QVariant data(int role) const override {
+        if (role == Qt::AccessibleTextRole)
+            return FromCp1252(CArcGridModel::RowSummary(m_grid->RowTexts(m_grid->row(this))));
+        return QListWidgetItem::data(role);
     }
 
 private:
@@ -73,6 +99,10 @@ CArcGrid::CArcGrid(QWidget* parent) : QListWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
     setFrameShape(QFrame::StyledPanel);
+    setAccessibleName("Satellites");
+    // Satellites and region folders dragged from the satellite tree drop here.
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     QPalette p = palette();
     p.setColor(QPalette::Base, QColor(kBackColor));
     setPalette(p);
@@ -92,7 +122,7 @@ void CArcGrid::Fill(const std::vector<std::string>& names, const CSatelliteDatab
     clear();
     m_model.Fill(names, database);
     for (CSatellite* sat : m_model.Rows()) {
-        auto* item = new QListWidgetItem(this);
+        auto* item = new ArcGridItem(this);
         item->setData(kSatelliteRole, QVariant::fromValue(reinterpret_cast<quintptr>(sat)));
     }
     m_bFilling = false;
@@ -101,6 +131,11 @@ void CArcGrid::Fill(const std::vector<std::string>& names, const CSatelliteDatab
 CSatellite* CArcGrid::SatelliteAt(int row) const {
     const QListWidgetItem* it = item(row);
     return it ? reinterpret_cast<CSatellite*>(it->data(kSatelliteRole).value<quintptr>()) : nullptr;
+}
+
+CSatellite* CArcGrid::SelectedSatellite() const {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? nullptr : SatelliteAt(row(selected.front()));
 }
 
 void CArcGrid::SelectByName(const std::string& name) {
@@ -125,4 +160,12 @@ CArcGridModel::RowTexts CArcGrid::RowTexts(int row) const {
 void CArcGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     if (QListWidgetItem* it = itemAt(event->position().toPoint())) emit satelliteActivated(SatelliteAt(row(it)));
     QListWidget::mouseDoubleClickEvent(event);
+}
+
+void CArcGrid::dragEnterEvent(QDragEnterEvent* event) { AcceptDragOf(event, kSatelliteDragType); }
+
+void CArcGrid::dragMoveEvent(QDragMoveEvent* event) { AcceptDragOf(event, kSatelliteDragType); }
+
+void CArcGrid::dropEvent(QDropEvent* event) {
+    if (const auto records = TakeDrop(event, kSatelliteDragType)) emit satellitesDropped(*records);
 }

@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "display/ArcGridModel.h"
+#include "display/DragRecords.h"
 
 class CSatellite;
 class CSatelliteDatabase;
@@ -27,7 +28,9 @@ public:
     const CArcGridModel& Model() const { return m_model; }
 
     CSatellite* SatelliteAt(int row) const;
-    CSatellite* SelectedSatellite() const { return SatelliteAt(currentRow()); }
+    // The satellite of the highlighted row; null when no row is highlighted
+    // (a click on the empty area clears the highlight but not the current row).
+    CSatellite* SelectedSatellite() const;
     // Selects the first row of the satellite named exactly `name`, or none.
     void SelectByName(const std::string& name);
     // The texts of a row as painted.
@@ -37,9 +40,15 @@ signals:
     // The user selected a row.
     void satelliteSelected(CSatellite* satellite);
     void satelliteActivated(CSatellite* satellite);
+    // Satellites dragged from the satellite tree were dropped on the grid.
+    void satellitesDropped(const DraggedRecords& records);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Only the satellite tree's drags are taken.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     CArcGridModel m_model;

@@ -36,6 +36,13 @@ void CArcGridModel::Fill(const std::vector<std::string>& names, const CSatellite
     }
 }
 
+std::string CArcGridModel::RowSummary(const RowTexts& texts) {
+    std::string summary = texts.name;
+    for (const std::string* angle : {&texts.azimuth, &texts.elevation})
+        if (!angle->empty()) summary += ", " + *angle;
+    return summary;
+}
+
 CArcGridModel::RowTexts CArcGridModel::TextsFor(const CSatellite& satellite) const {
     RowTexts texts;
     texts.name = satellite.GetName();

@@ -48,6 +48,9 @@ public:
     // The name (with the slot when asked), azimuth and elevation texts.  A
     // site of exactly (0, 0, 0) has empty angle texts.
     RowTexts TextsFor(const CSatellite& satellite) const;
+    // A row read out in one line, as a screen reader says it: "Galaxy 18,
+    // 199.4°, 40.4°" (the angle texts only when there are any).
+    static std::string RowSummary(const RowTexts& texts);
 
 private:
     int m_nOptions = 0;

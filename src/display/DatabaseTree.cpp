@@ -1,7 +1,13 @@
 #include "display/DatabaseTree.h"
 
+#include <QDrag>
+#include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include "display/DragSupport.h"
 
 CDatabaseTree::CDatabaseTree(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
@@ -14,6 +20,9 @@ CDatabaseTree::CDatabaseTree(QWidget* parent) : QTreeWidget(parent) {
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Records and region folders can be dragged into the workspace.
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
     // Folders show the open picture while expanded.
     connect(this, &QTreeWidget::itemExpanded, this,
             [](QTreeWidgetItem* item) { item->setIcon(0, ImageIcon(kFolderOpen)); });
@@ -36,6 +45,7 @@ void* CDatabaseTree::RecordOf(const QTreeWidgetItem* item) const {
 QTreeWidgetItem* CDatabaseTree::AddRoot(const QString& text) {
     auto* item = new QTreeWidgetItem(this, QStringList{text});
     item->setIcon(0, ImageIcon(kFolderClosed));
+    item->setFlags(item->flags() & ~Qt::ItemIsDragEnabled);  // the root is not dragged
     return item;
 }
 
@@ -74,4 +84,76 @@ void CDatabaseTree::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton)
         if (QTreeWidgetItem* item = itemAt(event->position().toPoint())) setCurrentItem(item);
     QTreeWidget::mousePressEvent(event);
+}
+
+std::optional<DraggedRecords> CDatabaseTree::DragRecordsOf(const QTreeWidgetItem* item) const {
+    if (!item || IsRoot(item)) return std::nullopt;
+    DraggedRecords records;
+    if (const void* record = RecordOf(item)) {
+        records.names.push_back(RecordName(record));
+    } else if (IsFolder(item)) {
+        records.folder = true;
+        for (int i = 0; i < item->childCount(); ++i)
+            if (const void* child = RecordOf(item->child(i))) records.names.push_back(RecordName(child));
+    } else {
+        return std::nullopt;
+    }
+    return records;
+}
+
+QMimeData* CDatabaseTree::DragData(const QTreeWidgetItem* item) const {
+    const auto records = DragRecordsOf(item);
+    if (!records) return nullptr;
+    auto* data = new QMimeData;
+    data->setData(DragType(), QByteArray::fromStdString(EncodeDraggedRecords(*records)));
+    return data;
+}
+
+QPixmap CDatabaseTree::DragPixmap(const QTreeWidgetItem* item) const {
+    const QFontMetrics metrics(font());
+    const QString text = item->text(0);
+    const int height = std::max(16, metrics.height());
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap(QSize(16 + 3 + metrics.horizontalAdvance(text) + 2, height) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    item->icon(0).paint(&painter, QRect(0, (height - 16) / 2, 16, 16));
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(QRect(19, 0, pixmap.width(), height), Qt::AlignLeft | Qt::AlignVCenter, text);
+    return pixmap;
+}
+
+void CDatabaseTree::startDrag(Qt::DropActions) {
+    QTreeWidgetItem* item = currentItem();
+    QMimeData* data = DragData(item);
+    if (!data) return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->setPixmap(DragPixmap(item));
+    drag->setHotSpot(QPoint(8, 8));
+    // Where a drop is taken the pointer stays the ordinary arrow; elsewhere
+    // it is "no entry".  Escape cancels.
+    drag->setDragCursor(DropCursorPixmap(), Qt::CopyAction);
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
+}
+
+void CDatabaseTree::dragEnterEvent(QDragEnterEvent* event) {
+    if (acceptDrops())
+        AcceptDragOf(event, DragType());
+    else
+        event->ignore();
+}
+
+void CDatabaseTree::dragMoveEvent(QDragMoveEvent* event) {
+    if (acceptDrops())
+        AcceptDragOf(event, DragType());
+    else
+        event->ignore();
+}
+
+void CDatabaseTree::dropEvent(QDropEvent* event) {
+    // Dropped back on its own tree: nothing is added.
+    event->ignore();
 }

@@ -5,6 +5,8 @@
 
 #include <QTreeWidget>
 
+#include "display/DragRecords.h"
+
 class CDatabaseTree : public QTreeWidget {
     Q_OBJECT
 public:
@@ -19,6 +21,13 @@ public:
     bool IsRoot(const QTreeWidgetItem* item) const { return item && !item->parent(); }
     bool IsFolder(const QTreeWidgetItem* item) const { return item && item->parent() == RootItem(); }
     static QIcon ImageIcon(Image image);
+    // What a drag of `item` carries: a record, or a region folder's records
+    // in tree order; nothing for the root.
+    std::optional<DraggedRecords> DragRecordsOf(const QTreeWidgetItem* item) const;
+    // The drag data of `item` under the tree's own MIME type, or null.
+    QMimeData* DragData(const QTreeWidgetItem* item) const;
+    // The drag image: the item's picture and text.
+    QPixmap DragPixmap(const QTreeWidgetItem* item) const;
 
 signals:
     // The selected item changed; `onRoot` when it is the root (or nothing).
@@ -27,6 +36,11 @@ signals:
     void recordActivated(void* record);
 
 protected:
+    // The MIME type of this tree's drags.
+    virtual const char* DragType() const = 0;
+    // The name of a record of this tree (Windows-1252).
+    virtual std::string RecordName(const void* record) const = 0;
+
     QTreeWidgetItem* AddRoot(const QString& text);
     QTreeWidgetItem* AddFolder(QTreeWidgetItem* parent, const QString& text);
     QTreeWidgetItem* AddRecord(QTreeWidgetItem* parent, const QString& text, Image image, void* record);
@@ -34,4 +48,10 @@ protected:
     static QTreeWidgetItem* MakeRecordItem(const QString& text, const QIcon& icon, void* record);
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    // Over its own area a tree takes its own drag (and does nothing with it);
+    // the location tree takes no drop at all.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };

@@ -1,11 +1,13 @@
 #include "display/LocationPane.h"
 
+#include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 
 #include "display/DialogUnits.h"
+#include "display/DragSupport.h"
 #include "framework/QtText.h"
 #include "locations/LocationDatabase.h"
 #include "workspace/TilvexDoc.h"
@@ -18,6 +20,25 @@ public:
     bool operator<(const QListWidgetItem& other) const override {
         return text().compare(other.text(), Qt::CaseInsensitive) < 0;
     }
+};
+
+// The list takes the location tree's drags, and nothing else.
+class LocationList : public QListWidget {
+public:
+    explicit LocationList(CDlgLocations* pane) : QListWidget(pane), m_pane(pane) {
+        setAcceptDrops(true);
+        viewport()->setAcceptDrops(true);
+    }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override { AcceptDragOf(event, kLocationDragType); }
+    void dragMoveEvent(QDragMoveEvent* event) override { AcceptDragOf(event, kLocationDragType); }
+    void dropEvent(QDropEvent* event) override {
+        if (const auto records = TakeDrop(event, kLocationDragType)) emit m_pane->locationsDropped(*records);
+    }
+
+private:
+    CDlgLocations* m_pane;
 };
 
 constexpr int kWidth = 108, kHeight = 92;
@@ -35,7 +56,7 @@ CDlgLocations::CDlgLocations(QWidget* parent) : QFrame(parent) {
     m_current->setReadOnly(true);
     m_label->setBuddy(m_current);  // screen readers name the field after the label
     m_current->setFocusPolicy(Qt::NoFocus);
-    m_list = new QListWidget(this);
+    m_list = new LocationList(this);
     m_list->setObjectName("locationList");
     m_list->setAccessibleName("Locations");
     m_list->setSortingEnabled(true);
@@ -75,6 +96,11 @@ CLocation* CDlgLocations::LocationAt(int row) const {
     return item ? reinterpret_cast<CLocation*>(item->data(kLocationRole).value<quintptr>()) : nullptr;
 }
 
+int CDlgLocations::SelectedRow() const {
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->row(selected.front());
+}
+
 void CDlgLocations::FillLocations() {
     m_bFilling = true;
     m_list->clear();
@@ -84,6 +110,7 @@ void CDlgLocations::FillLocations() {
             if (!location) continue;
             auto* item = new LocationItem(FromCp1252(name));
             item->setData(kLocationRole, QVariant::fromValue(reinterpret_cast<quintptr>(location)));
+            item->setData(Qt::AccessibleTextRole, item->text());
             m_list->addItem(item);
         }
     }

@@ -4,6 +4,8 @@
 
 #include <QFrame>
 
+#include "display/DragRecords.h"
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -27,6 +29,9 @@ public:
     // its name.
     void SelectLocation(const CLocation* location);
     CLocation* LocationAt(int row) const;
+    // The row that is highlighted, or -1 (a click on the empty area clears
+    // the highlight but leaves the list's current row).
+    int SelectedRow() const;
 
 signals:
     // Delete or Ctrl+X in the list.
@@ -34,6 +39,8 @@ signals:
     // The user picked a location.
     void locationSelected(CLocation* location);
     void locationActivated(CLocation* location);
+    // Locations dragged from the location tree were dropped on the list.
+    void locationsDropped(const DraggedRecords& records);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <algorithm>
 
 #include "display/ArcGrid.h"
 #include "display/DialogUnits.h"
@@ -47,13 +48,16 @@ CSatellitePane::CSatellitePane(QWidget* parent) : QFrame(parent) {
     m_grid->setAccessibleName("Satellite Grid");
     m_grid->installEventFilter(this);
 
+    // The button keeps the style's room around its text when the font is
+    // wider than the design's.
+    const int buttonWidth = std::max(du.X(kButtonWidth), m_btnOptions->sizeHint().width());
+    const int buttonLeft = du.X(kWidth - kMargin) - buttonWidth;
+    m_btnOptions->setGeometry(buttonLeft, du.Y(kMargin), buttonWidth,
+                              std::max(du.Y(kButtonHeight), m_btnOptions->sizeHint().height()));
     const int labelWidth = m_stBandFilters->sizeHint().width();
     m_stBandFilters->setGeometry(du.X(kMargin), du.Y(kMargin + 2), labelWidth, du.Y(10));
     const int bandLeft = du.X(kMargin) + labelWidth + du.X(3);
-    m_bandFilter->setGeometry(bandLeft, du.Y(kMargin + 2), du.X(kWidth - kMargin - kButtonWidth - 3) - bandLeft,
-                              du.Y(10));
-    m_btnOptions->setGeometry(du.X(kWidth - kMargin - kButtonWidth), du.Y(kMargin), du.X(kButtonWidth),
-                              du.Y(kButtonHeight));
+    m_bandFilter->setGeometry(bandLeft, du.Y(kMargin + 2), buttonLeft - du.X(3) - bandLeft, du.Y(10));
     m_grid->setGeometry(du.X(kMargin), du.Y(kGridTop), du.X(kWidth - 2 * kMargin), du.Y(kHeight - kGridTop - 1));
     resize(du.X(kWidth), du.Y(kHeight));
     connect(m_btnOptions, &QPushButton::clicked, this, &CSatellitePane::OnGridOptions);
@@ -79,10 +83,23 @@ void CSatellitePane::LayoutHeadings() {
     const int q = rowWidth / 4;
     const int lineHeight = du.Y(9);
     const int top = du.Y(kHeadingTop);
-    m_headSatellite->setGeometry(left + 2, top + lineHeight / 2, 2 * q - 2, lineHeight);
+    // "Satellite", "Azimuth" and "Elevation" on the first line, the kind of
+    // azimuth under "Azimuth" on the second, where it may reach a little
+    // beyond its column without meeting another heading.
+    m_headSatellite->setGeometry(left + 2, top, 2 * q - 2, lineHeight);
     m_stAzimuthHeading->setGeometry(left + 2 * q, top, q, lineHeight);
+    m_headElevation->setGeometry(left + 3 * q, top, rowWidth - 3 * q, lineHeight);
     m_azimuthKind->setGeometry(left + 2 * q - q / 4, top + lineHeight, q + q / 2, lineHeight);
-    m_headElevation->setGeometry(left + 3 * q, top + lineHeight / 2, rowWidth - 3 * q, lineHeight);
+    for (QLabel* heading : {m_headSatellite, m_stAzimuthHeading, m_headElevation, m_azimuthKind})
+        FitText(heading);
+}
+
+void CSatellitePane::FitText(QLabel* label) {
+    // A heading too wide for its place takes a smaller font.
+    QFont font = this->font();
+    while (QFontMetrics(font).horizontalAdvance(label->text()) > label->width() && font.pointSizeF() > 5.0)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
 }
 
 void CSatellitePane::resizeEvent(QResizeEvent* event) {
@@ -110,6 +127,7 @@ QString CSatellitePane::AzimuthKindText() const { return m_azimuthKind->text(); 
 
 void CSatellitePane::Refresh() {
     m_azimuthKind->setText(FromCp1252(::AzimuthKindText(m_grid->GetOptions())));
+    FitText(m_azimuthKind);
     m_bandFilter->setText(FromCp1252(::BandFilterText(m_grid->GetOptions())));
     if (!m_pDoc || !m_pSatellites) return;
     const int index =

@@ -39,6 +39,7 @@ protected:
 
 private:
     void LayoutHeadings();
+    void FitText(QLabel* label);
 
     CTilvexDoc* m_pDoc = nullptr;
     CSatelliteDatabase* m_pSatellites = nullptr;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <clocale>
 #include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
 
 #include "framework/AppMessageBox.h"
 #include "framework/Cp1252.h"
@@ -22,9 +24,27 @@ std::string ToCp1252(const QString& text) {
     return CodePointsToCp1252(codePoints);
 }
 
+namespace {
+QPointer<QWidget> s_messageOwner;
+}  // namespace
+
+void SetMessageBoxOwner(QWidget* owner) { s_messageOwner = owner; }
+
 void InstallQtMessageBoxes() {
     SetMessageBoxHandler([](const std::string& text, unsigned buttons, unsigned icon) {
-        QMessageBox box(QApplication::activeWindow());
+        // Over the dialog that is up, else over the main window; never over
+        // Qt's hidden helper window, which would leave the message behind
+        // the main window when that appears.
+        QWidget* parent = QApplication::activeModalWidget();
+        if (!parent) parent = s_messageOwner.data();
+        if (!parent) parent = QApplication::activeWindow();
+        QMessageBox box(parent);
+        if (parent && !parent->window()->isVisible()) {
+            // Start-up: the main window is still hidden (behind the splash).
+            // The message belongs to it all the same, and stays on top.
+            parent->window()->winId();
+            box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        }
         box.setWindowTitle(FromCp1252(LoadString(ids::IDR_MAINFRAME_TITLE)));
         box.setText(FromCp1252(text));
         switch (icon) {
@@ -41,6 +61,12 @@ void InstallQtMessageBoxes() {
             case MB_YESNO: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
             case MB_OKCANCEL: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
             default: box.setStandardButtons(QMessageBox::Ok); break;
+        }
+        if (parent && !parent->window()->isVisible()) {
+            // Centred on the screen, as the hidden window has no place yet.
+            box.adjustSize();
+            if (const QScreen* screen = QGuiApplication::primaryScreen())
+                box.move(screen->availableGeometry().center() - box.rect().center());
         }
         switch (box.exec()) {
             case QMessageBox::Yes: return IDYES;

@@ -11,6 +11,11 @@ std::string ToCp1252(const QString& text);
 // Installs the message-box handler that shows the core's messages in dialogs
 // captioned with the application title.
 void InstallQtMessageBoxes();
+class QWidget;
+// The window that owns messages shown while no dialog is up: the main
+// window, even while it is still hidden behind the splash.  Messages shown
+// before it appears stay above it and the splash.
+void SetMessageBoxOwner(QWidget* owner);
 
 // Makes the program's pictures and help page available (they live in a
 // static library, which the linker would otherwise leave out).

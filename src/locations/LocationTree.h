@@ -18,6 +18,12 @@ public:
     CLocation* FindLocation(const std::string& name) const { return m_locations.FindLocation(name); }
     CLocation* LocationOf(const QTreeWidgetItem* item) const { return static_cast<CLocation*>(RecordOf(item)); }
 
+protected:
+    const char* DragType() const override { return kLocationDragType; }
+    std::string RecordName(const void* record) const override {
+        return static_cast<const CLocation*>(record)->GetName();
+    }
+
 private:
     CLocationDatabase m_locations;
 };

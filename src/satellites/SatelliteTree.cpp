@@ -6,6 +6,10 @@
 CSatelliteTree::CSatelliteTree(QWidget* parent) : CDatabaseTree(parent) {
     setObjectName("satelliteTree");
     setAccessibleName("Satellite Database");
+    // A satellite dragged back over the tree keeps the ordinary pointer; the
+    // drop adds nothing.
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
 }
 
 void CSatelliteTree::FillTree() {

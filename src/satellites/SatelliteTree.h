@@ -18,6 +18,12 @@ public:
     CSatellite* FindSatellite(const std::string& name) const { return m_satellites.FindSatellite(name); }
     CSatellite* SatelliteOf(const QTreeWidgetItem* item) const { return static_cast<CSatellite*>(RecordOf(item)); }
 
+protected:
+    const char* DragType() const override { return kSatelliteDragType; }
+    std::string RecordName(const void* record) const override {
+        return static_cast<const CSatellite*>(record)->GetName();
+    }
+
 private:
     CSatelliteDatabase m_satellites;
 };

@@ -2,6 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QStyleOptionMenuItem>
 #include <QScreen>
 #include <QSplitter>
 #include <QStyle>
@@ -16,6 +22,9 @@
 #include "app/SplashWnd.h"
 #include "resources/ids.h"
 #include "display/ArcGrid.h"
+#include "display/StatusText.h"
+#include "framework/QtText.h"
+#include "locations/LocationTree.h"
 
 using FrameTest = ProgramFixture;
 
@@ -44,14 +53,28 @@ TEST_F(FrameTest, PlacementIsSavedOnCloseAndRestoredOnStart) {
     EXPECT_FALSE(frame->isMaximized());
 }
 
-TEST_F(FrameTest, WindowStoredBeyondTheScreenIsPulledBack) {
-    const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
-    CProfile profile(settings.string());
-    WritePlacement(profile, {150, -1, SW_SHOWNORMAL, screenWidth + 300, 30, screenWidth + 800, 430});
+TEST_F(FrameTest, WindowStoredBeyondTheScreenIsBroughtWhollyBack) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    {
+        CProfile profile(settings.string());
+        WritePlacement(profile, {150, -1, SW_SHOWNORMAL, screen.width() + 300, 30, screen.width() + 800, 430});
+    }
     CMainFrame* frame = Start();
     ASSERT_NE(frame, nullptr);
-    const int icon = frame->style()->pixelMetric(QStyle::PM_LargeIconSize);
-    EXPECT_EQ(frame->geometry(), QRect(screenWidth - icon, 30, 500, 400));
+    EXPECT_EQ(frame->geometry(), QRect(screen.width() - 500, 30, 500, 400));
+    Stop();
+
+    // Numbers beyond any screen (and beyond an int).
+    {
+        CProfile profile(settings.string());
+        profile.WriteProfileString("Startup", "x1", "99999999999999999999");
+        profile.WriteProfileString("Startup", "y2", "-99999999999999999999");
+    }
+    frame = Start();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(screen.contains(frame->geometry())) << frame->geometry().x() << "," << frame->geometry().width();
+    EXPECT_GT(frame->width(), 100);
+    EXPECT_GT(frame->height(), 100);
 }
 
 // While the splash is up the window stays hidden; the first key press
@@ -126,4 +149,93 @@ TEST_F(FrameTest, WebSiteHelpAndUnsavedChanges) {
     frame->Action(ids::ID_FILE_NEW)->trigger();
     EXPECT_EQ(frame->windowTitle(), "Untitled - Tilvex");
     EXPECT_EQ(frame->GetDocument()->GetOptions(), 31);
+}
+
+// The menus show the string table's whole accelerator text.
+TEST_F(FrameTest, RemoveAndAddShowTheirWholeAcceleratorText) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    // What a menu paints for an action.
+    struct Probe : QMenu {
+        QString Shown(QAction* action) {
+            addAction(action);
+            QStyleOptionMenuItem option;
+            initStyleOption(&option, action);
+            return option.text;
+        }
+    } menu;
+    const std::pair<int, const char*> cases[] = {
+        {CMainFrame::kRemoveSatellite, "&Remove Satellite from Workspace\tCtrl+X or Del"},
+        {CMainFrame::kRemoveLocation, "&Remove Location from Workspace\tCtrl+X or Del"}};
+    for (const auto& [mode, text] : cases) {
+        frame->SetRemoveMode(mode);
+        EXPECT_EQ(menu.Shown(frame->Action(ids::ID_EDIT_CUT)), text);
+    }
+    frame->SetAddMode(CMainFrame::kAddLocation);
+    EXPECT_EQ(menu.Shown(frame->Action(ids::ID_EDIT_PASTE)), "&Add Location(s) to Workspace\tCtrl+V");
+}
+
+// A message shown while the splash is up belongs to the main window and stays
+// in front of it when it appears.
+TEST_F(FrameTest, StartupMessageBelongsToTheMainWindowAndStaysOnTop) {
+    WriteFileBytes(data / "United States Ku Band Satellites.wrk", "not a workspace");
+    messages.reset();
+    InstallQtMessageBoxes();
+    struct Seen {
+        QString text;
+        QWidget* parent = nullptr;
+        bool onTop = false, frameHidden = false, splashUp = false, inFrontAfterwards = false;
+    } seen;
+    QTimer poll;  // looks for the message while it is up
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        poll.stop();
+        CMainFrame* frame = app->MainFrame();
+        seen = {box->text(), box->parentWidget(), (box->windowFlags() & Qt::WindowStaysOnTopHint) != 0,
+                !frame->isVisible(), CSplashWnd::Instance() != nullptr};
+        CSplashWnd::HideSplash();  // the splash's time is up: the window appears
+        // Activation is posted: wait for it (a while at most).
+        const bool active = QTest::qWaitFor([&] { return QApplication::activeWindow() == box; }, 2000);
+        seen.inFrontAfterwards = frame->isVisible() && box->isVisible() && active;
+        box->accept();
+    });
+    poll.start(10);
+    CMainFrame* frame = Start(true);
+    SetMessageBoxHandler(nullptr);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(seen.text, "Unexpected file format.\nOpening empty workspace.");
+    EXPECT_EQ(seen.parent, frame);
+    EXPECT_TRUE(seen.onTop);
+    EXPECT_TRUE(seen.frameHidden);
+    EXPECT_TRUE(seen.splashUp);
+    EXPECT_TRUE(seen.inFrontAfterwards);
+}
+
+// While idle the status bar names the current site with its coordinates and
+// the variation in use; a menu's status tip shows over it for a while.
+TEST_F(FrameTest, StatusBarShowsTheSiteWhileIdle) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    auto* idle = frame->findChild<QLabel*>("idleText");
+    ASSERT_NE(idle, nullptr);
+    EXPECT_EQ(idle->text(), QString::fromUtf8("Denver, CO: 39.74\u00B0N 104.99\u00B0W, variation 7.6\u00B0E"));
+
+    // Chicago's variation comes from the geomagnetic model.
+    auto* list = frame->findChild<QListWidget*>("locationList");
+    list->setCurrentRow(list->row(list->findItems("Chicago, IL", Qt::MatchExactly).front()));
+    CLocation* chicago = frame->LocationTree()->FindLocation("Chicago, IL");
+    ASSERT_TRUE(chicago->IsMagVarAuto());
+    EXPECT_EQ(idle->text(), FromCp1252(SiteStatusText(*chicago, chicago->SignedMagVar())));
+    EXPECT_TRUE(idle->text().endsWith(" (automatic)"));
+
+    QAction* open = frame->Action(ids::ID_FILE_OPEN);
+    open->showStatusText(frame);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Open an existing workspace");
+    EXPECT_FALSE(idle->isVisible());
+    frame->statusBar()->clearMessage();
+    EXPECT_TRUE(idle->isVisible());
+
+    frame->Action(ids::ID_FILE_NEW)->trigger();
+    EXPECT_EQ(idle->text(), "Ready");
 }

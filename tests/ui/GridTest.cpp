@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QPainter>
+#include <QStyleOptionViewItem>
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -301,4 +304,138 @@ TEST_F(GridTest, LocationListIgnoresLetterCaseInItsOrder) {
     });
     EXPECT_EQ(shown, sorted);
     EXPECT_EQ(shown.front(), "athens");
+}
+
+// A click on the empty part of the grid or of the location list takes the
+// highlight away; Delete then removes nothing, though Qt keeps a current row.
+TEST_F(GridTest, DeleteAfterTheHighlightWasClearedRemovesNothing) {
+    StartProgram();
+    frame->resize(frame->width(), 1400);  // room below the rows
+    for (const char* name : {"Chicago, IL", "Houston, TX", "Miami, FL"})
+        frame->GetDocument()->RemoveLocation(frame->LocationTree()->FindLocation(name));
+    const std::size_t sats = frame->GetDocument()->GetSatelliteNames().size();
+    const std::size_t locs = frame->GetDocument()->GetLocationNames().size();
+    for (QListWidget* list : {static_cast<QListWidget*>(grid), locations}) {
+        SCOPED_TRACE(list->objectName().toStdString());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        ASSERT_EQ(list->selectedItems().size(), 1);
+        const QPoint empty(10, list->viewport()->height() - 3);
+        ASSERT_EQ(list->itemAt(empty), nullptr);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, empty);
+        EXPECT_TRUE(list->selectedItems().isEmpty());
+        EXPECT_EQ(list->currentRow(), 1);
+        QTest::keyClick(list, Qt::Key_Delete);
+        frame->Action(ids::ID_EDIT_CUT)->trigger();
+    }
+    EXPECT_EQ(frame->GetDocument()->GetSatelliteNames().size(), sats);
+    EXPECT_EQ(frame->GetDocument()->GetLocationNames().size(), locs);
+}
+
+// Each heading's text fits its place and keeps clear of the others; the
+// options button keeps room around its text.  At the default font and at one
+// and a half and twice its size.
+TEST_F(GridTest, HeadingsFitAtEveryFontSize) {
+    const QFont original = QApplication::font();
+    struct Restore {
+        QFont font;
+        ~Restore() { QApplication::setFont(font); }
+    } restore{original};
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(scale);
+        QFont font = original;
+        font.setPointSizeF(original.pointSizeF() * scale);
+        QApplication::setFont(font);
+        StartProgram();
+        std::vector<QRect> texts;
+        for (QLabel* label : {frame->findChild<QLabel*>("azimuthKind"), frame->findChild<QLabel*>("bandFilter")})
+            ASSERT_NE(label, nullptr);
+        for (const QString& text : {QString("Satellite"), QString("Azimuth"), QString("(Magnetic)"), QString("Elevation")}) {
+            QLabel* label = nullptr;
+            for (QLabel* l : frame->findChildren<QLabel*>())
+                if (l->text() == text && l->parentWidget()->objectName() == "satellitePane") label = l;
+            ASSERT_NE(label, nullptr) << text.toStdString();
+            const int width = QFontMetrics(label->font()).horizontalAdvance(text);
+            EXPECT_LE(width, label->width()) << text.toStdString();
+            const int left = label->alignment() & Qt::AlignHCenter ? label->x() + (label->width() - width) / 2
+                                                                   : label->x();
+            texts.push_back(QRect(left, label->y(), width, label->height()));
+        }
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            for (std::size_t j = i + 1; j < texts.size(); ++j)
+                EXPECT_FALSE(texts[i].adjusted(-2, 0, 2, 0).intersects(texts[j])) << i << " and " << j;
+        auto* button = frame->findChild<QPushButton*>("gridOptionsButton");
+        EXPECT_GE(button->width(), button->sizeHint().width());
+        EXPECT_LE(frame->findChild<QLabel*>("bandFilter")->geometry().right(), button->x());
+        Stop();
+    }
+}
+
+// A name is drawn whole from the top left of its cell (left + 2, top + 2) and
+// cut off by the cell, so that the slot of a long name shows as far as there
+// is room; it is not shortened with "...".
+TEST_F(GridTest, LongNamesAreClippedNotShortened) {
+    StartProgram();
+    frame->GetDocument()->SetGridOptions(frame->GetDocument()->GetOptions() | GRID_SHOW_SLOT);
+    const QStringList names = RowNames();
+    const int row = static_cast<int>(std::max_element(names.begin(), names.end(), [](const QString& a, const QString& b) {
+                                         return a.size() < b.size();
+                                     }) - names.begin());
+    const QString name = names[row];
+    const QModelIndex index = grid->model()->index(row, 0);
+    QStyleOptionViewItem option;
+    option.initFrom(grid->viewport());
+    option.state &= ~QStyle::State_Selected;
+    option.rect = QRect(QPoint(0, 0), grid->itemDelegate()->sizeHint(option, index));
+    option.rect.setWidth(grid->viewport()->width());
+    const QRect r = option.rect;
+    const int q = r.width() / 4;
+    const QRect nameCell(QPoint(r.left() + 1, r.top() + 1), QPoint(r.left() + 2 * q - 2, r.bottom() - 1));
+    ASSERT_GT(grid->fontMetrics().horizontalAdvance(name), nameCell.width()) << name.toStdString();
+
+    QImage painted(r.size(), QImage::Format_ARGB32_Premultiplied);
+    painted.fill(Qt::white);
+    {
+        QPainter painter(&painted);
+        grid->itemDelegate()->paint(&painter, option, index);
+    }
+    QImage expected = painted;
+    {
+        QPainter painter(&expected);
+        painter.fillRect(nameCell, grid->palette().color(QPalette::Button));
+        painter.setClipRect(nameCell);
+        painter.setFont(grid->font());
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(r.left() + 2, r.top() + 2 + painter.fontMetrics().ascent()), name);
+    }
+    EXPECT_EQ(painted.copy(nameCell), expected.copy(nameCell));
+}
+
+// A screen reader reads each grid row as it is shown, and each location by
+// its name.
+TEST_F(GridTest, RowsAndLocationsHaveAccessibleNames) {
+    StartProgram();
+    ChooseLocation(kDenver.name);
+    auto accessibleNames = [](QWidget* list) {
+        QStringList out;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+        for (int i = 0; iface && i < iface->childCount(); ++i)
+            if (QAccessibleInterface* child = iface->child(i); child && child->role() == QAccessible::ListItem)
+                out << child->text(QAccessible::Name);
+        return out;
+    };
+    const QStringList rows = accessibleNames(grid);
+    ASSERT_EQ(rows.size(), grid->count());
+    EXPECT_TRUE(rows.contains(QString::fromUtf8("Galaxy 18, 199.4\u00B0, 40.4\u00B0")));
+    for (int row = 0; row < grid->count(); ++row) {
+        const CArcGridModel::RowTexts texts = grid->RowTexts(row);
+        EXPECT_EQ(rows[row], FromCp1252(texts.name + ", " + texts.azimuth + ", " + texts.elevation));
+    }
+    // The names follow the site.
+    ChooseLocation(kNewYork.name);
+    EXPECT_NE(accessibleNames(grid), rows);
+    EXPECT_EQ(accessibleNames(grid)[0], FromCp1252(CArcGridModel::RowSummary(grid->RowTexts(0))));
+
+    QStringList listed;
+    for (int i = 0; i < locations->count(); ++i) listed << locations->item(i)->text();
+    EXPECT_EQ(accessibleNames(locations), listed);
 }

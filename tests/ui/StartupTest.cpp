@@ -91,6 +91,9 @@ TEST_F(StartupTest, TabsShowOneTreeAtATime) {
     CLocationTree* locations = frame->LocationTree();
     EXPECT_TRUE(satellites->isVisible());
     EXPECT_FALSE(locations->isVisible());
+    // Picture-only tabs, 22 by 20 pixels.
+    EXPECT_EQ(tab->tabRect(0).size(), QSize(22, 20));
+    EXPECT_EQ(tab->tabRect(1).size(), QSize(22, 20));
 
     for (int click = 0; click < 2; ++click) {  // the second click picks the tab already chosen
         SCOPED_TRACE(click);
@@ -188,4 +191,32 @@ TEST_F(StartupTest, RelativeSettingsFileStaysWhereTheProgramWasStarted) {
     Stop();
     EXPECT_TRUE(std::filesystem::exists(dir / "relative.INI"));
     EXPECT_FALSE(std::filesystem::exists(data / "relative.INI"));
+}
+
+// A workspace in the recent list that can no longer be opened leaves the
+// list, so the next start does not stumble on it again.
+TEST_F(StartupTest, WorkspaceThatCannotBeOpenedLeavesTheRecentList) {
+    const std::string gone = (dir / "gone.wrk").string();
+    {
+        CProfile profile(settings.string());
+        CRecentFileList recent(&profile);
+        recent.Add((data / kWorkspace).string());
+        recent.Add(gone);
+        recent.WriteList();
+    }
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_EQ(messages->Texts().size(), 1u);
+    EXPECT_EQ(frame->windowTitle(), "Untitled - Tilvex");
+    Stop();
+    const CProfile profile(settings.string());
+    EXPECT_EQ(profile.GetProfileString(CRecentFileList::kSection, "File1"), (data / kWorkspace).string());
+    EXPECT_EQ(profile.GetProfileString(CRecentFileList::kSection, "File2", "absent"), "absent");
+
+    // The next start opens the workspace that is still there, silently.
+    messages.reset();
+    messages = std::make_unique<MessageCapture>();
+    frame = Start();
+    EXPECT_TRUE(messages->Texts().empty());
+    EXPECT_EQ(frame->windowTitle(), "United States Ku Band Satellites - Tilvex");
 }

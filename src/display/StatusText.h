@@ -1,0 +1,12 @@
+// The status bar's text while the program is idle.
+#pragma once
+
+#include <string>
+
+class CLocation;
+
+// "Denver, CO: 39.74°N 104.99°W, variation 7.6°E" (Windows-1252, degree sign
+// 0xB0): the site's coordinates and the magnetic variation in use.  An
+// automatic variation is computed from the geomagnetic model and marked
+// "(automatic)".  `magVar` is the signed variation in use (West positive).
+std::string SiteStatusText(const CLocation& location, float magVar);
