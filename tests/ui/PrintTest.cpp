@@ -7,6 +7,8 @@
 #include <QDialogButtonBox>
 #include <QPointer>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTest>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +28,7 @@
 #include "printing/PrintOptionsDlg.h"
 #include "printing/PrintSupport.h"
 #include "resources/ids.h"
+#include "satellites/SatelliteTree.h"
 
 namespace {
 
@@ -108,6 +111,9 @@ protected:
         bool cancelOptions = false;
         int options = 0;
         int previews = 0;
+        // How the last preview laid its pages out.
+        int previewMode = -1;
+        int previewPages = 0;
     };
     std::unique_ptr<ModalDriver> Drive(Answers& answers) {
         return std::make_unique<ModalDriver>([&answers](QWidget* modal) {
@@ -120,6 +126,10 @@ protected:
                     options->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
             } else if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
                 ++answers.previews;
+                if (auto* pages = preview->findChild<QPrintPreviewWidget*>()) {
+                    answers.previewMode = pages->viewMode();
+                    answers.previewPages = pages->pageCount();
+                }
                 if (answers.previewPrints) {
                     auto* print = preview->findChild<QAction*>("previewPrint");
                     ASSERT_NE(print, nullptr);
@@ -207,6 +217,9 @@ TEST_F(PrintTest, PrintFromThePreviewAsksForTheOptionsOnce) {
     EXPECT_EQ(answers.previews, 1);
     EXPECT_EQ(answers.options, 1);
     EXPECT_EQ(printDialogs, 1);
+    // The current location's one page, shown alone.
+    EXPECT_EQ(answers.previewPages, 1);
+    EXPECT_EQ(answers.previewMode, QPrintPreviewWidget::SinglePageView);
     EXPECT_EQ(view->PrintFontHeight(), 16);
     EXPECT_FALSE(view->PrintOptionsDone());
     EXPECT_TRUE(std::filesystem::exists(pdf));
@@ -220,9 +233,13 @@ TEST_F(PrintTest, PrintFromThePreviewAsksForTheOptionsOnce) {
 TEST_F(PrintTest, ClosingThePreviewForgetsItsOptions) {
     Answers answers;
     answers.previewPrints = false;
+    answers.choose = [](CPrintOptionsDlg* dialog) { dialog->AllLocationsRadio()->setChecked(true); };
     auto driver = Drive(answers);
     Trigger(ids::ID_FILE_PRINT_PREVIEW);
     EXPECT_EQ(answers.previews, 1);
+    // A page for every location, two at a time.
+    EXPECT_EQ(answers.previewPages, view->LocationPane()->List()->count());
+    EXPECT_EQ(answers.previewMode, QPrintPreviewWidget::FacingPagesView);
     EXPECT_EQ(answers.options, 1);
     EXPECT_EQ(printDialogs, 0);
     EXPECT_FALSE(view->PrintOptionsDone());
@@ -237,6 +254,20 @@ TEST_F(PrintTest, ClosingThePreviewForgetsItsOptions) {
     EXPECT_EQ(answers.options, 4);
     EXPECT_EQ(answers.previews, 1);
     EXPECT_EQ(printDialogs, 1);
+}
+
+// The print commands belong to the whole window: Ctrl+P in the database
+// tree prints the look-angle report as well.
+TEST_F(PrintTest, PrintFromTheTreeSidePrintsTheSameReport) {
+    Answers answers;
+    auto driver = Drive(answers);
+    frame->activateWindow();
+    frame->SatelliteTree()->setFocus();
+    QTest::keyClick(frame->SatelliteTree(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(answers.options, 1);
+    EXPECT_EQ(printDialogs, 1);
+    EXPECT_EQ(printDialogPages, 1);
+    EXPECT_TRUE(std::filesystem::exists(pdf));
 }
 
 TEST_F(PrintTest, PrintedPagesHoldTheHeaderAndEveryRowOfEveryLocation) {
