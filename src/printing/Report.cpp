@@ -20,6 +20,7 @@ constexpr int kBottomMargin = 50;
 constexpr int kSideMargin = 50;
 constexpr int kRuleY = -105;
 constexpr int kRuleWidth = 5;
+constexpr long kMaxPrintPoints = 1000;
 
 std::string DegreesText(const char* label, float value, bool positive, const char* yes, const char* no) {
     return Format("%s%.1f%c%s ", label, static_cast<double>(value), kDegreeSign, positive ? yes : no);
@@ -28,7 +29,10 @@ std::string DegreesText(const char* label, float value, bool positive, const cha
 }  // namespace
 
 int PrintFontHeightFromSize(const std::string& sizeText) {
-    return std::atoi(sizeText.c_str()) * 100 / 72;
+    // The leading whole number, as atoi reads it, but held to a thousand
+    // points either way so that no typed size overflows.
+    const long points = std::clamp(std::strtol(sizeText.c_str(), nullptr, 10), -kMaxPrintPoints, kMaxPrintPoints);
+    return static_cast<int>(points * 100 / 72);
 }
 
 ReportPagination PaginateReport(int rowCount, bool hasLocation, const ReportFontMetrics& metrics, int pageHeight) {
@@ -120,7 +124,9 @@ void CReportJob::Table(ReportPage& out, const CArcGridModel& site, int page) con
     if (n <= 0) return;
     const int u = p.columnWidth;
     const int h = p.lineHeight;
-    const int f = m_input.fontHeight;
+    // A height of 0 (or below) leaves the choice to the device; the font it
+    // chose is the one measured.
+    const int f = m_input.fontHeight > 0 ? m_input.fontHeight : m_input.metrics.height;
     const int left = (m_input.pageWidth - 4 * u) / 2;
     const int right = left + 4 * u;
     const int top = kTableTop;

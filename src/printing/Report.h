@@ -64,8 +64,9 @@ struct ReportFontMetrics {
     int aveCharWidth = 0;
 };
 
-// A print size in points as typed ("14", or anything: read as atoi reads it)
-// to the table font's height in hundredths of an inch.
+// A print size in points as typed ("14", or anything: its leading whole
+// number, 0 when there is none, held to at most 1000 points either way) to
+// the table font's height in hundredths of an inch.
 int PrintFontHeightFromSize(const std::string& sizeText);
 
 // The table's measures for one location.

@@ -88,6 +88,9 @@ TEST(ReportTest, PrintSizeInPointsBecomesHundredthsOfAnInch) {
     // What is not a number gives height 0: the device's default font.
     EXPECT_EQ(PrintFontHeightFromSize("big"), 0);
     EXPECT_EQ(PrintFontHeightFromSize(""), 0);
+    // Sizes that would overflow stay at a thousand points.
+    EXPECT_EQ(PrintFontHeightFromSize("99999999999999"), 1388);
+    EXPECT_EQ(PrintFontHeightFromSize("-99999999999999"), -1388);
 }
 
 TEST(ReportTest, PaginationMeasuresLinesColumnsAndPages) {
@@ -254,6 +257,17 @@ TEST(ReportTest, TableIsCentredRuledAndHoldsTheGridTexts) {
         EXPECT_EQ(el.x, 605);
         EXPECT_EQ(el.clip, (ReportRect{545, -206 - 30 * r, 665, -236 - 30 * r}));
     }
+}
+
+// A size that is not a number leaves the font to the device; the azimuth's
+// kind still goes one line of that font below "Azimuth".
+TEST(ReportTest, DefaultFontHeightPlacesTheAzimuthKindByTheMeasuredFont) {
+    Fixture f(1);
+    f.AddLocation("Here", 40, true, 100, true, 10, true);
+    ReportJobInput input = f.Input(true);
+    input.fontHeight = 0;
+    const ReportPage page = CReportJob(input).Page(1);
+    EXPECT_EQ(FindText(page, "Azimuth")->y - FindText(page, "(Magnetic)")->y, kMetrics.height);
 }
 
 TEST(ReportTest, MagneticGridPrintsMagneticHeadingAndSiteOfZeroPrintsNoAngles) {

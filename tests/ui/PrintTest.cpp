@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -166,6 +167,16 @@ TEST_F(PrintTest, PrintCommandsNeedACurrentLocationAndAGridRow) {
     frame->OnFileNew();
     EXPECT_FALSE(frame->Action(ids::ID_FILE_PRINT)->isEnabled());
     EXPECT_FALSE(frame->Action(ids::ID_FILE_PRINT_PREVIEW)->isEnabled());
+
+    // Print Setup shows the page setup of the program's printer.
+    int setups = 0;
+    ModalDriver setup([&setups](QWidget* modal) {
+        if (!qobject_cast<QPageSetupDialog*>(modal)) return;
+        ++setups;
+        static_cast<QDialog*>(modal)->reject();
+    });
+    Trigger(ids::ID_FILE_PRINT_SETUP);
+    EXPECT_EQ(setups, 1);
 }
 
 TEST_F(PrintTest, OptionsDialogOffersScalableFacesAndSizesSortedAsText) {
