@@ -7,7 +7,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <memory>
 
 namespace {
 
@@ -26,17 +25,29 @@ bool ShowPrintDialog(QPrinter& printer, int pageCount, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+QPrinter*& Printer() {
+    static QPrinter* printer = nullptr;
+    return printer;
+}
+
+// The printer goes with the application object, while its print system
+// is still there.
+void DeletePrinter() {
+    delete Printer();
+    Printer() = nullptr;
+}
+
 }  // namespace
 
 QPrinter& ReportPrinter() {
-    static std::unique_ptr<QPrinter> printer = [] {
-        auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        p->setPageOrientation(QPageLayout::Portrait);
-        p->setDocName("Look angles");
-        p->setCreator("Tilvex");
-        return p;
-    }();
-    return *printer;
+    if (!Printer()) {
+        Printer() = new QPrinter(QPrinter::HighResolution);
+        Printer()->setPageOrientation(QPageLayout::Portrait);
+        Printer()->setDocName("Look angles");
+        Printer()->setCreator("Tilvex");
+        qAddPostRoutine(DeletePrinter);
+    }
+    return *Printer();
 }
 
 bool RunPrintDialog(QPrinter& printer, int pageCount, QWidget* parent) {
@@ -60,7 +71,16 @@ bool RunPrintPreview(QPrinter& printer, int pageCount, const std::function<void(
     preview.setObjectName("printPreview");
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&paint](QPrinter* device) { paint(*device); });
-    if (auto* pages = preview.findChild<QPrintPreviewWidget*>())
+    // Through the preview's own action, so that its toolbar shows the mode.
+    const QString modeText =
+        QCoreApplication::translate("QPrintPreviewDialog", pageCount < 2 ? "Show single page" : "Show facing pages");
+    bool modeSet = false;
+    for (QAction* action : preview.findChildren<QAction*>())
+        if (action->text() == modeText && !modeSet) {
+            action->trigger();
+            modeSet = true;
+        }
+    if (auto* pages = preview.findChild<QPrintPreviewWidget*>(); pages && !modeSet)
         pages->setViewMode(pageCount < 2 ? QPrintPreviewWidget::SinglePageView
                                          : QPrintPreviewWidget::FacingPagesView);
     // The preview's own Print button hands the job back to the caller, which
