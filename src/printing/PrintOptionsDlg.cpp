@@ -14,17 +14,20 @@
 
 namespace {
 
-// Both lists sort their entries as text, so sizes read 10, 12, ... 32, 6, 8.
-QComboBox* MakeSortedCombo(QWidget* parent, const char* name) {
+// An editable list whose typed text stays out of the list.
+QComboBox* MakeEditableCombo(QWidget* parent, const char* name) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(true);
-    box->setInsertPolicy(QComboBox::InsertAlphabetically);
+    box->setInsertPolicy(QComboBox::NoInsert);
     return box;
 }
 
-void SortEntries(QComboBox* box) {
-    box->model()->sort(0);
+// Both lists sort their entries as text, letter case aside, so sizes read
+// 10, 12, ... 32, 6, 8.
+void AddSorted(QComboBox* box, QStringList entries) {
+    entries.sort(Qt::CaseInsensitive);
+    box->addItems(entries);
 }
 
 }  // namespace
@@ -43,8 +46,8 @@ CPrintOptionsDlg::CPrintOptionsDlg(CProfile* profile, QWidget* parent) : QDialog
     scopeLayout->addWidget(m_all);
 
     auto* font = new QGroupBox("Font", this);
-    m_cbFace = MakeSortedCombo(font, "fontFace");
-    m_cbSize = MakeSortedCombo(font, "fontSize");
+    m_cbFace = MakeEditableCombo(font, "fontFace");
+    m_cbSize = MakeEditableCombo(font, "fontSize");
     auto* fontLayout = new QFormLayout(font);
     fontLayout->addRow("&Name", m_cbFace);
     fontLayout->addRow("&Size", m_cbSize);
@@ -58,12 +61,12 @@ CPrintOptionsDlg::CPrintOptionsDlg(CProfile* profile, QWidget* parent) : QDialog
     layout->addWidget(font);
     layout->addWidget(buttons);
 
-    for (const char* size : {"6", "8", "10", "12", "14", "16", "18", "24", "32"}) m_cbSize->addItem(size);
-    SortEntries(m_cbSize);
+    AddSorted(m_cbSize, {"6", "8", "10", "12", "14", "16", "18", "24", "32"});
     // Only faces that scale smoothly to any size are offered.
+    QStringList faces;
     for (const QString& family : QFontDatabase::families())
-        if (QFontDatabase::isSmoothlyScalable(family)) m_cbFace->addItem(family);
-    SortEntries(m_cbFace);
+        if (QFontDatabase::isSmoothlyScalable(family)) faces << family;
+    AddSorted(m_cbFace, faces);
 
     m_strFace = m_pProfile ? m_pProfile->GetProfileString(kSection, kFaceEntry, kDefaultFace) : kDefaultFace;
     m_strSize = m_pProfile ? m_pProfile->GetProfileString(kSection, kSizeEntry, kDefaultSize) : kDefaultSize;

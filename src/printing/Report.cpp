@@ -16,7 +16,7 @@ namespace {
 // reach to half an inch above its bottom.
 constexpr int kTableTop = -200;
 constexpr int kBottomMargin = 50;
-// The header band: a quarter inch in from either side, down to the thick rule.
+// The header band: half an inch in from either side, down to the thick rule.
 constexpr int kSideMargin = 50;
 constexpr int kRuleY = -105;
 constexpr int kRuleWidth = 5;

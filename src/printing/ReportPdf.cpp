@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <clocale>
 #include <cstdio>
 #include <memory>
 
@@ -21,6 +22,9 @@ void EnsureReportGuiApplication() {
     static char name[] = "tilvex-cli";
     static char* argv[] = {name, nullptr};
     static std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
+    // The application object takes the user's locale; numbers in the
+    // report keep their decimal point.
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 int RenderReportPdf(const ReportJobInput& input, std::string& pdf) {

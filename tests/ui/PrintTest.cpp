@@ -191,7 +191,7 @@ TEST_F(PrintTest, OptionsDialogOffersScalableFacesAndSizesSortedAsText) {
         EXPECT_EQ(dialog.SizeBox()->currentText(), "14");
         EXPECT_GE(dialog.FaceBox()->findText("DejaVu Sans"), 0);
         for (int i = 1; i < dialog.FaceBox()->count(); ++i)
-            EXPECT_LE(dialog.FaceBox()->itemText(i - 1), dialog.FaceBox()->itemText(i));
+            EXPECT_LE(dialog.FaceBox()->itemText(i - 1).compare(dialog.FaceBox()->itemText(i), Qt::CaseInsensitive), 0);
         EXPECT_TRUE(dialog.CurrentLocationRadio()->isChecked());
         EXPECT_FALSE(dialog.AllLocationsRadio()->isChecked());
 
