@@ -97,6 +97,8 @@ struct ReportJobInput {
     std::string workspaceTitle;
     // The date of the "Updated:" line (see CurrentDateText).
     std::string date;
+    // The table font: its face, and its height in report units (0 or less:
+    // the device's default), as measured on the device.
     std::string face;
     int fontHeight = 0;
     ReportFontMetrics metrics;

@@ -23,7 +23,8 @@ struct ReportDevice {
 ReportDevice MeasureReportDevice(const QPaintDevice& device, const std::string& face, int fontHeight);
 
 // A font of `face` whose cell (ascent plus descent) is `height` report units
-// on the device; a height of 0 is the default 12 points.
+// on the device; a height of 0 gives the default of 12 points, a negative
+// one its magnitude.
 QFont ReportQFont(const QPaintDevice& device, const std::string& face, int height);
 
 class CReportPainter {
@@ -46,7 +47,7 @@ private:
     QFont m_large;
 };
 
-// Fills in the device's measures, then draws pages `from` to `to` of the job
-// that `makeJob` builds, a new page before each but the first.  False when
-// the device cannot be painted on.
+// Fills the device's measures into `input`, then draws pages `from` to `to`
+// (0: the last) of that job, a new page before each but the first.  False
+// when the device cannot be painted on.
 bool PaintReport(QPagedPaintDevice& device, ReportJobInput input, int from = 1, int to = 0);
