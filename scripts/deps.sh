@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth fonts-dejavu-core
+  # PDF checks of the printed reports
+  poppler-utils
   # the end-to-end tests: a private session bus, the accessibility bus and its
   # Python client, mouse input and screenshots on the virtual display
   dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi xdotool imagemagick)

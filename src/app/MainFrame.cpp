@@ -33,6 +33,7 @@
 #include "framework/StringTable.h"
 #include "locations/LocationEditorDlg.h"
 #include "locations/LocationTree.h"
+#include "printing/PrintSupport.h"
 #include "resources/ids.h"
 #include "satellites/SatelliteDetailsDlg.h"
 #include "satellites/SatelliteEditorDlg.h"
@@ -89,6 +90,9 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
     connect(m_view, &CTilvexView::satelliteSelected, this, [this] { SetRemoveMode(kRemoveSatellite); });
     connect(m_view, &CTilvexView::locationSelected, this, [this] { SetRemoveMode(kRemoveLocation); });
     connect(m_view, &CTilvexView::removeRequested, this, &CMainFrame::OnEditRemove);
+    // Printing: a preview closed without printing takes its options with it.
+    connect(m_view, &CTilvexView::printPreviewClosed, this, [this] { m_view->SetPrintOptionsDone(false); });
+    connect(m_view, &CTilvexView::contentChanged, this, &CMainFrame::UpdatePrintCommands);
     connect(m_view->Grid(), &CArcGrid::satelliteActivated, this,
             [this](CSatellite* satellite) { CDatabaseEditor(*this).EditSatellites(satellite); });
     connect(m_view->LocationPane(), &CDlgLocations::locationActivated, this,
@@ -177,9 +181,13 @@ void CMainFrame::CreateActions() {
         {ids::ID_FILE_SAVE_AS, "Save Workspace &As...", {}, nullptr, "Save the workspace under a new name",
          [this] { OnFileSaveAs(); }},
         {ids::ID_FILE_PRINT, "&Print...", {QKeySequence(Qt::CTRL | Qt::Key_P)}, ":/toolbar/print.png",
-         "Print the look angles", nullptr},
-        {ids::ID_FILE_PRINT_PREVIEW, "Print Pre&view", {}, nullptr, "Show the printed pages", nullptr},
-        {ids::ID_FILE_PRINT_SETUP, "P&rint Setup...", {}, nullptr, "Choose the printer and its options", nullptr},
+         "Print the look angles", [this] { m_view->OnFilePrint(); }},
+        {ids::ID_FILE_PRINT_PREVIEW, "Print Pre&view", {}, nullptr, "Show the printed pages",
+         [this] { m_view->OnFilePrintPreview(); }},
+        {ids::ID_FILE_PRINT_DIRECT, "Print", {}, nullptr, "Print the look angles without asking",
+         [this] { m_view->OnFilePrintDirect(); }},
+        {ids::ID_FILE_PRINT_SETUP, "P&rint Setup...", {}, nullptr, "Choose the printer and its options",
+         [this] { RunPrintSetup(this); }},
         {ids::ID_APP_EXIT, "E&xit", {}, nullptr, "Quit Tilvex", [this] { close(); }},
         {ids::ID_EDIT_CUT, "&Remove from Workspace",
          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::Key_Delete)}, nullptr,
@@ -310,8 +318,13 @@ void CMainFrame::UpdateCommands() {
     const CLocation* loc = LocationTree()->LocationOf(LocationTree()->currentItem());
     editLoc->setText(m_nAddMode == kAddLocation && loc ? "Edit data for " + FromCp1252(loc->GetName()) + "..."
                                                        : QString("Edit &Location Data..."));
-    // Printing is not part of the program yet; its commands stay disabled.
-    for (int id : {ids::ID_FILE_PRINT, ids::ID_FILE_PRINT_PREVIEW, ids::ID_FILE_PRINT_SETUP}) Action(id)->setEnabled(false);
+    UpdatePrintCommands();
+}
+
+void CMainFrame::UpdatePrintCommands() {
+    const bool canPrint = m_view->CanPrint();
+    for (int id : {ids::ID_FILE_PRINT, ids::ID_FILE_PRINT_PREVIEW, ids::ID_FILE_PRINT_DIRECT})
+        Action(id)->setEnabled(canPrint);
 }
 
 void CMainFrame::SetRemoveMode(int mode) {

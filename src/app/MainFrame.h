@@ -76,6 +76,8 @@ public:
     QAction* Action(int id) const;
     // Updates every command's enabled state and text, as before a menu shows.
     void UpdateCommands();
+    // Print and Print Preview: enabled with a current location and a grid row.
+    void UpdatePrintCommands();
 
     // File commands.
     void OnFileNew();

@@ -13,6 +13,14 @@
 #include <vector>
 
 #include "cli/Arguments.h"
+#include "cli/JsonText.h"
+#include "cli/ReportOutput.h"
+#include "framework/Profile.h"
+#include "framework/SafeFile.h"
+#include "printing/Report.h"
+#ifdef TILVEX_HAVE_PDF
+#include "printing/ReportPdf.h"
+#endif
 #include "cli/RecordCsv.h"
 #include "framework/StringTable.h"
 #include "locations/LocationDatabase.h"
@@ -44,6 +52,8 @@ const char* const kUsage =
     "  tilvex-cli export-satellites FILE\n"
     "  tilvex-cli export-locations FILE\n"
     "  tilvex-cli new-workspace FILE [--sat NAME]... [--loc NAME]... [--data DIR]\n"
+    "  tilvex-cli report [--workspace FILE] [--location NAME | --all] [--format text|csv|json|pdf]\n"
+    "                    [-o FILE] [--face NAME] [--size POINTS] [--data DIR]\n"
     "LAT like 40N or 30S; LON and SLOT like 100W or 19.2E; VAR like 15W or 12E.\n";
 
 struct UsageError {
@@ -202,31 +212,6 @@ int CmdDeclination(int argc, char** argv) {
 
 // ---------------------------------------------------------------------------
 // The program's files.
-
-std::string JsonString(const std::string& cp1252) {
-    std::string out = "\"";
-    for (char c : Cp1252ToUtf8(cp1252)) {
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20)
-                    out += Format("\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
-                else
-                    out += c;
-        }
-    }
-    return out + '"';
-}
-
-std::string JsonStringList(const std::vector<std::string>& list) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < list.size(); ++i) out += (i ? ", " : "") + JsonString(list[i]);
-    return out + "]";
-}
 
 std::string SatelliteJson(const CSatellite& s) {
     std::string region;
@@ -403,6 +388,147 @@ int CmdNewWorkspace(int argc, char** argv) {
     return doc.OnSaveDocument(out) ? kExitOk : kExitFailed;
 }
 
+
+// ---------------------------------------------------------------------------
+// Reports.
+
+const char* const kDefaultWorkspace = "United States Ku Band Satellites.wrk";
+
+// The desktop program's settings file: TILVEX_INI, else tilvex.INI in the
+// user's configuration folder.
+std::string SettingsFilePath() {
+    if (const char* ini = std::getenv("TILVEX_INI"); ini && *ini) return ini;
+    std::string base;
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
+        base = config;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        base = std::string(home) + "/.config";
+    else
+        return {};
+    return base + "/Tilvex/Tilvex/tilvex.INI";
+}
+
+// Writes `bytes` to `path` through a temporary file; on failure nothing is
+// left behind and the old file stays.
+bool WriteOutput(const std::string& path, const std::string& bytes) {
+    const SafeWriteResult result =
+        SafeWriteFile(path, [&bytes](CFile& file) { file.Write(bytes.data(), bytes.size()); });
+    if (result.ok) return true;
+    const std::string reason = result.osError ? std::strerror(result.osError) : result.error;
+    std::fprintf(stderr, "cannot write '%s': %s\n", path.c_str(), reason.c_str());
+    return false;
+}
+
+int CmdReport(int argc, char** argv) {
+    CommandLine line(argc, argv, 2, {"--workspace", "--location", "--format", "-o", "--face", "--size", "--data"},
+                     {"--all"});
+    RequireCount(line, 0, "report");
+    const std::string format = line.Value("--format") ? *line.Value("--format") : "text";
+    if (format != "text" && format != "csv" && format != "json" && format != "pdf")
+        throw UsageError{"bad format '" + format + "': expected text, csv, json or pdf"};
+    if (line.Flag("--all") && line.Value("--location"))
+        throw UsageError{"--location and --all cannot be given together"};
+    const std::string* outPath = line.Value("-o");
+    if (format == "pdf" && !outPath) throw UsageError{"a PDF report needs an output file: -o FILE"};
+    const std::string out = outPath ? std::filesystem::absolute(*outPath).string() : std::string();
+    // Files named on the command line are relative to where it was given.
+    const std::string* workspaceArg = line.Value("--workspace");
+    std::string workspace = workspaceArg ? std::filesystem::absolute(*workspaceArg).string() : std::string();
+#ifndef TILVEX_HAVE_PDF
+    if (format == "pdf") {
+        std::fprintf(stderr, "PDF output is not available: this tilvex-cli was built without Qt\n");
+        return kExitFailed;
+    }
+#endif
+    EnterDataDir(line);
+
+    const CProfile settings(SettingsFilePath());
+    if (workspace.empty()) workspace = settings.GetProfileString(CRecentFileList::kSection, "File1", kDefaultWorkspace);
+    const std::string face =
+        line.Value("--face") ? Utf8ToCp1252(*line.Value("--face")) : settings.GetProfileString("Font", "Face Name", "Arial");
+    const std::string size = line.Value("--size") ? *line.Value("--size") : settings.GetProfileString("Font", "Size", "14");
+
+    MessagesToStderr messages;
+    if (!std::filesystem::is_regular_file(workspace)) {
+        std::fprintf(stderr, "no workspace '%s'\n", workspace.c_str());
+        return kExitFailed;
+    }
+    CDatabasesHost host;
+    if (host.satellites.LoadDatabase() != CSatelliteDatabase::LoadResult::Loaded) return kExitFailed;
+    if (host.locations.LoadDatabase() != CLocationDatabase::LoadResult::Loaded) return kExitFailed;
+    CTilvexDoc doc(&host);
+    if (!doc.OnOpenDocument(workspace) || doc.LoadFailed()) {
+        std::fprintf(stderr, "cannot read the workspace '%s'\n", workspace.c_str());
+        return kExitFailed;
+    }
+    CArcGridModel grid;
+    grid.SetOptions(doc.GetOptions());
+    grid.Fill(doc.GetSatelliteNames(), host.satellites);
+
+    // Which locations: one named, every listed one, or the current one.
+    const std::vector<const CLocation*> listed = ListedLocations(doc.GetLocationNames(), host.locations);
+    std::vector<const CLocation*> chosen;
+    if (const std::string* name = line.Value("--location")) {
+        for (const CLocation* location : listed)
+            if (EqualNoCaseAZ(location->GetName(), Utf8ToCp1252(*name))) {
+                chosen.push_back(location);
+                break;
+            }
+        if (chosen.empty()) {
+            std::fprintf(stderr, "no location named '%s' in the workspace '%s'\n", name->c_str(),
+                         Cp1252ToUtf8(doc.GetTitle()).c_str());
+            return kExitFailed;
+        }
+    } else if (line.Flag("--all")) {
+        chosen = listed;
+    } else {
+        const CLocation* current = doc.GetCurrentLocation();
+        if (!current) {
+            doc.ValidateLocations(false);
+            current = doc.GetCurrentLocation();
+        }
+        if (current) chosen.push_back(current);
+    }
+    if (chosen.empty()) {
+        std::fprintf(stderr, "the workspace '%s' has no locations\n", Cp1252ToUtf8(doc.GetTitle()).c_str());
+        return kExitFailed;
+    }
+
+    std::string bytes;
+    if (format == "pdf") {
+#ifdef TILVEX_HAVE_PDF
+        ReportJobInput input;
+        input.currentLocationOnly = !line.Flag("--all");
+        input.currentLocation = chosen.front();
+        input.locations = chosen;
+        input.rows.assign(grid.Rows().begin(), grid.Rows().end());
+        input.gridOptions = grid.GetOptions();
+        input.workspaceTitle = doc.GetTitle();
+        input.date = CurrentDateText();
+        input.face = face;
+        input.fontHeight = PrintFontHeightFromSize(size);
+        EnsureReportGuiApplication();
+        if (RenderReportPdf(input, bytes) == 0) {
+            std::fprintf(stderr, "nothing to print: the workspace '%s' lists no satellite that the grid shows\n",
+                         Cp1252ToUtf8(doc.GetTitle()).c_str());
+            return kExitFailed;
+        }
+#endif
+    } else {
+        const std::vector<LocationReport> reports = BuildLocationReports(grid, chosen);
+        bytes = format == "csv"    ? ReportAsCsv(reports, grid.GetOptions())
+                : format == "json" ? ReportAsJson(reports, doc.GetTitle(), grid.GetOptions())
+                                   : ReportAsText(reports, doc.GetTitle(), grid.GetOptions());
+    }
+    // A variation that the model could not compute: no report.
+    if (messages.Shown()) return kExitFailed;
+    if (out.empty()) {
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+        return kExitOk;
+    }
+    return WriteOutput(out, bytes) ? kExitOk : kExitFailed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -416,6 +542,7 @@ int main(int argc, char** argv) {
         {"export-satellites", [](int c, char** v) { return ExportCsv<CSatellite>(c, v, "export-satellites", SatellitesToCsv); }},
         {"export-locations", [](int c, char** v) { return ExportCsv<CLocation>(c, v, "export-locations", LocationsToCsv); }},
         {"new-workspace", CmdNewWorkspace},
+        {"report", CmdReport},
     };
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         std::fputs(kUsage, argc < 2 ? stderr : stdout);

@@ -106,6 +106,7 @@ void CTilvexView::OnUpdate(CView*) {
     m_pInfoPane->SetLocation(location);
     m_pSatellitePane->Refresh();
     grid->viewport()->update();
+    emit contentChanged();
 }
 
 void CTilvexView::ShowCurrentLocation(CLocation* location) {
@@ -114,6 +115,7 @@ void CTilvexView::ShowCurrentLocation(CLocation* location) {
     m_pSatellitePane->Refresh();
     Grid()->viewport()->repaint();
     m_pLocationPane->SelectLocation(location);
+    emit contentChanged();
 }
 
 void CTilvexView::resizeEvent(QResizeEvent* event) {

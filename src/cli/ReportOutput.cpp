@@ -1,0 +1,117 @@
+#include "cli/ReportOutput.h"
+
+#include <algorithm>
+
+#include "cli/JsonText.h"
+#include "cli/RecordCsv.h"
+#include "framework/Cp1252.h"
+#include "locations/LocationDatabase.h"
+#include "printing/Report.h"
+
+namespace {
+
+std::string TrimEnd(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+// After the label: "39.7°N".
+std::string ValueOf(const std::string& line) {
+    const auto colon = line.find(": ");
+    return colon == std::string::npos ? line : line.substr(colon + 2);
+}
+
+std::string AzimuthHeading(int options) { return "Azimuth " + AzimuthKindText(options); }
+
+std::string Pad(const std::string& text, std::size_t width) {
+    // Windows-1252: one byte a character.
+    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
+}
+
+}  // namespace
+
+std::vector<LocationReport> BuildLocationReports(const CArcGridModel& grid,
+                                                 const std::vector<const CLocation*>& locations) {
+    std::vector<LocationReport> out;
+    for (const CLocation* location : locations) {
+        if (!location) continue;
+        const float magVar = location->SignedMagVar();
+        const std::vector<std::string> header = ReportHeaderLines(*location, magVar, std::string(), std::string());
+        LocationReport report;
+        report.name = location->GetName();
+        report.latitude = TrimEnd(header[0]);
+        report.longitude = TrimEnd(header[1]);
+        report.magVar = TrimEnd(header[2]);
+        CArcGridModel site = grid;
+        site.SetSite(location->SignedLatitude(), location->SignedLongitude(), magVar);
+        for (const CSatellite* satellite : site.Rows())
+            if (satellite) report.rows.push_back(site.TextsFor(*satellite));
+        out.push_back(std::move(report));
+    }
+    return out;
+}
+
+std::vector<const CLocation*> ListedLocations(const std::vector<std::string>& names,
+                                              const CLocationDatabase& database) {
+    std::vector<const CLocation*> out;
+    for (const std::string& name : names)
+        if (const CLocation* location = database.FindLocation(name)) out.push_back(location);
+    std::stable_sort(out.begin(), out.end(), [](const CLocation* a, const CLocation* b) {
+        return CompareNoCaseAZ(a->GetName(), b->GetName()) < 0;
+    });
+    return out;
+}
+
+std::string ReportAsText(const std::vector<LocationReport>& reports, const std::string& workspaceTitle,
+                         int gridOptions) {
+    std::string out;
+    const std::string headings[3] = {"Satellite", AzimuthHeading(gridOptions), "Elevation"};
+    for (const LocationReport& report : reports) {
+        if (!out.empty()) out += '\n';
+        out += report.name + '\n';
+        for (const std::string* line : {&report.latitude, &report.longitude, &report.magVar}) out += *line + '\n';
+        out += "Workspace: " + workspaceTitle + "\n\n";
+        std::size_t width[2] = {headings[0].size(), headings[1].size()};
+        for (const auto& row : report.rows) {
+            width[0] = std::max(width[0], row.name.size());
+            width[1] = std::max(width[1], row.azimuth.size());
+        }
+        auto line = [&](const std::string& a, const std::string& b, const std::string& c) {
+            out += TrimEnd(Pad(a, width[0]) + "  " + Pad(b, width[1]) + "  " + c) + '\n';
+        };
+        line(headings[0], headings[1], headings[2]);
+        for (const auto& row : report.rows) line(row.name, row.azimuth, row.elevation);
+    }
+    return Cp1252ToUtf8(out);
+}
+
+std::string ReportAsCsv(const std::vector<LocationReport>& reports, int gridOptions) {
+    std::string out = "Location,Latitude,Longitude,Magnetic Variation,Satellite," +
+                      CsvField(AzimuthHeading(gridOptions)) + ",Elevation\n";
+    for (const LocationReport& report : reports)
+        for (const auto& row : report.rows)
+            out += CsvField(report.name) + ',' + CsvField(ValueOf(report.latitude)) + ',' +
+                   CsvField(ValueOf(report.longitude)) + ',' + CsvField(ValueOf(report.magVar)) + ',' +
+                   CsvField(row.name) + ',' + CsvField(row.azimuth) + ',' + CsvField(row.elevation) + "\n";
+    return Cp1252ToUtf8(out);
+}
+
+std::string ReportAsJson(const std::vector<LocationReport>& reports, const std::string& workspaceTitle,
+                         int gridOptions) {
+    std::string out = "{\"workspace\": " + JsonString(workspaceTitle) + ", \"azimuth\": \"" +
+                      ((gridOptions & GRID_MAGNETIC) ? "magnetic" : "true") + "\", \"locations\": [";
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        const LocationReport& r = reports[i];
+        out += (i ? ",\n  " : "\n  ");
+        out += "{\"name\": " + JsonString(r.name) + ", \"latitude\": " + JsonString(ValueOf(r.latitude)) +
+               ", \"longitude\": " + JsonString(ValueOf(r.longitude)) +
+               ", \"magneticVariation\": " + JsonString(ValueOf(r.magVar)) + ", \"rows\": [";
+        for (std::size_t k = 0; k < r.rows.size(); ++k)
+            out += std::string(k ? ",\n    " : "\n    ") + "{\"satellite\": " + JsonString(r.rows[k].name) +
+                   ", \"azimuth\": " + JsonString(r.rows[k].azimuth) +
+                   ", \"elevation\": " + JsonString(r.rows[k].elevation) + "}";
+        out += r.rows.empty() ? "]}" : "\n  ]}";
+    }
+    out += reports.empty() ? "]}\n" : "\n]}\n";
+    return out;
+}
