@@ -1,6 +1,8 @@
 #include "workspace/TilvexDoc.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <unordered_map>
 
 #include "framework/AppMessageBox.h"
 #include "framework/Profile.h"
@@ -86,6 +88,76 @@ void CTilvexDoc::SetTitle(const std::string& title) {
     CDocument::SetTitle(cut);
 }
 
+namespace {
+
+// Where each entry of a name list in a file went in the list kept: stored as
+// runs of entries that map to one index or to consecutive ones, which is what
+// lists of distinct names and lists of repeats both are, so that the map
+// takes next to no memory whatever the file holds.
+class IndexMap {
+public:
+    void Add(std::uint32_t index) {
+        if (!m_runs.empty()) {
+            Run& run = m_runs.back();
+            const std::uint32_t length = m_count - run.first;
+            if (run.step < 0 && length == 1 && (index == run.index || index == run.index + 1)) {
+                run.step = static_cast<int>(index - run.index);
+                ++m_count;
+                return;
+            }
+            if (run.step >= 0 && index == run.index + static_cast<std::uint32_t>(run.step) * length) {
+                ++m_count;
+                return;
+            }
+        }
+        m_runs.push_back({m_count++, index, -1});
+    }
+    // The kept index of file entry `entry`, or `entry` itself past the end.
+    int operator()(int entry) const {
+        if (entry < 0 || static_cast<std::uint32_t>(entry) >= m_count) return entry;
+        const auto e = static_cast<std::uint32_t>(entry);
+        auto it = std::upper_bound(m_runs.begin(), m_runs.end(), e,
+                                   [](std::uint32_t value, const Run& run) { return value < run.first; });
+        --it;
+        return static_cast<int>(it->index + static_cast<std::uint32_t>(std::max(it->step, 0)) * (e - it->first));
+    }
+
+private:
+    struct Run {
+        std::uint32_t first;  // the run's first file entry
+        std::uint32_t index;  // its kept index
+        int step;             // 0 or 1; -1 while the run has one entry
+    };
+    std::vector<Run> m_runs;
+    std::uint32_t m_count = 0;
+};
+
+// A name list as a workspace file holds it.  An empty name names nothing
+// and a name met before adds nothing (the program never writes either), so
+// neither is kept: a file of millions of them then takes no more memory than
+// the names it really has.  An entry not kept maps to the next one kept (an
+// empty name) or to its first occurrence (a repeat).
+void ReadNameList(CArchive& ar, std::vector<std::string>& list, IndexMap& newIndex) {
+    list.clear();
+    std::unordered_map<std::string, std::uint32_t> seen;
+    const DWORD count = ar.ReadCount();
+    std::string name;
+    for (DWORD i = 0; i < count; ++i) {
+        ar >> name;
+        const auto size = static_cast<std::uint32_t>(list.size());
+        if (name.empty()) {
+            newIndex.Add(size);
+            continue;
+        }
+        const auto [it, added] = seen.emplace(name, size);
+        if (added) list.push_back(name);
+        newIndex.Add(it->second);
+    }
+    list.shrink_to_fit();
+}
+
+}  // namespace
+
 void CTilvexDoc::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         SerializeStringList(ar, m_satNames);
@@ -94,9 +166,13 @@ void CTilvexDoc::Serialize(CArchive& ar) {
         return;
     }
     try {
-        SerializeStringList(ar, m_satNames);
-        SerializeStringList(ar, m_locNames);
+        IndexMap satIndex, locIndex;
+        ReadNameList(ar, m_satNames, satIndex);
+        ReadNameList(ar, m_locNames, locIndex);
         m_settings.Serialize(ar);
+        // The current entries are numbered as the file lists them.
+        m_settings.SetCurSatellite(satIndex(m_settings.GetCurSatellite()));
+        m_settings.SetCurLocation(locIndex(m_settings.GetCurLocation()));
     } catch (const CArchiveException&) {
         AppMessageBox(kUnexpectedFormat, MB_OK, MB_ICONEXCLAMATION);
         OnNewDocument();

@@ -321,3 +321,23 @@ TEST_F(WorkspaceTest, DestroyingTheWorkspaceRemembersTheCurrentEntries) {
     EXPECT_EQ(profile.GetProfileInt("Startup", "Current Satellite", -1), 2);
     EXPECT_EQ(profile.GetProfileInt("Startup", "Current Location", -1), 1);
 }
+
+// Empty names and repeats name nothing new: they are not kept, and the
+// current entries keep pointing at the same names.
+TEST_F(WorkspaceTest, EmptyAndRepeatedNamesAreNotKept) {
+    for (const char* name : {"A", "B", "C"}) host.AddSat(name);
+    host.AddLoc("Denver, CO");
+    host.AddLoc("Boise, ID");
+    WriteFileBytes("odd.wrk", WorkspaceFile({"A", "", "B", "A", "", "C", "B"}, {"", "Boise, ID", "Boise, ID", "Denver, CO"},
+                                            0x1F, 3, 5));
+    ASSERT_TRUE(doc->OnOpenDocument("odd.wrk"));
+    EXPECT_EQ(doc->GetSatelliteNames(), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(doc->GetLocationNames(), (std::vector<std::string>{"Boise, ID", "Denver, CO"}));
+    EXPECT_EQ(doc->GetCurrentSatellite()->GetName(), "C");
+    EXPECT_EQ(doc->GetCurrentLocation()->GetName(), "Denver, CO");
+
+    // A repeat as the current entry points at its first occurrence.
+    WriteFileBytes("repeat.wrk", WorkspaceFile({"A", "B", "C", "B"}, {"Denver, CO"}, 0x1F, 0, 3));
+    ASSERT_TRUE(doc->OnOpenDocument("repeat.wrk"));
+    EXPECT_EQ(doc->GetCurrentSatellite()->GetName(), "B");
+}
