@@ -3,7 +3,7 @@
 # any of them is missing.  Safe to run again.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth fonts-dejavu-core)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev xvfb xauth fonts-dejavu-core)
 
 missing=()
 for p in "${packages[@]}"; do
