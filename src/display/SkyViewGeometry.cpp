@@ -105,6 +105,62 @@ int HitSkyPoint(const std::vector<SkyPoint>& points, const PolarPlot& plot, doub
     return best;
 }
 
+std::vector<LabelBox> PlaceSkyLabels(const std::vector<PolarPlot::Point>& at,
+                                     const std::vector<std::pair<double, double>>& sizes, const PolarPlot& plot,
+                                     double width, double height, double pointRadius,
+                                     const std::vector<std::size_t>& order) {
+    std::vector<LabelBox> boxes(at.size());
+    std::vector<bool> placed(at.size(), false);
+    auto overlaps = [&](const LabelBox& b) {
+        if (b.x < 0 || b.y < 0 || b.x + b.width > width || b.y + b.height > height) return true;
+        for (std::size_t k = 0; k < at.size(); ++k) {
+            const double cx = std::clamp(at[k].x, b.x, b.x + b.width);
+            const double cy = std::clamp(at[k].y, b.y, b.y + b.height);
+            if (std::hypot(at[k].x - cx, at[k].y - cy) < pointRadius + 1.0) return true;
+            const LabelBox& o = boxes[k];
+            if (placed[k] && b.x < o.x + o.width && o.x < b.x + b.width && b.y < o.y + o.height && o.y < b.y + b.height)
+                return true;
+        }
+        return false;
+    };
+    for (std::size_t i : order) {
+        if (i >= at.size() || placed[i]) continue;
+        const double dx = at[i].x - plot.centreX, dy = at[i].y - plot.centreY;
+        const double length = std::hypot(dx, dy);
+        // Straight overhead any side will do: the right.
+        const double ux = length < 1e-9 ? 1.0 : dx / length, uy = length < 1e-9 ? 0.0 : dy / length;
+        const auto [w, h] = sizes[i];
+        // A box hanging off the point `distance` away in the direction
+        // `turn` degrees clockwise from straight outwards, on the far side of
+        // its anchor.
+        auto boxAt = [&](double turn, double distance) {
+            const double t = turn * kRadians;
+            const double sx = ux * std::cos(t) - uy * std::sin(t), sy = ux * std::sin(t) + uy * std::cos(t);
+            const double ax = at[i].x + sx * distance, ay = at[i].y + sy * distance;
+            LabelBox b{0, 0, w, h, false};
+            b.x = sx < -0.3 ? ax - w : sx > 0.3 ? ax : ax - w / 2;
+            b.y = sy < -0.3 ? ay - h : sy > 0.3 ? ay : ay - h / 2;
+            return b;
+        };
+        // Outwards first, then the other directions, then further away.
+        LabelBox chosen = boxAt(0.0, pointRadius + 4);
+        bool found = false;
+        for (int step = 0; !found && step <= 6; ++step)
+            for (double turn : {0.0, -45.0, 45.0, -90.0, 90.0, -135.0, 135.0, 180.0}) {
+                const LabelBox b = boxAt(turn, pointRadius + 4 + step * h * 0.9);
+                if (!overlaps(b)) {
+                    chosen = b;
+                    chosen.leader = step > 0;
+                    found = true;
+                    break;
+                }
+            }
+        boxes[i] = chosen;
+        placed[i] = true;
+    }
+    return boxes;
+}
+
 std::string SkyAzimuthCaption(int gridOptions) {
     return std::string("Azimuth ") + AzimuthKindText(gridOptions);
 }

@@ -64,5 +64,20 @@ std::vector<SkyPoint> SkyPoints(const CArcGridModel& grid, const CSatellite* cur
 // The index of the point nearest (x, y) within `reach` plot units, or -1.
 int HitSkyPoint(const std::vector<SkyPoint>& points, const PolarPlot& plot, double x, double y, double reach);
 
+// Where the labels go: for each point (placed at `at[i]`, label of
+// `sizes[i]` width and height), a box beside it on the side away from the
+// centre, moved further out or to the inner side where it would cover
+// another label or point, and kept within `width` x `height`.  `order` says
+// which labels choose first (the current satellite's, say).  `leader[i]`
+// tells whether the box stands off far enough to need a line to its point.
+struct LabelBox {
+    double x = 0.0, y = 0.0, width = 0.0, height = 0.0;
+    bool leader = false;
+};
+std::vector<LabelBox> PlaceSkyLabels(const std::vector<PolarPlot::Point>& at,
+                                     const std::vector<std::pair<double, double>>& sizes, const PolarPlot& plot,
+                                     double width, double height, double pointRadius,
+                                     const std::vector<std::size_t>& order);
+
 // "Azimuth (True)" or "Azimuth (Magnetic)" for the plot's caption.
 std::string SkyAzimuthCaption(int gridOptions);

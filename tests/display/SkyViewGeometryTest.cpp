@@ -147,3 +147,39 @@ TEST(SkyViewGeometryTest, PointsAreTheGridsVisibleRowsWithTheGridsLabels) {
     EXPECT_EQ(SkyAzimuthCaption(GRID_MAGNETIC), "Azimuth (Magnetic)");
     EXPECT_EQ(SkyAzimuthCaption(0), "Azimuth (True)");
 }
+
+TEST(SkyViewGeometryTest, LabelsStayClearOfEachOtherAndOfThePoints) {
+    // Points in a tight row across the centre, as from a site on the
+    // equator: the outward places collide, so labels move aside.
+    const PolarPlot plot{200, 200, 180, 0};
+    std::vector<PolarPlot::Point> at;
+    std::vector<std::pair<double, double>> sizes;
+    std::vector<std::size_t> order;
+    for (int i = 0; i < 8; ++i) {
+        at.push_back({120.0 + i * 9.0, 200.0 + i * 0.5});
+        sizes.emplace_back(60.0, 14.0);
+        order.push_back(static_cast<std::size_t>(i));
+    }
+    const auto boxes = PlaceSkyLabels(at, sizes, plot, 400, 400, 5, order);
+    ASSERT_EQ(boxes.size(), at.size());
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const LabelBox& a = boxes[i];
+        EXPECT_GE(a.x, 0);
+        EXPECT_LE(a.x + a.width, 400);
+        for (std::size_t k = 0; k < boxes.size(); ++k) {
+            // No point inside any label.
+            EXPECT_FALSE(at[k].x > a.x && at[k].x < a.x + a.width && at[k].y > a.y && at[k].y < a.y + a.height)
+                << i << " covers point " << k;
+            if (k <= i) continue;
+            const LabelBox& b = boxes[k];
+            EXPECT_FALSE(a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height)
+                << i << " and " << k << " overlap";
+        }
+    }
+    // A lone point keeps its label right beside it, outwards (here: left of
+    // a point left of the centre), without a leader line.
+    const auto lone = PlaceSkyLabels({{100, 200}}, {{50, 14}}, plot, 400, 400, 5, {0});
+    EXPECT_FALSE(lone[0].leader);
+    EXPECT_NEAR(lone[0].x + lone[0].width, 91, 1e-9);
+    EXPECT_NEAR(lone[0].y + lone[0].height / 2, 200, 1e-9);
+}
