@@ -149,28 +149,35 @@ void CSkyPlot::Render(QPainter& painter, QSize size) const {
     }
     const std::vector<LabelBox> boxes =
         PlaceSkyLabels(places, sizes, plot, size.width(), size.height(), kPointRadius + 2, order);
+    // Leader lines under everything, then the points (the current one
+    // last, on top), then the labels.
+    painter.setPen(QPen(kGridColor.darker(130), 1));
+    for (std::size_t i = 0; i < m_points.size(); ++i) {
+        const LabelBox& box = boxes[i];
+        if (!box.leader) continue;
+        const QPointF p(places[i].x, places[i].y);
+        const QRectF rect(box.x, box.y, box.width, box.height);
+        painter.drawLine(p, QPointF(std::clamp(p.x(), rect.left(), rect.right()),
+                                    std::clamp(p.y(), rect.top(), rect.bottom())));
+    }
     for (int pass = 0; pass < 2; ++pass)
         for (std::size_t i = 0; i < m_points.size(); ++i) {
-            const SkyPoint& point = m_points[i];
-            if (point.current != (pass == 1)) continue;
-            const QPointF p(places[i].x, places[i].y);
-            const QColor colour = point.current ? kCurrentColor : kPointColor;
-            const LabelBox& box = boxes[i];
-            const QRectF rect(box.x, box.y, box.width, box.height);
-            if (box.leader) {
-                painter.setPen(QPen(kGridColor.darker(130), 1));
-                const QPointF end(std::clamp(p.x(), rect.left(), rect.right()),
-                                  std::clamp(p.y(), rect.top(), rect.bottom()));
-                painter.drawLine(p, end);
-            }
+            if (m_points[i].current != (pass == 1)) continue;
+            const QColor colour = m_points[i].current ? kCurrentColor : kPointColor;
             painter.setPen(QPen(colour, 1));
             painter.setBrush(colour);
-            const double r = point.current ? kPointRadius + 2 : kPointRadius;
-            painter.drawEllipse(p, r, r);
-            painter.setBrush(Qt::NoBrush);
-            painter.setFont([&] { QFont f = bold; f.setBold(point.current); return f; }());
-            painter.drawText(rect, Qt::AlignCenter, FromCp1252(point.label));
+            const double r = m_points[i].current ? kPointRadius + 2 : kPointRadius;
+            painter.drawEllipse(QPointF(places[i].x, places[i].y), r, r);
         }
+    painter.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < m_points.size(); ++i) {
+        const LabelBox& box = boxes[i];
+        painter.setPen(m_points[i].current ? kCurrentColor : kPointColor);
+        QFont font = bold;
+        font.setBold(m_points[i].current);
+        painter.setFont(font);
+        painter.drawText(QRectF(box.x, box.y, box.width, box.height), Qt::AlignCenter, FromCp1252(m_points[i].label));
+    }
 }
 
 void CSkyPlot::paintEvent(QPaintEvent*) {
