@@ -110,8 +110,11 @@ void CheckAgainstIndependent(double lat, double siteWest, double satWest, double
         // hundredth of a degree; the rest must agree.
         if (std::abs(least - threshold) < 0.01) continue;
         ASSERT_GE(start, 0);
-        EXPECT_NEAR(static_cast<double>(d.start), static_cast<double>(start), 4.0);
-        EXPECT_NEAR(static_cast<double>(d.end), static_cast<double>(end), 4.0);
+        // The independent series is good to about a hundredth of a degree,
+        // which the Sun crosses in a few seconds (agreement seen: within 4 s
+        // at the ends, 1 s at the peak).
+        EXPECT_NEAR(static_cast<double>(d.start), static_cast<double>(start), 6.0);
+        EXPECT_NEAR(static_cast<double>(d.end), static_cast<double>(end), 6.0);
         EXPECT_NEAR(static_cast<double>(d.peak), static_cast<double>(peak), 10.0);
         // Where a run of days ends, the next day has no outage.
         const bool runEnds = i + 1 == days.size() || days[i + 1].peak - d.peak > 2 * 86400;
