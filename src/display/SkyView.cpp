@@ -94,8 +94,11 @@ void CSkyPlot::Render(QPainter& painter, QSize size) const {
     }
     painter.setPen(Qt::darkGray);
     const QFontMetrics metrics = painter.fontMetrics();
+    // The elevation marks on the spoke away from the arc: North for a
+    // northern site, South for a southern one.
+    const double markSpoke = m_bSite && m_pGrid->Latitude() < 0.0f ? 180.0 : 0.0;
     for (int elevation : {30, 60}) {
-        const PolarPlot::Point p = frame.Place({0.0, double(elevation)});
+        const PolarPlot::Point p = frame.Place({markSpoke, double(elevation)});
         painter.drawText(QPointF(p.x + 3, p.y - 2), Degrees(elevation));
     }
     const char* compass[] = {"N", "E", "S", "W"};
