@@ -27,10 +27,6 @@
 #include "display/DialogUnits.h"
 #include "display/LocationPane.h"
 #include "display/SatellitePane.h"
-#include "display/LookAngleCsv.h"
-#include "display/SkyView.h"
-#include "framework/SafeFile.h"
-#include "locations/LocationDatabase.h"
 #include "display/TilvexView.h"
 #include "framework/Profile.h"
 #include "framework/QtText.h"
@@ -42,6 +38,10 @@
 #include "satellites/SatelliteEditorDlg.h"
 #include "satellites/SatelliteInfoPane.h"
 #include "satellites/SatelliteTree.h"
+#include "display/LookAngleCsv.h"
+#include "display/SkyView.h"
+#include "framework/SafeFile.h"
+#include "locations/LocationDatabase.h"
 
 namespace {
 
@@ -73,7 +73,6 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
 
     CreateActions();
     CreateMenus();
-    CreateSkyViewCommands();
     statusBar()->showMessage("Ready");
 
     connect(SatelliteTree(), &CDatabaseTree::selectionMoved, this,
@@ -99,15 +98,16 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
         w->setContextMenuPolicy(Qt::DefaultContextMenu);
         w->installEventFilter(this);
     }
+    CreateSkyViewCommands();
     m_doc->OnNewDocument();
     UpdateFrameTitle();
 }
 
 CMainFrame::~CMainFrame() {
+    if (m_skyView) m_doc->RemoveView(m_skyView);
     // The views go with the window: the workspace must not reach them then.
     m_doc->RemoveView(m_view);
     m_doc->RemoveView(m_tabView);
-    if (m_skyView) m_doc->RemoveView(m_skyView);
     m_doc->SetHost(nullptr);
 }
 
