@@ -15,7 +15,7 @@ void AddSat(CSatelliteDatabase& db, const std::string& name, float slot, bool we
     s->SetSlot(slot);
     s->SetWest(west ? 1 : 0);
     s->SetFlags(flags);
-    db.GetRecords().push_back(std::move(s));
+    db.Append(std::move(s));
 }
 
 void AddLoc(CLocationDatabase& db, const std::string& name, float lat, bool north, float lon, bool west, float var) {
@@ -26,7 +26,7 @@ void AddLoc(CLocationDatabase& db, const std::string& name, float lat, bool nort
     l->SetLongitude(lon);
     l->SetWest(west);
     l->SetMagVar(var);
-    db.GetRecords().push_back(std::move(l));
+    db.Append(std::move(l));
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ void Add(CSatelliteDatabase& db, const std::string& name, float slot, bool west,
     s->SetSlot(slot);
     s->SetWest(west ? 1 : 0);
     s->SetFlags(flags);
-    db.GetRecords().push_back(std::move(s));
+    db.Append(std::move(s));
 }
 
 }  // namespace
