@@ -1,4 +1,5 @@
-// Speed of the core: look angles, the geomagnetic model, and the archive.
+// Speed of the core: look angles, the geomagnetic model, the archive and sun
+// outages.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "satellites/Satellite.h"
 #include "workspace/Archive.h"
 #include "satellites/SatelliteDatabase.h"
+#include "satellites/SunOutage.h"
 #include "workspace/DatabaseHost.h"
 
 namespace {
@@ -123,5 +125,19 @@ void BM_Validate10kNamesAgainst100k(benchmark::State& state) { ValidateWorkspace
 void BM_Validate10kNamesAgainst100kWithIndexBuild(benchmark::State& state) { ValidateWorkspace(state, true); }
 BENCHMARK(BM_Validate10kNamesAgainst100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Validate10kNamesAgainst100kWithIndexBuild)->Unit(benchmark::kMillisecond);
+
+// A whole year of sun outages for one site and satellite (target: under
+// 50 ms), for a large and a small dish.
+void BM_SunOutagesForAYear(benchmark::State& state) {
+    const double dish = static_cast<double>(state.range(0)) / 100.0;
+    std::size_t days = 0;
+    for (auto _ : state) {
+        const auto outages = ComputeSunOutages(39.74, 104.99, 101.0, 2026, dish, 12.0);
+        days = outages.size();
+        benchmark::DoNotOptimize(outages.data());
+    }
+    state.counters["days"] = static_cast<double>(days);
+}
+BENCHMARK(BM_SunOutagesForAYear)->Arg(90)->Arg(30)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -10,6 +10,9 @@ packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth f
   # Python client, mouse input and screenshots on the virtual display
   dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi xdotool imagemagick)
 
+# The sky view writes SVG pictures with Qt SVG.
+packages+=(qt6-svg-dev)
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QPainter>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -39,6 +41,10 @@
 #include "satellites/SatelliteEditorDlg.h"
 #include "satellites/SatelliteInfoPane.h"
 #include "satellites/SatelliteTree.h"
+#include "display/LookAngleCsv.h"
+#include "display/SkyView.h"
+#include "framework/SafeFile.h"
+#include "locations/LocationDatabase.h"
 
 namespace {
 
@@ -107,11 +113,13 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
         w->setContextMenuPolicy(Qt::DefaultContextMenu);
         w->installEventFilter(this);
     }
+    CreateSkyViewCommands();
     m_doc->OnNewDocument();
     UpdateFrameTitle();
 }
 
 CMainFrame::~CMainFrame() {
+    if (m_skyView) m_doc->RemoveView(m_skyView);
     // The views go with the window: the workspace must not reach them then.
     m_doc->RemoveView(m_view);
     m_doc->RemoveView(m_tabView);
@@ -541,4 +549,103 @@ void CMainFrame::CycleFocus(int step) {
         if (panes[i]->hasFocus()) current = i;
     const int next = ((current < 0 ? 0 : current + step) % 3 + 3) % 3;
     panes[next]->setFocus(Qt::OtherFocusReason);
+}
+
+// ---------------------------------------------------------------------------
+// The sky view and the export of the look angles.
+
+void CMainFrame::CreateSkyViewCommands() {
+    // The toolbar's picture: an arc of points over the horizon.
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0x1F, 0x5F, 0xBF), 1.5));
+        painter.drawArc(QRectF(1.5, 4.5, 13, 18), 20 * 16, 140 * 16);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0xD0, 0x20, 0x20));
+        painter.drawEllipse(QPointF(8, 4.5), 2, 2);
+        painter.setPen(QPen(Qt::darkGray, 1));
+        painter.drawLine(QPointF(0.5, 14.5), QPointF(15.5, 14.5));
+    }
+    auto* sky = new QAction(QIcon(picture), "&Sky View", this);
+    sky->setObjectName("commandSkyView");
+    sky->setStatusTip("Show the geostationary arc in the sky of the current location");
+    connect(sky, &QAction::triggered, this, &CMainFrame::OnViewSkyView);
+    auto* exportAngles = new QAction("&Export Look Angles...", this);
+    exportAngles->setObjectName("commandExportLookAngles");
+    exportAngles->setStatusTip("Write the look angles of the grid to a CSV file");
+    connect(exportAngles, &QAction::triggered, this, &CMainFrame::OnExportLookAngles);
+
+    // File: after the workspace commands; View: before Help.
+    const QList<QAction*> menus = menuBar()->actions();
+    if (QMenu* file = menus.isEmpty() ? nullptr : menus.front()->menu()) {
+        const QList<QAction*> items = file->actions();
+        QAction* before = items.size() > 4 ? items[4] : nullptr;
+        file->insertAction(before, exportAngles);
+        file->insertSeparator(before);
+    }
+    auto* view = new QMenu("&View", this);
+    view->setObjectName("viewMenu");
+    view->addAction(sky);
+    menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.back(), view);
+    if (auto* tools = findChild<QToolBar*>("toolBar")) tools->addAction(sky);
+}
+
+void CMainFrame::OnViewSkyView() {
+    if (!m_skyView) {
+        m_skyView = new CSkyView(&m_view->Grid()->Model(), m_doc.get(), this);
+        m_doc->AddView(m_skyView);
+        connect(m_skyView->Plot(), &CSkyPlot::satelliteClicked, this, [this](CSatellite* satellite) {
+            // The grid's own selection makes it current, as a click on its row.
+            CArcGrid* grid = m_view->Grid();
+            for (int row = 0; row < grid->count(); ++row) {
+                if (grid->SatelliteAt(row) != satellite) continue;
+                if (grid->currentRow() == row)
+                    emit grid->satelliteSelected(satellite);
+                else
+                    grid->setCurrentRow(row);
+                break;
+            }
+        });
+        connect(m_view, &CTilvexView::satelliteSelected, m_skyView->Plot(), &CSkyPlot::Refresh);
+        connect(m_view, &CTilvexView::locationSelected, m_skyView->Plot(), &CSkyPlot::Refresh);
+    }
+    m_skyView->show();
+    m_skyView->raise();
+    m_skyView->activateWindow();
+}
+
+void CMainFrame::OnExportLookAngles() {
+    const QStringList choices{"Current location", "Every location of the workspace"};
+    bool ok = false;
+    const QString choice =
+        QInputDialog::getItem(this, "Export Look Angles", "Look angles from:", choices, 0, false, &ok);
+    if (!ok) return;
+    const QString path = QFileDialog::getSaveFileName(this, "Export Look Angles", "Look Angles.csv",
+                                                      "CSV Files (*.csv);;All Files (*)");
+    if (path.isEmpty()) return;
+    ExportLookAngles(path, choice == choices[1]);
+}
+
+bool CMainFrame::ExportLookAngles(const QString& path, bool everyLocation) {
+    std::vector<const CLocation*> locations;
+    if (everyLocation) {
+        locations = WorkspaceLocations(m_doc->GetLocationNames(), *GetLocationDatabase());
+    } else if (const CLocation* current = m_doc->GetCurrentLocation()) {
+        locations.push_back(current);
+    }
+    if (locations.empty()) {
+        AppMessageBox("The workspace has no location to export.", MB_OK, MB_ICONEXCLAMATION);
+        return false;
+    }
+    const std::string csv = LookAnglesCsv(m_view->Grid()->Model(), locations);
+    const SafeWriteResult result =
+        SafeWriteFile(path.toStdString(), [&csv](CFile& file) { file.Write(csv.data(), csv.size()); });
+    if (!result.ok) {
+        AppMessageBox(ToCp1252("Could not write " + path + "."), MB_OK, MB_ICONEXCLAMATION);
+        return false;
+    }
+    return true;
 }

@@ -21,6 +21,7 @@ class CTilvexTabView;
 class CTilvexView;
 class CSatelliteTree;
 class CLocationTree;
+class CSkyView;
 
 class CMainFrame : public QMainWindow, public IWorkspaceHost, public IDatabaseEditorHost {
     Q_OBJECT
@@ -93,6 +94,16 @@ public:
     // "Detailed Report..." of the info pane: the details dialog.
     void ShowSatelliteDetails(CSatellite* satellite, CLocation* location);
 
+    // View > "Sky View": shows the sky view window (made on first use).
+    void OnViewSkyView();
+    CSkyView* SkyView() const { return m_skyView; }
+    // File > "Export Look Angles...": asks which locations and where, then
+    // writes the CSV.
+    void OnExportLookAngles();
+    // Writes the grid's rows for the current location, or for every location
+    // of the workspace, as CSV to `path`; false (with a message) on failure.
+    bool ExportLookAngles(const QString& path, bool everyLocation);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -131,4 +142,8 @@ private:
     std::vector<QAction*> m_recentActions;
     int m_nRemoveMode = kRemoveNone;
     int m_nAddMode = kAddNone;
+
+    // The sky view and the look-angle export.
+    void CreateSkyViewCommands();
+    CSkyView* m_skyView = nullptr;
 };

@@ -35,16 +35,16 @@
 #include "locations/Location.h"
 #include "satellites/LookAngles.h"
 #include "satellites/Satellite.h"
+#include "cli/CommandLine.h"
+#include "cli/SunOutageCommand.h"
+#include "satellites/LnbSkew.h"
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
-
 const char* const kUsage =
     "usage:\n"
-    "  tilvex-cli angles LAT LON SLOT [--magvar VAR | --auto-magvar] [--magnetic] [--data DIR]\n"
+    "  tilvex-cli angles LAT LON SLOT [--magvar VAR | --auto-magvar] [--magnetic] [--skew] [--data DIR]\n"
+    "  tilvex-cli sun-outage LAT LON SLOT [--year YEAR] [--dish METRES] [--freq GHZ]\n"
     "  tilvex-cli declination LAT LON [--year YEAR] [--data DIR]\n"
     "  tilvex-cli dump FILE\n"
     "  tilvex-cli import-satellites CSV -o FILE\n"
@@ -56,102 +56,8 @@ const char* const kUsage =
     "                    [-o FILE] [--face NAME] [--size POINTS] [--data DIR]\n"
     "LAT like 40N or 30S; LON and SLOT like 100W or 19.2E; VAR like 15W or 12E.\n";
 
-struct UsageError {
-    std::string message;
-};
-
-// The words of a command line after the command name: positional arguments
-// and options, some of which take a value.
-class CommandLine {
-public:
-    CommandLine(int argc, char** argv, int first, const std::vector<std::string>& valueOptions,
-                const std::vector<std::string>& flagOptions) {
-        for (int i = first; i < argc; ++i) {
-            std::string word = argv[i];
-            if (Contains(flagOptions, word)) {
-                m_flags.push_back(word);
-            } else if (Contains(valueOptions, word)) {
-                if (i + 1 >= argc) throw UsageError{"option " + word + " needs a value"};
-                m_values.emplace_back(word, argv[++i]);
-            } else if (word.size() > 1 && word[0] == '-' && !std::isdigit(static_cast<unsigned char>(word[1]))) {
-                throw UsageError{"unknown option " + word};
-            } else {
-                m_positional.push_back(word);
-            }
-        }
-    }
-
-    const std::vector<std::string>& Positional() const { return m_positional; }
-    bool Flag(const std::string& name) const { return Contains(m_flags, name); }
-    std::vector<std::string> Values(const std::string& name) const {
-        std::vector<std::string> out;
-        for (const auto& [option, value] : m_values)
-            if (option == name) out.push_back(value);
-        return out;
-    }
-    const std::string* Value(const std::string& name) const {
-        const std::string* found = nullptr;
-        for (const auto& [option, value] : m_values) {
-            if (option != name) continue;
-            if (found) throw UsageError{"option " + name + " given twice"};
-            found = &value;
-        }
-        return found;
-    }
-
-private:
-    static bool Contains(const std::vector<std::string>& list, const std::string& word) {
-        for (const auto& item : list)
-            if (item == word) return true;
-        return false;
-    }
-
-    std::vector<std::string> m_positional;
-    std::vector<std::string> m_flags;
-    std::vector<std::pair<std::string, std::string>> m_values;
-};
-
-TypedAngle RequireAngle(const std::string& text, AngleKind kind, const char* what) {
-    if (auto angle = ParseTypedAngle(text, kind)) return *angle;
-    const char* form = kind == AngleKind::Latitude ? "0 to 90 with N or S, like 38.5N"
-                                                   : "0 to 180 with W or E, like 100W";
-    throw UsageError{Format("bad %s '%s': expected degrees %s", what, text.c_str(), form)};
-}
-
-void RequireCount(const CommandLine& line, std::size_t count, const char* command) {
-    if (line.Positional().size() != count)
-        throw UsageError{Format("%s takes %zu arguments, got %zu", command, count, line.Positional().size())};
-}
-
-// Changes into the data folder named by --data, where the program's files are
-// looked for by bare name.
-void EnterDataDir(const CommandLine& line) {
-    if (const std::string* dir = line.Value("--data")) {
-        if (::chdir(dir->c_str()) != 0)
-            throw UsageError{Format("cannot use data folder '%s': %s", dir->c_str(), std::strerror(errno))};
-    }
-}
-
-// Prints messages on stderr and remembers whether any was shown.
-class MessagesToStderr {
-public:
-    MessagesToStderr() {
-        m_previous = SetMessageBoxHandler([this](const std::string& text, unsigned, unsigned) {
-            std::fprintf(stderr, "%s\n", Cp1252ToUtf8(text).c_str());
-            m_shown = true;
-            return IDOK;
-        });
-    }
-    ~MessagesToStderr() { SetMessageBoxHandler(m_previous); }
-    bool Shown() const { return m_shown; }
-
-private:
-    bool m_shown = false;
-    MessageBoxHandler m_previous;
-};
-
 int CmdAngles(int argc, char** argv) {
-    CommandLine line(argc, argv, 2, {"--magvar", "--data"}, {"--auto-magvar", "--magnetic"});
+    CommandLine line(argc, argv, 2, {"--magvar", "--data"}, {"--auto-magvar", "--magnetic", "--skew"});
     RequireCount(line, 3, "angles");
     const TypedAngle lat = RequireAngle(line.Positional()[0], AngleKind::Latitude, "latitude");
     const TypedAngle lon = RequireAngle(line.Positional()[1], AngleKind::Longitude, "longitude");
@@ -183,7 +89,11 @@ int CmdAngles(int argc, char** argv) {
     if (messages.Shown()) return kExitFailed;
     const LookAngleTexts texts = ComputeLookAngles(site.SignedLatitude(), site.SignedLongitude(), magVar,
                                                    satellite.SignedLongitude(), line.Flag("--magnetic") ? 1 : 0);
-    std::printf("%s\t%s\n", Cp1252ToUtf8(texts.elevation).c_str(), Cp1252ToUtf8(texts.azimuth).c_str());
+    std::printf("%s\t%s", Cp1252ToUtf8(texts.elevation).c_str(), Cp1252ToUtf8(texts.azimuth).c_str());
+    if (line.Flag("--skew"))
+        std::printf("\t%s", Cp1252ToUtf8(LnbSkewText(site.SignedLatitude(), site.SignedLongitude(),
+                                                     satellite.SignedLongitude())).c_str());
+    std::printf("\n");
     return kExitOk;
 }
 
@@ -536,6 +446,7 @@ int main(int argc, char** argv) {
     const std::map<std::string, std::function<int(int, char**)>> commands = {
         {"angles", CmdAngles},
         {"declination", CmdDeclination},
+        {"sun-outage", CmdSunOutage},
         {"dump", CmdDump},
         {"import-satellites", [](int c, char** v) { return ImportCsv<CSatellite>(c, v, "import-satellites", SatellitesFromCsv); }},
         {"import-locations", [](int c, char** v) { return ImportCsv<CLocation>(c, v, "import-locations", LocationsFromCsv); }},

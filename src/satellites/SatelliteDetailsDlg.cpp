@@ -11,8 +11,10 @@
 #include "display/ArcGridModel.h"
 #include "framework/QtText.h"
 #include "locations/Location.h"
+#include "satellites/LnbSkew.h"
 #include "satellites/LookAngles.h"
 #include "satellites/SatelliteDatabase.h"
+#include "satellites/SunOutageDlg.h"
 
 namespace {
 
@@ -50,6 +52,7 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     m_elevation = AddRow(angleGrid, 1, "Elevation:", "detailsElevation", angles);
     m_azimuth = AddRow(angleGrid, 2, "Azimuth (Magnetic):", "detailsAzimuth", angles, &m_azimuthLabel);
     m_azimuthLabel->setObjectName("detailsAzimuthLabel");
+    m_skew = AddRow(angleGrid, 3, "LNB Skew:", "detailsSkew", angles);
     angleGrid->setColumnStretch(1, 1);
 
     auto* commentsLabel = new QLabel("Comments:", this);
@@ -68,6 +71,10 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     m_btnEdit = buttons->addButton("&Edit Data...", QDialogButtonBox::ActionRole);
     m_btnEdit->setObjectName("editData");
     m_btnEdit->setAutoDefault(false);
+    m_btnSunOutages = buttons->addButton("S&un Outages...", QDialogButtonBox::ActionRole);
+    m_btnSunOutages->setObjectName("sunOutagesButton");
+    m_btnSunOutages->setAutoDefault(false);
+    connect(m_btnSunOutages, &QPushButton::clicked, this, &CSatelliteDetailsDlg::OnSunOutages);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_btnEdit, &QPushButton::clicked, this, &CSatelliteDetailsDlg::OnEditData);
 
@@ -109,6 +116,8 @@ void CSatelliteDetailsDlg::OnInitDialog() {
                           magnetic ? m_pLocation->SignedMagVar() : 0.0f, m_pSatellite->SignedLongitude(), magnetic);
     m_elevation->setText(FromCp1252(texts.elevation));
     m_azimuth->setText(FromCp1252(texts.azimuth));
+    m_skew->setText(FromCp1252(LnbSkewDirectionText(m_pLocation->SignedLatitude(), m_pLocation->SignedLongitude(),
+                                                    m_pSatellite->SignedLongitude())));
     m_btnOK->setFocus(Qt::OtherFocusReason);
 }
 
@@ -134,3 +143,10 @@ QString CSatelliteDetailsDlg::LocationText() const { return m_location->text(); 
 QString CSatelliteDetailsDlg::AzimuthLabelText() const { return m_azimuthLabel->text(); }
 QString CSatelliteDetailsDlg::ElevationText() const { return m_elevation->text(); }
 QString CSatelliteDetailsDlg::AzimuthText() const { return m_azimuth->text(); }
+QString CSatelliteDetailsDlg::SkewText() const { return m_skew->text(); }
+
+void CSatelliteDetailsDlg::OnSunOutages() {
+    if (!m_pSatellite || !m_pLocation) return;
+    CSunOutageDlg dialog(*m_pSatellite, *m_pLocation, this);
+    dialog.exec();
+}

@@ -30,6 +30,8 @@ public:
     int DoModal();
 
     void OnEditData();
+    // "Sun Outages...": the sun-outage dialog for the record and the site.
+    void OnSunOutages();
 
     QPushButton* EditButton() const { return m_btnEdit; }
     QString NameText() const;
@@ -40,6 +42,8 @@ public:
     QString AzimuthLabelText() const;
     QString ElevationText() const;
     QString AzimuthText() const;
+    QString SkewText() const;
+    QPushButton* SunOutagesButton() const { return m_btnSunOutages; }
 
 private:
     QPushButton* m_btnEdit;
@@ -52,6 +56,8 @@ private:
     QLabel* m_azimuthLabel;
     QLabel* m_name;
     QLabel* m_slot;
+    QLabel* m_skew;
+    QPushButton* m_btnSunOutages;
 
     CSatellite* m_pSatellite = nullptr;
     std::uint64_t m_nSatelliteId = 0;

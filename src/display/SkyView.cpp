@@ -1,0 +1,251 @@
+#include "display/SkyView.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QImage>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgGenerator>
+#include <cmath>
+
+#include "display/ArcGridModel.h"
+#include "framework/AppMessageBox.h"
+#include "framework/QtText.h"
+#include "locations/Location.h"
+#include "workspace/TilvexDoc.h"
+
+namespace {
+
+constexpr int kMargin = 44;
+constexpr double kPointRadius = 4.0;
+const QColor kSkyColor(0xF4, 0xF8, 0xFF);
+const QColor kGridColor(0xB0, 0xB8, 0xC8);
+const QColor kArcColor(0x1F, 0x5F, 0xBF);
+const QColor kPointColor(0x20, 0x20, 0x20);
+const QColor kCurrentColor(0xD0, 0x20, 0x20);
+
+QString Degrees(double value) { return QString::number(value, 'f', 0) + QChar(0xB0); }
+
+}  // namespace
+
+CSkyPlot::CSkyPlot(const CArcGridModel* grid, CTilvexDoc* doc, QWidget* parent)
+    : QWidget(parent), m_pGrid(grid), m_pDoc(doc) {
+    setObjectName("skyPlot");
+    setMinimumSize(360, 360);
+    setMouseTracking(false);
+    setWhatsThis("The geostationary arc as seen from the current location: North at the top, the horizon at the "
+                 "rim and the zenith in the centre.  Click a satellite to make it current.");
+}
+
+void CSkyPlot::Refresh() {
+    m_points.clear();
+    m_arc.clear();
+    const CLocation* location = m_pDoc ? m_pDoc->GetCurrentLocation() : nullptr;
+    m_bSite = location != nullptr && m_pGrid != nullptr;
+    if (m_bSite) {
+        m_nOptions = m_pGrid->GetOptions();
+        m_azimuthOffset = (m_nOptions & GRID_MAGNETIC) ? m_pGrid->MagVar() : 0.0;
+        m_title = FromCp1252(location->GetName());
+        m_arc = VisibleArc(m_pGrid->Latitude(), m_pGrid->Longitude());
+        m_points = SkyPoints(*m_pGrid, m_pDoc->GetCurrentSatellite());
+    } else {
+        m_title = "No location";
+    }
+    update();
+}
+
+PolarPlot CSkyPlot::Plot(QSize size) const {
+    PolarPlot plot;
+    plot.centreX = size.width() / 2.0;
+    plot.centreY = size.height() / 2.0 + 8.0;
+    plot.radius = std::max(10.0, std::min(size.width(), size.height() - 16) / 2.0 - kMargin);
+    plot.azimuthOffset = m_azimuthOffset;
+    return plot;
+}
+
+QString CSkyPlot::Caption() const { return QString::fromStdString(SkyAzimuthCaption(m_nOptions)); }
+
+void CSkyPlot::Render(QPainter& painter, QSize size) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    const PolarPlot plot = Plot(size);
+    const QPointF centre(plot.centreX, plot.centreY);
+    auto at = [&](const SkyDirection& d) {
+        const PolarPlot::Point p = plot.Place(d);
+        return QPointF(p.x, p.y);
+    };
+
+    // The sky, the elevation circles and the azimuth spokes of the frame the
+    // plot uses (true or magnetic North at the top).
+    painter.setPen(QPen(kGridColor, 1));
+    painter.setBrush(kSkyColor);
+    painter.drawEllipse(centre, plot.radius, plot.radius);
+    painter.setBrush(Qt::NoBrush);
+    for (int elevation : {30, 60}) {
+        const double r = plot.radius * (90 - elevation) / 90.0;
+        painter.drawEllipse(centre, r, r);
+    }
+    const PolarPlot frame{plot.centreX, plot.centreY, plot.radius, 0.0};
+    for (int azimuth = 0; azimuth < 360; azimuth += 30) {
+        const PolarPlot::Point rim = frame.Place({double(azimuth), 0.0});
+        painter.drawLine(centre, QPointF(rim.x, rim.y));
+    }
+    painter.setPen(Qt::darkGray);
+    const QFontMetrics metrics = painter.fontMetrics();
+    // The elevation marks on the spoke away from the arc: North for a
+    // northern site, South for a southern one.
+    const double markSpoke = m_bSite && m_pGrid->Latitude() < 0.0f ? 180.0 : 0.0;
+    for (int elevation : {30, 60}) {
+        const PolarPlot::Point p = frame.Place({markSpoke, double(elevation)});
+        painter.drawText(QPointF(p.x + 3, p.y - 2), Degrees(elevation));
+    }
+    const char* compass[] = {"N", "E", "S", "W"};
+    for (int i = 0; i < 4; ++i) {
+        const double a = i * 90.0;
+        const PolarPlot::Point p = PolarPlot{plot.centreX, plot.centreY, plot.radius + 14, 0.0}.Place({a, 0.0});
+        const QString text = compass[i];
+        painter.drawText(QRectF(p.x - 20, p.y - metrics.height() / 2.0, 40, metrics.height()), Qt::AlignCenter,
+                         text);
+    }
+    for (int azimuth = 30; azimuth < 360; azimuth += 30) {
+        if (azimuth % 90 == 0) continue;
+        const PolarPlot::Point p = PolarPlot{plot.centreX, plot.centreY, plot.radius + 14, 0.0}.Place({double(azimuth), 0.0});
+        painter.drawText(QRectF(p.x - 20, p.y - metrics.height() / 2.0, 40, metrics.height()), Qt::AlignCenter,
+                         Degrees(azimuth));
+    }
+
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(8, 4, size.width() - 16, metrics.height()), Qt::AlignLeft, m_title);
+    painter.drawText(QRectF(8, 4, size.width() - 16, metrics.height()), Qt::AlignRight, Caption());
+    if (!m_bSite) return;
+    if (m_arc.empty()) {
+        painter.drawText(QRectF(8, size.height() - metrics.height() - 4, size.width() - 16, metrics.height()),
+                         Qt::AlignLeft, "The geostationary arc is below the horizon here.");
+        return;
+    }
+
+    QPainterPath path;
+    path.moveTo(at(m_arc.front()));
+    for (std::size_t i = 1; i < m_arc.size(); ++i) path.lineTo(at(m_arc[i]));
+    painter.setPen(QPen(kArcColor, 2));
+    painter.drawPath(path);
+
+    // The points, the current satellite's last so that it is on top; then
+    // the labels, the current satellite's choosing its place first.
+    std::vector<PolarPlot::Point> places;
+    std::vector<std::pair<double, double>> sizes;
+    std::vector<std::size_t> order;
+    QFont bold = painter.font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    for (std::size_t i = 0; i < m_points.size(); ++i) {
+        places.push_back(plot.Place(m_points[i].direction));
+        const QString label = FromCp1252(m_points[i].label);
+        const QFontMetrics& m = m_points[i].current ? boldMetrics : metrics;
+        sizes.emplace_back(m.horizontalAdvance(label) + 2.0, double(m.height()));
+        if (m_points[i].current)
+            order.insert(order.begin(), i);
+        else
+            order.push_back(i);
+    }
+    const std::vector<LabelBox> boxes =
+        PlaceSkyLabels(places, sizes, plot, size.width(), size.height(), kPointRadius + 2, order);
+    // Leader lines under everything, then the points (the current one
+    // last, on top), then the labels.
+    painter.setPen(QPen(kGridColor.darker(130), 1));
+    for (std::size_t i = 0; i < m_points.size(); ++i) {
+        const LabelBox& box = boxes[i];
+        if (!box.leader) continue;
+        const QPointF p(places[i].x, places[i].y);
+        const QRectF rect(box.x, box.y, box.width, box.height);
+        painter.drawLine(p, QPointF(std::clamp(p.x(), rect.left(), rect.right()),
+                                    std::clamp(p.y(), rect.top(), rect.bottom())));
+    }
+    for (int pass = 0; pass < 2; ++pass)
+        for (std::size_t i = 0; i < m_points.size(); ++i) {
+            if (m_points[i].current != (pass == 1)) continue;
+            const QColor colour = m_points[i].current ? kCurrentColor : kPointColor;
+            painter.setPen(QPen(colour, 1));
+            painter.setBrush(colour);
+            const double r = m_points[i].current ? kPointRadius + 2 : kPointRadius;
+            painter.drawEllipse(QPointF(places[i].x, places[i].y), r, r);
+        }
+    painter.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < m_points.size(); ++i) {
+        const LabelBox& box = boxes[i];
+        painter.setPen(m_points[i].current ? kCurrentColor : kPointColor);
+        QFont font = bold;
+        font.setBold(m_points[i].current);
+        painter.setFont(font);
+        painter.drawText(QRectF(box.x, box.y, box.width, box.height), Qt::AlignCenter, FromCp1252(m_points[i].label));
+    }
+}
+
+void CSkyPlot::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    Render(painter, size());
+}
+
+void CSkyPlot::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const int hit = HitSkyPoint(m_points, Plot(), event->position().x(), event->position().y(), 8.0);
+        if (hit >= 0) emit satelliteClicked(m_points[static_cast<std::size_t>(hit)].satellite);
+    }
+    QWidget::mousePressEvent(event);
+}
+
+CSkyView::CSkyView(const CArcGridModel* grid, CTilvexDoc* doc, QWidget* parent) : QMainWindow(parent) {
+    setObjectName("skyView");
+    setWindowTitle("Sky View");
+    setWindowFlag(Qt::Window);
+    m_plot = new CSkyPlot(grid, doc, this);
+    setCentralWidget(m_plot);
+    QMenu* file = menuBar()->addMenu("&File");
+    QAction* save = file->addAction("&Save Picture...", this, &CSkyView::OnSavePicture);
+    save->setObjectName("savePicture");
+    save->setStatusTip("Save the sky view as a PNG or SVG picture");
+    file->addSeparator();
+    QAction* close = file->addAction("&Close", this, &QWidget::close);
+    close->setObjectName("closeSkyView");
+    resize(560, 600);
+}
+
+void CSkyView::OnUpdate(CView*) { m_plot->Refresh(); }
+
+void CSkyView::showEvent(QShowEvent* event) {
+    m_plot->Refresh();
+    QMainWindow::showEvent(event);
+}
+
+bool CSkyView::SavePicture(const QString& path) const {
+    const QSize size = m_plot->size();
+    if (path.endsWith(".svg", Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle("Sky View");
+        QPainter painter;
+        if (!painter.begin(&svg)) return false;
+        m_plot->Render(painter, size);
+        return painter.end();
+    }
+    QImage image(size, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    m_plot->Render(painter, size);
+    painter.end();
+    return image.save(path, "PNG");
+}
+
+void CSkyView::OnSavePicture() {
+    QString selected;
+    const QString path = QFileDialog::getSaveFileName(this, "Save Picture", "Sky View.png",
+                                                      "PNG Pictures (*.png);;SVG Pictures (*.svg)", &selected);
+    if (path.isEmpty()) return;
+    QString file = path;
+    if (!file.endsWith(".png", Qt::CaseInsensitive) && !file.endsWith(".svg", Qt::CaseInsensitive))
+        file += selected.contains("svg") ? ".svg" : ".png";
+    if (!SavePicture(file)) AppMessageBox(ToCp1252("Could not write " + file + "."), MB_OK, MB_ICONEXCLAMATION);
+}

@@ -1,0 +1,83 @@
+// Where the geostationary arc and the workspace's satellites lie in a site's
+// sky, and where they fall on the sky view's polar plot: North (true or
+// magnetic) at the top, azimuth clockwise, elevation 0 at the rim and 90 at
+// the centre.  Full-precision pi and a spherical Earth of the equatorial
+// radius; the grid's own texts are computed elsewhere and do not change.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CArcGridModel;
+class CSatellite;
+
+// Radius of the geostationary orbit in Earth radii (42,164 km over the
+// equatorial radius 6,378.137 km).
+inline constexpr double kGeostationaryRadius = 42164.0 / 6378.137;
+
+struct SkyDirection {
+    double azimuth = 0.0;    // degrees clockwise from true North, [0, 360)
+    double elevation = 0.0;  // degrees above the horizon; negative below it
+};
+
+// The direction of the satellite at signed slot `satLongitude` from the site
+// (latitude North positive, longitudes West positive).
+SkyDirection GeostationaryLookAngle(double latitude, double siteLongitude, double satLongitude);
+
+// Points of the arc above the horizon, from its eastern end to its western
+// end, about `count` of them (at least 2), both ends on the horizon.  Empty
+// when no part of the arc rises (beyond about 81.3 degrees of latitude).
+std::vector<SkyDirection> VisibleArc(double latitude, double siteLongitude, int count = 181);
+
+// The polar plot: a circle of `radius` around (`centreX`, `centreY`), y
+// growing downwards as on the screen.
+struct PolarPlot {
+    double centreX = 0.0;
+    double centreY = 0.0;
+    double radius = 1.0;
+    // Magnetic variation (West positive) added to every azimuth when the plot
+    // shows magnetic azimuths; 0 for true.
+    double azimuthOffset = 0.0;
+
+    struct Point {
+        double x;
+        double y;
+    };
+    Point Place(const SkyDirection& direction) const;
+    // The sky direction at a plotted point (the inverse of Place).
+    SkyDirection DirectionAt(double x, double y) const;
+};
+
+// One workspace satellite as the sky view draws it.
+struct SkyPoint {
+    CSatellite* satellite = nullptr;
+    std::string label;  // the grid's name text (Windows-1252)
+    SkyDirection direction;
+    bool current = false;
+};
+
+// The satellites of the grid's rows (same filter and order) that are above
+// the horizon of the grid's site, labelled as the grid labels them.
+// `current` marks the workspace's current satellite.
+std::vector<SkyPoint> SkyPoints(const CArcGridModel& grid, const CSatellite* current);
+
+// The index of the point nearest (x, y) within `reach` plot units, or -1.
+int HitSkyPoint(const std::vector<SkyPoint>& points, const PolarPlot& plot, double x, double y, double reach);
+
+// Where the labels go: for each point (placed at `at[i]`, label of
+// `sizes[i]` width and height), a box beside it on the side away from the
+// centre, moved further out or to the inner side where it would cover
+// another label or point, and kept within `width` x `height`.  `order` says
+// which labels choose first (the current satellite's, say).  `leader[i]`
+// tells whether the box stands off far enough to need a line to its point.
+struct LabelBox {
+    double x = 0.0, y = 0.0, width = 0.0, height = 0.0;
+    bool leader = false;
+};
+std::vector<LabelBox> PlaceSkyLabels(const std::vector<PolarPlot::Point>& at,
+                                     const std::vector<std::pair<double, double>>& sizes, const PolarPlot& plot,
+                                     double width, double height, double pointRadius,
+                                     const std::vector<std::size_t>& order);
+
+// "Azimuth (True)" or "Azimuth (Magnetic)" for the plot's caption.
+std::string SkyAzimuthCaption(int gridOptions);

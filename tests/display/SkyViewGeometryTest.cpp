@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <numbers>
+
+#include "display/ArcGridModel.h"
+#include "display/SkyViewGeometry.h"
+#include "satellites/LookAngles.h"
+#include "satellites/SatelliteDatabase.h"
+
+namespace {
+
+constexpr double kR = std::numbers::pi / 180.0;
+
+// Azimuth and elevation from Earth-centred vectors and the site's horizon
+// frame (spherical Earth of radius 1, orbit of kGeostationaryRadius).
+SkyDirection FromVectors(double lat, double siteWest, double satWest) {
+    const double lon = -siteWest * kR, slot = -satWest * kR, phi = lat * kR;
+    const double dx = kGeostationaryRadius * std::cos(slot) - std::cos(phi) * std::cos(lon);
+    const double dy = kGeostationaryRadius * std::sin(slot) - std::cos(phi) * std::sin(lon);
+    const double dz = -std::sin(phi);
+    const double east = -std::sin(lon) * dx + std::cos(lon) * dy;
+    const double north = -std::sin(phi) * std::cos(lon) * dx - std::sin(phi) * std::sin(lon) * dy + std::cos(phi) * dz;
+    const double up = std::cos(phi) * std::cos(lon) * dx + std::cos(phi) * std::sin(lon) * dy + std::sin(phi) * dz;
+    SkyDirection out;
+    out.azimuth = std::fmod(std::atan2(east, north) / kR + 360.0, 360.0);
+    out.elevation = std::atan2(up, std::hypot(east, north)) / kR;
+    return out;
+}
+
+double Number(const std::string& text) { return std::atof(text.c_str()); }
+
+void Add(CSatelliteDatabase& db, const std::string& name, float slot, bool west, int flags) {
+    auto s = std::make_unique<CSatellite>();
+    s->SetName(name);
+    s->SetSlot(slot);
+    s->SetWest(west ? 1 : 0);
+    s->SetFlags(flags);
+    db.Append(std::move(s));
+}
+
+}  // namespace
+
+TEST(SkyViewGeometryTest, DirectionsAgreeWithVectorsAndWithTheGridsTexts) {
+    const double cases[][3] = {{40, 100, 90},   {40, 100, 110}, {40, 100, 100},  {38.5, 121.5, 101},
+                               {-30, -150, -160}, {-30, -150, -140}, {0, 10, 40}, {0, 10, -20},
+                               {60, 0, 50},     {-70, 20, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c[0] << " " << c[1] << " " << c[2]);
+        const SkyDirection ours = GeostationaryLookAngle(c[0], c[1], c[2]);
+        const SkyDirection theirs = FromVectors(c[0], c[1], c[2]);
+        EXPECT_NEAR(ours.elevation, theirs.elevation, 1e-9);
+        EXPECT_NEAR(std::remainder(ours.azimuth - theirs.azimuth, 360.0), 0.0, 1e-9);
+        // The grid's texts round older constants; the drawn points stay
+        // within a tenth of a degree of them.
+        const LookAngleTexts texts = ComputeLookAngles(float(c[0]), float(c[1]), 0.0f, float(c[2]), 0);
+        if (texts.elevation == "--") continue;
+        EXPECT_NEAR(ours.elevation, Number(texts.elevation), 0.1);
+        EXPECT_NEAR(std::remainder(ours.azimuth - Number(texts.azimuth), 360.0), 0.0, 0.1);
+    }
+    EXPECT_LT(GeostationaryLookAngle(40, 100, -10).elevation, 0.0);
+    EXPECT_NEAR(GeostationaryLookAngle(0, 75, 75).elevation, 90.0, 1e-9);
+}
+
+TEST(SkyViewGeometryTest, VisibleArcRunsEastToWestAcrossTheRightPartOfTheSky) {
+    // North: the arc lies to the South; South: to the North; on the equator
+    // it passes overhead from due East to due West.  The ends are where the
+    // sub-satellite point is acos(1 / orbit radius) away: cos(delta) =
+    // cos(81.30) / cos(latitude), bearing atan2(sin delta, -sin lat cos delta).
+    struct Case {
+        double lat;
+        double firstAzimuth, lastAzimuth;
+        double highest;
+    };
+    const Case cases[] = {{40, 97.4, 262.6, 43.9}, {-30, 84.9, 275.1, 55.0}, {0, 90, 270, 90.0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lat);
+        const auto arc = VisibleArc(c.lat, 100, 91);
+        ASSERT_EQ(arc.size(), 91u);
+        EXPECT_EQ(arc.front().elevation, 0.0);
+        EXPECT_EQ(arc.back().elevation, 0.0);
+        EXPECT_NEAR(arc.front().azimuth, c.firstAzimuth, 0.1);
+        EXPECT_NEAR(arc.back().azimuth, c.lastAzimuth, 0.1);
+        double highest = 0;
+        for (const SkyDirection& p : arc) {
+            EXPECT_GE(p.elevation, 0.0);
+            highest = std::max(highest, p.elevation);
+            if (c.lat > 0) {
+                EXPECT_TRUE(p.azimuth >= 90 && p.azimuth <= 270) << p.azimuth;
+            } else if (c.lat < 0) {
+                EXPECT_TRUE(p.azimuth <= 90 || p.azimuth >= 270) << p.azimuth;
+            }
+        }
+        EXPECT_NEAR(highest, c.highest, 0.2);
+    }
+    // Beyond about 81.3 degrees no part of the arc rises.
+    EXPECT_TRUE(VisibleArc(81.4, 0).empty());
+    EXPECT_TRUE(VisibleArc(-89, 0).empty());
+    EXPECT_FALSE(VisibleArc(81.2, 0).empty());
+}
+
+TEST(SkyViewGeometryTest, PolarPlotPutsNorthUpEastRightAndTheZenithInTheCentre) {
+    PolarPlot plot{200, 150, 100, 0};
+    auto at = [&](double az, double el) { return plot.Place({az, el}); };
+    EXPECT_NEAR(at(0, 0).x, 200, 1e-9);
+    EXPECT_NEAR(at(0, 0).y, 50, 1e-9);
+    EXPECT_NEAR(at(90, 0).x, 300, 1e-9);
+    EXPECT_NEAR(at(180, 45).y, 200, 1e-9);
+    EXPECT_NEAR(at(270, 0).x, 100, 1e-9);
+    EXPECT_NEAR(at(123, 90).x, 200, 1e-9);
+    EXPECT_NEAR(at(123, 90).y, 150, 1e-9);
+    // Magnetic: a West variation of 10 turns every point 10 degrees
+    // clockwise on the plot.
+    plot.azimuthOffset = 10;
+    EXPECT_NEAR(at(80, 0).x, 300, 1e-9);
+    const SkyDirection back = plot.DirectionAt(at(200, 30).x, at(200, 30).y);
+    EXPECT_NEAR(back.azimuth, 200, 1e-9);
+    EXPECT_NEAR(back.elevation, 30, 1e-9);
+}
+
+TEST(SkyViewGeometryTest, PointsAreTheGridsVisibleRowsWithTheGridsLabels) {
+    CSatelliteDatabase db;
+    Add(db, "Galaxy", 97, true, SAT_BAND_KU);
+    Add(db, "COnly", 99, true, SAT_BAND_C);
+    Add(db, "Astra", 19.2f, false, SAT_BAND_KU);  // below the horizon of 40N 100W
+    Add(db, "Echo", 110, true, SAT_BAND_KU | SAT_BAND_DBS);
+    CArcGridModel grid;
+    grid.SetOptions(GRID_KU | GRID_SORT_BY_SLOT);
+    grid.SetSite(40, 100, 0);
+    grid.Fill({"Galaxy", "COnly", "Astra", "Echo"}, db);
+    const auto points = SkyPoints(grid, db.FindSatellite("Echo"));
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[0].label, "Galaxy");
+    EXPECT_FALSE(points[0].current);
+    EXPECT_EQ(points[1].label, "Echo");
+    EXPECT_TRUE(points[1].current);
+    EXPECT_NEAR(points[1].direction.azimuth, GeostationaryLookAngle(40, 100, 110).azimuth, 1e-9);
+    grid.SetOptions(GRID_KU | GRID_SORT_BY_SLOT | GRID_SHOW_SLOT);
+    EXPECT_EQ(SkyPoints(grid, nullptr)[0].label, "Galaxy  97\xB0W");
+
+    const PolarPlot plot{100, 100, 90, 0};
+    const PolarPlot::Point echo = plot.Place(points[1].direction);
+    EXPECT_EQ(HitSkyPoint(points, plot, echo.x + 3, echo.y - 2, 6), 1);
+    EXPECT_EQ(HitSkyPoint(points, plot, 100, 100, 6), -1);
+    EXPECT_EQ(SkyAzimuthCaption(GRID_MAGNETIC), "Azimuth (Magnetic)");
+    EXPECT_EQ(SkyAzimuthCaption(0), "Azimuth (True)");
+}
+
+TEST(SkyViewGeometryTest, LabelsStayClearOfEachOtherAndOfThePoints) {
+    // Points in a tight row across the centre, as from a site on the
+    // equator: the outward places collide, so labels move aside.
+    const PolarPlot plot{200, 200, 180, 0};
+    std::vector<PolarPlot::Point> at;
+    std::vector<std::pair<double, double>> sizes;
+    std::vector<std::size_t> order;
+    for (int i = 0; i < 8; ++i) {
+        at.push_back({120.0 + i * 9.0, 200.0 + i * 0.5});
+        sizes.emplace_back(60.0, 14.0);
+        order.push_back(static_cast<std::size_t>(i));
+    }
+    const auto boxes = PlaceSkyLabels(at, sizes, plot, 400, 400, 5, order);
+    ASSERT_EQ(boxes.size(), at.size());
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const LabelBox& a = boxes[i];
+        EXPECT_GE(a.x, 0);
+        EXPECT_LE(a.x + a.width, 400);
+        for (std::size_t k = 0; k < boxes.size(); ++k) {
+            // No point inside any label.
+            EXPECT_FALSE(at[k].x > a.x && at[k].x < a.x + a.width && at[k].y > a.y && at[k].y < a.y + a.height)
+                << i << " covers point " << k;
+            if (k <= i) continue;
+            const LabelBox& b = boxes[k];
+            EXPECT_FALSE(a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height)
+                << i << " and " << k << " overlap";
+        }
+    }
+    // A lone point keeps its label right beside it, outwards (here: left of
+    // a point left of the centre), without a leader line.
+    const auto lone = PlaceSkyLabels({{100, 200}}, {{50, 14}}, plot, 400, 400, 5, {0});
+    EXPECT_FALSE(lone[0].leader);
+    EXPECT_NEAR(lone[0].x + lone[0].width, 91, 1e-9);
+    EXPECT_NEAR(lone[0].y + lone[0].height / 2, 200, 1e-9);
+}

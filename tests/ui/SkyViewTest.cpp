@@ -1,0 +1,308 @@
+// The sky view, the export of the look angles, the LNB skew of the details
+// dialog and the sun-outage dialog, driven through the program's windows.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDateTime>
+#include <QImage>
+#include <QLabel>
+#include <QSpinBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cmath>
+
+#include "EditorSupport.h"
+#include "UiSupport.h"
+#include "display/ArcGrid.h"
+#include "display/LookAngleCsv.h"
+#include "display/SkyView.h"
+#include "display/TilvexView.h"
+#include "framework/Cp1252.h"
+#include "framework/QtText.h"
+#include "locations/Location.h"
+#include "locations/LocationTree.h"
+#include "satellites/LnbSkew.h"
+#include "satellites/Satellite.h"
+#include "locations/LocationDatabase.h"
+#include "satellites/SatelliteDetailsDlg.h"
+#include "satellites/SatelliteInfoPane.h"
+#include "satellites/SunOutage.h"
+#include "satellites/SunOutageDlg.h"
+
+class SkyViewTest : public ProgramFixture {
+protected:
+    CMainFrame* frame = nullptr;
+    CSkyView* sky = nullptr;
+    CSkyPlot* plot = nullptr;
+
+    void OpenSkyView() {
+        frame = Start();
+        ASSERT_NE(frame, nullptr);
+        frame->show();
+        QAction* command = frame->findChild<QAction*>("commandSkyView");
+        ASSERT_NE(command, nullptr);
+        command->trigger();
+        sky = frame->SkyView();
+        ASSERT_NE(sky, nullptr);
+        ASSERT_TRUE(sky->isVisible());
+        plot = sky->Plot();
+        plot->resize(500, 500);
+        QApplication::processEvents();
+    }
+
+    void ChooseLocation(const char* name) {
+        auto* list = frame->findChild<QListWidget*>("locationList");
+        const auto found = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name;
+        list->setCurrentRow(list->row(found.front()));
+    }
+
+    // Where the plot must show a satellite: its direction from the current
+    // location, turned by the variation when the grid shows magnetic
+    // azimuths.
+    QPointF Expected(const CSatellite& satellite) const {
+        const CLocation* site = frame->GetDocument()->GetCurrentLocation();
+        const SkyDirection d =
+            GeostationaryLookAngle(site->SignedLatitude(), site->SignedLongitude(), satellite.SignedLongitude());
+        const bool magnetic = frame->GetDocument()->GetOptions() & GRID_MAGNETIC;
+        const double a = (d.azimuth + (magnetic ? site->SignedMagVar() : 0.0)) * M_PI / 180.0;
+        const PolarPlot p = plot->Plot();
+        const double r = p.radius * (90.0 - d.elevation) / 90.0;
+        return {p.centreX + r * std::sin(a), p.centreY - r * std::cos(a)};
+    }
+};
+
+TEST_F(SkyViewTest, PointsAreDrawnWhereTheSatellitesStand) {
+    OpenSkyView();
+    ChooseLocation("Denver, CO");
+    EXPECT_EQ(plot->Title(), "Denver, CO");
+    // Every row of the grid above the horizon, none other.
+    const CArcGrid* grid = frame->GetLookAngleViewPane()->Grid();
+    int visible = 0;
+    for (int row = 0; row < grid->count(); ++row)
+        if (grid->RowTexts(row).elevation != "--") ++visible;
+    ASSERT_EQ(static_cast<int>(plot->Points().size()), visible);
+    ASSERT_GE(visible, 5);
+    const QImage image = plot->grab().toImage();
+    for (const SkyPoint& point : plot->Points()) {
+        SCOPED_TRACE(point.label);
+        const QPointF at = Expected(*point.satellite);
+        const PolarPlot::Point drawn = plot->Plot().Place(point.direction);
+        EXPECT_NEAR(drawn.x, at.x(), 1e-6);
+        EXPECT_NEAR(drawn.y, at.y(), 1e-6);
+        // The point's own colour is painted there: dark grey, or red for
+        // the current satellite.
+        const QColor pixel = image.pixelColor(qRound(at.x()), qRound(at.y()));
+        // Two satellites in one slot: the current one is drawn on top.
+        bool underCurrent = false;
+        for (const SkyPoint& other : plot->Points())
+            if (other.current && !point.current) {
+                const QPointF o = Expected(*other.satellite);
+                underCurrent = std::hypot(o.x() - at.x(), o.y() - at.y()) < 8.0;
+            }
+        if (underCurrent) continue;
+        if (point.current)
+            EXPECT_GT(pixel.red(), 150) << pixel.name().toStdString();
+        else
+            EXPECT_LT(pixel.lightness(), 80) << pixel.name().toStdString();
+    }
+    // The arc ends on the horizon, at the rim.
+    const PolarPlot p = plot->Plot();
+    const PolarPlot::Point end = p.Place(plot->Arc().front());
+    EXPECT_NEAR(std::hypot(end.x - p.centreX, end.y - p.centreY), p.radius, 1e-6);
+}
+
+TEST_F(SkyViewTest, ClickingAPointMakesItCurrentAndTheViewFollowsChanges) {
+    OpenSkyView();
+    ChooseLocation("Denver, CO");
+    const std::vector<SkyPoint> before = plot->Points();
+    ASSERT_GE(before.size(), 3u);
+    // A satellite that is not current.
+    const SkyPoint* target = nullptr;
+    for (const SkyPoint& point : before)
+        if (!point.current) target = &point;
+    ASSERT_NE(target, nullptr);
+    CSatellite* satellite = target->satellite;
+    const QPointF at = Expected(*satellite);
+    QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, at.toPoint());
+    EXPECT_EQ(frame->GetDocument()->GetCurrentSatellite(), satellite);
+    EXPECT_EQ(frame->GetLookAngleViewPane()->Grid()->SelectedSatellite(), satellite);
+    EXPECT_EQ(frame->findChild<QLabel*>("infoName")->text(), FromCp1252(satellite->GetName()));
+    for (const SkyPoint& point : plot->Points()) EXPECT_EQ(point.current, point.satellite == satellite);
+    // A click on empty sky changes nothing.
+    QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, QPoint(5, plot->height() - 5));
+    EXPECT_EQ(frame->GetDocument()->GetCurrentSatellite(), satellite);
+
+    // A grid selection moves the highlight too.
+    CArcGrid* grid = frame->GetLookAngleViewPane()->Grid();
+    grid->setCurrentRow(grid->count() - 1);
+    for (const SkyPoint& point : plot->Points())
+        EXPECT_EQ(point.current, point.satellite == grid->SatelliteAt(grid->count() - 1));
+
+    // Another location moves every point.
+    ChooseLocation("New York, NY");
+    EXPECT_EQ(plot->Title(), "New York, NY");
+    ASSERT_FALSE(plot->Points().empty());
+    for (const SkyPoint& point : plot->Points()) {
+        const QPointF expected = Expected(*point.satellite);
+        const PolarPlot::Point drawn = plot->Plot().Place(point.direction);
+        EXPECT_NEAR(drawn.x, expected.x(), 1e-6);
+        EXPECT_NEAR(drawn.y, expected.y(), 1e-6);
+    }
+}
+
+TEST_F(SkyViewTest, OptionsSwitchTheCaptionTheLabelsAndTheNorth) {
+    OpenSkyView();
+    ChooseLocation("New York, NY");
+    CTilvexDoc* doc = frame->GetDocument();
+    ASSERT_TRUE(doc->GetOptions() & GRID_MAGNETIC);
+    EXPECT_EQ(plot->Caption(), "Azimuth (Magnetic)");
+    const std::vector<SkyPoint> magnetic = plot->Points();
+    ASSERT_FALSE(magnetic.empty());
+    const QPointF magneticAt = Expected(*magnetic.front().satellite);
+    EXPECT_EQ(magnetic.front().label, magnetic.front().satellite->GetName());
+
+    doc->SetGridOptions((doc->GetOptions() & ~GRID_MAGNETIC) | GRID_SHOW_SLOT);
+    EXPECT_EQ(plot->Caption(), "Azimuth (True)");
+    ASSERT_EQ(plot->Points().size(), magnetic.size());
+    const SkyPoint& first = plot->Points().front();
+    EXPECT_EQ(first.label, frame->GetLookAngleViewPane()->Grid()->Model().TextsFor(*first.satellite).name);
+    EXPECT_NE(first.label.find("  "), std::string::npos) << first.label;
+    // New York's variation is 12.6W: the true azimuth is 12.6 degrees less,
+    // so the point moves on the plot.
+    const QPointF trueAt = Expected(*first.satellite);
+    const PolarPlot::Point drawn = plot->Plot().Place(first.direction);
+    EXPECT_NEAR(drawn.x, trueAt.x(), 1e-6);
+    EXPECT_GT(std::hypot(trueAt.x() - magneticAt.x(), trueAt.y() - magneticAt.y()), 5.0);
+
+    // Only the C band: the Ku-only satellites leave the sky as they leave the
+    // grid.
+    doc->SetGridOptions(GRID_C | GRID_SORT_BY_SLOT);
+    const CArcGrid* grid = frame->GetLookAngleViewPane()->Grid();
+    for (const SkyPoint& point : plot->Points()) EXPECT_TRUE(point.satellite->GetFlags() & SAT_BAND_C);
+    EXPECT_LE(static_cast<int>(plot->Points().size()), grid->count());
+}
+
+TEST_F(SkyViewTest, SavePictureWritesPngAndSvg) {
+    OpenSkyView();
+    ChooseLocation("Denver, CO");
+    const QString png = QString::fromStdString((dir / "sky.png").string());
+    const QString svg = QString::fromStdString((dir / "sky.svg").string());
+    ASSERT_TRUE(sky->SavePicture(png));
+    ASSERT_TRUE(sky->SavePicture(svg));
+    const QImage image(png);
+    EXPECT_EQ(image.size(), plot->size());
+    // The current satellite's red point is in the picture where it is on
+    // the screen.
+    for (const SkyPoint& point : plot->Points())
+        if (point.current) {
+            const QPointF at = Expected(*point.satellite);
+            EXPECT_GT(image.pixelColor(qRound(at.x()), qRound(at.y())).red(), 150);
+        }
+    const std::string text = ReadFileBytes(dir / "sky.svg");
+    EXPECT_NE(text.find("<svg"), std::string::npos);
+    EXPECT_NE(text.find("Denver, CO"), std::string::npos);
+}
+
+TEST_F(SkyViewTest, MenusHoldTheNewCommands) {
+    frame = Start();
+    ASSERT_NE(frame, nullptr);
+    QStringList menus;
+    for (QAction* action : frame->menuBar()->actions()) menus << action->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Help"}));
+    QMenu* file = frame->menuBar()->actions().front()->menu();
+    EXPECT_TRUE(file->actions().contains(frame->findChild<QAction*>("commandExportLookAngles")));
+    EXPECT_EQ(frame->findChild<QAction*>("commandExportLookAngles")->text(), "&Export Look Angles...");
+    EXPECT_TRUE(frame->findChild<QToolBar*>("toolBar")->actions().contains(frame->findChild<QAction*>("commandSkyView")));
+}
+
+TEST_F(SkyViewTest, ExportWritesTheGridsRowsForOneOrEveryLocation) {
+    frame = Start();
+    ASSERT_NE(frame, nullptr);
+    CTilvexDoc* doc = frame->GetDocument();
+    const CArcGridModel& grid = frame->GetLookAngleViewPane()->Grid()->Model();
+    const QString path = QString::fromStdString((dir / "angles.csv").string());
+
+    ASSERT_TRUE(frame->ExportLookAngles(path, false));
+    const std::string one = ReadFileBytes(dir / "angles.csv");
+    EXPECT_EQ(one, LookAnglesCsv(grid, {doc->GetCurrentLocation()}));
+    // A header and one line per grid row.
+    EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), frame->GetLookAngleViewPane()->Grid()->count() + 1);
+    EXPECT_EQ(one.rfind("Location,Satellite,Azimuth (Magnetic),Elevation,LNB Skew\n", 0), 0u);
+
+    ASSERT_TRUE(frame->ExportLookAngles(path, true));
+    const std::string all = ReadFileBytes(dir / "angles.csv");
+    const auto locations = WorkspaceLocations(doc->GetLocationNames(), *frame->GetLocationDatabase());
+    EXPECT_EQ(locations.size(), doc->GetLocationNames().size());
+    EXPECT_EQ(all, LookAnglesCsv(grid, locations));
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'),
+              static_cast<long>(locations.size()) * frame->GetLookAngleViewPane()->Grid()->count() + 1);
+
+    // A folder that does not exist: a message, and false.
+    messages->Clear();
+    EXPECT_FALSE(frame->ExportLookAngles(QString::fromStdString((dir / "no" / "such.csv").string()), false));
+    ASSERT_EQ(messages->Texts().size(), 1u);
+}
+
+TEST_F(SkyViewTest, DetailsShowTheSkewAndOpenTheSunOutages) {
+    frame = Start();
+    ASSERT_NE(frame, nullptr);
+    CTilvexDoc* doc = frame->GetDocument();
+    CLocation* site = doc->GetCurrentLocation();
+    CSatellite* satellite = doc->GetCurrentSatellite();
+    ASSERT_TRUE(site && satellite);
+    const std::string expectedSkew =
+        LnbSkewDirectionText(site->SignedLatitude(), site->SignedLongitude(), satellite->SignedLongitude());
+    ASSERT_NE(expectedSkew, "--");
+
+    QString skew;
+    int defaultRows = -1, smallDishRows = -1, badRows = -1;
+    QString dish, frequency, badStatus, firstRow, firstLocal;
+    std::vector<SunOutageDay> expected;
+    WhenModal<CSatelliteDetailsDlg>([&](CSatelliteDetailsDlg* details) {
+        skew = details->SkewText();
+        WhenModal<CSunOutageDlg>([&](CSunOutageDlg* outages) {
+            auto* list = outages->List();
+            dish = Child<QLineEdit>(outages, "sunOutageDish")->text();
+            frequency = Child<QLineEdit>(outages, "sunOutageFrequency")->text();
+            auto* year = Child<QSpinBox>(outages, "sunOutageYear");
+            year->setValue(2026);
+            expected = ComputeSunOutages(site->SignedLatitude(), site->SignedLongitude(),
+                                         satellite->SignedLongitude(), 2026);
+            defaultRows = list->topLevelItemCount();
+            if (defaultRows > 0) {
+                QTreeWidgetItem* item = list->topLevelItem(0);
+                for (int c = 0; c < 5; ++c) firstRow += (c ? "\t" : "") + item->text(c);
+                firstLocal = item->text(7);
+            }
+            TypeInto(Child<QLineEdit>(outages, "sunOutageDish"), "0.45");
+            smallDishRows = list->topLevelItemCount();
+            TypeInto(Child<QLineEdit>(outages, "sunOutageDish"), "0");
+            badRows = list->topLevelItemCount();
+            badStatus = outages->StatusText();
+            outages->reject();
+        });
+        Click(details, "sunOutagesButton");
+        Click(details, "ok");
+    });
+    frame->ShowSatelliteDetails(satellite, site);
+
+    EXPECT_EQ(skew, FromCp1252(expectedSkew));
+    EXPECT_TRUE(skew.endsWith("clockwise")) << skew.toStdString();
+    EXPECT_EQ(dish, "0.9");
+    EXPECT_EQ(frequency, "12.0");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(defaultRows, static_cast<int>(expected.size()));
+    // The dialog's first row as the command line prints it.
+    EXPECT_EQ(firstRow, QString::fromUtf8(Cp1252ToUtf8(SunOutageLine(expected.front())).c_str()));
+    EXPECT_EQ(firstLocal,
+              QDateTime::fromSecsSinceEpoch(expected.front().peak, Qt::UTC).toLocalTime().toString("HH:mm:ss"));
+    EXPECT_GT(smallDishRows, defaultRows);
+    EXPECT_EQ(badRows, 0);
+    EXPECT_EQ(badStatus, "The dish diameter must be greater than 0 metres.");
+}
