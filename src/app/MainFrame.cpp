@@ -41,7 +41,7 @@
 #include "satellites/SatelliteEditorDlg.h"
 #include "satellites/SatelliteInfoPane.h"
 #include "satellites/SatelliteTree.h"
-#include "display/LookAngleCsv.h"
+#include "cli/ReportOutput.h"
 #include "display/SkyView.h"
 #include "framework/SafeFile.h"
 #include "locations/LocationDatabase.h"
@@ -632,7 +632,7 @@ void CMainFrame::OnExportLookAngles() {
 bool CMainFrame::ExportLookAngles(const QString& path, bool everyLocation) {
     std::vector<const CLocation*> locations;
     if (everyLocation) {
-        locations = WorkspaceLocations(m_doc->GetLocationNames(), *GetLocationDatabase());
+        locations = ListedLocations(m_doc->GetLocationNames(), *GetLocationDatabase());
     } else if (const CLocation* current = m_doc->GetCurrentLocation()) {
         locations.push_back(current);
     }

@@ -7,6 +7,7 @@
 #include "framework/Cp1252.h"
 #include "locations/LocationDatabase.h"
 #include "printing/Report.h"
+#include "satellites/LnbSkew.h"
 
 namespace {
 
@@ -44,8 +45,15 @@ std::vector<LocationReport> BuildLocationReports(const CArcGridModel& grid,
         report.magVar = TrimEnd(header[2]);
         CArcGridModel site = grid;
         site.SetSite(location->SignedLatitude(), location->SignedLongitude(), magVar);
-        for (const CSatellite* satellite : site.Rows())
-            if (satellite) report.rows.push_back(site.TextsFor(*satellite));
+        for (const CSatellite* satellite : site.Rows()) {
+            if (!satellite) continue;
+            report.rows.push_back(site.TextsFor(*satellite));
+            // A site the grid leaves blank gets no skew either.
+            report.skews.push_back(report.rows.back().elevation.empty()
+                                       ? std::string()
+                                       : LnbSkewText(location->SignedLatitude(), location->SignedLongitude(),
+                                                     satellite->SignedLongitude()));
+        }
         out.push_back(std::move(report));
     }
     return out;
@@ -87,13 +95,20 @@ std::string ReportAsText(const std::vector<LocationReport>& reports, const std::
 
 std::string ReportAsCsv(const std::vector<LocationReport>& reports, int gridOptions) {
     std::string out = "Location,Latitude,Longitude,Magnetic Variation,Satellite," +
-                      CsvField(AzimuthHeading(gridOptions)) + ",Elevation\n";
+                      CsvField(AzimuthHeading(gridOptions)) + ",Elevation,LNB Skew\n";
     for (const LocationReport& report : reports)
-        for (const auto& row : report.rows)
+        for (std::size_t i = 0; i < report.rows.size(); ++i) {
+            const auto& row = report.rows[i];
             out += CsvField(report.name) + ',' + CsvField(ValueOf(report.latitude)) + ',' +
                    CsvField(ValueOf(report.longitude)) + ',' + CsvField(ValueOf(report.magVar)) + ',' +
-                   CsvField(row.name) + ',' + CsvField(row.azimuth) + ',' + CsvField(row.elevation) + "\n";
+                   CsvField(row.name) + ',' + CsvField(row.azimuth) + ',' + CsvField(row.elevation) + ',' +
+                   CsvField(report.skews[i]) + "\n";
+        }
     return Cp1252ToUtf8(out);
+}
+
+std::string LookAnglesCsv(const CArcGridModel& grid, const std::vector<const CLocation*>& locations) {
+    return ReportAsCsv(BuildLocationReports(grid, locations), grid.GetOptions());
 }
 
 std::string ReportAsJson(const std::vector<LocationReport>& reports, const std::string& workspaceTitle,

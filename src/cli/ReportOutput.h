@@ -19,6 +19,9 @@ struct LocationReport {
     std::string longitude;
     std::string magVar;
     std::vector<CArcGridModel::RowTexts> rows;
+    // The LNB skew of each row ("--" below the horizon, empty where the grid
+    // leaves the angles blank).
+    std::vector<std::string> skews;
 };
 
 // The grid's rows and texts seen from each location in turn (the grid's own
@@ -34,6 +37,11 @@ std::vector<const CLocation*> ListedLocations(const std::vector<std::string>& na
 
 std::string ReportAsText(const std::vector<LocationReport>& reports, const std::string& workspaceTitle,
                          int gridOptions);
+// "Location,Latitude,Longitude,Magnetic Variation,Satellite,Azimuth (True),
+// Elevation,LNB Skew" and a line for each row.
 std::string ReportAsCsv(const std::vector<LocationReport>& reports, int gridOptions);
+// The same for the grid's rows seen from each of `locations`: what File >
+// "Export Look Angles..." writes.
+std::string LookAnglesCsv(const CArcGridModel& grid, const std::vector<const CLocation*>& locations);
 std::string ReportAsJson(const std::vector<LocationReport>& reports, const std::string& workspaceTitle,
                          int gridOptions);

@@ -108,11 +108,13 @@ TEST_F(ReportCliTest, GridOptionsOfTheWorkspaceDecideRowsTextsAndAzimuth) {
     const std::string az = Angles("35N 90W 97W --magvar 2W");
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 7u) << run.out;
-    EXPECT_EQ(lines[0], "Location,Latitude,Longitude,Magnetic Variation,Satellite,Azimuth (True),Elevation");
+    EXPECT_EQ(lines[0], "Location,Latitude,Longitude,Magnetic Variation,Satellite,Azimuth (True),Elevation,LNB Skew");
     // Locations as the location list orders them, letter case aside.
     EXPECT_EQ(lines[1].rfind("\"able, TX\",30.0\u00B0N,97.0\u00B0W,4.0\u00B0E,", 0), 0u) << lines[1];
+    const std::string skew = Angles("35N 90W 97W --skew");
     EXPECT_EQ(lines[3], "Mid Town,35.0\u00B0N,90.0\u00B0W,2.0\u00B0W,Centre Bird  97\u00B0W," +
-                            az.substr(az.find('\t') + 1, az.size() - az.find('\t') - 2) + "," + az.substr(0, az.find('\t')));
+                            az.substr(az.find('\t') + 1, az.size() - az.find('\t') - 2) + "," + az.substr(0, az.find('\t')) +
+                            "," + skew.substr(skew.rfind('\t') + 1, skew.size() - skew.rfind('\t') - 2));
     EXPECT_EQ(lines[4].rfind("Mid Town,35.0\u00B0N,90.0", 0), 0u) << lines[4];
     EXPECT_NE(lines[4].find(",West Bird  123\u00B0W,"), std::string::npos);
     EXPECT_EQ(lines[5].substr(0, 12), "Zenith Ridge");
@@ -210,7 +212,7 @@ TEST_F(ReportCliTest, PdfOfAllLocationsHoldsTheHeadersAndEveryRow) {
             else if (c == ',' && !quoted) fields.push_back(std::exchange(field, std::string()));
             else field += c;
         }
-        ASSERT_EQ(fields.size(), 7u);
+        ASSERT_EQ(fields.size(), 8u);
         const std::size_t page = printed.find(fields[0]);
         const std::size_t line = printed.find(fields[4], page);
         ASSERT_NE(line, std::string::npos);

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "display/ArcGridModel.h"
-#include "display/LookAngleCsv.h"
+#include "cli/ReportOutput.h"
 #include "locations/LocationDatabase.h"
 #include "satellites/SatelliteDatabase.h"
 
@@ -43,7 +43,7 @@ TEST(LookAngleCsvTest, RowsAreTheGridsTextsForEachLocationWithSkew) {
     CArcGridModel grid;
     grid.SetOptions(GRID_KU | GRID_SORT_BY_SLOT | GRID_MAGNETIC);
     grid.Fill({"Spaceway", "Galaxy, 19", "Astra", "Only C"}, sats);
-    const auto locations = WorkspaceLocations({"ZETA \xE9t\xE9", "nowhere", "alpha"}, locs);
+    const auto locations = ListedLocations({"ZETA \xE9t\xE9", "nowhere", "alpha"}, locs);
     ASSERT_EQ(locations.size(), 2u);
     EXPECT_EQ(locations[0]->GetName(), "Alpha");
 
@@ -51,17 +51,18 @@ TEST(LookAngleCsvTest, RowsAreTheGridsTextsForEachLocationWithSkew) {
     // UTF-8 throughout; names with commas are quoted; the magnetic azimuth
     // includes the variation (the grid's texts exactly).
     EXPECT_EQ(csv,
-              "Location,Satellite,Azimuth (Magnetic),Elevation,LNB Skew\n"
-              "Alpha,Astra,--,--,--\n"
-              "Alpha,\"Galaxy, 19\",--,--,--\n"
-              "Alpha,Spaceway,--,--,--\n"
-              "zeta \u00E9t\u00E9,Astra,--,--,--\n"
-              "zeta \u00E9t\u00E9,\"Galaxy, 19\",185.3\u00B0,43.6\u00B0,-3.6\u00B0\n"
-              "zeta \u00E9t\u00E9,Spaceway,205.3\u00B0,42.6\u00B0,11.7\u00B0\n");
+              "Location,Latitude,Longitude,Magnetic Variation,Satellite,Azimuth (Magnetic),Elevation,LNB Skew\n"
+              "Alpha,30.0\u00B0S,150.0\u00B0E,0.0\u00B0W,Astra,--,--,--\n"
+              "Alpha,30.0\u00B0S,150.0\u00B0E,0.0\u00B0W,\"Galaxy, 19\",--,--,--\n"
+              "Alpha,30.0\u00B0S,150.0\u00B0E,0.0\u00B0W,Spaceway,--,--,--\n"
+              "zeta \u00E9t\u00E9,40.0\u00B0N,100.0\u00B0W,10.0\u00B0W,Astra,--,--,--\n"
+              "zeta \u00E9t\u00E9,40.0\u00B0N,100.0\u00B0W,10.0\u00B0W,\"Galaxy, 19\",185.3\u00B0,43.6\u00B0,-3.6\u00B0\n"
+              "zeta \u00E9t\u00E9,40.0\u00B0N,100.0\u00B0W,10.0\u00B0W,Spaceway,205.3\u00B0,42.6\u00B0,11.7\u00B0\n");
     grid.SetOptions(GRID_KU | GRID_SHOW_SLOT);
     grid.Fill({"Spaceway"}, sats);
     EXPECT_EQ(LookAnglesCsv(grid, {locations[1]}),
-              "Location,Satellite,Azimuth (True),Elevation,LNB Skew\n"
-              "zeta \u00E9t\u00E9,Spaceway  110\u00B0W,195.3\u00B0,42.6\u00B0,11.7\u00B0\n");
-    EXPECT_EQ(LookAnglesCsv(grid, {}), "Location,Satellite,Azimuth (True),Elevation,LNB Skew\n");
+              "Location,Latitude,Longitude,Magnetic Variation,Satellite,Azimuth (True),Elevation,LNB Skew\n"
+              "zeta \u00E9t\u00E9,40.0\u00B0N,100.0\u00B0W,10.0\u00B0W,Spaceway  110\u00B0W,195.3\u00B0,42.6\u00B0,11.7\u00B0\n");
+    EXPECT_EQ(LookAnglesCsv(grid, {}),
+              "Location,Latitude,Longitude,Magnetic Variation,Satellite,Azimuth (True),Elevation,LNB Skew\n");
 }

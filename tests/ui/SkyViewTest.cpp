@@ -19,7 +19,7 @@
 #include "EditorSupport.h"
 #include "UiSupport.h"
 #include "display/ArcGrid.h"
-#include "display/LookAngleCsv.h"
+#include "cli/ReportOutput.h"
 #include "display/SkyView.h"
 #include "display/TilvexView.h"
 #include "framework/Cp1252.h"
@@ -233,11 +233,11 @@ TEST_F(SkyViewTest, ExportWritesTheGridsRowsForOneOrEveryLocation) {
     EXPECT_EQ(one, LookAnglesCsv(grid, {doc->GetCurrentLocation()}));
     // A header and one line per grid row.
     EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), frame->GetLookAngleViewPane()->Grid()->count() + 1);
-    EXPECT_EQ(one.rfind("Location,Satellite,Azimuth (Magnetic),Elevation,LNB Skew\n", 0), 0u);
+    EXPECT_EQ(one.rfind("Location,Latitude,Longitude,Magnetic Variation,Satellite,Azimuth (Magnetic),Elevation,LNB Skew\n", 0), 0u);
 
     ASSERT_TRUE(frame->ExportLookAngles(path, true));
     const std::string all = ReadFileBytes(dir / "angles.csv");
-    const auto locations = WorkspaceLocations(doc->GetLocationNames(), *frame->GetLocationDatabase());
+    const auto locations = ListedLocations(doc->GetLocationNames(), *frame->GetLocationDatabase());
     EXPECT_EQ(locations.size(), doc->GetLocationNames().size());
     EXPECT_EQ(all, LookAnglesCsv(grid, locations));
     EXPECT_EQ(std::count(all.begin(), all.end(), '\n'),
