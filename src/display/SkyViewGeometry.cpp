@@ -129,7 +129,7 @@ std::vector<LabelBox> PlaceSkyLabels(const std::vector<PolarPlot::Point>& at,
         const double length = std::hypot(dx, dy);
         // Straight overhead any side will do: the right.
         const double ux = length < 1e-9 ? 1.0 : dx / length, uy = length < 1e-9 ? 0.0 : dy / length;
-        const auto [w, h] = sizes[i];
+        const double w = sizes[i].first, h = sizes[i].second;
         // A box hanging off the point `distance` away in the direction
         // `turn` degrees clockwise from straight outwards, on the far side of
         // its anchor.
