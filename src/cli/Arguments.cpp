@@ -1,7 +1,12 @@
 #include "cli/Arguments.h"
 
 #include <cctype>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <unistd.h>
+
+#include "framework/Format.h"
 
 namespace {
 
@@ -42,4 +47,23 @@ std::optional<float> ParseYear(std::string_view text) {
     const auto year = ParseUnsigned(text);
     if (!year || *year < 1900.0f || *year > 2200.0f) return std::nullopt;
     return year;
+}
+
+TypedAngle RequireAngle(const std::string& text, AngleKind kind, const char* what) {
+    if (auto angle = ParseTypedAngle(text, kind)) return *angle;
+    const char* form = kind == AngleKind::Latitude ? "0 to 90 with N or S, like 38.5N"
+                                                   : "0 to 180 with W or E, like 100W";
+    throw UsageError{Format("bad %s '%s': expected degrees %s", what, text.c_str(), form)};
+}
+
+void RequireCount(const CommandLine& line, std::size_t count, const char* command) {
+    if (line.Positional().size() != count)
+        throw UsageError{Format("%s takes %zu arguments, got %zu", command, count, line.Positional().size())};
+}
+
+void EnterDataDir(const CommandLine& line) {
+    if (const std::string* dir = line.Value("--data")) {
+        if (::chdir(dir->c_str()) != 0)
+            throw UsageError{Format("cannot use data folder '%s': %s", dir->c_str(), std::strerror(errno))};
+    }
 }

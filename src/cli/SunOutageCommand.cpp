@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/CommandLine.h"
+#include "cli/Arguments.h"
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
 #include "satellites/SunOutage.h"

@@ -1,6 +1,7 @@
 // tilvex-cli: look angles, declinations and the program's files from the
 // command line.  Output is UTF-8; messages go to stderr.
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -35,7 +36,7 @@
 #include "locations/Location.h"
 #include "satellites/LookAngles.h"
 #include "satellites/Satellite.h"
-#include "cli/CommandLine.h"
+#include "cli/Arguments.h"
 #include "cli/SunOutageCommand.h"
 #include "satellites/LnbSkew.h"
 
@@ -85,8 +86,9 @@ int CmdAngles(int argc, char** argv) {
 
     MessagesToStderr messages;
     const float magVar = site.SignedMagVar();
-    // Without the model's file the variation is unknown: print nothing.
-    if (messages.Shown()) return kExitFailed;
+    // Without the model's file the variation is unknown (the message is on
+    // stderr): a magnetic azimuth cannot be given, the other angles can.
+    if (messages.Shown() && line.Flag("--magnetic")) return kExitFailed;
     const LookAngleTexts texts = ComputeLookAngles(site.SignedLatitude(), site.SignedLongitude(), magVar,
                                                    satellite.SignedLongitude(), line.Flag("--magnetic") ? 1 : 0);
     std::printf("%s\t%s", Cp1252ToUtf8(texts.elevation).c_str(), Cp1252ToUtf8(texts.azimuth).c_str());
@@ -123,13 +125,17 @@ int CmdDeclination(int argc, char** argv) {
 // ---------------------------------------------------------------------------
 // The program's files.
 
+// A number of a record as JSON: null for NaN or infinity, which JSON cannot
+// write and a damaged file may hold.
+std::string JsonNumber(float value) { return std::isfinite(value) ? FloatText(value) : "null"; }
+
 std::string SatelliteJson(const CSatellite& s) {
     std::string region;
     for (const auto& entry : kSatelliteRegions)
         if (s.Region() == entry.flag) region = LoadString(entry.nameId);
     return Format("{\"name\": %s, \"slot\": %s, \"west\": %d, \"flags\": %d, \"slotText\": %s, \"bands\": %s, "
                   "\"region\": %s, \"comments\": %s}",
-                  JsonString(s.GetName()).c_str(), FloatText(s.GetSlot()).c_str(), s.IsWest(), s.GetFlags(),
+                  JsonString(s.GetName()).c_str(), JsonNumber(s.GetSlot()).c_str(), s.IsWest(), s.GetFlags(),
                   JsonString(s.SlotText()).c_str(), JsonString(s.BandText()).c_str(), JsonString(region).c_str(),
                   JsonString(s.GetComments()).c_str());
 }
@@ -140,8 +146,8 @@ std::string LocationJson(const CLocation& l) {
         if (l.GetRegion() == entry.value) region = LoadString(entry.nameId);
     return Format("{\"name\": %s, \"latitude\": %s, \"north\": %d, \"longitude\": %s, \"west\": %d, "
                   "\"magVar\": %s, \"magVarWest\": %d, \"magVarAuto\": %s, \"region\": %d, \"regionName\": %s}",
-                  JsonString(l.GetName()).c_str(), FloatText(l.GetLatitude()).c_str(), l.IsNorth(),
-                  FloatText(l.GetLongitude()).c_str(), l.IsWest(), FloatText(l.GetMagVar()).c_str(),
+                  JsonString(l.GetName()).c_str(), JsonNumber(l.GetLatitude()).c_str(), l.IsNorth(),
+                  JsonNumber(l.GetLongitude()).c_str(), l.IsWest(), JsonNumber(l.GetMagVar()).c_str(),
                   l.IsMagVarWest(), l.IsMagVarAuto() ? "true" : "false", l.GetRegion(), JsonString(region).c_str());
 }
 
@@ -153,29 +159,53 @@ void PrintRecords(const char* type, const std::vector<std::unique_ptr<T>>& recor
     std::printf("%s]}\n", records.empty() ? "" : "\n");
 }
 
-// The class of the first record of a database file: "CSatellite",
-// "CLocation", or empty when the file holds none or cannot tell.
-std::string FirstRecordClass(const std::string& path) {
+// What a file of the program holds, told by the classes in it (not by its
+// name): a database of satellites or locations, an empty database, or else
+// a workspace (which holds no class record).
+enum class FileKind { Satellites, Locations, EmptyDatabase, Workspace };
+
+FileKind KindOfFile(const std::string& path) {
     CFile file;
-    if (!file.Open(path, CFile::modeRead)) return {};
+    if (!file.Open(path, CFile::modeRead)) return FileKind::Workspace;  // its loader reports it
     try {
         CArchive ar(&file, CArchive::load);
-        if (ar.ReadCount() == 0) return {};
-        WORD tag, schema, length;
-        ar >> tag;
-        if (tag != 0xFFFF) return {};
-        ar >> schema >> length;
-        if (length >= 64) return {};
-        std::string name(length, '\0');
-        for (char& c : name) {
-            BYTE b;
-            ar >> b;
-            c = static_cast<char>(b);
-        }
-        return name;
-    } catch (const std::exception&) {
-        return {};
+        if (ar.ReadCount() == 0) return file.GetLength() == 2 ? FileKind::EmptyDatabase : FileKind::Workspace;
+        const CRuntimeClass* cls = ar.ReadNextObjectClass();
+        if (cls == RUNTIME_CLASS(CSatellite)) return FileKind::Satellites;
+        if (cls == RUNTIME_CLASS(CLocation)) return FileKind::Locations;
+    } catch (const CArchiveException&) {
+    } catch (const CFileException&) {
     }
+    return FileKind::Workspace;
+}
+
+// Every record of a database file as it stands, numbers that no computation
+// could take included (the program itself refuses such a file): dump shows
+// what is there.
+template <class T>
+bool ReadRecordsAsTheyAre(const std::string& path, std::vector<std::unique_ptr<T>>& records) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead)) {
+        std::fprintf(stderr, "Unable to open %s\n", path.c_str());
+        return false;
+    }
+    try {
+        CArchive ar(&file, CArchive::load);
+        SerializeObjectList(ar, records);
+        ar.Close();
+    } catch (const CArchiveException&) {
+        AppMessageBox(Format("File %s missing or corrupted.\nOpening empty workspace.", path.c_str()));
+        return false;
+    } catch (const CFileException&) {
+        AppMessageBox(Format("File %s missing or corrupted.\nOpening empty workspace.", path.c_str()));
+        return false;
+    }
+    for (const auto& record : records)
+        if (!record) {
+            std::fprintf(stderr, "%s holds an empty entry\n", path.c_str());
+            return false;
+        }
+    return true;
 }
 
 // A database read from any path, with the loader's own messages.
@@ -194,34 +224,34 @@ bool SaveRecords(const std::string& path, std::vector<std::unique_ptr<T>>& recor
     return database.SaveDatabase();
 }
 
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 int CmdDump(int argc, char** argv) {
     CommandLine line(argc, argv, 2, {}, {});
     RequireCount(line, 1, "dump");
     const std::string& path = line.Positional()[0];
     MessagesToStderr messages;
-    if (EndsWith(path, ".wrk")) {
-        CTilvexDoc doc;
-        if (!doc.OnOpenDocument(path) || doc.LoadFailed()) return kExitFailed;
-        const CSettings& s = doc.GetSettings();
-        std::printf("{\"type\": \"workspace\", \"satellites\": %s, \"locations\": %s, \"options\": %d, "
-                    "\"currentLocation\": %d, \"currentSatellite\": %d}\n",
-                    JsonStringList(doc.GetSatelliteNames()).c_str(), JsonStringList(doc.GetLocationNames()).c_str(),
-                    s.GetOptions(), s.GetCurLocation(), s.GetCurSatellite());
-        return kExitOk;
+    switch (KindOfFile(path)) {
+        case FileKind::Satellites:
+        case FileKind::EmptyDatabase: {
+            std::vector<std::unique_ptr<CSatellite>> records;
+            if (!ReadRecordsAsTheyAre(path, records)) return kExitFailed;
+            PrintRecords(records.empty() ? "database" : "satellites", records, SatelliteJson);
+            return kExitOk;
+        }
+        case FileKind::Locations: {
+            std::vector<std::unique_ptr<CLocation>> records;
+            if (!ReadRecordsAsTheyAre(path, records)) return kExitFailed;
+            PrintRecords("locations", records, LocationJson);
+            return kExitOk;
+        }
+        case FileKind::Workspace: break;
     }
-    if (FirstRecordClass(path) == "CLocation") {
-        std::vector<std::unique_ptr<CLocation>> records;
-        if (!LoadRecords(path, records)) return kExitFailed;
-        PrintRecords("locations", records, LocationJson);
-    } else {
-        std::vector<std::unique_ptr<CSatellite>> records;
-        if (!LoadRecords(path, records)) return kExitFailed;
-        PrintRecords(records.empty() ? "database" : "satellites", records, SatelliteJson);
-    }
+    CTilvexDoc doc;
+    if (!doc.OnOpenDocument(path) || doc.LoadFailed()) return kExitFailed;
+    const CSettings& s = doc.GetSettings();
+    std::printf("{\"type\": \"workspace\", \"satellites\": %s, \"locations\": %s, \"options\": %d, "
+                "\"currentLocation\": %d, \"currentSatellite\": %d}\n",
+                JsonStringList(doc.GetSatelliteNames()).c_str(), JsonStringList(doc.GetLocationNames()).c_str(),
+                s.GetOptions(), s.GetCurLocation(), s.GetCurSatellite());
     return kExitOk;
 }
 

@@ -223,30 +223,20 @@ void CArchive::WriteObject(const CObject* object) {
     const_cast<CObject*>(object)->Serialize(*this);
 }
 
-CArchive::ObjectRef CArchive::ReadObject(const CRuntimeClass* requested) {
+CArchive::Tag CArchive::ReadTag() {
     CheckLoading();
-    WORD tag;
-    *this >> tag;
-    DWORD fullTag;
-    if (tag == 0x7FFF) {
-        *this >> fullTag;
-    } else {
-        fullTag = (static_cast<DWORD>(tag & 0x8000) << 16) | (tag & 0x7FFF);
-    }
+    Tag tag;
+    *this >> tag.word;
+    if (tag.word == 0x7FFF)
+        *this >> tag.full;
+    else
+        tag.full = (static_cast<DWORD>(tag.word & 0x8000) << 16) | (tag.word & 0x7FFF);
+    return tag;
+}
 
-    ObjectRef ref;
+const CRuntimeClass* CArchive::ReadClass(const Tag& tag) {
     const DWORD highest = static_cast<DWORD>(m_loadArray.size() - 1);
-    if (!(fullTag & 0x80000000u)) {
-        if (fullTag == 0) return ref;
-        if (fullTag > highest) Throw(CArchiveException::badIndex);
-        CObject* earlier = m_loadArray[fullTag].object;
-        if (!earlier || (requested && !earlier->IsKindOf(requested))) Throw(CArchiveException::badClass);
-        ref.earlier = earlier;
-        return ref;
-    }
-
-    const CRuntimeClass* cls = nullptr;
-    if (tag == 0xFFFF) {
+    if (tag.word == 0xFFFF) {
         WORD schema, length;
         *this >> schema >> length;
         if (length >= 64) Throw(CArchiveException::badClass);
@@ -257,18 +247,35 @@ CArchive::ObjectRef CArchive::ReadObject(const CRuntimeClass* requested) {
             if (e.m_cause == CArchiveException::endOfFile) Throw(CArchiveException::badClass);
             throw;
         }
-        cls = CRuntimeClass::FromName(std::string_view(name, length));
+        const CRuntimeClass* cls = CRuntimeClass::FromName(std::string_view(name, length));
         if (!cls) Throw(CArchiveException::badClass);
         if (schema != cls->m_wSchema) Throw(CArchiveException::badSchema);
         NextIndex();
         m_loadArray.push_back({cls, nullptr});
-    } else {
-        const DWORD classIndex = fullTag & 0x7FFFFFFFu;
-        if (classIndex == 0 || classIndex > highest || !m_loadArray[classIndex].cls)
-            Throw(CArchiveException::badIndex);
-        cls = m_loadArray[classIndex].cls;
+        return cls;
     }
+    const DWORD classIndex = tag.full & 0x7FFFFFFFu;
+    if (classIndex == 0 || classIndex > highest || !m_loadArray[classIndex].cls) Throw(CArchiveException::badIndex);
+    return m_loadArray[classIndex].cls;
+}
 
+// An earlier object named by an object tag (not a class tag); null for 0.
+CObject* CArchive::EarlierObject(const Tag& tag, const CRuntimeClass* requested) const {
+    if (tag.full == 0) return nullptr;
+    if (tag.full > static_cast<DWORD>(m_loadArray.size() - 1)) Throw(CArchiveException::badIndex);
+    CObject* earlier = m_loadArray[tag.full].object;
+    if (!earlier || (requested && !earlier->IsKindOf(requested))) Throw(CArchiveException::badClass);
+    return earlier;
+}
+
+CArchive::ObjectRef CArchive::ReadObject(const CRuntimeClass* requested) {
+    const Tag tag = ReadTag();
+    ObjectRef ref;
+    if (!tag.IsClass()) {
+        ref.earlier = EarlierObject(tag, requested);
+        return ref;
+    }
+    const CRuntimeClass* cls = ReadClass(tag);
     if (requested && !cls->IsDerivedFrom(requested)) Throw(CArchiveException::badClass);
     ref.created = cls->CreateObject();
     if (!ref.created) Throw(CArchiveException::badClass);
@@ -278,6 +285,15 @@ CArchive::ObjectRef CArchive::ReadObject(const CRuntimeClass* requested) {
     m_loadArray.push_back({nullptr, ref.created.get()});
     ref.created->Serialize(*this);
     return ref;
+}
+
+const CRuntimeClass* CArchive::ReadNextObjectClass() {
+    const Tag tag = ReadTag();
+    if (!tag.IsClass()) {
+        CObject* earlier = EarlierObject(tag, nullptr);
+        return earlier ? earlier->GetRuntimeClass() : nullptr;
+    }
+    return ReadClass(tag);
 }
 
 void SerializeStringList(CArchive& ar, std::vector<std::string>& list) {

@@ -104,10 +104,27 @@ public:
     // class or one derived from it.
     ObjectRef ReadObject(const CRuntimeClass* requested);
 
+    // Reads the next object reference's tag (and class record) and tells the
+    // class of the object it introduces, without reading the object: for a
+    // caller that only wants to know what a file holds.  Null for a null
+    // reference.  The archive cannot go on reading that object afterwards.
+    const CRuntimeClass* ReadNextObjectClass();
+
     // Raises the archive error `cause` for this archive's file.
     [[noreturn]] void Throw(CArchiveException::Cause cause) const;
 
 private:
+    // An object reference's tag: the 16-bit word, and the full index with
+    // the class bit (bit 31).
+    struct Tag {
+        WORD word = 0;
+        DWORD full = 0;
+        bool IsClass() const { return (full & 0x80000000u) != 0; }
+    };
+    Tag ReadTag();
+    // The class a class tag names, reading and recording a new class record.
+    const CRuntimeClass* ReadClass(const Tag& tag);
+    CObject* EarlierObject(const Tag& tag, const CRuntimeClass* requested) const;
     void CheckStoring() const;
     void CheckLoading() const;
     void Write(const void* data, std::size_t count);

@@ -3,11 +3,13 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <sys/wait.h>
 
 #include "TestSupport.h"
 #include "cli/CliRun.h"
 #include "geomag/GeomagModel.h"
+#include "satellites/SatelliteDatabase.h"
 
 namespace {
 
@@ -53,6 +55,11 @@ TEST(CliTest, AutomaticVariationReadsTheDataFolder) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "Couldn't find MagData.dat.  Cannot calculate magnetic variation.\n");
     EXPECT_EQ(missing.out, "");
+    // A true azimuth needs no variation: the angles, and the warning.
+    const CliRun trueRun = RunCli("angles 40N 100W 90W --auto-magvar --data '" + empty.Path().string() + "'");
+    EXPECT_EQ(trueRun.status, 0);
+    EXPECT_EQ(trueRun.out, RunCli("angles 40N 100W 90W").out);
+    EXPECT_EQ(trueRun.err, "Couldn't find MagData.dat.  Cannot calculate magnetic variation.\n");
 }
 
 TEST(CliTest, DeclinationWithFourDecimals) {
@@ -149,4 +156,22 @@ TEST(CliTest, DumpAndNewWorkspace) {
     const CliRun cutWorkspace = RunCli("dump '" + (dir / "cut.wrk").string() + "'");
     EXPECT_EQ(cutWorkspace.status, 1);
     EXPECT_EQ(cutWorkspace.err, "Unexpected file format.\nOpening empty workspace.\n");
+
+    // The kind of file is told by what it holds, not by its name.
+    std::filesystem::copy_file(dir / "w.wrk", dir / "US.WRK");
+    EXPECT_EQ(RunCli("dump '" + (dir / "US.WRK").string() + "'").out, RunCli("dump '" + (dir / "w.wrk").string() + "'").out);
+    std::filesystem::copy_file(dir / "satdemo.tdb", dir / "sats.wrk");
+    EXPECT_EQ(RunCli("dump '" + (dir / "sats.wrk").string() + "'").out, sats.out);
+
+    // Numbers JSON cannot write are null (the program refuses such a file,
+    // dump shows it).
+    CRecordDatabase<CSatellite> damaged((dir / "nan.tdb").string());
+    auto bird = std::make_unique<CSatellite>();
+    bird->SetName("Bird");
+    bird->SetSlot(std::numeric_limits<float>::quiet_NaN());
+    damaged.Append(std::move(bird));
+    ASSERT_TRUE(damaged.SaveDatabase());
+    const CliRun nan = RunCli("dump '" + (dir / "nan.tdb").string() + "'");
+    EXPECT_EQ(nan.status, 0);
+    EXPECT_NE(nan.out.find("\"slot\": null,"), std::string::npos) << nan.out;
 }
