@@ -192,6 +192,7 @@ bool ReadRecordsAsTheyAre(const std::string& path, std::vector<std::unique_ptr<T
     try {
         CArchive ar(&file, CArchive::load);
         SerializeObjectList(ar, records);
+        if (!ar.IsAtEnd()) ar.Throw(CArchiveException::genericException);
         ar.Close();
     } catch (const CArchiveException&) {
         AppMessageBox(Format("File %s missing or corrupted.\nOpening empty workspace.", path.c_str()));

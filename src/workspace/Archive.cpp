@@ -101,6 +101,14 @@ void CArchive::Read(void* data, std::size_t count) {
     }
 }
 
+bool CArchive::IsAtEnd() {
+    CheckLoading();
+    if (m_cur < m_lim) return false;
+    m_cur = 0;
+    m_lim = m_pFile ? m_pFile->Read(m_buffer.data(), m_buffer.size()) : 0;
+    return m_lim == 0;
+}
+
 void CArchive::ReadInto(std::string& out, std::uint64_t count) {
     const std::size_t chunk = m_buffer.size();
     while (count > 0) {

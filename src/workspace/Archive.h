@@ -104,6 +104,10 @@ public:
     // class or one derived from it.
     ObjectRef ReadObject(const CRuntimeClass* requested);
 
+    // Loading: whether every byte of the file has been read.  A file of the
+    // program holds nothing after its last field.
+    bool IsAtEnd();
+
     // Reads the next object reference's tag (and class record) and tells the
     // class of the object it introduces, without reading the object: for a
     // caller that only wants to know what a file holds.  Null for a null

@@ -90,6 +90,7 @@ public:
                 // NaN or infinity in a record: the file is damaged.
                 if (!record->HasFiniteNumbers()) ar.Throw(CArchiveException::genericException);
             }
+            if (!ar.IsAtEnd()) ar.Throw(CArchiveException::genericException);  // more than a database
             ar.Close();
         } catch (const CArchiveException&) {
             return Corrupted();

@@ -170,6 +170,7 @@ void CTilvexDoc::Serialize(CArchive& ar) {
         ReadNameList(ar, m_satNames, satIndex);
         ReadNameList(ar, m_locNames, locIndex);
         m_settings.Serialize(ar);
+        if (!ar.IsAtEnd()) ar.Throw(CArchiveException::genericException);  // more than a workspace
         // The current entries are numbered as the file lists them.
         m_settings.SetCurSatellite(satIndex(m_settings.GetCurSatellite()));
         m_settings.SetCurLocation(locIndex(m_settings.GetCurLocation()));

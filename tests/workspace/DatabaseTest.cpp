@@ -241,3 +241,16 @@ TEST_F(LocationDatabaseTest, RecordsHoldingNaNOrInfinityAreRefused) {
     EXPECT_EQ(loaded.LoadDatabase(), CSatelliteDatabase::LoadResult::Corrupted);
     EXPECT_TRUE(loaded.IsEmpty());
 }
+
+// A file of the program ends with its last record: anything after it is not
+// what the program wrote.
+TEST_F(SatelliteDatabaseTest, BytesAfterTheLastRecordMarkTheFileDamaged) {
+    CSatelliteDatabase db;
+    db.Append(Sat("Galaxy 19"));
+    ASSERT_TRUE(db.SaveDatabase());
+    WriteFileBytes("satdemo.tdb", ReadFileBytes("satdemo.tdb") + "x");
+    MessageCapture messages;
+    CSatelliteDatabase loaded;
+    EXPECT_EQ(loaded.LoadDatabase(), CSatelliteDatabase::LoadResult::Corrupted);
+    EXPECT_TRUE(loaded.IsEmpty());
+}

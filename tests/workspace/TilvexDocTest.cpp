@@ -341,3 +341,13 @@ TEST_F(WorkspaceTest, EmptyAndRepeatedNamesAreNotKept) {
     ASSERT_TRUE(doc->OnOpenDocument("repeat.wrk"));
     EXPECT_EQ(doc->GetCurrentSatellite()->GetName(), "B");
 }
+
+TEST_F(WorkspaceTest, BytesAfterTheSettingsMarkTheFileForeign) {
+    host.AddSat("A");
+    WriteFileBytes("long.wrk", WorkspaceFile({"A"}, {}, 0x1F, 0, 0) + std::string(1000, 'r'));
+    MessageCapture messages;
+    doc->OnOpenDocument("long.wrk");
+    EXPECT_TRUE(doc->LoadFailed());
+    EXPECT_TRUE(doc->GetSatelliteNames().empty());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unexpected file format.\nOpening empty workspace."});
+}
