@@ -52,6 +52,10 @@ namespace {
 // the menus show that text ("Ctrl+X or Del") in place of the first shortcut.
 QString MenuText(unsigned id) { return FromCp1252(LoadString(id)); }
 
+// A record's name inside a menu text: an "&" stands for itself, not for a
+// mnemonic ("AT&T" stays "AT&T").
+QString MenuName(const std::string& name) { return FromCp1252(name).replace('&', "&&"); }
+
 }  // namespace
 
 CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
@@ -319,12 +323,12 @@ void CMainFrame::UpdateCommands() {
     QAction* editSat = Action(ids::ID_EDIT_SATELLITE_DATA);
     editSat->setEnabled(m_nAddMode == kAddSatellite);
     const CSatellite* sat = SatelliteTree()->SatelliteOf(SatelliteTree()->currentItem());
-    editSat->setText(m_nAddMode == kAddSatellite && sat ? "Edit data for " + FromCp1252(sat->GetName()) + "..."
+    editSat->setText(m_nAddMode == kAddSatellite && sat ? "Edit data for " + MenuName(sat->GetName()) + "..."
                                                         : QString("Edit &Satellite Data..."));
     QAction* editLoc = Action(ids::ID_EDIT_LOCATION_DATA);
     editLoc->setEnabled(m_nAddMode == kAddLocation);
     const CLocation* loc = LocationTree()->LocationOf(LocationTree()->currentItem());
-    editLoc->setText(m_nAddMode == kAddLocation && loc ? "Edit data for " + FromCp1252(loc->GetName()) + "..."
+    editLoc->setText(m_nAddMode == kAddLocation && loc ? "Edit data for " + MenuName(loc->GetName()) + "..."
                                                        : QString("Edit &Location Data..."));
     UpdatePrintCommands();
 }
