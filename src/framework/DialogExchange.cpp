@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <algorithm>
 
 #include "framework/AppMessageBox.h"
@@ -82,6 +83,26 @@ int FindExactRow(const QListWidget* list, const std::string& name) {
     for (int row = 0; row < list->count(); ++row)
         if (EqualNoCaseAZ(ToCp1252(list->item(row)->text()), name)) return row;
     return -1;
+}
+
+bool NameTakenByAnother(const QListWidget* list, const std::string& name, const void* current, bool adding) {
+    for (int row = 0; row < list->count(); ++row)
+        if (EqualNoCaseAZ(ToCp1252(list->item(row)->text()), name) &&
+            (adding || RecordOfItem(list->item(row)) != current))
+            return true;
+    return false;
+}
+
+void SelectListRow(QListWidget* list, int row) {
+    list->setCurrentRow(row);
+    if (QListWidgetItem* item = list->item(row)) list->scrollToItem(item);
+}
+
+QPushButton* MakeEditorButton(const QString& text, const char* objectName, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    return button;
 }
 
 void FillSortedCombo(QComboBox* combo, std::vector<std::string> names) {

@@ -10,6 +10,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QComboBox;
+class QPushButton;
 class QWidget;
 
 // Shows `message` (Windows-1252) and puts the focus on `control`.
@@ -35,6 +36,15 @@ void* RecordOfItem(const QListWidgetItem* item);
 int RowOfRecord(const QListWidget* list, const void* record);
 // The first row whose text is `name` (case of A to Z aside), or -1.
 int FindExactRow(const QListWidget* list, const std::string& name);
+
+// Whether another record of the list (not `current`, or any record while a
+// new one is being added) bears `name`, the case of A to Z aside.
+bool NameTakenByAnother(const QListWidget* list, const std::string& name, const void* current, bool adding);
+// Makes `row` the list's selected row (none for -1) and scrolls to it.
+void SelectListRow(QListWidget* list, int row);
+// An editor's push button: never the default button, so Enter in a field
+// does not press it.
+QPushButton* MakeEditorButton(const QString& text, const char* objectName, QWidget* parent);
 
 // Fills a combo box with `names` in sorted order, nothing selected.
 void FillSortedCombo(QComboBox* combo, std::vector<std::string> names);

@@ -28,13 +28,6 @@ namespace msg = editor_messages;
 
 namespace {
 
-QPushButton* MakeButton(const QString& text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 // A group box holding an edit and two exclusive radio buttons, with
 // `above` (if any) on a line of its own over them.
 QGroupBox* MakeAngleGroup(const QString& title, QWidget* parent, QLineEdit** edit, QRadioButton** first,
@@ -112,10 +105,10 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : QDialog(parent) {
     m_comboRegion->setAccessibleName("Region");
     regionLabel->setBuddy(m_comboRegion);
 
-    m_btnAdd = MakeButton("Add Location", "addLocation", this);
-    m_btnSave = MakeButton("Save", "save", this);
-    m_btnDelete = MakeButton("Delete", "delete", this);
-    m_btnClose = MakeButton("Close", "close", this);
+    m_btnAdd = MakeEditorButton("Add Location", "addLocation", this);
+    m_btnSave = MakeEditorButton("Save", "save", this);
+    m_btnDelete = MakeEditorButton("Delete", "delete", this);
+    m_btnClose = MakeEditorButton("Close", "close", this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(nameLabel);
@@ -288,8 +281,7 @@ void CLocationEditorDlg::SetModified(bool modified) {
 
 void CLocationEditorDlg::SelectRow(int row) {
     QScopedValueRollback<bool> filling(m_bFilling, true);
-    m_listLocations->setCurrentRow(row);
-    if (QListWidgetItem* item = m_listLocations->item(row)) m_listLocations->scrollToItem(item);
+    SelectListRow(m_listLocations, row);
 }
 
 bool CLocationEditorDlg::UpdateData() {
@@ -308,12 +300,9 @@ bool CLocationEditorDlg::UpdateData() {
 bool CLocationEditorDlg::Validate() {
     // Another location of this name, letter case aside, refuses the name;
     // the location's own name in other letters is fine.
-    for (int row = 0; row < m_listLocations->count(); ++row) {
-        if (!EqualNoCaseAZ(ToCp1252(m_listLocations->item(row)->text()), m_strName)) continue;
-        if (m_bAdding || RecordOfItem(m_listLocations->item(row)) != m_pCurrent) {
-            FailField(m_editName, EditorMessage(msg::kLocationExists, m_strName));
-            return false;
-        }
+    if (NameTakenByAnother(m_listLocations, m_strName, m_pCurrent, m_bAdding)) {
+        FailField(m_editName, EditorMessage(msg::kLocationExists, m_strName));
+        return false;
     }
     if (m_comboRegion->currentIndex() < 0) {
         FailField(m_comboRegion, msg::kLocationNoRegion);

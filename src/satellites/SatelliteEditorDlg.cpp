@@ -26,13 +26,6 @@ namespace msg = editor_messages;
 
 namespace {
 
-QPushButton* MakeButton(const QString& text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 std::vector<std::string> SatelliteRegionNames() {
     std::vector<std::string> names;
     for (const auto& region : kSatelliteRegions) names.push_back(LoadString(region.nameId));
@@ -92,10 +85,10 @@ CSatelliteEditorDlg::CSatelliteEditorDlg(QWidget* parent) : QDialog(parent) {
     m_editComments->setTabChangesFocus(true);
     commentsLabel->setBuddy(m_editComments);
 
-    m_btnAdd = MakeButton("Add Satellite", "addSatellite", this);
-    m_btnSave = MakeButton("Save", "save", this);
-    m_btnDelete = MakeButton("Delete", "delete", this);
-    m_btnClose = MakeButton("Close", "close", this);
+    m_btnAdd = MakeEditorButton("Add Satellite", "addSatellite", this);
+    m_btnSave = MakeEditorButton("Save", "save", this);
+    m_btnDelete = MakeEditorButton("Delete", "delete", this);
+    m_btnClose = MakeEditorButton("Close", "close", this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(nameLabel);
@@ -232,8 +225,7 @@ void CSatelliteEditorDlg::SetDirty(bool dirty) {
 
 void CSatelliteEditorDlg::SelectRow(int row) {
     QScopedValueRollback<bool> filling(m_bFilling, true);
-    m_listSatellites->setCurrentRow(row);
-    if (QListWidgetItem* item = m_listSatellites->item(row)) m_listSatellites->scrollToItem(item);
+    SelectListRow(m_listSatellites, row);
 }
 
 bool CSatelliteEditorDlg::UpdateData() {
@@ -261,12 +253,9 @@ bool CSatelliteEditorDlg::Validate() {
     }
     // Another record of this name, letter case aside, refuses the name; the
     // record's own name in other letters is fine.
-    for (int row = 0; row < m_listSatellites->count(); ++row) {
-        if (!EqualNoCaseAZ(ToCp1252(m_listSatellites->item(row)->text()), m_strName)) continue;
-        if (m_bAdding || RecordOfItem(m_listSatellites->item(row)) != m_pCurrent) {
-            FailField(m_editName, EditorMessage(msg::kSatelliteExists, m_strName));
-            return false;
-        }
+    if (NameTakenByAnother(m_listSatellites, m_strName, m_pCurrent, m_bAdding)) {
+        FailField(m_editName, EditorMessage(msg::kSatelliteExists, m_strName));
+        return false;
     }
     if (m_comboRegion->currentIndex() < 0) {
         FailField(m_comboRegion, msg::kSatelliteNoRegion);

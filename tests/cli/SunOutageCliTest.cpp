@@ -1,38 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
-
 #include "TestSupport.h"
+#include "cli/CliRun.h"
 #include "framework/Cp1252.h"
 #include "satellites/SunOutage.h"
-
-namespace {
-
-struct CliResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliResult RunCli(const std::string& args) {
-    TempDir dir;
-    const std::string errPath = (dir / "stderr").string();
-    const std::string command = std::string("'") + TILVEX_CLI + "' " + args + " 2>'" + errPath + "'";
-    CliResult run{-1, "", ""};
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 4096> buffer{};
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = ReadFileBytes(errPath);
-    return run;
-}
-
-}  // namespace
 
 TEST(SunOutageCliTest, AnglesWithSkewAddsAThirdColumn) {
     EXPECT_EQ(RunCli("angles 52.52N 13.405E 37.5W --skew").out, "14.1\u00B0\t237.2\u00B0\t30.8\u00B0\n");
@@ -43,7 +14,7 @@ TEST(SunOutageCliTest, AnglesWithSkewAddsAThirdColumn) {
 }
 
 TEST(SunOutageCliTest, SunOutagePrintsTheCoresDaysOneLineEach) {
-    const CliResult run = RunCli("sun-outage 39.74N 104.99W 101W --year 2026 --dish 0.6 --freq 11.7");
+    const CliRun run = RunCli("sun-outage 39.74N 104.99W 101W --year 2026 --dish 0.6 --freq 11.7");
     ASSERT_EQ(run.status, 0) << run.err;
     std::string expected;
     for (const SunOutageDay& day : ComputeSunOutages(39.74, 104.99, 101, 2026, 0.6, 11.7))
@@ -51,7 +22,7 @@ TEST(SunOutageCliTest, SunOutagePrintsTheCoresDaysOneLineEach) {
     EXPECT_FALSE(expected.empty());
     EXPECT_EQ(run.out, expected);
     // Below the horizon: no lines, and that is no error.
-    const CliResult none = RunCli("sun-outage 40N 100W 10E --year 2026");
+    const CliRun none = RunCli("sun-outage 40N 100W 10E --year 2026");
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(none.out, "");
 }
@@ -60,7 +31,7 @@ TEST(SunOutageCliTest, BadArgumentsEndWithStatusTwo) {
     for (const char* args : {"40N 100W 90W --dish 0", "40N 100W 90W --freq -12", "40N 100W 90W --year 1899",
                              "40N 100W 90W --year 2101", "40N 100W 90W --year 2026.5", "40N 100W 90W --dish big",
                              "40N 100W", "95N 100W 90W", "40N 100W 90W --dish 0.01 --freq 1"}) {
-        const CliResult run = RunCli(std::string("sun-outage ") + args);
+        const CliRun run = RunCli(std::string("sun-outage ") + args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.err.find("tilvex-cli sun-outage: "), std::string::npos) << args << ": " << run.err;
         EXPECT_EQ(run.out, "") << args;
