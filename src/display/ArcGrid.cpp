@@ -115,6 +115,13 @@ CArcGrid::CArcGrid(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::itemPressed, this, [this](QListWidgetItem* item) {
         if (item == currentItem()) emit satelliteSelected(SatelliteAt(row(item)));
     });
+    // A row chosen through the accessibility interface is selected without
+    // becoming current: make it current, as a click would.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (m_bFilling) return;
+        const auto chosen = selectedItems();
+        if (chosen.size() == 1 && chosen.front() != currentItem()) setCurrentItem(chosen.front());
+    });
 }
 
 void CArcGrid::Fill(const std::vector<std::string>& names, const CSatelliteDatabase& database) {

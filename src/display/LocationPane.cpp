@@ -82,6 +82,13 @@ CDlgLocations::CDlgLocations(QWidget* parent) : QFrame(parent) {
     connect(m_list, &QListWidget::itemPressed, this, [this](QListWidgetItem* item) {
         if (item == m_list->currentItem()) emit locationSelected(LocationAt(m_list->row(item)));
     });
+    // A row chosen through the accessibility interface is selected without
+    // becoming current: make it current, as a click would.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+        if (m_bFilling) return;
+        const auto chosen = m_list->selectedItems();
+        if (chosen.size() == 1 && chosen.front() != m_list->currentItem()) m_list->setCurrentItem(chosen.front());
+    });
     connect(m_list, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { emit locationActivated(LocationAt(m_list->row(item))); });
 }

@@ -245,3 +245,18 @@ TEST_F(EditingFlowTest, EditCommandsFollowTheTreeSelection) {
     editSat->trigger();
     EXPECT_TRUE(name.isEmpty());
 }
+
+// A screen reader selects a row through the accessibility interface, which
+// changes the selection alone: the row still becomes the current one.
+TEST_F(EditingFlowTest, ARowSelectedWithoutAClickBecomesCurrent) {
+    QListWidget* places = View()->LocationPane()->List();
+    const auto miami = places->findItems("Miami, FL", Qt::MatchExactly);
+    ASSERT_EQ(miami.size(), 1);
+    places->selectionModel()->select(places->indexFromItem(miami[0]), QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(frame->GetDocument()->GetCurrentLocation()->GetName(), "Miami, FL");
+    const int row = GridRow("SES-3");
+    ASSERT_GE(row, 0);
+    Grid()->selectionModel()->select(Grid()->model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(frame->GetDocument()->GetCurrentSatellite()->GetName(), "SES-3");
+    EXPECT_EQ(View()->InfoPane()->NameText(), "SES-3");
+}
