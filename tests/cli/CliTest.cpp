@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 
 #include "TestSupport.h"
 #include "cli/CliRun.h"

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
-#include <windows.h>
 
+// windows.h (through WindowsText.h) must come before shellapi.h.
 #include "framework/platform/WindowsText.h"
+#include <shellapi.h>
 
 // Windows hands main() the arguments in the ANSI code page, which cannot
 // hold every file name: they are taken from the wide command line instead.
