@@ -3,7 +3,8 @@
 # with MinGW-w64 into build-windows/ (or $TILVEX_WINDOWS_DIR), GoogleTest
 # built from Debian's sources with the same compiler, then the core tests
 # under Wine.  Installs the Debian packages it needs when they are missing.
-# Safe to run again.
+# Safe to run again.  Exits with 3, and builds nothing, when the packages
+# cannot be installed.
 #   --build-only   build, but do not run the tests
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,8 +28,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  if ! { $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
+          --no-install-recommends "${missing[@]}"; }; then
+    echo "Cannot install ${missing[*]}: no Windows build."
+    exit 3
+  fi
 fi
 
 toolchain="$root/cmake/mingw-w64-x86_64.cmake"
