@@ -1,11 +1,11 @@
 #include "cli/Arguments.h"
 
 #include <cctype>
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <unistd.h>
+#include <filesystem>
+#include <system_error>
 
+#include "framework/File.h"
 #include "framework/Format.h"
 
 namespace {
@@ -63,7 +63,9 @@ void RequireCount(const CommandLine& line, std::size_t count, const char* comman
 
 void EnterDataDir(const CommandLine& line) {
     if (const std::string* dir = line.Value("--data")) {
-        if (::chdir(dir->c_str()) != 0)
-            throw UsageError{Format("cannot use data folder '%s': %s", dir->c_str(), std::strerror(errno))};
+        std::error_code error;
+        std::filesystem::current_path(FileSystemPath(*dir), error);
+        if (error)
+            throw UsageError{Format("cannot use data folder '%s': %s", dir->c_str(), error.message().c_str())};
     }
 }

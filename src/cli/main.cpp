@@ -10,10 +10,10 @@
 #include <iterator>
 #include <map>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "cli/Arguments.h"
+#include "cli/Console.h"
 #include "cli/JsonText.h"
 #include "cli/ReportOutput.h"
 #include "framework/Profile.h"
@@ -30,6 +30,7 @@
 #include "workspace/TilvexDoc.h"
 #include "framework/AppMessageBox.h"
 #include "framework/Cp1252.h"
+#include "framework/File.h"
 #include "framework/Format.h"
 #include "framework/SafeFile.h"
 #include "geomag/GeomagModel.h"
@@ -264,13 +265,13 @@ int ImportCsv(int argc, char** argv, const char* command,
     const std::string* out = line.Value("-o");
     if (!out) throw UsageError{"the output file is missing: -o FILE"};
     std::vector<std::unique_ptr<T>> records;
-    std::ifstream in(line.Positional()[0], std::ios::binary);
-    if (!in) {
+    std::string csv;
+    if (!ReadWholeFile(line.Positional()[0], csv)) {
         std::fprintf(stderr, "cannot read '%s'\n", line.Positional()[0].c_str());
         return kExitFailed;
     }
     try {
-        records = parse(std::string(std::istreambuf_iterator<char>(in), {}));
+        records = parse(csv);
     } catch (const CsvError& e) {
         std::fprintf(stderr, "%s: %s\n", line.Positional()[0].c_str(), e.what());
         return kExitFailed;
@@ -301,7 +302,7 @@ int ExportCsv(int argc, char** argv, const char* command,
 int CmdNewWorkspace(int argc, char** argv) {
     CommandLine line(argc, argv, 2, {"--sat", "--loc", "--data"}, {});
     RequireCount(line, 1, "new-workspace");
-    const std::string out = std::filesystem::absolute(line.Positional()[0]).string();
+    const std::string out = PathText(std::filesystem::absolute(FileSystemPath(line.Positional()[0])));
     EnterDataDir(line);
     MessagesToStderr messages;
     CDatabasesHost host;
@@ -473,6 +474,7 @@ int CmdReport(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const ProgramArguments arguments(argc, argv);
     IgnoreFileSizeSignal();
     const std::map<std::string, std::function<int(int, char**)>> commands = {
         {"angles", CmdAngles},

@@ -1,10 +1,6 @@
 #include "framework/File.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 CFileException::CFileException(std::string path, int osError, std::string operation)
     : m_strFileName(std::move(path)), m_lOsError(osError) {
@@ -14,82 +10,24 @@ CFileException::CFileException(std::string path, int osError, std::string operat
 
 CFile::~CFile() { Abort(); }
 
-bool CFile::Open(const std::string& path, unsigned flags, int* osError) {
-    Abort();
-    int oflags = O_CLOEXEC;
-    if (flags & modeWrite) {
-        oflags |= O_WRONLY;
-        if (flags & modeCreate) oflags |= O_CREAT | ((flags & modeNoTruncate) ? 0 : O_TRUNC);
-    } else {
-        oflags |= O_RDONLY;
-    }
-    int fd;
-    do {
-        fd = ::open(path.c_str(), oflags, 0666);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        if (osError) *osError = errno;
-        return false;
-    }
-    m_fd = fd;
-    m_strFileName = path;
-    return true;
-}
-
-std::uint64_t CFile::GetLength() const {
-    struct stat st {};
-    if (m_fd < 0 || ::fstat(m_fd, &st) != 0) throw CFileException(m_strFileName, errno, "Cannot examine");
-    return static_cast<std::uint64_t>(st.st_size);
-}
-
 void CFile::Attach(int fd, const std::string& path) {
     Abort();
     m_fd = fd;
     m_strFileName = path;
 }
 
-std::size_t CFile::Read(void* buffer, std::size_t count) {
-    auto* p = static_cast<char*>(buffer);
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t n = ::read(m_fd, p + done, count - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw CFileException(m_strFileName, errno, "Cannot read");
-        }
-        if (n == 0) break;
-        done += static_cast<std::size_t>(n);
+bool ReadWholeFile(const std::string& path, std::string& bytes, int* osError) {
+    bytes.clear();
+    CFile file;
+    if (!file.Open(path, CFile::modeRead, osError)) return false;
+    try {
+        char buffer[16384];
+        std::size_t n;
+        while ((n = file.Read(buffer, sizeof buffer)) > 0) bytes.append(buffer, n);
+    } catch (const CFileException& e) {
+        if (osError) *osError = e.m_lOsError;
+        bytes.clear();
+        return false;
     }
-    return done;
-}
-
-void CFile::Write(const void* buffer, std::size_t count) {
-    const auto* p = static_cast<const char*>(buffer);
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t n = ::write(m_fd, p + done, count - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw CFileException(m_strFileName, errno, "Cannot write");
-        }
-        if (n == 0) throw CFileException(m_strFileName, ENOSPC, "Cannot write");
-        done += static_cast<std::size_t>(n);
-    }
-}
-
-void CFile::Flush() {
-    if (m_fd >= 0 && ::fsync(m_fd) != 0 && errno != EINVAL)
-        throw CFileException(m_strFileName, errno, "Cannot flush");
-}
-
-void CFile::Close() {
-    if (m_fd < 0) return;
-    const int fd = m_fd;
-    m_fd = -1;
-    if (::close(fd) != 0 && errno != EINTR) throw CFileException(m_strFileName, errno, "Cannot close");
-}
-
-void CFile::Abort() noexcept {
-    if (m_fd >= 0) ::close(m_fd);
-    m_fd = -1;
+    return true;
 }

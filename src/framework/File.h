@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <filesystem>
 #include <string>
 
 class CFileException : public std::exception {
@@ -14,7 +15,7 @@ public:
     const char* what() const noexcept override { return m_what.c_str(); }
 
     std::string m_strFileName;
-    int m_lOsError;  // errno of the failing call, 0 when none
+    int m_lOsError;  // errno value of the failing call, 0 when none
 
 private:
     std::string m_what;
@@ -60,3 +61,34 @@ private:
     int m_fd = -1;
     std::string m_strFileName;
 };
+
+// What differs between systems lives in framework/platform/File*.cpp, beside
+// the members of CFile above.  Paths are the program's byte strings: UTF-8
+// on Windows (turned into wide characters there), the bytes as they are on
+// other systems.
+
+// The line end of the text files the program writes for people (the settings
+// file): "\r\n" on Windows, "\n" elsewhere.  Readers take either.
+extern const char* const kTextLineEnd;
+
+// A file's identity and state, to tell whether a file read before is still
+// the same, unchanged file.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;  // in the system's own ticks
+    bool operator==(const FileStamp&) const = default;
+};
+
+// Fills `stamp` for a regular file; false when `path` names none.
+bool GetFileStamp(const std::string& path, FileStamp& stamp);
+
+// The path that the standard library's file functions take for `path`.
+std::filesystem::path FileSystemPath(const std::string& path);
+// And back.
+std::string PathText(const std::filesystem::path& path);
+
+// Reads the whole file into `bytes`; false (with errno's value in `osError`
+// when given) when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& bytes, int* osError = nullptr);

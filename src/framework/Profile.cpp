@@ -78,11 +78,12 @@ LoadResult Load(const std::string& path, std::vector<std::string>& lines) {
     return LoadResult::Loaded;
 }
 
+// Lines end as the system's text files do (CRLF on Windows).
 bool Save(const std::string& path, const std::vector<std::string>& lines) {
     std::string bytes;
     for (const auto& line : lines) {
         bytes += line;
-        bytes += '\n';
+        bytes += kTextLineEnd;
     }
     return SafeWriteFile(path, [&bytes](CFile& file) { file.Write(bytes.data(), bytes.size()); }).ok;
 }

@@ -1,109 +1,18 @@
 #include "framework/SafeFile.h"
 
-#include <cerrno>
-#include <climits>
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
-
 #include "framework/File.h"
+#include "framework/platform/SafeFilePlatform.h"
 #include "workspace/Archive.h"
-
-namespace {
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-mode_t CurrentUmask() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
-void SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-// The file a path names, through any symbolic links, so that a save
-// replaces what the link points at and leaves the link a link.  A path that
-// is no link (or whose target cannot be made out) is taken as it is.
-std::string ResolveLinks(const std::string& path) {
-    std::string current = path;
-    for (int depth = 0; depth < 40; ++depth) {
-        struct stat st {};
-        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
-        std::vector<char> buffer(PATH_MAX + 1);
-        const ssize_t n = ::readlink(current.c_str(), buffer.data(), buffer.size() - 1);
-        if (n <= 0) return current;
-        const std::string target(buffer.data(), static_cast<std::size_t>(n));
-        current = target.front() == '/' ? target : FolderOf(current) + "/" + target;
-    }
-    return current;
-}
-
-}  // namespace
-
-void IgnoreFileSizeSignal() {
-    // Past a file-size limit, a write then fails with EFBIG and is reported
-    // like any other failed save, instead of ending the process.
-    std::signal(SIGXFSZ, SIG_IGN);
-}
 
 SafeWriteResult SafeWriteFile(const std::string& requested, const std::function<void(CFile&)>& write) {
     IgnoreFileSizeSignal();
     SafeWriteResult result;
-    const std::string path = ResolveLinks(requested);
-
-    // A file the user made read-only is theirs to protect: it is not
-    // replaced, even by someone allowed to (root ignores the mode).
-    struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
-    if (exists && S_ISREG(old.st_mode) && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) {
-        result.couldNotCreate = true;
-        result.osError = EACCES;
-        result.error = "cannot write " + path;
-        return result;
-    }
-
-    const std::string folder = FolderOf(path);
-    std::string temp = folder + "/." + NameOf(path) + ".XXXXXX";
-    std::vector<char> name(temp.begin(), temp.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) {
-        result.couldNotCreate = true;
-        result.osError = errno;
-        return result;
-    }
-    temp = name.data();
-
-    if (exists)
-        ::fchmod(fd, old.st_mode & 07777);
-    else
-        ::fchmod(fd, 0666 & ~CurrentUmask());
-
-    CFile file;
-    file.Attach(fd, temp);
+    PendingSave save;
+    if (!BeginSafeSave(requested, save, result)) return result;
     try {
-        write(file);
-        file.Flush();
-        file.Close();
+        write(save.file);
+        save.file.Flush();
+        save.file.Close();
     } catch (const CFileException& e) {
         result.osError = e.m_lOsError;
         result.error = e.what();
@@ -111,22 +20,14 @@ SafeWriteResult SafeWriteFile(const std::string& requested, const std::function<
         result.error = e.GetErrorMessage();
     } catch (...) {
         // Anything else (out of memory) still takes the temporary file away.
-        file.Abort();
-        ::unlink(temp.c_str());
+        DiscardSafeSave(save);
         throw;
     }
     if (!result.error.empty()) {
-        file.Abort();
-        ::unlink(temp.c_str());
+        DiscardSafeSave(save);
         return result;
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        result.osError = errno;
-        result.error = "cannot replace " + path;
-        ::unlink(temp.c_str());
-        return result;
-    }
-    SyncFolder(folder);
+    if (!FinishSafeSave(save, result)) return result;
     result.ok = true;
     return result;
 }

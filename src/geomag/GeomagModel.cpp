@@ -1,13 +1,15 @@
 #include "geomag/GeomagModel.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <sys/stat.h>
 
 #include "framework/AppMessageBox.h"
+#include "framework/File.h"
 #include "framework/Format.h"
+#include "framework/LocalTime.h"
 #include "framework/StringTable.h"
 #include "resources/ids.h"
 
@@ -50,17 +52,83 @@ float dtr;
 
 float& P(int n, int m) { return snorm[n + m * kSize]; }
 
-// Reads one line of at most 79 characters into `buf` (80 bytes); whatever a
-// longer line holds beyond that is skipped.  Returns false at the end of the
-// file.
-bool ReadLine(std::FILE* fp, char* buf) {
-    if (!std::fgets(buf, 80, fp)) return false;
-    if (!std::strchr(buf, '\n')) {
-        int ch;
-        while ((ch = std::fgetc(fp)) != EOF && ch != '\n') {
-        }
+// The coefficient file's bytes, read line by line.
+class LineReader {
+public:
+    explicit LineReader(const std::string& bytes) : m_bytes(bytes) {}
+
+    // Reads one line of at most 79 characters into `buf` (80 bytes), with
+    // its line end when that fits; whatever a longer line holds beyond that
+    // is skipped.  Returns false at the end of the file.
+    bool ReadLine(char* buf) {
+        if (m_pos >= m_bytes.size()) return false;
+        std::size_t end = m_bytes.find('\n', m_pos);
+        end = end == std::string::npos ? m_bytes.size() : end + 1;
+        const std::size_t length = std::min<std::size_t>(end - m_pos, 79);
+        std::memcpy(buf, m_bytes.data() + m_pos, length);
+        buf[length] = '\0';
+        m_pos = end;
+        return true;
     }
-    return true;
+
+private:
+    const std::string& m_bytes;
+    std::size_t m_pos = 0;
+};
+
+// Reads the fields of a line the way sscanf's "%d", "%f" and "%s" do in the
+// C locale, whatever locale the program runs in: blanks are skipped, a field
+// ends where its number ends, and the first field that does not match stops
+// the scan.  The text ends at its first NUL.
+class FieldScanner {
+public:
+    explicit FieldScanner(const char* text) : m_p(text), m_end(text + std::strlen(text)) {}
+
+    template <class T>
+    bool Number(T& value) {
+        SkipBlanks();
+        const char* start = m_p;
+        // from_chars takes no '+'; sscanf does, once.
+        if (start < m_end && *start == '+') {
+            ++start;
+            if (start < m_end && (*start == '-' || *start == '+')) return false;
+        }
+        T parsed{};
+        const auto [next, ec] = std::from_chars(start, m_end, parsed);
+        if (ec != std::errc{}) return false;
+        value = parsed;
+        m_p = next;
+        return true;
+    }
+
+    // Up to `size` - 1 characters of the next word.
+    bool Word(char* out, std::size_t size) {
+        SkipBlanks();
+        std::size_t n = 0;
+        while (m_p < m_end && !IsBlank(*m_p) && n + 1 < size) out[n++] = *m_p++;
+        out[n] = '\0';
+        return n > 0;
+    }
+
+private:
+    static bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r'; }
+    void SkipBlanks() {
+        while (m_p < m_end && IsBlank(*m_p)) ++m_p;
+    }
+
+    const char* m_p;
+    const char* m_end;
+};
+
+// The fields of a coefficient line, in order, each scanned only when the one
+// before it matched; returns how many matched.
+template <class... T>
+int ScanFields(const char* line, T&... fields) {
+    FieldScanner scanner(line);
+    int matched = 0;
+    bool going = true;
+    ((going = going && scanner.Number(fields), matched += going ? 1 : 0), ...);
+    return matched;
 }
 
 void InitialiseConstants() {
@@ -91,14 +159,17 @@ void InitialiseConstants() {
 // order exceeds its degree.  The fields live outside the loop: a malformed
 // line keeps what it does not supply from the line before it.  Returns how
 // many coefficient lines were taken.
-int ReadCoefficients(std::FILE* fp) {
+int ReadCoefficients(LineReader& file) {
     // Start from empty tables, so that a coefficient the file does not give is
     // zero rather than whatever an earlier read left there (already scaled
     // once, and about to be scaled again).
     std::memset(c, 0, sizeof c);
     std::memset(cd, 0, sizeof cd);
     char line[80];
-    if (ReadLine(fp, line)) std::sscanf(line, "%f%19s", &epoch, model);
+    if (file.ReadLine(line)) {
+        FieldScanner first(line);
+        if (first.Number(epoch)) first.Word(model, sizeof model);
+    }
 
     int n = 0;
     int m = 0;
@@ -107,12 +178,12 @@ int ReadCoefficients(std::FILE* fp) {
     float dgnm = 0.0f;
     float dhnm = 0.0f;
     int taken = 0;
-    while (ReadLine(fp, line)) {
+    while (file.ReadLine(line)) {
         char head[5] = {};
         for (int i = 0; i < 4 && line[i] != '\0'; ++i) head[i] = line[i];
         if (std::strcmp(head, "9999") == 0) break;
 
-        const int fields = std::sscanf(line, "%d%d%f%f%f%f", &n, &m, &gnm, &hnm, &dgnm, &dhnm);
+        const int fields = ScanFields(line, n, m, gnm, hnm, dgnm, dhnm);
         if (n < 0 || n > kMaxOrd || m < 0 || m > kMaxOrd) continue;
         if (m > n) continue;
         if (fields == 6) ++taken;
@@ -271,30 +342,18 @@ namespace {
 // file's identity: the same file unchanged is not read and parsed again.
 struct ModelCache {
     bool valid = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    long long modifiedNs = 0;
+    FileStamp stamp;
     float c[kSize][kSize], cd[kSize][kSize], k[kSize][kSize], fn[kSize], fm[kSize], epoch;
 
-    static long long ModifiedNs(const struct stat& st) {
-        return static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
-    }
-    bool Matches(const struct stat& st) const {
-        return valid && device == st.st_dev && inode == st.st_ino && size == st.st_size &&
-               modifiedNs == ModifiedNs(st);
-    }
-    void Store(const struct stat& st) {
+    bool Matches(const FileStamp& file) const { return valid && stamp == file; }
+    void Store(const FileStamp& file) {
         std::memcpy(this->c, ::c, sizeof this->c);
         std::memcpy(this->cd, ::cd, sizeof this->cd);
         std::memcpy(this->k, ::k, sizeof this->k);
         std::memcpy(this->fn, ::fn, sizeof this->fn);
         std::memcpy(this->fm, ::fm, sizeof this->fm);
         this->epoch = ::epoch;
-        device = st.st_dev;
-        inode = st.st_ino;
-        size = st.st_size;
-        modifiedNs = ModifiedNs(st);
+        stamp = file;
         valid = true;
     }
     void Restore() const {
@@ -315,17 +374,18 @@ std::optional<float> CGeomagModel::Compute(const std::string& path, float altKm,
                                            float longitude, float year) {
     // Only a regular file can hold coefficients (a folder opens, and reads
     // as nothing).
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    FileStamp st;
+    if (!GetFileStamp(path, st)) return std::nullopt;
     InitialiseConstants();
     if (cache.Matches(st)) {
         cache.Restore();
     } else {
         cache.valid = false;
-        std::FILE* fp = std::fopen(path.c_str(), "r");
-        if (!fp) return std::nullopt;
-        const int coefficients = ReadCoefficients(fp);
-        std::fclose(fp);
+        // Read in binary: a file with CRLF line ends reads like one without.
+        std::string bytes;
+        if (!ReadWholeFile(path, bytes)) return std::nullopt;
+        LineReader file(bytes);
+        const int coefficients = ReadCoefficients(file);
         // A file without a single coefficient (empty, or not a coefficient
         // file at all) is as good as none: its declination would be 180.
         if (coefficients == 0) return std::nullopt;
@@ -339,7 +399,6 @@ std::optional<float> CGeomagModel::Compute(const std::string& path, float altKm,
 
 float CGeomagModel::CurrentYear() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = LocalTime(now);
     return static_cast<float>(local.tm_year + 1900);
 }

@@ -7,6 +7,7 @@
 
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
+#include "framework/LocalTime.h"
 #include "locations/Location.h"
 #include "satellites/Satellite.h"
 
@@ -184,8 +185,7 @@ std::vector<std::string> ReportHeaderLines(const CLocation& location, float magV
 
 std::string CurrentDateText() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = LocalTime(now);
     char text[64] = {};
     std::strftime(text, sizeof text, "%x", &local);
     return text;

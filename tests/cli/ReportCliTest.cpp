@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "TestSupport.h"
+#include "platform/TestPlatform.h"
 #include "cli/CliRun.h"
 #include "display/ArcGridModel.h"
 #include "workspace/DatabaseHost.h"
@@ -35,7 +36,7 @@ protected:
     std::string workspace = " --workspace " + Quoted(dir / "roof.wrk");
 
     void SetUp() override {
-        ::setenv("TILVEX_INI", (dir / "tilvex.INI").c_str(), 1);
+        SetEnvironment("TILVEX_INI", (dir / "tilvex.INI").string());
         WriteFileBytes(dir / "locs.csv",
                        "name,latitude,longitude,magvar,region\n"
                        "Zenith Ridge,40N,100W,10E,North America\n"
@@ -53,7 +54,7 @@ protected:
                                    " --loc 'Zenith Ridge' --loc 'Mid Town' --loc 'able, TX'" + data);
         ASSERT_EQ(made.status, 0) << made.err;
     }
-    void TearDown() override { ::unsetenv("TILVEX_INI"); }
+    void TearDown() override { UnsetEnvironment("TILVEX_INI"); }
 
     // The workspace again with other grid options.
     void SaveWithOptions(const std::filesystem::path& path, int options) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
 
 #include "TestSupport.h"
+#include "framework/File.h"
 #include "framework/Profile.h"
 
 namespace {
@@ -63,6 +65,13 @@ TEST(ProfileTest, ReadsValuesLikeThePrivateProfileFunctions) {
     EXPECT_EQ(q.GetProfileString("Site", "name"), "S\xE3o Paulo");
 }
 
+// `text` with the line ends that the program writes on this system.
+static std::string Native(std::string text) {
+    for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += std::strlen(kTextLineEnd))
+        text.replace(at, 1, kTextLineEnd);
+    return text;
+}
+
 TEST(ProfileTest, WritesChangeOnlyTheLineConcerned) {
     TempDir dir;
     const auto path = dir / "a.ini";
@@ -72,37 +81,38 @@ TEST(ProfileTest, WritesChangeOnlyTheLineConcerned) {
     ASSERT_TRUE(p.WriteProfileInt("DISH", "size", -120));  // keeps the file's spelling
     std::string expected = kIni;
     expected.replace(expected.find("Size = 90 "), 10, "Size=-120");
-    EXPECT_EQ(ReadFileBytes(path), expected);
+    EXPECT_EQ(ReadFileBytes(path), Native(expected));
 
     ASSERT_TRUE(p.WriteProfileString("Dish", "LNB", "Ku band"));  // after the last entry
     expected.insert(expected.find("\n\n[Site]") + 1, "LNB=Ku band\n");
-    EXPECT_EQ(ReadFileBytes(path), expected);
+    EXPECT_EQ(ReadFileBytes(path), Native(expected));
 
     ASSERT_TRUE(p.WriteProfileString("New", "K", "v"));
     expected += "[New]\nK=v\n";
-    EXPECT_EQ(ReadFileBytes(path), expected);
+    EXPECT_EQ(ReadFileBytes(path), Native(expected));
 
     ASSERT_TRUE(p.DeleteProfileEntry("dish", "offset"));
     expected.erase(expected.find("Offset=22.5\n"), 12);
-    EXPECT_EQ(ReadFileBytes(path), expected);
+    EXPECT_EQ(ReadFileBytes(path), Native(expected));
     EXPECT_TRUE(p.DeleteProfileEntry("Dish", "Offset"));
-    EXPECT_EQ(ReadFileBytes(path), expected);
+    EXPECT_EQ(ReadFileBytes(path), Native(expected));
 
     // Refused values and failed writes leave the file alone.
     EXPECT_FALSE(p.WriteProfileString("Dish", "Size", "1\n[Evil]"));
     EXPECT_FALSE(p.WriteProfileString("Dish", "a=b", "1"));
-    EXPECT_EQ(ReadFileBytes(path), expected);
+    EXPECT_EQ(ReadFileBytes(path), Native(expected));
     CProfile nowhere((dir / "missing" / "a.ini").string());
     EXPECT_FALSE(nowhere.WriteProfileString("Dish", "Size", "1"));
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 
-    // A new file is created; CRLF files come back with LF line ends.
+    // A new file is created; LF and CRLF files alike come back with the
+    // system's line ends (CRLF on Windows).
     CProfile fresh((dir / "new.ini").string());
     ASSERT_TRUE(fresh.WriteProfileInt("S", "n", 3));
-    EXPECT_EQ(ReadFileBytes(dir / "new.ini"), "[S]\nn=3\n");
+    EXPECT_EQ(ReadFileBytes(dir / "new.ini"), Native("[S]\nn=3\n"));
     WriteFileBytes(dir / "new.ini", "[S]\r\nn=3\r\n");
     ASSERT_TRUE(fresh.WriteProfileInt("S", "m", 4));
-    EXPECT_EQ(ReadFileBytes(dir / "new.ini"), "[S]\nn=3\nm=4\n");
+    EXPECT_EQ(ReadFileBytes(dir / "new.ini"), Native("[S]\nn=3\nm=4\n"));
 }
 
 TEST(RecentFileListTest, KeepsTheFourNewestWithoutDuplicates) {

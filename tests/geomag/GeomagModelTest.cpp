@@ -197,3 +197,20 @@ TEST(GeomagModelTest, ChangedFileIsUsedAtTheNextCall) {
     EXPECT_EQ(CGeomagModel().Declination(45.0f, -75.0f), 0.0f);
     EXPECT_EQ(messages.Texts().size(), 1u);
 }
+
+// The file is read byte for byte: CRLF line ends, as a Windows editor saves
+// them, and a leading '+' on a number give the same model.
+TEST(GeomagModelTest, CrlfLineEndsAndPlusSignsReadTheSame) {
+    TempDir dir;
+    const std::vector<float> shipped = Sample(ShippedFile(), 2026.0f);
+    const std::string crlf = Variant(dir, "crlf.dat", [](std::string& text) {
+        for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.insert(at, "\r");
+    });
+    EXPECT_EQ(Sample(crlf, 2026.0f), shipped);
+    const std::string plus = Variant(dir, "plus.dat", [](std::string& text) {
+        const auto at = text.find(" 1  1 ");
+        ASSERT_NE(at, std::string::npos);
+        text.replace(at, 6, "+1 +1 ");
+    });
+    EXPECT_EQ(Sample(plus, 2026.0f), shipped);
+}

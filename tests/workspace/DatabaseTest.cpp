@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <limits>
-#include <sys/resource.h>
 
 #include "ArchiveSupport.h"
 #include "locations/LocationDatabase.h"
@@ -35,26 +33,6 @@ std::unique_ptr<CLocation> Loc(const std::string& name) {
 struct DatabaseFolder : ::testing::Test {
     TempDir dir;
     ScopedCwd cwd{dir.Path()};
-};
-
-// Makes writes beyond `bytes` fail (EFBIG) for its lifetime.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int);
 };
 
 }  // namespace
@@ -175,36 +153,6 @@ TEST_F(SatelliteDatabaseTest, FindIgnoresTheCaseOfAToZAndTakesTheFirst) {
     db.Append(Sat("Replaced"));
     EXPECT_EQ(db.FindSatellite("\xC9" "cole"), nullptr);
     EXPECT_EQ(db.FindSatellite("replaced"), db.GetRecords()[1].get());
-}
-
-TEST_F(SatelliteDatabaseTest, FailedSavesLeaveTheOldFile) {
-    CSatelliteDatabase db;
-    db.Append(Sat("Original"));
-    ASSERT_TRUE(db.SaveDatabase());
-    const std::string original = ReadFileBytes("satdemo.tdb");
-
-    // A write that fails part-way (the file-size limit stands in for a full
-    // disk).
-    for (int i = 0; i < 3000; ++i) db.Append(Sat("Satellite " + std::to_string(i)));
-    {
-        MessageCapture messages;
-        FileSizeLimit limit(20000);
-        EXPECT_FALSE(db.SaveDatabase());
-        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb"});
-    }
-    EXPECT_EQ(ReadFileBytes("satdemo.tdb"), original);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1) << "temporary file left behind";
-
-    // A folder that is gone: nothing can be created.
-    TempDir other;
-    {
-        ScopedCwd gone(other.Path());
-        std::filesystem::remove(other.Path());
-        MessageCapture messages;
-        EXPECT_FALSE(db.SaveDatabase());
-        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb"});
-        std::filesystem::create_directory(other.Path());
-    }
 }
 
 // NaN or infinity in a record marks the file as damaged: nothing could sort,

@@ -1,0 +1,77 @@
+// Database saves that fail part-way, the way only POSIX systems let a test
+// make them fail: a file-size limit, and a working folder removed while in use.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+#include "ArchiveSupport.h"
+#include "satellites/SatelliteDatabase.h"
+
+namespace {
+
+std::unique_ptr<CSatellite> Sat(const std::string& name) {
+    auto sat = std::make_unique<CSatellite>();
+    sat->SetName(name);
+    sat->SetSlot(97.0f);
+    sat->SetFlags(SAT_BAND_KU | SAT_REGION_AMERICAS);
+    return sat;
+}
+
+struct SatelliteDatabasePosixTest : ::testing::Test {
+    TempDir dir;
+    ScopedCwd cwd{dir.Path()};
+};
+
+// Makes writes beyond `bytes` fail (EFBIG) for its lifetime.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int);
+};
+
+}  // namespace
+
+TEST_F(SatelliteDatabasePosixTest, FailedSavesLeaveTheOldFile) {
+    CSatelliteDatabase db;
+    db.Append(Sat("Original"));
+    ASSERT_TRUE(db.SaveDatabase());
+    const std::string original = ReadFileBytes("satdemo.tdb");
+
+    // A write that fails part-way (the file-size limit stands in for a full
+    // disk).
+    for (int i = 0; i < 3000; ++i) db.Append(Sat("Satellite " + std::to_string(i)));
+    {
+        MessageCapture messages;
+        FileSizeLimit limit(20000);
+        EXPECT_FALSE(db.SaveDatabase());
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb"});
+    }
+    EXPECT_EQ(ReadFileBytes("satdemo.tdb"), original);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1) << "temporary file left behind";
+
+    // A folder that is gone: nothing can be created.
+    TempDir other;
+    {
+        ScopedCwd gone(other.Path());
+        std::filesystem::remove(other.Path());
+        MessageCapture messages;
+        EXPECT_FALSE(db.SaveDatabase());
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb"});
+        std::filesystem::create_directory(other.Path());
+    }
+}
