@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <limits>
-#include <sys/wait.h>
 
 #include "TestSupport.h"
 #include "cli/CliRun.h"
