@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QStandardPaths>
 #include <cstdio>
@@ -63,19 +64,44 @@ QString CTilvexApp::DefaultSettingsFile() {
     return dir + "/tilvex.INI";
 }
 
-QString CTilvexApp::DefaultDataDir() {
-    // The user's own copy of the data, made on first run from the copy
-    // installed beside the program.
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(dir);
-    const QString installed = QCoreApplication::applicationDirPath() + "/data";
+QStringList CTilvexApp::ShippedDataDirs() {
+    // The build tree keeps the data in data/ beside the program; an installed
+    // program in ../share/tilvex from its bin/ folder, wherever the prefix
+    // was moved; last the folder the build was configured to install to.
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    QStringList dirs{exeDir + "/data", QDir::cleanPath(exeDir + "/../share/tilvex")};
+#ifdef TILVEX_INSTALL_DATA_DIR
+    dirs << QStringLiteral(TILVEX_INSTALL_DATA_DIR);
+#endif
+    dirs.removeDuplicates();
+    return dirs;
+}
+
+QStringList CTilvexApp::SeedDataDir(const QString& dir, const QStringList& shippedDirs) {
+    QStringList copied;
     for (const char* name : kDataFiles) {
         const QString target = dir + "/" + name;
-        if (!QFile::exists(target) && QFile::exists(installed + "/" + name)) {
-            QFile::copy(installed + "/" + name, target);
-            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        // A file the user already has is theirs, even if it was changed or
+        // emptied; only a missing one is copied.
+        if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) continue;
+        for (const QString& source : shippedDirs) {
+            const QString shipped = source + "/" + name;
+            if (!QFileInfo(shipped).isFile()) continue;
+            if (QFile::copy(shipped, target)) {
+                QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+                copied << name;
+            }
+            break;
         }
     }
+    return copied;
+}
+
+QString CTilvexApp::DefaultDataDir() {
+    // The user's own copy of the data, made on first run from the shipped one.
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dir);
+    SeedDataDir(dir, ShippedDataDirs());
     return dir;
 }
 
