@@ -8,7 +8,7 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QTextBrowser(parent) {
     setWindowTitle("Tilvex Help");
     setOpenExternalLinks(false);
     setSource(QUrl("qrc:/help/index.html"));
-    resize(560, 520);
+    resize(680, 600);  // room for the guide's pictures at their own size
 }
 
 CHelpWindow* CHelpWindow::ShowHelp(QWidget* parent) {

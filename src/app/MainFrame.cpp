@@ -217,6 +217,7 @@ void CMainFrame::CreateActions() {
         action->setShortcuts(c.keys);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setStatusTip(c.tip);
+        action->setWhatsThis(c.tip);
         if (c.icon) action->setIcon(QIcon(c.icon));
         if (c.run)
             connect(action, &QAction::triggered, this, c.run);

@@ -43,7 +43,10 @@ public:
         }
         if (const CSatellite* sat = m_grid->SatelliteAt(index.row())) {
             const CArcGridModel::RowTexts texts = m_grid->Model().TextsFor(*sat);
-            painter->setPen(selected ? QColor(kWhite) : QColor(Qt::black));
+            // The texts take the palette's colours for the row's background
+            // (black and white in a light palette), so that they stay
+            // readable on a dark one.
+            painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::ButtonText));
             painter->setFont(m_grid->font());
             const int ascent = painter->fontMetrics().ascent();
             // The name from (left + 2, top + 2), cut off at the end of its

@@ -48,6 +48,7 @@ constexpr int kMargin = 5;
 CDlgLocations::CDlgLocations(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setObjectName("locationPane");
+    setAccessibleName("Location Pane");
     setAutoFillBackground(true);
     const DialogUnits du = DialogUnits::Current();
     m_label = new QLabel("Calculate Look Angles For:", this);
@@ -56,6 +57,8 @@ CDlgLocations::CDlgLocations(QWidget* parent) : QFrame(parent) {
     m_current->setReadOnly(true);
     m_label->setBuddy(m_current);  // screen readers name the field after the label
     m_current->setFocusPolicy(Qt::NoFocus);
+    m_current->setAccessibleName("Calculate Look Angles For:");
+    m_current->setWhatsThis("The location whose look angles the grid shows. Choose another in the list below.");
     m_list = new LocationList(this);
     m_list->setObjectName("locationList");
     m_list->setAccessibleName("Locations");

@@ -27,11 +27,14 @@ constexpr int kGridTop = 44;
 CSatellitePane::CSatellitePane(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setObjectName("satellitePane");
+    setAccessibleName("Satellite List Pane");
     setAutoFillBackground(true);
     const DialogUnits du = DialogUnits::Current();
     m_stBandFilters = new QLabel("Band Filters:", this);
     m_bandFilter = new QLabel(this);
     m_bandFilter->setObjectName("bandFilter");
+    m_bandFilter->setAccessibleDescription("Band Filters");
+    m_bandFilter->setWhatsThis("The bands whose satellites the grid lists. Grid Options changes them.");
     m_btnOptions = new QPushButton("&Grid Options...", this);
     m_btnOptions->setObjectName("gridOptionsButton");
     m_btnOptions->setWhatsThis("Chooses the bands listed, the order of the rows, true or magnetic azimuth, "
@@ -41,6 +44,8 @@ CSatellitePane::CSatellitePane(QWidget* parent) : QFrame(parent) {
     m_stAzimuthHeading->setAlignment(Qt::AlignHCenter);
     m_azimuthKind = new QLabel("(Magnetic)", this);
     m_azimuthKind->setObjectName("azimuthKind");
+    m_azimuthKind->setWhatsThis("Whether the azimuths are measured from magnetic north, as a compass shows, "
+                                "or from true north, as a map shows. Grid Options changes it.");
     m_azimuthKind->setAlignment(Qt::AlignHCenter);
     m_headElevation = new QLabel("Elevation", this);
     m_headElevation->setAlignment(Qt::AlignHCenter);

@@ -41,6 +41,7 @@ private:
 
 CTilvexView::CTilvexView(QWidget* parent) : QScrollArea(parent) {
     setObjectName("lookAngleView");
+    setAccessibleName("Look Angles");
     setWidgetResizable(false);
     setFrameShape(QFrame::NoFrame);
     m_canvas = new Canvas(this);

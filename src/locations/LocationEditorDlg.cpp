@@ -88,7 +88,7 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : QDialog(parent) {
                                          &m_radioSouth, "Degrees &South");
     QGroupBox* longitude = MakeAngleGroup("L&ongitude", this, &m_editLongitude, &m_radioLonWest, "Degrees &West",
                                           &m_radioLonEast, "Degrees &East");
-    m_checkAuto = new QCheckBox("Calculate Variation Automatically", this);
+    m_checkAuto = new QCheckBox("Calculate Variation A&utomatically", this);
     QGroupBox* variation = MakeAngleGroup("&Magnetic Variation", this, &m_editVariation, &m_radioVarWest,
                                           "De&grees West", &m_radioVarEast, "&Degrees East", m_checkAuto);
 
@@ -112,10 +112,10 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : QDialog(parent) {
     m_comboRegion->setAccessibleName("Region");
     regionLabel->setBuddy(m_comboRegion);
 
-    m_btnAdd = MakeButton("Add Location", "addLocation", this);
-    m_btnSave = MakeButton("Save", "save", this);
-    m_btnDelete = MakeButton("Delete", "delete", this);
-    m_btnClose = MakeButton("Close", "close", this);
+    m_btnAdd = MakeButton("Add Locat&ion", "addLocation", this);
+    m_btnSave = MakeButton("Sa&ve", "save", this);
+    m_btnDelete = MakeButton("Dele&te", "delete", this);
+    m_btnClose = MakeButton("&Close", "close", this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(nameLabel);

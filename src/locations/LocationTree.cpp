@@ -6,6 +6,8 @@
 CLocationTree::CLocationTree(QWidget* parent) : CDatabaseTree(parent) {
     setObjectName("locationTree");
     setAccessibleName("Location Database");
+    setWhatsThis("The locations you can choose from, by region. Drag one (or a region) onto the workspace, "
+                 "or select it and choose Edit > Add to Workspace. Double-click one to edit its data.");
 }
 
 void CLocationTree::FillTree() {

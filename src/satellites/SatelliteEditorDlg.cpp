@@ -92,10 +92,10 @@ CSatelliteEditorDlg::CSatelliteEditorDlg(QWidget* parent) : QDialog(parent) {
     m_editComments->setTabChangesFocus(true);
     commentsLabel->setBuddy(m_editComments);
 
-    m_btnAdd = MakeButton("Add Satellite", "addSatellite", this);
-    m_btnSave = MakeButton("Save", "save", this);
-    m_btnDelete = MakeButton("Delete", "delete", this);
-    m_btnClose = MakeButton("Close", "close", this);
+    m_btnAdd = MakeButton("&Add Satellite", "addSatellite", this);
+    m_btnSave = MakeButton("Sa&ve", "save", this);
+    m_btnDelete = MakeButton("De&lete", "delete", this);
+    m_btnClose = MakeButton("Cl&ose", "close", this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(nameLabel);

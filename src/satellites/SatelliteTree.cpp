@@ -6,6 +6,8 @@
 CSatelliteTree::CSatelliteTree(QWidget* parent) : CDatabaseTree(parent) {
     setObjectName("satelliteTree");
     setAccessibleName("Satellite Database");
+    setWhatsThis("The satellites you can choose from, by coverage region. Drag one (or a region) onto the "
+                 "workspace, or select it and choose Edit > Add to Workspace. Double-click one to edit its data.");
     // A satellite dragged back over the tree keeps the ordinary pointer; the
     // drop adds nothing.
     setAcceptDrops(true);
