@@ -1,5 +1,6 @@
 // What a screen reader and a keyboard user meet: the main window's controls
-// have names, and each dialog has a tab order and mnemonics of its own.
+// have names, and each dialog has a tab order and mnemonics of its own; and
+// the grid's texts on a dark palette.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -9,14 +10,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyleOptionViewItem>
 #include <QTabBar>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
 
 #include "UiSupport.h"
 #include "app/AboutDlg.h"
+#include "app/Appearance.h"
+#include "display/ArcGrid.h"
 #include "display/GridOptionsDlg.h"
 #include "locations/LocationEditorDlg.h"
 #include "printing/PrintOptionsDlg.h"
@@ -173,4 +179,47 @@ TEST_F(AccessibilityTest, EveryDialogHasItsTabOrderAndUniqueMnemonics) {
         ExpectUniqueMnemonics(dialog.get());
         ExpectNamedInputs(dialog.get());
     }
+}
+
+// On a dark palette the grid's texts take the palette's light text colour
+// (a fixed black would vanish on the dark row background).
+TEST_F(AccessibilityTest, GridTextsFollowADarkPalette) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    auto* grid = frame->findChild<CArcGrid*>("arcGrid");
+    ASSERT_NE(grid, nullptr);
+    ASSERT_GT(grid->count(), 1);
+    QPalette dark = DarkPalette();
+    dark.setColor(QPalette::Base, grid->palette().color(QPalette::Base));
+    grid->setPalette(dark);
+
+    // Counts the row's pixels close to a colour.
+    const auto paintRow = [grid](bool selected) {
+        const QModelIndex index = grid->model()->index(0, 0);
+        QStyleOptionViewItem option;
+        option.initFrom(grid->viewport());
+        option.state = selected ? (option.state | QStyle::State_Selected) : (option.state & ~QStyle::State_Selected);
+        option.rect = QRect(QPoint(0, 0), grid->itemDelegate()->sizeHint(option, index));
+        QImage image(option.rect.size(), QImage::Format_ARGB32);
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        grid->itemDelegate()->paint(&painter, option, index);
+        return image;
+    };
+    const auto count = [](const QImage& image, const QColor& colour) {
+        int n = 0;
+        for (int y = 1; y < image.height() - 1; ++y)
+            for (int x = 1; x < image.width() - 1; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                        std::abs(c.blue() - colour.blue()) < 60)
+                    ++n;
+            }
+        return n;
+    };
+    const QImage plain = paintRow(false);
+    EXPECT_GT(count(plain, dark.color(QPalette::ButtonText)), 20);
+    EXPECT_EQ(count(plain, Qt::black), 0);
+    const QImage selected = paintRow(true);
+    EXPECT_GT(count(selected, dark.color(QPalette::HighlightedText)), 20);
 }
