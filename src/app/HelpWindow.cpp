@@ -1,11 +1,12 @@
 #include "app/HelpWindow.h"
+#include "framework/QtText.h"
 
 #include <QPointer>
 
 CHelpWindow::CHelpWindow(QWidget* parent) : QTextBrowser(parent) {
     setObjectName("helpWindow");
     setWindowFlag(Qt::Window);
-    setWindowTitle("Tilvex Help");
+    setWindowTitle(Tr("Tilvex Help"));
     setOpenExternalLinks(false);
     setSource(QUrl("qrc:/help/index.html"));
     resize(680, 600);  // room for the guide's pictures at their own size

@@ -6,6 +6,7 @@
 
 #include "locations/LocationTree.h"
 #include "satellites/SatelliteTree.h"
+#include "framework/QtText.h"
 
 namespace {
 // The database tabs carry a picture each and no text, 22 by 20 pixels.  The
@@ -48,10 +49,10 @@ CTilvexTabView::CTilvexTabView(QWidget* parent) : QWidget(parent) {
     m_pTab->setExpanding(false);
     m_pTab->setDrawBase(true);
     auto* tab = static_cast<CDatabaseTab*>(m_pTab);
-    tab->AddImageTab(QIcon(":/images/tab_satellites.png"), "Satellite Database");
-    tab->AddImageTab(QIcon(":/images/tab_locations.png"), "Location Database");
-    m_pTab->setTabWhatsThis(0, "Shows the satellite database by coverage region.");
-    m_pTab->setTabWhatsThis(1, "Shows the location database by region.");
+    tab->AddImageTab(QIcon(":/images/tab_satellites.png"), Tr("Satellite Database"));
+    tab->AddImageTab(QIcon(":/images/tab_locations.png"), Tr("Location Database"));
+    m_pTab->setTabWhatsThis(0, Tr("Shows the satellite database by coverage region."));
+    m_pTab->setTabWhatsThis(1, Tr("Shows the location database by region."));
 
     m_pSatTree = new CSatelliteTree(this);
     m_pLocTree = new CLocationTree(this);

@@ -29,13 +29,13 @@ CTilvexApp::~CTilvexApp() {
 
 bool CTilvexApp::ParseCommandLine(const QStringList& arguments, Options& options) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Look angles for satellite dishes.");
+    parser.setApplicationDescription(Tr("Look angles for satellite dishes."));
     parser.addHelpOption();
-    const QCommandLineOption noSplash("nosplash", "Start without the splash picture.");
-    const QCommandLineOption settings("settings", "Keep the settings in FILE.", "FILE");
-    const QCommandLineOption data("data", "Read and write the data files in DIR.", "DIR");
+    const QCommandLineOption noSplash("nosplash", Tr("Start without the splash picture."));
+    const QCommandLineOption settings("settings", Tr("Keep the settings in FILE."), "FILE");
+    const QCommandLineOption data("data", Tr("Read and write the data files in DIR."), "DIR");
     parser.addOptions({noSplash, settings, data});
-    parser.addPositionalArgument("workspace", "A workspace (.wrk) to open.", "[WORKSPACE.wrk]");
+    parser.addPositionalArgument("workspace", Tr("A workspace (.wrk) to open."), "[WORKSPACE.wrk]");
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "tilvex: %s\n", qPrintable(parser.errorText()));
         return false;
@@ -46,7 +46,7 @@ bool CTilvexApp::ParseCommandLine(const QStringList& arguments, Options& options
         return true;
     }
     if (parser.positionalArguments().size() > 1) {
-        std::fprintf(stderr, "tilvex: only one workspace can be opened\n");
+        std::fprintf(stderr, "tilvex: %s\n", qPrintable(Tr("only one workspace can be opened")));
         return false;
     }
     options.splash = !parser.isSet(noSplash);
@@ -107,7 +107,7 @@ QString CTilvexApp::DefaultDataDir() {
 
 bool CTilvexApp::EnterDataDir(const QString& dir) {
     if (QDir::setCurrent(dir)) return true;
-    std::fprintf(stderr, "tilvex: cannot use the data folder %s\n", qPrintable(dir));
+    std::fprintf(stderr, "tilvex: %s\n", qPrintable(Tr("cannot use the data folder %1").arg(dir)));
     return false;
 }
 
@@ -126,8 +126,8 @@ bool CTilvexApp::InitInstance(const Options& options) {
     context.profile = &m_profile;
     context.recentFiles = &m_recentFiles;
     context.askSavePath = [this](const std::string& suggested) -> std::optional<std::string> {
-        const QString path = QFileDialog::getSaveFileName(m_frame.get(), "Save Workspace As",
-                                                          QString::fromStdString(suggested), "Workspace Files(*.wrk)");
+        const QString path = QFileDialog::getSaveFileName(m_frame.get(), Tr("Save Workspace As"),
+                                                          QString::fromStdString(suggested), Tr("Workspace Files(*.wrk)"));
         if (path.isEmpty()) return std::nullopt;
         return (path.endsWith(".wrk", Qt::CaseInsensitive) ? path : path + ".wrk").toStdString();
     };

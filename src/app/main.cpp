@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     // The desktop entry's file name, so that a desktop matches the window to it.
     QGuiApplication::setDesktopFileName("org.example.tilvex");
     ApplyNamedPalette(qEnvironmentVariable("TILVEX_PALETTE"));
+    InstallTranslations(CTilvexApp::ShippedDataDirs());
     CTilvexApp::Options options;
     if (!CTilvexApp::ParseCommandLine(QApplication::arguments(), options)) return 2;
     if (options.helpShown) return 0;

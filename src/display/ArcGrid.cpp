@@ -102,15 +102,15 @@ CArcGrid::CArcGrid(QWidget* parent) : QListWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
     setFrameShape(QFrame::StyledPanel);
-    setAccessibleName("Satellites");
+    setAccessibleName(Tr("Satellites"));
     // Satellites and region folders dragged from the satellite tree drop here.
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     QPalette p = palette();
     p.setColor(QPalette::Base, QColor(kBackColor));
     setPalette(p);
-    setWhatsThis("The look angles of the workspace's satellites from the current location: "
-                 "azimuth and elevation; \"--\" means the satellite is below the horizon.");
+    setWhatsThis(Tr("The look angles of the workspace's satellites from the current location: "
+                 "azimuth and elevation; \"--\" means the satellite is below the horizon."));
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_bFilling && row >= 0) emit satelliteSelected(SatelliteAt(row));
     });

@@ -6,6 +6,7 @@
 #include "framework/Format.h"
 #include "satellites/LookAngles.h"
 #include "satellites/SatelliteDatabase.h"
+#include "framework/Translate.h"
 
 void CArcGridModel::SetSite(float latitude, float longitude, float magVar) {
     m_fLatitude = latitude;
@@ -57,7 +58,7 @@ CArcGridModel::RowTexts CArcGridModel::TextsFor(const CSatellite& satellite) con
     return texts;
 }
 
-std::string AzimuthKindText(int options) { return (options & GRID_MAGNETIC) ? "(Magnetic)" : "(True)"; }
+std::string AzimuthKindText(int options) { return CoreTr((options & GRID_MAGNETIC) ? TrNoop("(Magnetic)") : TrNoop("(True)")); }
 
 std::string BandFilterText(int options) { return CSatellite::BandText(options & GRID_BANDS); }
 

@@ -1,4 +1,5 @@
 #include "printing/PrintSupport.h"
+#include "framework/QtText.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -43,7 +44,7 @@ QPrinter& ReportPrinter() {
     if (!Printer()) {
         Printer() = new QPrinter(QPrinter::HighResolution);
         Printer()->setPageOrientation(QPageLayout::Portrait);
-        Printer()->setDocName("Look angles");
+        Printer()->setDocName(Tr("Look angles"));
         Printer()->setCreator("Tilvex");
         qAddPostRoutine(DeletePrinter);
     }

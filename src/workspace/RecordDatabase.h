@@ -15,6 +15,7 @@
 #include "framework/Format.h"
 #include "framework/SafeFile.h"
 #include "workspace/Archive.h"
+#include "framework/Translate.h"
 
 template <class T>
 class CRecordDatabase {
@@ -77,7 +78,7 @@ public:
     LoadResult LoadDatabase() {
         CFile file;
         if (!file.Open(m_fileName, CFile::modeRead)) {
-            AppMessageBox(Format("Unable to open %s", m_fileName.c_str()));
+            AppMessageBox(Format(CoreTr("Unable to open %s").c_str(), m_fileName.c_str()));
             return LoadResult::CannotOpen;
         }
         m_records.clear();
@@ -109,7 +110,7 @@ public:
             SerializeObjectList(ar, m_records);
             ar.Close();
         });
-        if (!result.ok) AppMessageBox(Format("Unable to create %s", m_fileName.c_str()));
+        if (!result.ok) AppMessageBox(Format(CoreTr("Unable to create %s").c_str(), m_fileName.c_str()));
         return result.ok;
     }
 
@@ -135,7 +136,7 @@ private:
         m_records.clear();
         m_records.shrink_to_fit();
         NoteChanged();
-        AppMessageBox(Format("File %s missing or corrupted.\nOpening empty workspace.", m_fileName.c_str()));
+        AppMessageBox(Format(CoreTr("File %s missing or corrupted.\nOpening empty workspace.").c_str(), m_fileName.c_str()));
         return LoadResult::Corrupted;
     }
 

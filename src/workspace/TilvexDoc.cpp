@@ -98,7 +98,7 @@ void CTilvexDoc::Serialize(CArchive& ar) {
         SerializeStringList(ar, m_locNames);
         m_settings.Serialize(ar);
     } catch (const CArchiveException&) {
-        AppMessageBox(kUnexpectedFormat, MB_OK, MB_ICONEXCLAMATION);
+        AppMessageBox(CoreTr(kUnexpectedFormat), MB_OK, MB_ICONEXCLAMATION);
         OnNewDocument();
         SetTitle(kUntitled);
         m_bLoadFailed = true;

@@ -8,6 +8,7 @@
 
 #include "framework/Document.h"
 #include "workspace/Settings.h"
+#include "framework/Translate.h"
 
 class CSatellite;
 class CLocation;
@@ -42,7 +43,7 @@ inline constexpr int kNewWorkspaceOptions = 31;
 
 class CTilvexDoc : public CDocument {
 public:
-    static constexpr const char* kUnexpectedFormat = "Unexpected file format.\nOpening empty workspace.";
+    static constexpr const char* kUnexpectedFormat = TrNoop("Unexpected file format.\nOpening empty workspace.");
 
     explicit CTilvexDoc(IWorkspaceHost* host = nullptr) : m_pHost(host) {}
     // Remembers the current satellite and location in the settings file.
