@@ -1,7 +1,8 @@
 #include "app/HelpWindow.h"
-#include "framework/QtText.h"
 
 #include <QPointer>
+
+#include "framework/QtText.h"
 
 CHelpWindow::CHelpWindow(QWidget* parent) : QTextBrowser(parent) {
     setObjectName("helpWindow");

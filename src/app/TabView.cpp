@@ -4,9 +4,9 @@
 #include <QResizeEvent>
 #include <QTabBar>
 
+#include "framework/QtText.h"
 #include "locations/LocationTree.h"
 #include "satellites/SatelliteTree.h"
-#include "framework/QtText.h"
 
 namespace {
 // The database tabs carry a picture each and no text, 22 by 20 pixels.  The

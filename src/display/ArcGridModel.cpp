@@ -4,9 +4,9 @@
 
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
+#include "framework/Translate.h"
 #include "satellites/LookAngles.h"
 #include "satellites/SatelliteDatabase.h"
-#include "framework/Translate.h"
 
 void CArcGridModel::SetSite(float latitude, float longitude, float magVar) {
     m_fLatitude = latitude;

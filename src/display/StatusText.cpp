@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "framework/Format.h"
-#include "locations/Location.h"
 #include "framework/Translate.h"
+#include "locations/Location.h"
 
 std::string SiteStatusText(const CLocation& location, float magVar) {
     // The variation as the grid uses it: West positive.

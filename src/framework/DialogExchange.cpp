@@ -9,8 +9,8 @@
 #include "framework/Cp1252.h"
 #include "framework/DataExchange.h"
 #include "framework/Format.h"
-#include "framework/Translate.h"
 #include "framework/QtText.h"
+#include "framework/Translate.h"
 
 namespace {
 constexpr int kRecordRole = Qt::UserRole + 1;

@@ -9,8 +9,8 @@
 #include "framework/Format.h"
 #include "framework/Profile.h"
 #include "framework/SafeFile.h"
-#include "workspace/Archive.h"
 #include "framework/Translate.h"
+#include "workspace/Archive.h"
 
 namespace {
 

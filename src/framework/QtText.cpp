@@ -1,12 +1,12 @@
 #include "framework/QtText.h"
 
 #include <QApplication>
-#include <clocale>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 #include <QTranslator>
-#include <QLocale>
+#include <clocale>
 
 #include "framework/AppMessageBox.h"
 #include "framework/Cp1252.h"

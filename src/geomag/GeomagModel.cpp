@@ -9,8 +9,8 @@
 #include "framework/AppMessageBox.h"
 #include "framework/Format.h"
 #include "framework/StringTable.h"
-#include "resources/ids.h"
 #include "framework/Translate.h"
+#include "resources/ids.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
 #include "printing/PrintSupport.h"
-#include "framework/QtText.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -8,6 +7,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+
+#include "framework/QtText.h"
 
 namespace {
 

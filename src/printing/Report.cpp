@@ -7,9 +7,9 @@
 
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
+#include "framework/Translate.h"
 #include "locations/Location.h"
 #include "satellites/Satellite.h"
-#include "framework/Translate.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include "framework/DialogExchange.h"
 #include "framework/Format.h"
 #include "framework/QtText.h"
-#include "framework/Translate.h"
 #include "framework/StringTable.h"
+#include "framework/Translate.h"
 #include "satellites/SatelliteDatabase.h"
 #include "workspace/EditorRules.h"
 

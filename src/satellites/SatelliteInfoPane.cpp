@@ -5,9 +5,9 @@
 
 #include "display/DialogUnits.h"
 #include "framework/QtText.h"
+#include "framework/Translate.h"
 #include "satellites/SatelliteDatabase.h"
 #include "workspace/TilvexDoc.h"
-#include "framework/Translate.h"
 
 namespace {
 constexpr int kWidth = 108, kHeight = 56;

@@ -14,8 +14,8 @@
 #include "framework/File.h"
 #include "framework/Format.h"
 #include "framework/SafeFile.h"
-#include "workspace/Archive.h"
 #include "framework/Translate.h"
+#include "workspace/Archive.h"
 
 template <class T>
 class CRecordDatabase {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "framework/Document.h"
-#include "workspace/Settings.h"
 #include "framework/Translate.h"
+#include "workspace/Settings.h"
 
 class CSatellite;
 class CLocation;
