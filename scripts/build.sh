@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 dir="${TILVEX_BUILD_DIR:-build}"
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVEX_WERROR=ON "$@" >/dev/null
 cmake --build "$dir" -j"$(nproc)"

@@ -8,7 +8,9 @@ packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth f
   poppler-utils
   # the end-to-end tests: a private session bus, the accessibility bus and its
   # Python client, mouse input and screenshots on the virtual display
-  dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi xdotool imagemagick)
+  dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi xdotool imagemagick
+  # checks of the installed desktop entry and metainfo
+  desktop-file-utils appstream)
 
 # The sky view writes SVG pictures with Qt SVG.
 packages+=(qt6-svg-dev)

@@ -23,7 +23,7 @@ if [ ${#need[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
 fi
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVEX_FUZZ=ON >/dev/null
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVEX_WERROR=ON -DTILVEX_FUZZ=ON >/dev/null
 targets=(satellite-database location-database workspace magdata settings csv-satellites csv-locations)
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz-}"
 

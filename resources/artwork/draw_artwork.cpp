@@ -4,8 +4,12 @@
 // PNGs under resources/images and resources/toolbar, from the repository root:
 //
 //   g++ -std=c++20 -fPIC resources/artwork/draw_artwork.cpp -o /tmp/draw_artwork \
-//       $(pkg-config --cflags --libs Qt6Gui)
+//       $(pkg-config --cflags --libs Qt6Gui Qt6Svg)
 //   QT_QPA_PLATFORM=offscreen /tmp/draw_artwork resources
+//
+// The application icon also goes to resources/icons/hicolor, the icon theme's
+// layout that the install rules copy: PNGs of the usual sizes and an SVG
+// (Debian package qt6-svg-dev for the SVG writer).
 //
 // The argument is the resources folder (default: the current directory). The
 // splash text uses the "DejaVu Sans" font (Debian package fonts-dejavu-core).
@@ -23,6 +27,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QSvgGenerator>
 
 #include <cmath>
 #include <cstdio>
@@ -450,7 +455,10 @@ void drawAppIcon(QPainter& p)
     eg.setColorAt(0.985, QColor(0x1a, 0x4a, 0x70));
     eg.setColorAt(1.0, QColor(0x6a, 0xc0, 0xff));
     p.setBrush(eg);
-    p.drawEllipse(QPointF(32, 150), 100, 100);
+    // Cut to the tile by hand: the SVG writer keeps no clip path.
+    QPainterPath ground;
+    ground.addEllipse(QPointF(32, 150), 100, 100);
+    p.drawPath(ground.intersected(clip));
     // Beam from the dish to the satellite.
     QPen beam(QColor(0xff, 0xe6, 0x8a, 200), 1.2, Qt::DotLine, Qt::RoundCap);
     p.setPen(beam);
@@ -727,6 +735,23 @@ int main(int argc, char** argv)
     save(render(64, 64, 1.0, drawAppIcon), "images/tilvex.png");
     save(render(64, 64, 4.0, drawAppIcon), "images/tilvex-256.png");
     save(render(480, 300, 1.0, drawSplash), "images/splash.png");
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        save(render(64, 64, size / 64.0, drawAppIcon),
+             QString("icons/hicolor/%1x%1/apps/tilvex.png").arg(size));
+    {
+        const QString rel = "icons/hicolor/scalable/apps/tilvex.svg";
+        QDir().mkpath(g_root + "/icons/hicolor/scalable/apps");
+        QSvgGenerator svg;
+        svg.setFileName(g_root + "/" + rel);
+        svg.setSize(QSize(64, 64));
+        svg.setViewBox(QRectF(0, 0, 64, 64));
+        svg.setTitle("Tilvex");
+        QPainter p(&svg);
+        p.setRenderHint(QPainter::Antialiasing);
+        drawAppIcon(p);
+        p.end();
+        std::printf("%s\n", qPrintable(rel));
+    }
 
     saveIcon("toolbar", "new", 16, drawNew);
     saveIcon("toolbar", "open", 16, drawFolderOpen);

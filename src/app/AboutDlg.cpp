@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 #include "framework/AppMessageBox.h"
+#include "framework/QtText.h"
+#include "framework/Translate.h"
 
 namespace {
 std::function<bool(const QUrl&)>& UrlOpener() {
@@ -21,13 +23,13 @@ void CAboutDlg::SetUrlOpener(std::function<bool(const QUrl&)> opener) { UrlOpene
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("aboutDialog");
-    setWindowTitle("About Tilvex");
+    setWindowTitle(Tr("About Tilvex"));
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap(":/images/tilvex.png"));
-    auto* text = new QLabel("<b>Tilvex</b> version 0.1<br>Look angles for satellite dishes.<br><br>"
-                            "Magnetic variation from the World Magnetic Model 2025.",
+    auto* text = new QLabel(Tr("<b>Tilvex</b> version 0.1<br>Look angles for satellite dishes.<br><br>"
+                            "Magnetic variation from the World Magnetic Model 2025."),
                             this);
-    auto* visit = new QPushButton("&Visit the Tilvex Web Site...", this);
+    auto* visit = new QPushButton(Tr("&Visit the Tilvex Web Site..."), this);
     visit->setObjectName("visitWebSite");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -49,6 +51,6 @@ void CAboutDlg::OnVisitWebSite() {
         done(0);
         return;
     }
-    AppMessageBox(std::string("Tilvex couldn't locate your browser.  ") +
-                  "If you want to visit the Tilvex web page, go to " + kWebAddress + ".");
+    AppMessageBox(CoreTr("Tilvex couldn't locate your browser.  ") +
+                  CoreTr("If you want to visit the Tilvex web page, go to ") + kWebAddress + ".");
 }

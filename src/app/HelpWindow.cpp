@@ -2,13 +2,15 @@
 
 #include <QPointer>
 
+#include "framework/QtText.h"
+
 CHelpWindow::CHelpWindow(QWidget* parent) : QTextBrowser(parent) {
     setObjectName("helpWindow");
     setWindowFlag(Qt::Window);
-    setWindowTitle("Tilvex Help");
+    setWindowTitle(Tr("Tilvex Help"));
     setOpenExternalLinks(false);
     setSource(QUrl("qrc:/help/index.html"));
-    resize(560, 520);
+    resize(680, 600);  // room for the guide's pictures at their own size
 }
 
 CHelpWindow* CHelpWindow::ShowHelp(QWidget* parent) {

@@ -33,6 +33,7 @@
 #include "framework/Profile.h"
 #include "framework/QtText.h"
 #include "framework/StringTable.h"
+#include "framework/Translate.h"
 #include "locations/LocationEditorDlg.h"
 #include "locations/LocationTree.h"
 #include "printing/PrintSupport.h"
@@ -84,7 +85,7 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
     CreateActions();
     CreateMenus();
     // Menu status tips show over this text for as long as they last.
-    m_idleText = new QLabel("Ready", this);
+    m_idleText = new QLabel(Tr("Ready"), this);
     m_idleText->setObjectName("idleText");
     statusBar()->addWidget(m_idleText, 1);
     m_doc->AddView(&m_statusView);
@@ -184,51 +185,52 @@ void CMainFrame::CreateActions() {
         std::function<void()> run;
     };
     const Command commands[] = {
-        {ids::ID_FILE_NEW, "&New Workspace", {QKeySequence(Qt::CTRL | Qt::Key_N)}, ":/toolbar/new.png",
-         "Create a new workspace", [this] { OnFileNew(); }},
-        {ids::ID_FILE_OPEN, "&Open Workspace...", {QKeySequence(Qt::CTRL | Qt::Key_O)}, ":/toolbar/open.png",
-         "Open an existing workspace", [this] { OnFileOpen(); }},
-        {ids::ID_FILE_SAVE, "&Save Workspace", {QKeySequence(Qt::CTRL | Qt::Key_S)}, ":/toolbar/save.png",
-         "Save the workspace", [this] { OnFileSave(); }},
-        {ids::ID_FILE_SAVE_AS, "Save Workspace &As...", {}, nullptr, "Save the workspace under a new name",
+        {ids::ID_FILE_NEW, TrNoop("&New Workspace"), {QKeySequence(Qt::CTRL | Qt::Key_N)}, ":/toolbar/new.png",
+         TrNoop("Create a new workspace"), [this] { OnFileNew(); }},
+        {ids::ID_FILE_OPEN, TrNoop("&Open Workspace..."), {QKeySequence(Qt::CTRL | Qt::Key_O)}, ":/toolbar/open.png",
+         TrNoop("Open an existing workspace"), [this] { OnFileOpen(); }},
+        {ids::ID_FILE_SAVE, TrNoop("&Save Workspace"), {QKeySequence(Qt::CTRL | Qt::Key_S)}, ":/toolbar/save.png",
+         TrNoop("Save the workspace"), [this] { OnFileSave(); }},
+        {ids::ID_FILE_SAVE_AS, TrNoop("Save Workspace &As..."), {}, nullptr, TrNoop("Save the workspace under a new name"),
          [this] { OnFileSaveAs(); }},
-        {ids::ID_FILE_PRINT, "&Print...", {QKeySequence(Qt::CTRL | Qt::Key_P)}, ":/toolbar/print.png",
-         "Print the look angles", [this] { m_view->OnFilePrint(); }},
-        {ids::ID_FILE_PRINT_PREVIEW, "Print Pre&view", {}, nullptr, "Show the printed pages",
+        {ids::ID_FILE_PRINT, TrNoop("&Print..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}, ":/toolbar/print.png",
+         TrNoop("Print the look angles"), [this] { m_view->OnFilePrint(); }},
+        {ids::ID_FILE_PRINT_PREVIEW, TrNoop("Print Pre&view"), {}, nullptr, TrNoop("Show the printed pages"),
          [this] { m_view->OnFilePrintPreview(); }},
-        {ids::ID_FILE_PRINT_DIRECT, "Print", {}, nullptr, "Print the look angles without asking",
+        {ids::ID_FILE_PRINT_DIRECT, TrNoop("Print"), {}, nullptr, TrNoop("Print the look angles without asking"),
          [this] { m_view->OnFilePrintDirect(); }},
-        {ids::ID_FILE_PRINT_SETUP, "P&rint Setup...", {}, nullptr, "Choose the printer and its options",
+        {ids::ID_FILE_PRINT_SETUP, TrNoop("P&rint Setup..."), {}, nullptr, TrNoop("Choose the printer and its options"),
          [this] { RunPrintSetup(this); }},
-        {ids::ID_APP_EXIT, "E&xit", {}, nullptr, "Quit Tilvex", [this] { close(); }},
-        {ids::ID_EDIT_CUT, "&Remove from Workspace",
+        {ids::ID_APP_EXIT, TrNoop("E&xit"), {}, nullptr, TrNoop("Quit Tilvex"), [this] { close(); }},
+        {ids::ID_EDIT_CUT, TrNoop("&Remove from Workspace"),
          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::Key_Delete)}, nullptr,
-         "Remove the selected satellite or location from the workspace", [this] { OnEditRemove(); }},
-        {ids::ID_EDIT_PASTE, "&Add to Workspace",
+         TrNoop("Remove the selected satellite or location from the workspace"), [this] { OnEditRemove(); }},
+        {ids::ID_EDIT_PASTE, TrNoop("&Add to Workspace"),
          {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}, nullptr,
-         "Add the selected database entries to the workspace", [this] { OnEditAdd(); }},
-        {ids::ID_EDIT_COPY, "&Copy", {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+         TrNoop("Add the selected database entries to the workspace"), [this] { OnEditAdd(); }},
+        {ids::ID_EDIT_COPY, TrNoop("&Copy"), {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
          nullptr, "", nullptr},
-        {ids::ID_EDIT_UNDO, "&Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+        {ids::ID_EDIT_UNDO, TrNoop("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)},
          nullptr, "", nullptr},
-        {ids::ID_EDIT_SATELLITE_DATA, "Edit &Satellite Data...", {}, nullptr, "Edit the satellite database",
+        {ids::ID_EDIT_SATELLITE_DATA, TrNoop("Edit &Satellite Data..."), {}, nullptr, TrNoop("Edit the satellite database"),
          [this] { CDatabaseEditor(*this).EditSatellites(SatelliteTree()->SatelliteOf(SatelliteTree()->currentItem())); }},
-        {ids::ID_EDIT_LOCATION_DATA, "Edit &Location Data...", {}, nullptr, "Edit the location database",
+        {ids::ID_EDIT_LOCATION_DATA, TrNoop("Edit &Location Data..."), {}, nullptr, TrNoop("Edit the location database"),
          [this] { CDatabaseEditor(*this).EditLocations(LocationTree()->LocationOf(LocationTree()->currentItem())); }},
-        {ids::ID_HELP, "&Help Topics", {QKeySequence(Qt::Key_F1)}, nullptr, "Show the help", [this] { OnHelp(); }},
-        {ids::ID_CONTEXT_HELP, "&What's This?", {QKeySequence(Qt::SHIFT | Qt::Key_F1)}, ":/toolbar/help.png",
-         "Explain the next item clicked", [] { QWhatsThis::enterWhatsThisMode(); }},
-        {ids::ID_APP_ABOUT, "&About Tilvex...", {}, nullptr, "Show the program's version", [this] { OnAbout(); }},
-        {ids::ID_NEXT_PANE, "Next Pane", {QKeySequence(Qt::Key_F6)}, nullptr, "", [this] { CycleFocus(1); }},
-        {ids::ID_PREV_PANE, "Previous Pane", {QKeySequence(Qt::SHIFT | Qt::Key_F6)}, nullptr, "",
+        {ids::ID_HELP, TrNoop("&Help Topics"), {QKeySequence(Qt::Key_F1)}, nullptr, TrNoop("Show the help"), [this] { OnHelp(); }},
+        {ids::ID_CONTEXT_HELP, TrNoop("&What's This?"), {QKeySequence(Qt::SHIFT | Qt::Key_F1)}, ":/toolbar/help.png",
+         TrNoop("Explain the next item clicked"), [] { QWhatsThis::enterWhatsThisMode(); }},
+        {ids::ID_APP_ABOUT, TrNoop("&About Tilvex..."), {}, nullptr, TrNoop("Show the program's version"), [this] { OnAbout(); }},
+        {ids::ID_NEXT_PANE, TrNoop("Next Pane"), {QKeySequence(Qt::Key_F6)}, nullptr, "", [this] { CycleFocus(1); }},
+        {ids::ID_PREV_PANE, TrNoop("Previous Pane"), {QKeySequence(Qt::SHIFT | Qt::Key_F6)}, nullptr, "",
          [this] { CycleFocus(-1); }},
     };
     for (const Command& c : commands) {
-        auto* action = new QAction(c.text, this);
+        auto* action = new QAction(Tr(c.text), this);
         action->setObjectName(QString("command%1").arg(c.id));
         action->setShortcuts(c.keys);
         action->setShortcutContext(Qt::WindowShortcut);
-        action->setStatusTip(c.tip);
+        action->setStatusTip(Tr(c.tip));
+        action->setWhatsThis(Tr(c.tip));
         if (c.icon) action->setIcon(QIcon(c.icon));
         if (c.run)
             connect(action, &QAction::triggered, this, c.run);
@@ -245,7 +247,7 @@ QAction* CMainFrame::Action(int id) const {
 }
 
 void CMainFrame::CreateMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(Tr("&File"));
     for (int id : {ids::ID_FILE_NEW, ids::ID_FILE_OPEN, ids::ID_FILE_SAVE, ids::ID_FILE_SAVE_AS})
         file->addAction(Action(id));
     file->addSeparator();
@@ -267,13 +269,13 @@ void CMainFrame::CreateMenus() {
         UpdateCommands();
     });
 
-    QMenu* edit = menuBar()->addMenu("&Edit");
+    QMenu* edit = menuBar()->addMenu(Tr("&Edit"));
     for (int id : {ids::ID_EDIT_CUT, ids::ID_EDIT_PASTE}) edit->addAction(Action(id));
     edit->addSeparator();
     for (int id : {ids::ID_EDIT_SATELLITE_DATA, ids::ID_EDIT_LOCATION_DATA}) edit->addAction(Action(id));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
 
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = menuBar()->addMenu(Tr("&Help"));
     for (int id : {ids::ID_HELP, ids::ID_CONTEXT_HELP}) help->addAction(Action(id));
     help->addSeparator();
     help->addAction(Action(ids::ID_APP_ABOUT));
@@ -284,7 +286,7 @@ void CMainFrame::CreateMenus() {
     m_contextMenu->addSeparator();
     for (int id : {ids::ID_EDIT_SATELLITE_DATA, ids::ID_EDIT_LOCATION_DATA}) m_contextMenu->addAction(Action(id));
 
-    QToolBar* tools = addToolBar("Standard");
+    QToolBar* tools = addToolBar(Tr("Standard"));
     tools->setObjectName("toolBar");
     tools->setIconSize(QSize(16, 16));
     for (int id : {ids::ID_FILE_NEW, ids::ID_FILE_OPEN, ids::ID_FILE_SAVE}) tools->addAction(Action(id));
@@ -314,22 +316,22 @@ void CMainFrame::UpdateCommands() {
     remove->setEnabled(m_nRemoveMode != kRemoveNone);
     remove->setText(m_nRemoveMode == kRemoveLocation ? MenuText(ids::IDS_REMOVE_LOCATION)
                     : m_nRemoveMode == kRemoveSatellite ? MenuText(ids::IDS_REMOVE_SATELLITE)
-                                                        : QString("&Remove from Workspace"));
+                                                        : Tr("&Remove from Workspace"));
     QAction* add = Action(ids::ID_EDIT_PASTE);
     add->setEnabled(m_nAddMode != kAddNone);
     add->setText(m_nAddMode == kAddLocation ? MenuText(ids::IDS_ADD_LOCATIONS)
                  : m_nAddMode == kAddSatellite ? MenuText(ids::IDS_ADD_SATELLITES)
-                                               : QString("&Add to Workspace"));
+                                               : Tr("&Add to Workspace"));
     QAction* editSat = Action(ids::ID_EDIT_SATELLITE_DATA);
     editSat->setEnabled(m_nAddMode == kAddSatellite);
     const CSatellite* sat = SatelliteTree()->SatelliteOf(SatelliteTree()->currentItem());
-    editSat->setText(m_nAddMode == kAddSatellite && sat ? "Edit data for " + MenuName(sat->GetName()) + "..."
-                                                        : QString("Edit &Satellite Data..."));
+    editSat->setText(m_nAddMode == kAddSatellite && sat ? Tr("Edit data for ") + MenuName(sat->GetName()) + "..."
+                                                        : Tr("Edit &Satellite Data..."));
     QAction* editLoc = Action(ids::ID_EDIT_LOCATION_DATA);
     editLoc->setEnabled(m_nAddMode == kAddLocation);
     const CLocation* loc = LocationTree()->LocationOf(LocationTree()->currentItem());
-    editLoc->setText(m_nAddMode == kAddLocation && loc ? "Edit data for " + MenuName(loc->GetName()) + "..."
-                                                       : QString("Edit &Location Data..."));
+    editLoc->setText(m_nAddMode == kAddLocation && loc ? Tr("Edit data for ") + MenuName(loc->GetName()) + "..."
+                                                       : Tr("Edit &Location Data..."));
     UpdatePrintCommands();
 }
 
@@ -403,7 +405,7 @@ void CMainFrame::OnLocationsDropped(const DraggedRecords& records) {
 
 void CMainFrame::UpdateIdleText() {
     const CLocation* location = m_doc->GetCurrentLocation();
-    m_idleText->setText(location ? FromCp1252(SiteStatusText(*location, location->SignedMagVar())) : QString("Ready"));
+    m_idleText->setText(location ? FromCp1252(SiteStatusText(*location, location->SignedMagVar())) : Tr("Ready"));
 }
 
 QString CMainFrame::IdleText() const { return m_idleText->text(); }
@@ -415,7 +417,7 @@ void CMainFrame::OnFileNew() {
 
 void CMainFrame::OnFileOpen() {
     if (!m_doc->SaveModified()) return;
-    const QString path = QFileDialog::getOpenFileName(this, "Open Workspace", QString(), "Workspace Files(*.wrk)");
+    const QString path = QFileDialog::getOpenFileName(this, Tr("Open Workspace"), QString(), Tr("Workspace Files(*.wrk)"));
     if (path.isEmpty()) return;
     m_doc->SetModifiedFlag(false);
     m_doc->OpenDocumentFile(path.toStdString());
@@ -575,11 +577,11 @@ void CMainFrame::CreateSkyViewCommands() {
     }
     auto* sky = new QAction(QIcon(picture), "&Sky View", this);
     sky->setObjectName("commandSkyView");
-    sky->setStatusTip("Show the geostationary arc in the sky of the current location");
+    sky->setStatusTip(Tr("Show the geostationary arc in the sky of the current location"));
     connect(sky, &QAction::triggered, this, &CMainFrame::OnViewSkyView);
-    auto* exportAngles = new QAction("&Export Look Angles...", this);
+    auto* exportAngles = new QAction(Tr("&Export Look Angles..."), this);
     exportAngles->setObjectName("commandExportLookAngles");
-    exportAngles->setStatusTip("Write the look angles of the grid to a CSV file");
+    exportAngles->setStatusTip(Tr("Write the look angles of the grid to a CSV file"));
     connect(exportAngles, &QAction::triggered, this, &CMainFrame::OnExportLookAngles);
 
     // File: after the workspace commands; View: before Help.
@@ -641,7 +643,7 @@ bool CMainFrame::ExportLookAngles(const QString& path, bool everyLocation) {
         locations.push_back(current);
     }
     if (locations.empty()) {
-        AppMessageBox("The workspace has no location to export.", MB_OK, MB_ICONEXCLAMATION);
+        AppMessageBox(CoreTr("The workspace has no location to export."), MB_OK, MB_ICONEXCLAMATION);
         return false;
     }
     const std::string csv = LookAnglesCsv(m_view->Grid()->Model(), locations);

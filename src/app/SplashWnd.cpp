@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "framework/AppMessageBox.h"
+#include "framework/Translate.h"
 
 bool CSplashWnd::s_bEnabled = true;
 CSplashWnd* CSplashWnd::s_pSplashWnd = nullptr;
@@ -16,7 +17,7 @@ CSplashWnd::CSplashWnd(std::function<void()> onHide)
       m_onHide(std::move(onHide)) {
     setObjectName("splash");
     setAttribute(Qt::WA_DeleteOnClose);
-    if (!m_bitmap.load(":/images/splash.png")) AppMessageBox("Couldn't load bitmap from file.");
+    if (!m_bitmap.load(":/images/splash.png")) AppMessageBox(CoreTr("Couldn't load bitmap from file."));
     resize(m_bitmap.isNull() ? QSize(480, 300) : m_bitmap.deviceIndependentSize().toSize());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 #include <QTabBar>
 
+#include "framework/QtText.h"
 #include "locations/LocationTree.h"
 #include "satellites/SatelliteTree.h"
 
@@ -48,10 +49,10 @@ CTilvexTabView::CTilvexTabView(QWidget* parent) : QWidget(parent) {
     m_pTab->setExpanding(false);
     m_pTab->setDrawBase(true);
     auto* tab = static_cast<CDatabaseTab*>(m_pTab);
-    tab->AddImageTab(QIcon(":/images/tab_satellites.png"), "Satellite Database");
-    tab->AddImageTab(QIcon(":/images/tab_locations.png"), "Location Database");
-    m_pTab->setTabWhatsThis(0, "Shows the satellite database by coverage region.");
-    m_pTab->setTabWhatsThis(1, "Shows the location database by region.");
+    tab->AddImageTab(QIcon(":/images/tab_satellites.png"), Tr("Satellite Database"));
+    tab->AddImageTab(QIcon(":/images/tab_locations.png"), Tr("Location Database"));
+    m_pTab->setTabWhatsThis(0, Tr("Shows the satellite database by coverage region."));
+    m_pTab->setTabWhatsThis(1, Tr("Shows the location database by region."));
 
     m_pSatTree = new CSatelliteTree(this);
     m_pLocTree = new CLocationTree(this);

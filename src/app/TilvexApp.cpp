@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
 
@@ -28,13 +29,13 @@ CTilvexApp::~CTilvexApp() {
 
 bool CTilvexApp::ParseCommandLine(const QStringList& arguments, Options& options) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Look angles for satellite dishes.");
+    parser.setApplicationDescription(Tr("Look angles for satellite dishes."));
     parser.addHelpOption();
-    const QCommandLineOption noSplash("nosplash", "Start without the splash picture.");
-    const QCommandLineOption settings("settings", "Keep the settings in FILE.", "FILE");
-    const QCommandLineOption data("data", "Read and write the data files in DIR.", "DIR");
+    const QCommandLineOption noSplash("nosplash", Tr("Start without the splash picture."));
+    const QCommandLineOption settings("settings", Tr("Keep the settings in FILE."), "FILE");
+    const QCommandLineOption data("data", Tr("Read and write the data files in DIR."), "DIR");
     parser.addOptions({noSplash, settings, data});
-    parser.addPositionalArgument("workspace", "A workspace (.wrk) to open.", "[WORKSPACE.wrk]");
+    parser.addPositionalArgument("workspace", Tr("A workspace (.wrk) to open."), "[WORKSPACE.wrk]");
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "tilvex: %s\n", qPrintable(parser.errorText()));
         return false;
@@ -45,7 +46,7 @@ bool CTilvexApp::ParseCommandLine(const QStringList& arguments, Options& options
         return true;
     }
     if (parser.positionalArguments().size() > 1) {
-        std::fprintf(stderr, "tilvex: only one workspace can be opened\n");
+        std::fprintf(stderr, "tilvex: %s\n", qPrintable(Tr("only one workspace can be opened")));
         return false;
     }
     options.splash = !parser.isSet(noSplash);
@@ -63,25 +64,50 @@ QString CTilvexApp::DefaultSettingsFile() {
     return dir + "/tilvex.INI";
 }
 
-QString CTilvexApp::DefaultDataDir() {
-    // The user's own copy of the data, made on first run from the copy
-    // installed beside the program.
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(dir);
-    const QString installed = QCoreApplication::applicationDirPath() + "/data";
+QStringList CTilvexApp::ShippedDataDirs() {
+    // The build tree keeps the data in data/ beside the program; an installed
+    // program in ../share/tilvex from its bin/ folder, wherever the prefix
+    // was moved; last the folder the build was configured to install to.
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    QStringList dirs{exeDir + "/data", QDir::cleanPath(exeDir + "/../share/tilvex")};
+#ifdef TILVEX_INSTALL_DATA_DIR
+    dirs << QStringLiteral(TILVEX_INSTALL_DATA_DIR);
+#endif
+    dirs.removeDuplicates();
+    return dirs;
+}
+
+QStringList CTilvexApp::SeedDataDir(const QString& dir, const QStringList& shippedDirs) {
+    QStringList copied;
     for (const char* name : kDataFiles) {
         const QString target = dir + "/" + name;
-        if (!QFile::exists(target) && QFile::exists(installed + "/" + name)) {
-            QFile::copy(installed + "/" + name, target);
-            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        // A file the user already has is theirs, even if it was changed or
+        // emptied; only a missing one is copied.
+        if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) continue;
+        for (const QString& source : shippedDirs) {
+            const QString shipped = source + "/" + name;
+            if (!QFileInfo(shipped).isFile()) continue;
+            if (QFile::copy(shipped, target)) {
+                QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+                copied << name;
+            }
+            break;
         }
     }
+    return copied;
+}
+
+QString CTilvexApp::DefaultDataDir() {
+    // The user's own copy of the data, made on first run from the shipped one.
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dir);
+    SeedDataDir(dir, ShippedDataDirs());
     return dir;
 }
 
 bool CTilvexApp::EnterDataDir(const QString& dir) {
     if (QDir::setCurrent(dir)) return true;
-    std::fprintf(stderr, "tilvex: cannot use the data folder %s\n", qPrintable(dir));
+    std::fprintf(stderr, "tilvex: %s\n", qPrintable(Tr("cannot use the data folder %1").arg(dir)));
     return false;
 }
 
@@ -100,8 +126,8 @@ bool CTilvexApp::InitInstance(const Options& options) {
     context.profile = &m_profile;
     context.recentFiles = &m_recentFiles;
     context.askSavePath = [this](const std::string& suggested) -> std::optional<std::string> {
-        const QString path = QFileDialog::getSaveFileName(m_frame.get(), "Save Workspace As",
-                                                          QString::fromStdString(suggested), "Workspace Files(*.wrk)");
+        const QString path = QFileDialog::getSaveFileName(m_frame.get(), Tr("Save Workspace As"),
+                                                          QString::fromStdString(suggested), Tr("Workspace Files(*.wrk)"));
         if (path.isEmpty()) return std::nullopt;
         return (path.endsWith(".wrk", Qt::CaseInsensitive) ? path : path + ".wrk").toStdString();
     };

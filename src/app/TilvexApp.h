@@ -39,6 +39,11 @@ public:
     // The default place of the settings file and of the data folder.
     static QString DefaultSettingsFile();
     static QString DefaultDataDir();
+    // Where the shipped data may be, first choice first.
+    static QStringList ShippedDataDirs();
+    // Copies each data file missing from dir from the first of shippedDirs
+    // that holds it; never replaces a file.  Returns the names copied.
+    static QStringList SeedDataDir(const QString& dir, const QStringList& shippedDirs);
 
 private:
     bool EnterDataDir(const QString& dir);

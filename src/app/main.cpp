@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/Appearance.h"
 #include "app/MainFrame.h"
 #include "app/TilvexApp.h"
 #include "framework/QtText.h"
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Tilvex");
     QApplication::setOrganizationName("Tilvex");
     QApplication::setWindowIcon(QIcon(":/images/tilvex.png"));
+    // The desktop entry's file name, so that a desktop matches the window to it.
+    QGuiApplication::setDesktopFileName("org.example.tilvex");
+    ApplyNamedPalette(qEnvironmentVariable("TILVEX_PALETTE"));
+    InstallTranslations(CTilvexApp::ShippedDataDirs());
     CTilvexApp::Options options;
     if (!CTilvexApp::ParseCommandLine(QApplication::arguments(), options)) return 2;
     if (options.helpShown) return 0;

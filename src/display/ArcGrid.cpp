@@ -43,7 +43,10 @@ public:
         }
         if (const CSatellite* sat = m_grid->SatelliteAt(index.row())) {
             const CArcGridModel::RowTexts texts = m_grid->Model().TextsFor(*sat);
-            painter->setPen(selected ? QColor(kWhite) : QColor(Qt::black));
+            // The texts take the palette's colours for the row's background
+            // (black and white in a light palette), so that they stay
+            // readable on a dark one.
+            painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::ButtonText));
             painter->setFont(m_grid->font());
             const int ascent = painter->fontMetrics().ascent();
             // The name from (left + 2, top + 2), cut off at the end of its
@@ -99,15 +102,15 @@ CArcGrid::CArcGrid(QWidget* parent) : QListWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
     setFrameShape(QFrame::StyledPanel);
-    setAccessibleName("Satellites");
+    setAccessibleName(Tr("Satellites"));
     // Satellites and region folders dragged from the satellite tree drop here.
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     QPalette p = palette();
     p.setColor(QPalette::Base, QColor(kBackColor));
     setPalette(p);
-    setWhatsThis("The look angles of the workspace's satellites from the current location: "
-                 "azimuth and elevation; \"--\" means the satellite is below the horizon.");
+    setWhatsThis(Tr("The look angles of the workspace's satellites from the current location: "
+                 "azimuth and elevation; \"--\" means the satellite is below the horizon."));
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_bFilling && row >= 0) emit satelliteSelected(SatelliteAt(row));
     });

@@ -4,6 +4,7 @@
 
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
+#include "framework/Translate.h"
 #include "satellites/LookAngles.h"
 #include "satellites/SatelliteDatabase.h"
 
@@ -57,7 +58,7 @@ CArcGridModel::RowTexts CArcGridModel::TextsFor(const CSatellite& satellite) con
     return texts;
 }
 
-std::string AzimuthKindText(int options) { return (options & GRID_MAGNETIC) ? "(Magnetic)" : "(True)"; }
+std::string AzimuthKindText(int options) { return CoreTr((options & GRID_MAGNETIC) ? TrNoop("(Magnetic)") : TrNoop("(True)")); }
 
 std::string BandFilterText(int options) { return CSatellite::BandText(options & GRID_BANDS); }
 

@@ -9,39 +9,41 @@
 
 #include "display/ArcGridModel.h"
 #include "framework/AppMessageBox.h"
+#include "framework/QtText.h"
+#include "framework/Translate.h"
 
 CGridOptionsDlg::CGridOptionsDlg(int options, QWidget* parent) : QDialog(parent), m_nOptions(options) {
     setObjectName("gridOptionsDialog");
-    setWindowTitle("Satellite Grid Options");
-    auto* bands = new QGroupBox("Bands", this);
-    m_ku = new QCheckBox("&Ku", bands);
-    m_c = new QCheckBox("&C", bands);
-    m_dbs = new QCheckBox("&DBS", bands);
+    setWindowTitle(Tr("Satellite Grid Options"));
+    auto* bands = new QGroupBox(Tr("Bands"), this);
+    m_ku = new QCheckBox(Tr("&Ku"), bands);
+    m_c = new QCheckBox(Tr("&C"), bands);
+    m_dbs = new QCheckBox(Tr("&DBS"), bands);
     m_ku->setObjectName("ku");
     m_c->setObjectName("c");
     m_dbs->setObjectName("dbs");
     auto* bandLayout = new QVBoxLayout(bands);
     for (QCheckBox* box : {m_ku, m_c, m_dbs}) bandLayout->addWidget(box);
 
-    auto* order = new QGroupBox("Sort Satellites", this);
-    m_bySlot = new QRadioButton("By &Orbital Slot", order);
-    m_byName = new QRadioButton("&Alphabetically", order);
+    auto* order = new QGroupBox(Tr("Sort Satellites"), this);
+    m_bySlot = new QRadioButton(Tr("By &Orbital Slot"), order);
+    m_byName = new QRadioButton(Tr("&Alphabetically"), order);
     m_bySlot->setObjectName("bySlot");
     m_byName->setObjectName("byName");
     auto* orderLayout = new QVBoxLayout(order);
     orderLayout->addWidget(m_bySlot);
     orderLayout->addWidget(m_byName);
 
-    auto* azimuth = new QGroupBox("Azimuth", this);
-    m_magnetic = new QRadioButton("&Magnetic", azimuth);
-    m_true = new QRadioButton("&True", azimuth);
+    auto* azimuth = new QGroupBox(Tr("Azimuth"), this);
+    m_magnetic = new QRadioButton(Tr("&Magnetic"), azimuth);
+    m_true = new QRadioButton(Tr("&True"), azimuth);
     m_magnetic->setObjectName("magnetic");
     m_true->setObjectName("true");
     auto* azimuthLayout = new QVBoxLayout(azimuth);
     azimuthLayout->addWidget(m_magnetic);
     azimuthLayout->addWidget(m_true);
 
-    m_showSlot = new QCheckBox("Display &Slot Value With Satellite Name", this);
+    m_showSlot = new QCheckBox(Tr("Display &Slot Value With Satellite Name"), this);
     m_showSlot->setObjectName("showSlot");
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -67,7 +69,7 @@ CGridOptionsDlg::CGridOptionsDlg(int options, QWidget* parent) : QDialog(parent)
 
 void CGridOptionsDlg::accept() {
     if (!m_ku->isChecked() && !m_c->isChecked() && !m_dbs->isChecked()) {
-        AppMessageBox("At least one band must be selected.");
+        AppMessageBox(CoreTr("At least one band must be selected."));
         return;
     }
     m_nOptions = (m_ku->isChecked() ? GRID_KU : 0) | (m_c->isChecked() ? GRID_C : 0) |

@@ -48,20 +48,23 @@ constexpr int kMargin = 5;
 CDlgLocations::CDlgLocations(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setObjectName("locationPane");
+    setAccessibleName(Tr("Location Pane"));
     setAutoFillBackground(true);
     const DialogUnits du = DialogUnits::Current();
-    m_label = new QLabel("Calculate Look Angles For:", this);
+    m_label = new QLabel(Tr("Calculate Look Angles For:"), this);
     m_current = new QLineEdit(this);
     m_current->setObjectName("currentLocation");
     m_current->setReadOnly(true);
     m_label->setBuddy(m_current);  // screen readers name the field after the label
     m_current->setFocusPolicy(Qt::NoFocus);
+    m_current->setAccessibleName(Tr("Calculate Look Angles For:"));
+    m_current->setWhatsThis(Tr("The location whose look angles the grid shows. Choose another in the list below."));
     m_list = new LocationList(this);
     m_list->setObjectName("locationList");
-    m_list->setAccessibleName("Locations");
+    m_list->setAccessibleName(Tr("Locations"));
     m_list->setSortingEnabled(true);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_list->setWhatsThis("The workspace's locations. Click one to compute the look angles from it.");
+    m_list->setWhatsThis(Tr("The workspace's locations. Click one to compute the look angles from it."));
     m_list->installEventFilter(this);
 
     // The label takes a second line when the font is too wide for one.

@@ -27,25 +27,30 @@ constexpr int kGridTop = 44;
 CSatellitePane::CSatellitePane(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setObjectName("satellitePane");
+    setAccessibleName(Tr("Satellite List Pane"));
     setAutoFillBackground(true);
     const DialogUnits du = DialogUnits::Current();
-    m_stBandFilters = new QLabel("Band Filters:", this);
+    m_stBandFilters = new QLabel(Tr("Band Filters:"), this);
     m_bandFilter = new QLabel(this);
     m_bandFilter->setObjectName("bandFilter");
-    m_btnOptions = new QPushButton("&Grid Options...", this);
+    m_bandFilter->setAccessibleDescription(Tr("Band Filters"));
+    m_bandFilter->setWhatsThis(Tr("The bands whose satellites the grid lists. Grid Options changes them."));
+    m_btnOptions = new QPushButton(Tr("&Grid Options..."), this);
     m_btnOptions->setObjectName("gridOptionsButton");
-    m_btnOptions->setWhatsThis("Chooses the bands listed, the order of the rows, true or magnetic azimuth, "
-                               "and whether the slot follows the name.");
-    m_headSatellite = new QLabel("Satellite", this);
-    m_stAzimuthHeading = new QLabel("Azimuth", this);
+    m_btnOptions->setWhatsThis(Tr("Chooses the bands listed, the order of the rows, true or magnetic azimuth, "
+                               "and whether the slot follows the name."));
+    m_headSatellite = new QLabel(Tr("Satellite"), this);
+    m_stAzimuthHeading = new QLabel(Tr("Azimuth"), this);
     m_stAzimuthHeading->setAlignment(Qt::AlignHCenter);
-    m_azimuthKind = new QLabel("(Magnetic)", this);
+    m_azimuthKind = new QLabel(Tr("(Magnetic)"), this);
     m_azimuthKind->setObjectName("azimuthKind");
+    m_azimuthKind->setWhatsThis(Tr("Whether the azimuths are measured from magnetic north, as a compass shows, "
+                                "or from true north, as a map shows. Grid Options changes it."));
     m_azimuthKind->setAlignment(Qt::AlignHCenter);
-    m_headElevation = new QLabel("Elevation", this);
+    m_headElevation = new QLabel(Tr("Elevation"), this);
     m_headElevation->setAlignment(Qt::AlignHCenter);
     m_grid = new CArcGrid(this);
-    m_grid->setAccessibleName("Satellite Grid");
+    m_grid->setAccessibleName(Tr("Satellite Grid"));
     m_grid->installEventFilter(this);
 
     // The button keeps the style's room around its text when the font is

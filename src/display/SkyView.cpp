@@ -13,6 +13,7 @@
 #include "display/ArcGridModel.h"
 #include "framework/AppMessageBox.h"
 #include "framework/QtText.h"
+#include "framework/Translate.h"
 #include "locations/Location.h"
 #include "workspace/TilvexDoc.h"
 
@@ -35,8 +36,8 @@ CSkyPlot::CSkyPlot(const CArcGridModel* grid, CTilvexDoc* doc, QWidget* parent)
     setObjectName("skyPlot");
     setMinimumSize(360, 360);
     setMouseTracking(false);
-    setWhatsThis("The geostationary arc as seen from the current location: North at the top, the horizon at the "
-                 "rim and the zenith in the centre.  Click a satellite to make it current.");
+    setWhatsThis(Tr("The geostationary arc as seen from the current location: North at the top, the horizon at the "
+                    "rim and the zenith in the centre.  Click a satellite to make it current."));
 }
 
 void CSkyPlot::Refresh() {
@@ -198,14 +199,14 @@ void CSkyPlot::mousePressEvent(QMouseEvent* event) {
 
 CSkyView::CSkyView(const CArcGridModel* grid, CTilvexDoc* doc, QWidget* parent) : QMainWindow(parent) {
     setObjectName("skyView");
-    setWindowTitle("Sky View");
+    setWindowTitle(Tr("Sky View"));
     setWindowFlag(Qt::Window);
     m_plot = new CSkyPlot(grid, doc, this);
     setCentralWidget(m_plot);
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(Tr("&File"));
     QAction* save = file->addAction("&Save Picture...", this, &CSkyView::OnSavePicture);
     save->setObjectName("savePicture");
-    save->setStatusTip("Save the sky view as a PNG or SVG picture");
+    save->setStatusTip(Tr("Save the sky view as a PNG or SVG picture"));
     file->addSeparator();
     QAction* close = file->addAction("&Close", this, &QWidget::close);
     close->setObjectName("closeSkyView");

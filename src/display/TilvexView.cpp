@@ -41,6 +41,7 @@ private:
 
 CTilvexView::CTilvexView(QWidget* parent) : QScrollArea(parent) {
     setObjectName("lookAngleView");
+    setAccessibleName(Tr("Look Angles"));
     setWidgetResizable(false);
     setFrameShape(QFrame::NoFrame);
     m_canvas = new Canvas(this);
@@ -77,7 +78,7 @@ void CTilvexView::SetContext(CTilvexDoc* doc, CSatelliteDatabase* satellites, CL
 CArcGrid* CTilvexView::Grid() const { return m_pSatellitePane->Grid(); }
 
 QString CTilvexView::TitleText() const {
-    return "Workspace:  " + (m_pDoc ? FromCp1252(m_pDoc->GetTitle()) : QString());
+    return Tr("Workspace:  ") + (m_pDoc ? FromCp1252(m_pDoc->GetTitle()) : QString());
 }
 
 void CTilvexView::RedrawTitle() {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "framework/Format.h"
+#include "framework/Translate.h"
 
 std::string FormatDialogFloat(double value) {
     if (value == 0.0) value = 0.0;  // no "-0"
@@ -76,8 +77,8 @@ double LeadingNumber(std::string_view text) {
 }
 
 std::string EnterNumberBetween(double low, double high) {
-    return Format("Please enter a number between %s and %s.", FormatDialogFloat(low).c_str(),
+    return Format(CoreTr("Please enter a number between %s and %s.").c_str(), FormatDialogFloat(low).c_str(),
                   FormatDialogFloat(high).c_str());
 }
 
-std::string EnterNoMoreThan(int count) { return Format("Please enter no more than %d characters.", count); }
+std::string EnterNoMoreThan(int count) { return Format(CoreTr("Please enter no more than %d characters.").c_str(), count); }

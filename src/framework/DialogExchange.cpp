@@ -11,6 +11,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Format.h"
 #include "framework/QtText.h"
+#include "framework/Translate.h"
 
 namespace {
 constexpr int kRecordRole = Qt::UserRole + 1;
@@ -47,9 +48,10 @@ void ShowFloat(QLineEdit* edit, float value) { edit->setText(QString::fromStdStr
 bool ExchangeText(QWidget* control, const QString& text, int maxChars, const char* what, std::string* out) {
     const std::string bytes = ToCp1252(text);
     if (FromCp1252(bytes) != text) {
-        FailField(control, Format("The %s holds characters that Tilvex cannot store.  Use only Western European "
-                                  "letters, digits and signs.",
-                                  what));
+        FailField(control, Format(CoreTr("The %s holds characters that Tilvex cannot store.  Use only Western European "
+                                         "letters, digits and signs.")
+                                      .c_str(),
+                                  CoreTr(what).c_str()));
         return false;
     }
     if (static_cast<int>(bytes.size()) > maxChars) {

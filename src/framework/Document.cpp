@@ -9,14 +9,16 @@
 #include "framework/Format.h"
 #include "framework/Profile.h"
 #include "framework/SafeFile.h"
+#include "framework/Translate.h"
 #include "workspace/Archive.h"
 
 namespace {
 
-const char* const kFailedToOpen = "Failed to open document.";
-const char* const kFailedToSave = "Failed to save document.";
-const char* const kUnexpectedFormat = "Unexpected file format.";
-const char* const kCannotFind = "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.";
+const char* const kFailedToOpen = TrNoop("Failed to open document.");
+const char* const kFailedToSave = TrNoop("Failed to save document.");
+const char* const kUnexpectedFormat = TrNoop("Unexpected file format.");
+const char* const kCannotFind =
+    TrNoop("%1\nCannot find this file.\nPlease verify that the correct path and file name are given.");
 
 std::string FileNameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -66,21 +68,21 @@ bool CDocument::OnNewDocument() {
 }
 
 void CDocument::ReportSaveLoadException(bool saving, const std::exception* e, const std::string& path) {
-    std::string text = saving ? kFailedToSave : kFailedToOpen;
+    std::string text = CoreTr(saving ? kFailedToSave : kFailedToOpen);
     if (const auto* archive = dynamic_cast<const CArchiveException*>(e)) {
         switch (archive->m_cause) {
             case CArchiveException::endOfFile:
             case CArchiveException::badIndex:
             case CArchiveException::badClass:
             case CArchiveException::badSchema:
-                text = kUnexpectedFormat;
+                text = CoreTr(kUnexpectedFormat);
                 break;
             default:
                 break;
         }
     } else if (const auto* file = dynamic_cast<const CFileException*>(e)) {
         if (!saving && (file->m_lOsError == ENOENT || file->m_lOsError == ENOTDIR))
-            text = FormatMessage1(kCannotFind, path);
+            text = FormatMessage1(CoreTr(kCannotFind), path);
     }
     AppMessageBox(text, MB_OK, MB_ICONEXCLAMATION);
 }
@@ -121,7 +123,7 @@ bool CDocument::OnSaveDocument(const std::string& path) {
         ar.Close();
     });
     if (!result.ok) {
-        AppMessageBox(kFailedToSave, MB_OK, MB_ICONEXCLAMATION);
+        AppMessageBox(CoreTr(kFailedToSave), MB_OK, MB_ICONEXCLAMATION);
         return false;
     }
     SetModifiedFlag(false);
@@ -174,7 +176,7 @@ bool CDocument::DoSave(const std::string& path, bool replace) {
 bool CDocument::SaveModified() {
     if (!IsModified()) return true;
     const std::string name = m_strPathName.empty() ? m_strTitle : FileNameOf(m_strPathName);
-    switch (AppMessageBox(FormatMessage1("Save changes to %1?", name), MB_YESNOCANCEL, MB_ICONEXCLAMATION)) {
+    switch (AppMessageBox(FormatMessage1(CoreTr("Save changes to %1?"), name), MB_YESNOCANCEL, MB_ICONEXCLAMATION)) {
         case IDCANCEL:
             return false;
         case IDYES:

@@ -178,7 +178,12 @@ bool CProfile::WriteProfileString(const std::string& section, const std::string&
         if (where.insertAt != kNone) {
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(where.insertAt), std::move(line));
         } else {
-            lines.push_back("[" + std::string(sectionName) + "]");
+            // Appended piece by piece: GCC 12 at -O2 and above takes
+            // "[" + std::string(...) for an overlapping copy (-Wrestrict).
+            std::string header;
+            header.reserve(sectionName.size() + 2);
+            header.append(1, '[').append(sectionName).append(1, ']');
+            lines.push_back(std::move(header));
             lines.push_back(std::move(line));
         }
     }

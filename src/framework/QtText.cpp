@@ -1,14 +1,17 @@
 #include "framework/QtText.h"
 
 #include <QApplication>
-#include <clocale>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <QTranslator>
+#include <clocale>
 
 #include "framework/AppMessageBox.h"
 #include "framework/Cp1252.h"
 #include "framework/StringTable.h"
+#include "framework/Translate.h"
 #include "resources/ids.h"
 
 QString FromCp1252(const std::string& text) {
@@ -22,6 +25,25 @@ std::string ToCp1252(const QString& text) {
     std::u32string codePoints;
     for (char32_t cp : text.toUcs4()) codePoints.push_back(cp);
     return CodePointsToCp1252(codePoints);
+}
+
+QString Tr(const char* source) { return QCoreApplication::translate("Tilvex", source); }
+
+void InstallTranslations(const QStringList& dataDirs) {
+    auto* translator = new QTranslator(qApp);
+    for (const QString& dir : dataDirs) {
+        if (translator->load(QLocale(), "tilvex", "_", dir + "/translations")) {
+            QCoreApplication::installTranslator(translator);
+            break;
+        }
+    }
+    // The core's texts are Windows-1252; Qt's sources are UTF-8.  A text
+    // without a translation stays the core's own.
+    SetCoreTranslator([](const char* source) -> std::string {
+        const QString original = FromCp1252(source);
+        const QString translated = QCoreApplication::translate("Tilvex", original.toUtf8().constData());
+        return translated == original ? std::string() : ToCp1252(translated);
+    });
 }
 
 namespace {

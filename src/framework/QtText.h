@@ -2,11 +2,23 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
 
 QString FromCp1252(const std::string& text);
 // Characters that Windows-1252 cannot hold become '?'.
 std::string ToCp1252(const QString& text);
+
+// The one translation function of the windows' texts: source (UTF-8, as
+// written in the code) in the installed Qt translation, context "Tilvex",
+// or source itself.  scripts/extract-texts.py collects every Tr, CoreTr and
+// TrNoop text into a translation template.
+QString Tr(const char* source);
+
+// Loads the translation for the user's language, if one is installed
+// (translations/tilvex_<language>.qm beside the shipped data), and lets the
+// core's texts go through Qt's translation too.
+void InstallTranslations(const QStringList& dataDirs);
 
 // Installs the message-box handler that shows the core's messages in dialogs
 // captioned with the application title.

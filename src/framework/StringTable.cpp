@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "framework/Translate.h"
 #include "resources/ids.h"
 
 std::string LoadString(unsigned id) {
@@ -25,5 +26,7 @@ std::string LoadString(unsigned id) {
         {ids::IDS_REMOVE_LOCATION, "&Remove Location from Workspace\tCtrl+X or Del"},
     };
     auto it = table.find(id);
-    return it == table.end() ? std::string() : std::string(it->second);
+    if (it == table.end()) return std::string();
+    // A file name is the same in every language.
+    return id == ids::IDS_MAGDATA_FILE ? std::string(it->second) : CoreTr(it->second);
 }

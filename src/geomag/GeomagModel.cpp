@@ -11,6 +11,7 @@
 #include "framework/Format.h"
 #include "framework/LocalTime.h"
 #include "framework/StringTable.h"
+#include "framework/Translate.h"
 #include "resources/ids.h"
 
 namespace {
@@ -330,7 +331,7 @@ float CGeomagModel::Declination(float latitude, float longitude, float year) {
     const std::string name = LoadString(ids::IDS_MAGDATA_FILE);
     const std::optional<float> result = Compute(name, 0.0f, latitude, longitude, year);
     if (!result) {
-        AppMessageBox(Format("Couldn't find %s.  Cannot calculate magnetic variation.", name.c_str()));
+        AppMessageBox(Format(CoreTr("Couldn't find %s.  Cannot calculate magnetic variation.").c_str(), name.c_str()));
         return 0.0f;
     }
     return *result;

@@ -20,6 +20,7 @@
 #include "framework/Format.h"
 #include "framework/QtText.h"
 #include "framework/StringTable.h"
+#include "framework/Translate.h"
 #include "geomag/GeomagModel.h"
 #include "locations/LocationDatabase.h"
 #include "workspace/EditorRules.h"
@@ -65,50 +66,50 @@ QString VariationText(float value) {
 
 CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("locationEditor");
-    setWindowTitle("Edit Location Database");
+    setWindowTitle(Tr("Edit Location Database"));
 
-    auto* nameLabel = new QLabel("&Location Name", this);
+    auto* nameLabel = new QLabel(Tr("&Location Name"), this);
     m_editName = new QLineEdit(this);
     m_editName->setObjectName("locationName");
-    m_editName->setAccessibleName("Location Name");
+    m_editName->setAccessibleName(Tr("Location Name"));
     m_editName->setMaxLength(kMaxNameLength);
     nameLabel->setBuddy(m_editName);
     m_listLocations = new QListWidget(this);
     m_listLocations->setObjectName("locationList");
-    m_listLocations->setAccessibleName("Locations");
+    m_listLocations->setAccessibleName(Tr("Locations"));
 
-    QGroupBox* latitude = MakeAngleGroup("L&atitude", this, &m_editLatitude, &m_radioNorth, "Degrees &North",
-                                         &m_radioSouth, "Degrees &South");
-    QGroupBox* longitude = MakeAngleGroup("L&ongitude", this, &m_editLongitude, &m_radioLonWest, "Degrees &West",
-                                          &m_radioLonEast, "Degrees &East");
-    m_checkAuto = new QCheckBox("Calculate Variation Automatically", this);
-    QGroupBox* variation = MakeAngleGroup("&Magnetic Variation", this, &m_editVariation, &m_radioVarWest,
-                                          "De&grees West", &m_radioVarEast, "&Degrees East", m_checkAuto);
+    QGroupBox* latitude = MakeAngleGroup(Tr("L&atitude"), this, &m_editLatitude, &m_radioNorth, Tr("Degrees &North"),
+                                         &m_radioSouth, Tr("Degrees &South"));
+    QGroupBox* longitude = MakeAngleGroup(Tr("L&ongitude"), this, &m_editLongitude, &m_radioLonWest, Tr("Degrees &West"),
+                                          &m_radioLonEast, Tr("Degrees &East"));
+    m_checkAuto = new QCheckBox(Tr("Calculate Variation A&utomatically"), this);
+    QGroupBox* variation = MakeAngleGroup(Tr("&Magnetic Variation"), this, &m_editVariation, &m_radioVarWest,
+                                          Tr("De&grees West"), &m_radioVarEast, Tr("&Degrees East"), m_checkAuto);
 
     m_editLatitude->setObjectName("latitude");
-    m_editLatitude->setAccessibleName("Latitude");
+    m_editLatitude->setAccessibleName(Tr("Latitude"));
     m_radioNorth->setObjectName("north");
     m_radioSouth->setObjectName("south");
     m_editLongitude->setObjectName("longitude");
-    m_editLongitude->setAccessibleName("Longitude");
+    m_editLongitude->setAccessibleName(Tr("Longitude"));
     m_radioLonWest->setObjectName("longitudeWest");
     m_radioLonEast->setObjectName("longitudeEast");
     m_editVariation->setObjectName("variation");
-    m_editVariation->setAccessibleName("Magnetic Variation");
+    m_editVariation->setAccessibleName(Tr("Magnetic Variation"));
     m_radioVarWest->setObjectName("variationWest");
     m_radioVarEast->setObjectName("variationEast");
     m_checkAuto->setObjectName("autoVariation");
 
-    auto* regionLabel = new QLabel("&Region", this);
+    auto* regionLabel = new QLabel(Tr("&Region"), this);
     m_comboRegion = new QComboBox(this);
     m_comboRegion->setObjectName("region");
-    m_comboRegion->setAccessibleName("Region");
+    m_comboRegion->setAccessibleName(Tr("Region"));
     regionLabel->setBuddy(m_comboRegion);
 
-    m_btnAdd = MakeEditorButton("Add Location", "addLocation", this);
-    m_btnSave = MakeEditorButton("Save", "save", this);
-    m_btnDelete = MakeEditorButton("Delete", "delete", this);
-    m_btnClose = MakeEditorButton("Close", "close", this);
+    m_btnAdd = MakeEditorButton(Tr("Add Locat&ion"), "addLocation", this);
+    m_btnSave = MakeEditorButton(Tr("Sa&ve"), "save", this);
+    m_btnDelete = MakeEditorButton(Tr("Dele&te"), "delete", this);
+    m_btnClose = MakeEditorButton(Tr("&Close"), "close", this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(nameLabel);
@@ -209,8 +210,8 @@ void CLocationEditorDlg::RefreshFields(bool refill) {
     // for a missing one; a region must be chosen before the next save.
     if (m_strRegion.empty())
         m_comboRegion->setPlaceholderText(m_pCurrent->GetRegion() == 0
-                                              ? QString("(no region)")
-                                              : QString("(unknown region %1)").arg(m_pCurrent->GetRegion()));
+                                              ? Tr("(no region)")
+                                              : Tr("(unknown region %1)").arg(m_pCurrent->GetRegion()));
     if (m_bAutoVariation) {
         // The model's value with the model's direction, whatever direction
         // the record holds.
@@ -285,7 +286,7 @@ void CLocationEditorDlg::SelectRow(int row) {
 }
 
 bool CLocationEditorDlg::UpdateData() {
-    if (!ExchangeText(m_editName, m_editName->text(), kMaxNameLength, "location name", &m_strName)) return false;
+    if (!ExchangeText(m_editName, m_editName->text(), kMaxNameLength, TrNoop("location name"), &m_strName)) return false;
     QListWidgetItem* selected = m_listLocations->currentItem();
     m_strListSel = selected && selected->isSelected() ? ToCp1252(selected->text()) : std::string();
     m_nNorthSouth = m_radioSouth->isChecked() ? 1 : 0;
@@ -305,11 +306,11 @@ bool CLocationEditorDlg::Validate() {
         return false;
     }
     if (m_comboRegion->currentIndex() < 0) {
-        FailField(m_comboRegion, msg::kLocationNoRegion);
+        FailField(m_comboRegion, CoreTr(msg::kLocationNoRegion));
         return false;
     }
     if (m_strName.empty()) {
-        AppMessageBox(msg::kLocationNoName);
+        AppMessageBox(CoreTr(msg::kLocationNoName));
         return false;
     }
     if (m_bAutoVariation) {
@@ -317,7 +318,7 @@ bool CLocationEditorDlg::Validate() {
     } else {
         const std::optional<float> typed = ParseTypedVariation(ToCp1252(m_editVariation->text()));
         if (!typed) {
-            FailField(m_editVariation, msg::kBadVariation);
+            FailField(m_editVariation, CoreTr(msg::kBadVariation));
             return false;
         }
         m_fVariation = *typed;

@@ -5,13 +5,15 @@
 
 CLocationTree::CLocationTree(QWidget* parent) : CDatabaseTree(parent) {
     setObjectName("locationTree");
-    setAccessibleName("Location Database");
+    setAccessibleName(Tr("Location Database"));
+    setWhatsThis(Tr("The locations you can choose from, by region. Drag one (or a region) onto the workspace, "
+                 "or select it and choose Edit > Add to Workspace. Double-click one to edit its data."));
 }
 
 void CLocationTree::FillTree() {
     clear();
     const QIcon icon = ImageIcon(kGlobe);
-    QTreeWidgetItem* root = AddRoot("Locations");
+    QTreeWidgetItem* root = AddRoot(Tr("Locations"));
     std::vector<CLocation*> ungrouped;
     for (const auto& group : LocationTreeGroups(m_locations, &ungrouped)) {
         QTreeWidgetItem* folder = AddFolder(root, FromCp1252(group.name));

@@ -34,23 +34,23 @@ void AddSorted(QComboBox* box, QStringList entries) {
 
 CPrintOptionsDlg::CPrintOptionsDlg(CProfile* profile, QWidget* parent) : QDialog(parent), m_pProfile(profile) {
     setObjectName("printOptionsDialog");
-    setWindowTitle("Print Options");
+    setWindowTitle(Tr("Print Options"));
 
-    auto* scope = new QGroupBox("Print look angles for:", this);
-    m_current = new QRadioButton("&Current Location", scope);
-    m_all = new QRadioButton("&All locations", scope);
+    auto* scope = new QGroupBox(Tr("Print look angles for:"), this);
+    m_current = new QRadioButton(Tr("&Current Location"), scope);
+    m_all = new QRadioButton(Tr("&All locations"), scope);
     m_current->setObjectName("scopeCurrentLocation");
     m_all->setObjectName("scopeAllLocations");
     auto* scopeLayout = new QVBoxLayout(scope);
     scopeLayout->addWidget(m_current);
     scopeLayout->addWidget(m_all);
 
-    auto* font = new QGroupBox("Font", this);
+    auto* font = new QGroupBox(Tr("Font"), this);
     m_cbFace = MakeEditableCombo(font, "fontFace");
     m_cbSize = MakeEditableCombo(font, "fontSize");
     auto* fontLayout = new QFormLayout(font);
-    fontLayout->addRow("&Name", m_cbFace);
-    fontLayout->addRow("&Size", m_cbSize);
+    fontLayout->addRow(Tr("&Name"), m_cbFace);
+    fontLayout->addRow(Tr("&Size"), m_cbSize);
     m_cbFace->setMinimumContentsLength(20);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

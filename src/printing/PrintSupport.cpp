@@ -8,6 +8,8 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
+#include "framework/QtText.h"
+
 namespace {
 
 PrintDialogRunner& Runner() {
@@ -43,7 +45,7 @@ QPrinter& ReportPrinter() {
     if (!Printer()) {
         Printer() = new QPrinter(QPrinter::HighResolution);
         Printer()->setPageOrientation(QPageLayout::Portrait);
-        Printer()->setDocName("Look angles");
+        Printer()->setDocName(Tr("Look angles"));
         Printer()->setCreator("Tilvex");
         qAddPostRoutine(DeletePrinter);
     }

@@ -8,6 +8,7 @@
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
 #include "framework/LocalTime.h"
+#include "framework/Translate.h"
 #include "locations/Location.h"
 #include "satellites/Satellite.h"
 
@@ -112,7 +113,7 @@ void CReportJob::Header(ReportPage& out, const CLocation& location, float magVar
         y -= 20;
     }
     if (pageCount > 1)
-        out.texts.push_back({Format("Page %d of %d", page, pageCount), 70, -75, ReportAlign::Left, ReportFont::Small,
+        out.texts.push_back({Format(CoreTr("Page %d of %d").c_str(), page, pageCount), 70, -75, ReportAlign::Left, ReportFont::Small,
                              band});
     out.lines.push_back({kSideMargin, kRuleY, width - kSideMargin, kRuleY, kRuleWidth});
 }
@@ -143,11 +144,11 @@ void CReportJob::Table(ReportPage& out, const CArcGridModel& site, int page) con
 
     // The headings stand in the band just above the table's top edge; the
     // azimuth's kind is one line of the table font below "Azimuth".
-    out.texts.push_back({"Satellite", left + 10, top + h, ReportAlign::Left, ReportFont::Table,
+    out.texts.push_back({CoreTr("Satellite"), left + 10, top + h, ReportAlign::Left, ReportFont::Table,
                          {left + 10, top + h, azimuthLeft, top}});
-    out.texts.push_back({"Azimuth", (azimuthLeft + elevationLeft) / 2, top + h + 20 + 1, ReportAlign::Center,
+    out.texts.push_back({CoreTr("Azimuth"), (azimuthLeft + elevationLeft) / 2, top + h + 20 + 1, ReportAlign::Center,
                          ReportFont::Table, {azimuthLeft, top + h + 20, elevationLeft, top + f}});
-    out.texts.push_back({"Elevation", (elevationLeft + right) / 2, top + h + 1, ReportAlign::Center,
+    out.texts.push_back({CoreTr("Elevation"), (elevationLeft + right) / 2, top + h + 1, ReportAlign::Center,
                          ReportFont::Table, {elevationLeft, top + h, right, top}});
     out.texts.push_back({AzimuthKindText(site.GetOptions()), (azimuthLeft + elevationLeft) / 2, top + h + 20 - f + 1,
                          ReportAlign::Center, ReportFont::Table, {azimuthLeft, top + h + 20 - f + 1, elevationLeft, top}});
@@ -175,11 +176,11 @@ std::vector<std::string> ReportHeaderLines(const CLocation& location, float magV
     // The variation's letter is the stored flag's, also for a variation
     // that the model computes.
     return {
-        DegreesText("Site Latitude: ", location.GetLatitude(), location.IsNorth(), "N", "S"),
-        DegreesText("Site Longitude: ", location.GetLongitude(), location.IsWest(), "W", "E"),
-        DegreesText("Magnetic Variation: ", std::fabs(magVar), location.IsMagVarWest(), "W", "E"),
-        "Workspace: " + workspaceTitle + " ",
-        "Updated:  " + date + " ",
+        DegreesText(CoreTr("Site Latitude: ").c_str(), location.GetLatitude(), location.IsNorth(), "N", "S"),
+        DegreesText(CoreTr("Site Longitude: ").c_str(), location.GetLongitude(), location.IsWest(), "W", "E"),
+        DegreesText(CoreTr("Magnetic Variation: ").c_str(), std::fabs(magVar), location.IsMagVarWest(), "W", "E"),
+        CoreTr("Workspace: ") + workspaceTitle + " ",
+        CoreTr("Updated:  ") + date + " ",
     };
 }
 

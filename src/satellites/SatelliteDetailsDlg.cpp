@@ -10,6 +10,7 @@
 
 #include "display/ArcGridModel.h"
 #include "framework/QtText.h"
+#include "framework/Translate.h"
 #include "locations/Location.h"
 #include "satellites/LnbSkew.h"
 #include "satellites/LookAngles.h"
@@ -36,26 +37,26 @@ QLabel* AddRow(QGridLayout* grid, int row, const QString& label, const char* nam
 
 CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("satelliteDetails");
-    setWindowTitle("Satellite Details");
+    setWindowTitle(Tr("Satellite Details"));
 
     auto* data = new QGridLayout;
-    m_name = AddRow(data, 0, "Satellite:", "detailsName", this);
-    m_slot = AddRow(data, 1, "Slot:", "detailsSlot", this);
-    m_bands = AddRow(data, 2, "Bands:", "detailsBands", this);
+    m_name = AddRow(data, 0, Tr("Satellite:"), "detailsName", this);
+    m_slot = AddRow(data, 1, Tr("Slot:"), "detailsSlot", this);
+    m_bands = AddRow(data, 2, Tr("Bands:"), "detailsBands", this);
     data->setColumnStretch(1, 1);
 
-    auto* angles = new QGroupBox("Look angles from", this);
+    auto* angles = new QGroupBox(Tr("Look angles from"), this);
     auto* angleGrid = new QGridLayout(angles);
-    m_location = new QLabel("Location Name:", angles);
+    m_location = new QLabel(Tr("Location Name:"), angles);
     m_location->setObjectName("detailsLocation");
     angleGrid->addWidget(m_location, 0, 0, 1, 2);
-    m_elevation = AddRow(angleGrid, 1, "Elevation:", "detailsElevation", angles);
-    m_azimuth = AddRow(angleGrid, 2, "Azimuth (Magnetic):", "detailsAzimuth", angles, &m_azimuthLabel);
+    m_elevation = AddRow(angleGrid, 1, Tr("Elevation:"), "detailsElevation", angles);
+    m_azimuth = AddRow(angleGrid, 2, Tr("Azimuth (Magnetic):"), "detailsAzimuth", angles, &m_azimuthLabel);
     m_azimuthLabel->setObjectName("detailsAzimuthLabel");
     m_skew = AddRow(angleGrid, 3, "LNB Skew:", "detailsSkew", angles);
     angleGrid->setColumnStretch(1, 1);
 
-    auto* commentsLabel = new QLabel("Comments:", this);
+    auto* commentsLabel = new QLabel(Tr("Comments:"), this);
     m_comments = new QLabel(this);
     m_comments->setObjectName("detailsComments");
     m_comments->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -68,10 +69,10 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QDialogButtonBox(this);
     m_btnOK = buttons->addButton(QDialogButtonBox::Ok);
     m_btnOK->setObjectName("ok");
-    m_btnEdit = buttons->addButton("&Edit Data...", QDialogButtonBox::ActionRole);
+    m_btnEdit = buttons->addButton(Tr("&Edit Data..."), QDialogButtonBox::ActionRole);
     m_btnEdit->setObjectName("editData");
     m_btnEdit->setAutoDefault(false);
-    m_btnSunOutages = buttons->addButton("S&un Outages...", QDialogButtonBox::ActionRole);
+    m_btnSunOutages = buttons->addButton(Tr("S&un Outages..."), QDialogButtonBox::ActionRole);
     m_btnSunOutages->setObjectName("sunOutagesButton");
     m_btnSunOutages->setAutoDefault(false);
     connect(m_btnSunOutages, &QPushButton::clicked, this, &CSatelliteDetailsDlg::OnSunOutages);
@@ -109,7 +110,7 @@ void CSatelliteDetailsDlg::OnInitDialog() {
     m_comments->setText(FromCp1252(m_pSatellite->GetComments()));
     m_location->setText(FromCp1252(m_pLocation->GetName()) + ":");
     const bool magnetic = m_nOptions & GRID_MAGNETIC;
-    m_azimuthLabel->setText(QString("Azimuth ") + (magnetic ? "(Magnetic):" : "(True):"));
+    m_azimuthLabel->setText(Tr("Azimuth ") + (magnetic ? Tr("(Magnetic):") : Tr("(True):")));
     // The same computation, in the same order, as the grid's rows.
     const LookAngleTexts texts =
         ComputeLookAngles(m_pLocation->SignedLatitude(), m_pLocation->SignedLongitude(),

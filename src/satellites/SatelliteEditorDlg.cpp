@@ -19,6 +19,7 @@
 #include "framework/Format.h"
 #include "framework/QtText.h"
 #include "framework/StringTable.h"
+#include "framework/Translate.h"
 #include "satellites/SatelliteDatabase.h"
 #include "workspace/EditorRules.h"
 
@@ -36,35 +37,35 @@ std::vector<std::string> SatelliteRegionNames() {
 
 CSatelliteEditorDlg::CSatelliteEditorDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("satelliteEditor");
-    setWindowTitle("Edit Satellite Database");
+    setWindowTitle(Tr("Edit Satellite Database"));
 
-    auto* nameLabel = new QLabel("Satellite &Name", this);
+    auto* nameLabel = new QLabel(Tr("Satellite &Name"), this);
     m_editName = new QLineEdit(this);
     m_editName->setObjectName("satelliteName");
-    m_editName->setAccessibleName("Satellite Name");
+    m_editName->setAccessibleName(Tr("Satellite Name"));
     m_editName->setMaxLength(kMaxNameLength);
     nameLabel->setBuddy(m_editName);
     m_listSatellites = new QListWidget(this);
     m_listSatellites->setObjectName("satelliteList");
-    m_listSatellites->setAccessibleName("Satellites");
+    m_listSatellites->setAccessibleName(Tr("Satellites"));
     m_listSatellites->setMinimumWidth(fontMetrics().horizontalAdvance(QString(24, 'M')) / 2 + 60);
 
-    auto* bands = new QGroupBox("Band(s)", this);
-    m_checkKu = new QCheckBox("K&u", bands);
-    m_checkC = new QCheckBox("&C", bands);
-    m_checkDBS = new QCheckBox("&DBS", bands);
+    auto* bands = new QGroupBox(Tr("Band(s)"), this);
+    m_checkKu = new QCheckBox(Tr("K&u"), bands);
+    m_checkC = new QCheckBox(Tr("&C"), bands);
+    m_checkDBS = new QCheckBox(Tr("&DBS"), bands);
     m_checkKu->setObjectName("ku");
     m_checkC->setObjectName("c");
     m_checkDBS->setObjectName("dbs");
     auto* bandLayout = new QHBoxLayout(bands);
     for (QCheckBox* box : {m_checkKu, m_checkC, m_checkDBS}) bandLayout->addWidget(box);
 
-    auto* slot = new QGroupBox("Orbital &Slot", this);
+    auto* slot = new QGroupBox(Tr("Orbital &Slot"), this);
     m_editSlot = new QLineEdit(slot);
     m_editSlot->setObjectName("slot");
-    m_editSlot->setAccessibleName("Orbital Slot");
-    m_radioEast = new QRadioButton("Degrees &East", slot);
-    m_radioWest = new QRadioButton("Degrees &West", slot);
+    m_editSlot->setAccessibleName(Tr("Orbital Slot"));
+    m_radioEast = new QRadioButton(Tr("Degrees &East"), slot);
+    m_radioWest = new QRadioButton(Tr("Degrees &West"), slot);
     m_radioEast->setObjectName("east");
     m_radioWest->setObjectName("west");
     auto* slotLayout = new QHBoxLayout(slot);
@@ -72,23 +73,23 @@ CSatelliteEditorDlg::CSatelliteEditorDlg(QWidget* parent) : QDialog(parent) {
     slotLayout->addWidget(m_radioEast);
     slotLayout->addWidget(m_radioWest);
 
-    auto* regionLabel = new QLabel("Coverage &Region", this);
+    auto* regionLabel = new QLabel(Tr("Coverage &Region"), this);
     m_comboRegion = new QComboBox(this);
     m_comboRegion->setObjectName("region");
-    m_comboRegion->setAccessibleName("Coverage Region");
+    m_comboRegion->setAccessibleName(Tr("Coverage Region"));
     regionLabel->setBuddy(m_comboRegion);
 
-    auto* commentsLabel = new QLabel("Co&mments", this);
+    auto* commentsLabel = new QLabel(Tr("Co&mments"), this);
     m_editComments = new QPlainTextEdit(this);
     m_editComments->setObjectName("comments");
-    m_editComments->setAccessibleName("Comments");
+    m_editComments->setAccessibleName(Tr("Comments"));
     m_editComments->setTabChangesFocus(true);
     commentsLabel->setBuddy(m_editComments);
 
-    m_btnAdd = MakeEditorButton("Add Satellite", "addSatellite", this);
-    m_btnSave = MakeEditorButton("Save", "save", this);
-    m_btnDelete = MakeEditorButton("Delete", "delete", this);
-    m_btnClose = MakeEditorButton("Close", "close", this);
+    m_btnAdd = MakeEditorButton(Tr("&Add Satellite"), "addSatellite", this);
+    m_btnSave = MakeEditorButton(Tr("Sa&ve"), "save", this);
+    m_btnDelete = MakeEditorButton(Tr("De&lete"), "delete", this);
+    m_btnClose = MakeEditorButton(Tr("Cl&ose"), "close", this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(nameLabel);
@@ -233,8 +234,8 @@ bool CSatelliteEditorDlg::UpdateData() {
     m_bDBS = m_checkDBS->isChecked();
     m_bKu = m_checkKu->isChecked();
     m_strRegion = ComboText(m_comboRegion);
-    if (!ExchangeText(m_editName, m_editName->text(), kMaxNameLength, "satellite name", &m_strName)) return false;
-    if (!ExchangeText(m_editComments, m_editComments->toPlainText(), kMaxCommentsLength, "comments",
+    if (!ExchangeText(m_editName, m_editName->text(), kMaxNameLength, TrNoop("satellite name"), &m_strName)) return false;
+    if (!ExchangeText(m_editComments, m_editComments->toPlainText(), kMaxCommentsLength, TrNoop("comments"),
                       &m_strComments))
         return false;
     QListWidgetItem* selected = m_listSatellites->currentItem();
@@ -244,11 +245,11 @@ bool CSatelliteEditorDlg::UpdateData() {
 
 bool CSatelliteEditorDlg::Validate() {
     if (!m_checkKu->isChecked() && !m_checkC->isChecked() && !m_checkDBS->isChecked()) {
-        AppMessageBox(msg::kNoBand);
+        AppMessageBox(CoreTr(msg::kNoBand));
         return false;
     }
     if (!m_radioEast->isChecked() && !m_radioWest->isChecked()) {
-        AppMessageBox(msg::kNoSide);
+        AppMessageBox(CoreTr(msg::kNoSide));
         return false;
     }
     // Another record of this name, letter case aside, refuses the name; the
@@ -258,16 +259,16 @@ bool CSatelliteEditorDlg::Validate() {
         return false;
     }
     if (m_comboRegion->currentIndex() < 0) {
-        FailField(m_comboRegion, msg::kSatelliteNoRegion);
+        FailField(m_comboRegion, CoreTr(msg::kSatelliteNoRegion));
         return false;
     }
     if (m_strName.empty()) {
-        AppMessageBox(msg::kSatelliteNoName);
+        AppMessageBox(CoreTr(msg::kSatelliteNoName));
         return false;
     }
     const std::optional<SlotEntry> slot = NormalizeSlot(m_fSlot, m_radioWest->isChecked());
     if (!slot) {
-        FailField(m_editSlot, msg::kSlotRange);
+        FailField(m_editSlot, CoreTr(msg::kSlotRange));
         return false;
     }
     if (slot->converted) {

@@ -5,6 +5,7 @@
 
 #include "display/DialogUnits.h"
 #include "framework/QtText.h"
+#include "framework/Translate.h"
 #include "satellites/SatelliteDatabase.h"
 #include "workspace/TilvexDoc.h"
 
@@ -16,22 +17,26 @@ constexpr int kMargin = 5, kLabelWidth = 40, kLine = 11;
 CSatelliteInfoPane::CSatelliteInfoPane(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setObjectName("satelliteInfoPane");
+    setAccessibleName(Tr("Satellite Info Pane"));
+    setWhatsThis(Tr("The satellite selected in the grid: its name, orbital slot and bands."));
     setAutoFillBackground(true);
     const DialogUnits du = DialogUnits::Current();
     QLabel** values[] = {&m_name, &m_slot, &m_bands};
-    const char* labels[] = {"Satellite:", "Slot:", "Bands:"};
+    const char* labels[] = {TrNoop("Satellite:"), TrNoop("Slot:"), TrNoop("Bands:")};
     const char* names[] = {"infoName", "infoSlot", "infoBands"};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(labels[i], this);
+        auto* label = new QLabel(Tr(labels[i]), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setGeometry(du.X(kMargin), du.Y(kMargin + i * kLine), du.X(kLabelWidth), du.Y(10));
         *values[i] = new QLabel(this);
         (*values[i])->setObjectName(names[i]);
+        (*values[i])->setAccessibleDescription(Tr(labels[i]));
         (*values[i])->setGeometry(du.X(kMargin + kLabelWidth + 3), du.Y(kMargin + i * kLine),
                                   du.X(kWidth - 2 * kMargin - kLabelWidth - 3), du.Y(10));
     }
-    m_btnReport = new QPushButton("&Detailed Report...", this);
+    m_btnReport = new QPushButton(Tr("&Detailed Report..."), this);
     m_btnReport->setObjectName("detailedReport");
+    m_btnReport->setWhatsThis(Tr("Shows the selected satellite's data and its look angles from the current location."));
     m_btnReport->setGeometry(du.X(kMargin), du.Y(kHeight - kMargin - 14), du.X(kWidth - 2 * kMargin), du.Y(14));
     m_btnReport->setEnabled(false);
     connect(m_btnReport, &QPushButton::clicked, this, [this] {

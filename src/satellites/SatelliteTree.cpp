@@ -5,7 +5,9 @@
 
 CSatelliteTree::CSatelliteTree(QWidget* parent) : CDatabaseTree(parent) {
     setObjectName("satelliteTree");
-    setAccessibleName("Satellite Database");
+    setAccessibleName(Tr("Satellite Database"));
+    setWhatsThis(Tr("The satellites you can choose from, by coverage region. Drag one (or a region) onto the "
+                 "workspace, or select it and choose Edit > Add to Workspace. Double-click one to edit its data."));
     // A satellite dragged back over the tree keeps the ordinary pointer; the
     // drop adds nothing.
     setAcceptDrops(true);
@@ -15,7 +17,7 @@ CSatelliteTree::CSatelliteTree(QWidget* parent) : CDatabaseTree(parent) {
 void CSatelliteTree::FillTree() {
     clear();
     const QIcon icon = ImageIcon(kSatellite);
-    QTreeWidgetItem* root = AddRoot("Satellites");
+    QTreeWidgetItem* root = AddRoot(Tr("Satellites"));
     std::vector<CSatellite*> ungrouped;
     for (const auto& group : SatelliteTreeGroups(m_satellites, &ungrouped)) {
         QTreeWidgetItem* folder = AddFolder(root, FromCp1252(group.name));

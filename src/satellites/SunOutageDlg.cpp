@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "framework/QtText.h"
+#include "framework/Translate.h"
 #include "locations/Location.h"
 #include "satellites/LnbSkew.h"
 #include "satellites/Satellite.h"
@@ -38,7 +39,7 @@ CSunOutageDlg::CSunOutageDlg(const CSatellite& satellite, const CLocation& locat
       m_siteLongitude(location.SignedLongitude()),
       m_satLongitude(satellite.SignedLongitude()) {
     setObjectName("sunOutages");
-    setWindowTitle("Sun Outages");
+    setWindowTitle(Tr("Sun Outages"));
 
     auto* title = new QLabel(FromCp1252(satellite.GetName() + " (" + satellite.SlotText() + ") from " +
                                         location.GetName()),
@@ -53,12 +54,13 @@ CSunOutageDlg::CSunOutageDlg(const CSatellite& satellite, const CLocation& locat
     m_year->setRange(1900, 2100);
     m_year->setValue(QDate::currentDate().year());
     auto* form = new QFormLayout;
-    form->addRow("&Dish diameter (m):", m_dish);
-    form->addRow("&Frequency (GHz):", m_frequency);
-    form->addRow("&Year:", m_year);
+    form->addRow(Tr("&Dish diameter (m):"), m_dish);
+    form->addRow(Tr("&Frequency (GHz):"), m_frequency);
+    form->addRow(Tr("&Year:"), m_year);
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName("sunOutageList");
+    m_list->setAccessibleName(Tr("Outage days"));
     m_list->setRootIsDecorated(false);
     const QStringList headings{"Date (UTC)", "Start (UTC)", "Peak (UTC)", "End (UTC)", "Least Angle",
                                "Local Date", "Local Start", "Local Peak", "Local End"};
@@ -70,9 +72,9 @@ CSunOutageDlg::CSunOutageDlg(const CSatellite& satellite, const CLocation& locat
     m_list->setMinimumSize(width, fontMetrics().height() * 18);
     // The machine's zone, by name and offset from UTC now.
     const QDateTime now = QDateTime::currentDateTime();
-    auto* zone = new QLabel("Local times are those of this computer (" + now.timeZoneAbbreviation() + ", UTC" +
-                                (now.offsetFromUtc() < 0 ? "-" : "+") +
-                                QTime(0, 0).addSecs(std::abs(now.offsetFromUtc())).toString("HH:mm") + ").",
+    auto* zone = new QLabel(Tr("Local times are those of this computer (%1, UTC%2%3).")
+                                .arg(now.timeZoneAbbreviation(), now.offsetFromUtc() < 0 ? "-" : "+",
+                                     QTime(0, 0).addSecs(std::abs(now.offsetFromUtc())).toString("HH:mm")),
                             this);
     zone->setObjectName("sunOutageZone");
     m_status = new QLabel(this);

@@ -7,6 +7,7 @@
 #include "framework/Cp1252.h"
 #include "framework/File.h"
 #include "framework/Format.h"
+#include "framework/Translate.h"
 
 static_assert(std::endian::native == std::endian::little, "the archive assumes a little-endian host");
 
@@ -16,18 +17,18 @@ CArchiveException::CArchiveException(Cause cause, std::string path)
 std::string CArchiveException::GetErrorMessage() const { return MessageFor(m_cause, m_strFileName); }
 
 std::string CArchiveException::MessageFor(Cause cause, const std::string& path) {
-    const char* text = "No error occurred.";
+    const char* text = TrNoop("No error occurred.");
     switch (cause) {
-        case none: text = "No error occurred."; break;
-        case genericException: text = "An unknown error occurred while accessing %1."; break;
-        case readOnly: text = "An attempt was made to write to the reading %1."; break;
-        case endOfFile: text = "An attempt was made to access %1 past its end."; break;
-        case writeOnly: text = "An attempt was made to read from the writing %1."; break;
-        case badIndex: text = "%1 has a bad format."; break;
-        case badClass: text = "%1 contained an unexpected object."; break;
-        case badSchema: text = "%1 contains an incorrect schema."; break;
+        case none: text = TrNoop("No error occurred."); break;
+        case genericException: text = TrNoop("An unknown error occurred while accessing %1."); break;
+        case readOnly: text = TrNoop("An attempt was made to write to the reading %1."); break;
+        case endOfFile: text = TrNoop("An attempt was made to access %1 past its end."); break;
+        case writeOnly: text = TrNoop("An attempt was made to read from the writing %1."); break;
+        case badIndex: text = TrNoop("%1 has a bad format."); break;
+        case badClass: text = TrNoop("%1 contained an unexpected object."); break;
+        case badSchema: text = TrNoop("%1 contains an incorrect schema."); break;
     }
-    return FormatMessage1(text, path);
+    return FormatMessage1(CoreTr(text), path);
 }
 
 CArchive::CArchive(CFile* file, Mode mode, std::size_t bufferSize)

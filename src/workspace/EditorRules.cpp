@@ -17,10 +17,10 @@ std::optional<SlotEntry> NormalizeSlot(double typed, bool west) {
 
 std::string SlotConversionNotice() {
     const std::string degree(1, kDegreeSign);
-    return LoadString(ids::IDR_MAINFRAME_TITLE) + " uses orbital slot values ranging from 180" + degree +
-           " East to\n180" + degree +
-           " West.  Values greater than that will be converted to\nthis format, with the East and West values "
-           "changed\naccordingly.";
+    return LoadString(ids::IDR_MAINFRAME_TITLE) + CoreTr(" uses orbital slot values ranging from 180") + degree +
+           CoreTr(" East to\n180") + degree +
+           CoreTr(" West.  Values greater than that will be converted to\nthis format, with the East and West values "
+                  "changed\naccordingly.");
 }
 
 std::optional<float> ParseTypedVariation(std::string_view text) {
@@ -56,7 +56,8 @@ int LocationRegionValue(const std::string& name) {
 
 std::string EditorMessage(const char* message, const std::string& name) {
     std::string out;
-    for (const char* p = message; *p; ++p) {
+    const std::string translated = CoreTr(message);
+    for (const char* p = translated.c_str(); *p; ++p) {
         if (p[0] == '%' && p[1] == 's') {
             out += name;
             ++p;

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "framework/Translate.h"
+
 // The longest name and comments the editors take, in characters.
 inline constexpr int kMaxNameLength = 30;
 inline constexpr int kMaxCommentsLength = 255;
@@ -37,19 +39,19 @@ int LocationRegionValue(const std::string& name);
 
 // Messages, with %s for the record's name where they have one.
 namespace editor_messages {
-inline constexpr const char* kNoBand = "At least one Band checkbox must be selected.";
-inline constexpr const char* kNoSide = "Either the East or West option must be selected.";
-inline constexpr const char* kSatelliteExists = "Satellite %s already exists.  Save under a new name.";
-inline constexpr const char* kSatelliteNoRegion = "Satellite must have a region selected.";
-inline constexpr const char* kSatelliteNoName = "Satellite must have a name.";
-inline constexpr const char* kSlotRange = "Slot value must be between 0 and 360.";
-inline constexpr const char* kLocationExists = "Location %s already exists.  Save under a new name.";
-inline constexpr const char* kLocationNoRegion = "Location must have a region selected.";
-inline constexpr const char* kLocationNoName = "Location must have a name.";
-inline constexpr const char* kBadVariation = "Invalid magnetic variation.";
-inline constexpr const char* kSaveChanges = "Do you want to save changes to %s?";
-inline constexpr const char* kDeleteSatellite = "Are you sure you want to delete satellite %s?";
-inline constexpr const char* kDeleteLocation = "Are you sure you want to delete location %s?";
+inline constexpr const char* kNoBand = TrNoop("At least one Band checkbox must be selected.");
+inline constexpr const char* kNoSide = TrNoop("Either the East or West option must be selected.");
+inline constexpr const char* kSatelliteExists = TrNoop("Satellite %s already exists.  Save under a new name.");
+inline constexpr const char* kSatelliteNoRegion = TrNoop("Satellite must have a region selected.");
+inline constexpr const char* kSatelliteNoName = TrNoop("Satellite must have a name.");
+inline constexpr const char* kSlotRange = TrNoop("Slot value must be between 0 and 360.");
+inline constexpr const char* kLocationExists = TrNoop("Location %s already exists.  Save under a new name.");
+inline constexpr const char* kLocationNoRegion = TrNoop("Location must have a region selected.");
+inline constexpr const char* kLocationNoName = TrNoop("Location must have a name.");
+inline constexpr const char* kBadVariation = TrNoop("Invalid magnetic variation.");
+inline constexpr const char* kSaveChanges = TrNoop("Do you want to save changes to %s?");
+inline constexpr const char* kDeleteSatellite = TrNoop("Are you sure you want to delete satellite %s?");
+inline constexpr const char* kDeleteLocation = TrNoop("Are you sure you want to delete location %s?");
 }  // namespace editor_messages
 
 // The message with the name put in for %s.

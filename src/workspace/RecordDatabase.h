@@ -14,6 +14,7 @@
 #include "framework/File.h"
 #include "framework/Format.h"
 #include "framework/SafeFile.h"
+#include "framework/Translate.h"
 #include "workspace/Archive.h"
 
 template <class T>
@@ -77,7 +78,7 @@ public:
     LoadResult LoadDatabase() {
         CFile file;
         if (!file.Open(m_fileName, CFile::modeRead)) {
-            AppMessageBox(Format("Unable to open %s", m_fileName.c_str()));
+            AppMessageBox(Format(CoreTr("Unable to open %s").c_str(), m_fileName.c_str()));
             return LoadResult::CannotOpen;
         }
         m_records.clear();
@@ -110,7 +111,7 @@ public:
             SerializeObjectList(ar, m_records);
             ar.Close();
         });
-        if (!result.ok) AppMessageBox(Format("Unable to create %s", m_fileName.c_str()));
+        if (!result.ok) AppMessageBox(Format(CoreTr("Unable to create %s").c_str(), m_fileName.c_str()));
         return result.ok;
     }
 
@@ -136,7 +137,7 @@ private:
         m_records.clear();
         m_records.shrink_to_fit();
         NoteChanged();
-        AppMessageBox(Format("File %s missing or corrupted.\nOpening empty workspace.", m_fileName.c_str()));
+        AppMessageBox(Format(CoreTr("File %s missing or corrupted.\nOpening empty workspace.").c_str(), m_fileName.c_str()));
         return LoadResult::Corrupted;
     }
 

@@ -175,7 +175,7 @@ void CTilvexDoc::Serialize(CArchive& ar) {
         m_settings.SetCurSatellite(satIndex(m_settings.GetCurSatellite()));
         m_settings.SetCurLocation(locIndex(m_settings.GetCurLocation()));
     } catch (const CArchiveException&) {
-        AppMessageBox(kUnexpectedFormat, MB_OK, MB_ICONEXCLAMATION);
+        AppMessageBox(CoreTr(kUnexpectedFormat), MB_OK, MB_ICONEXCLAMATION);
         OnNewDocument();
         SetTitle(kUntitled);
         m_bLoadFailed = true;

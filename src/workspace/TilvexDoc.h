@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/Document.h"
+#include "framework/Translate.h"
 #include "workspace/Settings.h"
 
 class CSatellite;
@@ -42,7 +43,7 @@ inline constexpr int kNewWorkspaceOptions = 31;
 
 class CTilvexDoc : public CDocument {
 public:
-    static constexpr const char* kUnexpectedFormat = "Unexpected file format.\nOpening empty workspace.";
+    static constexpr const char* kUnexpectedFormat = TrNoop("Unexpected file format.\nOpening empty workspace.");
 
     explicit CTilvexDoc(IWorkspaceHost* host = nullptr) : m_pHost(host) {}
     // Remembers the current satellite and location in the settings file.

@@ -87,7 +87,7 @@ TEST(PlacementTest, AbsurdNumbersGiveAWindowOnTheScreen) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.x1);
-        CProfile fresh((dir / (std::string("p") + std::to_string(&c - cases) + ".ini")).string());
+        CProfile fresh((dir / std::string("p").append(std::to_string(&c - cases)).append(".ini")).string());
         const char* const names[] = {"x1", "y1", "x2", "y2"};
         const char* const values[] = {c.x1, c.y1, c.x2, c.y2};
         for (int i = 0; i < 4; ++i)

@@ -12,7 +12,7 @@
 
 namespace {
 
-std::string DataDir() { return "'" + SourceDataDir().string() + "'"; }
+std::string DataDir() { return std::string("'").append(SourceDataDir().string()).append("'"); }
 
 }  // namespace
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+std::string Quoted(const std::filesystem::path& path) { return std::string("'").append(path.string()).append("'"); }
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

@@ -135,7 +135,7 @@ TEST(GeomagModelTest, CoefficientLinesThatDoNotBelongAreIgnored) {
     EXPECT_EQ(edited("crlf.dat",
                      [](std::string& t) {
                          for (auto p = t.find('\n'); p != std::string::npos; p = t.find('\n', p + 2))
-                             t.insert(p, "\r");
+                             t.insert(p, 1, '\r');
                      }),
               expected);
 }

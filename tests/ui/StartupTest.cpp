@@ -8,6 +8,8 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTreeWidget>
+#include <fstream>
+#include <iterator>
 
 #include "UiSupport.h"
 #include "display/ArcGrid.h"
@@ -219,4 +221,39 @@ TEST_F(StartupTest, WorkspaceThatCannotBeOpenedLeavesTheRecentList) {
     frame = Start();
     EXPECT_TRUE(messages->Texts().empty());
     EXPECT_EQ(frame->windowTitle(), "United States Ku Band Satellites - Tilvex");
+}
+
+// The user's data folder takes each missing file from the first shipped
+// folder that has it, and keeps whatever the user already has there.
+TEST(DataSeedingTest, CopiesOnlyMissingFilesFromTheFirstFolderHoldingThem) {
+    TempDir tmp;
+    const auto write = [](const std::filesystem::path& path, const std::string& bytes) {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+    };
+    const auto read = [](const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    write(tmp / "build/satdemo.tdb", "build sat");
+    write(tmp / "share/satdemo.tdb", "share sat");
+    write(tmp / "share/locdemo.tdb", "share loc");
+    write(tmp / "share/MagData.dat", "share mag");
+    write(tmp / "share/United States Ku Band Satellites.wrk", "share wrk");
+    write(tmp / "user/locdemo.tdb", "");  // emptied by the user: still theirs
+    std::filesystem::create_symlink(tmp / "nowhere", tmp / "user/MagData.dat");
+    const QString user = QString::fromStdString((tmp / "user").string());
+    const QStringList shipped{QString::fromStdString((tmp / "missing").string()),
+                              QString::fromStdString((tmp / "build").string()),
+                              QString::fromStdString((tmp / "share").string())};
+
+    EXPECT_EQ(CTilvexApp::SeedDataDir(user, shipped),
+              QStringList({"satdemo.tdb", "United States Ku Band Satellites.wrk"}));
+    EXPECT_EQ(read(tmp / "user/satdemo.tdb"), "build sat");
+    EXPECT_EQ(read(tmp / "user/locdemo.tdb"), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(tmp / "user/MagData.dat"));
+    EXPECT_EQ(read(tmp / "user/United States Ku Band Satellites.wrk"), "share wrk");
+
+    // Nothing is copied again once the folder is complete.
+    EXPECT_TRUE(CTilvexApp::SeedDataDir(user, shipped).isEmpty());
 }

@@ -164,7 +164,8 @@ TEST(ArchiveTest, RepeatedReferencesAndBigTags) {
     // 33,000 satellites push the object indexes past 0x7FFE; a second
     // reference to the last one must then use the big tag.
     std::vector<std::unique_ptr<CSatellite>> list;
-    for (int i = 0; i < 33000; ++i) list.push_back(MakeSatellite("S" + std::to_string(i), 1.0f, 1, 1, ""));
+    for (int i = 0; i < 33000; ++i)
+        list.push_back(MakeSatellite(std::string("S").append(std::to_string(i)), 1.0f, 1, 1, ""));
     CLocation location;
     const std::string bytes = StoreToBytes([&](CArchive& ar) {
         SerializeObjectList(ar, list);

@@ -1,0 +1,116 @@
+#!/usr/bin/env python3
+"""Collects the program's texts for translators.
+
+    python3 scripts/extract-texts.py            writes translations/tilvex.ts
+    python3 scripts/extract-texts.py --check    lists texts shown without Tr
+
+Every text a person reads goes through one function: Tr("...") in the
+windows (UTF-8), CoreTr("...") in the core (Windows-1252), and TrNoop("...")
+marks a text kept in a constant and translated where it is shown.  All of
+them share the context "Tilvex".  The template is a Qt translation source:
+a translator copies it to translations/tilvex_<language>.ts, fills in the
+translations (Qt Linguist) and makes translations/tilvex_<language>.qm with
+lrelease; the program loads the one for the user's language from
+share/tilvex/translations (build/data/translations in the build tree).
+
+--check looks for string literals handed straight to the calls that show
+text (labels, buttons, titles, What's This, accessible names, message boxes)
+and exits 1 when it finds one.
+"""
+
+import re
+import sys
+from pathlib import Path
+from xml.sax.saxutils import escape
+
+ROOT = Path(__file__).resolve().parent.parent
+LITERAL = r'"(?:[^"\\]|\\.)*"(?:\s*"(?:[^"\\]|\\.)*")*'
+MARKED = re.compile(r'\b(Tr|CoreTr|TrNoop)\(\s*(' + LITERAL + r')\s*\)')
+SHOWN = re.compile(r'(setWindowTitle|setWhatsThis|setToolTip|setStatusTip|setAccessibleName|'
+                   r'setAccessibleDescription|setPlaceholderText|setTabWhatsThis\(\d+,|'
+                   r'new QLabel|new QPushButton|new QCheckBox|new QRadioButton|new QGroupBox|new QAction|'
+                   r'addMenu|addRow|addButton|AppMessageBox)\(\s*"[^"]*[A-Za-z]')
+PIECE = re.compile(r'"((?:[^"\\]|\\.)*)"')
+ESCAPES = {'n': '\n', 't': '\t', '"': '"', '\\': '\\', "'": "'", 'r': '\r'}
+
+
+def decode(literal, core):
+    """The text of a C++ literal (pieces joined); core texts are Windows-1252."""
+    out = bytearray()
+    for piece in PIECE.findall(literal):
+        i = 0
+        raw = piece.encode('utf-8')
+        while i < len(raw):
+            c = raw[i:i + 1]
+            if c == b'\\':
+                nxt = chr(raw[i + 1])
+                if nxt == 'x':
+                    m = re.match(rb'[0-9A-Fa-f]{1,2}', raw[i + 2:])
+                    out.append(int(m.group(0), 16))
+                    i += 2 + len(m.group(0))
+                    continue
+                out += ESCAPES[nxt].encode()
+                i += 2
+                continue
+            out += c
+            i += 1
+    return bytes(out).decode('cp1252' if core else 'utf-8')
+
+
+def sources():
+    for path in sorted((ROOT / 'src').rglob('*')):
+        if path.suffix in ('.cpp', '.h'):
+            yield path, path.read_text(encoding='utf-8', errors='surrogateescape')
+
+
+def collect():
+    texts = {}
+    for path, text in sources():
+        for m in MARKED.finditer(text):
+            source = decode(m.group(2), core=m.group(1) != 'Tr')
+            line = text.count('\n', 0, m.start()) + 1
+            texts.setdefault(source, []).append((path.relative_to(ROOT).as_posix(), line))
+    return texts
+
+
+def template(texts):
+    out = ['<?xml version="1.0" encoding="utf-8"?>', '<!DOCTYPE TS>', '<TS version="2.1">', '<context>',
+           '    <name>Tilvex</name>']
+    for source in sorted(texts):
+        out.append('    <message>')
+        for file, line in texts[source]:
+            out.append(f'        <location filename="../{file}" line="{line}"/>')
+        out.append(f'        <source>{escape(source)}</source>')
+        out.append('        <translation type="unfinished"></translation>')
+        out.append('    </message>')
+    out += ['</context>', '</TS>', '']
+    return '\n'.join(out)
+
+
+def check():
+    found = []
+    for path, text in sources():
+        for number, line in enumerate(text.splitlines(), 1):
+            if line.lstrip().startswith('//'):
+                continue
+            if SHOWN.search(line):
+                found.append(f'{path.relative_to(ROOT)}:{number}: {line.strip()}')
+    for entry in found:
+        print(entry)
+    print(f'{len(found)} texts shown without Tr or CoreTr')
+    return 1 if found else 0
+
+
+def main():
+    if sys.argv[1:] == ['--check']:
+        return check()
+    texts = collect()
+    out = ROOT / 'translations' / 'tilvex.ts'
+    out.parent.mkdir(exist_ok=True)
+    out.write_text(template(texts), encoding='utf-8')
+    print(f'{out.relative_to(ROOT)}: {len(texts)} texts')
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

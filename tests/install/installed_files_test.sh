@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The install rules, checked on a private prefix:
+#
+#   bash tests/install/installed_files_test.sh BUILD_DIR
+#
+# Every file a desktop needs is installed; desktop-file-validate and
+# appstreamcli (when present) accept the desktop entry and the metainfo; the
+# installed program seeds a fresh data folder from the prefix's share/tilvex
+# and, on a second start, leaves a changed user database alone.
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+work="$(mktemp -d "${TMPDIR:-/tmp}/tilvex-install.XXXXXX")"
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+id=org.example.tilvex
+workspace="United States Ku Band Satellites.wrk"
+for f in bin/tilvex bin/tilvex-cli \
+    share/tilvex/satdemo.tdb share/tilvex/locdemo.tdb share/tilvex/MagData.dat "share/tilvex/$workspace" \
+    share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
+    share/icons/hicolor/scalable/apps/tilvex.svg share/icons/hicolor/48x48/apps/tilvex.png \
+    share/icons/hicolor/256x256/apps/tilvex.png share/man/man1/tilvex.1 share/man/man1/tilvex-cli.1; do
+  [ -s "$prefix/$f" ] || fail "$f is not installed"
+done
+grep -q '^Exec=tilvex %f$' "$prefix/share/applications/$id.desktop" || fail "the desktop entry does not start tilvex"
+grep -q '<glob pattern="\*.wrk"/>' "$prefix/share/mime/packages/$id.xml" || fail "no *.wrk glob in the MIME package"
+
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
+else
+  echo "desktop-file-validate not present: desktop entry not validated"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+else
+  echo "appstreamcli not present: metainfo not validated"
+fi
+
+# The installed program, with nothing of the build tree around it.
+export XDG_DATA_HOME="$work/xdg-data" XDG_CONFIG_HOME="$work/xdg-config" XDG_RUNTIME_DIR="$work/runtime"
+export QT_QPA_PLATFORM=offscreen HOME="$work/home"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset TILVEX_INI
+user="$XDG_DATA_HOME/Tilvex/Tilvex"
+
+# Starts the installed program and waits (10 s at most) for FILE to appear.
+start_until() {
+  (cd "$work" && exec "$prefix/bin/tilvex" --nosplash --settings "$work/tilvex.INI") >"$work/out.txt" 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do
+    [ -e "$1" ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  sleep 0.5
+  kill -0 "$pid" 2>/dev/null || { fail "tilvex ended by itself:"; cat "$work/out.txt"; }
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  pid=""
+}
+
+start_until "$user/$workspace"
+for f in satdemo.tdb locdemo.tdb MagData.dat "$workspace"; do
+  cmp -s "$prefix/share/tilvex/$f" "$user/$f" || fail "$f was not seeded from the install prefix"
+done
+
+# A changed database stays as the user left it; a removed file comes back.
+printf '\0\0' > "$user/locdemo.tdb"
+rm "$user/$workspace"
+start_until "$user/$workspace"
+[ "$(od -An -tx1 "$user/locdemo.tdb" | tr -d ' \n')" = 0000 ] || fail "the user's changed locdemo.tdb was replaced"
+cmp -s "$prefix/share/tilvex/$workspace" "$user/$workspace" || fail "a removed workspace was not seeded again"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures failed"
+  exit 1
+fi
+echo "installed files: all checks passed"
