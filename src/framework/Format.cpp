@@ -66,8 +66,10 @@ std::string AltGeneral(double value, int precision) {
                            ? std::string(Chars(buffer, sizeof buffer, value, std::chars_format::fixed, p - 1 - exponent))
                            : std::string(scientific);
     if (text.find('.') == std::string::npos) {
-        const auto at = text.find('e');
-        text.insert(at == std::string::npos ? text.size() : at, ".");
+        const auto at = std::min(text.find('e'), text.size());
+        // Built anew rather than inserted: GCC 12 takes insert() for an
+        // overlapping copy (-Wrestrict) in optimised builds.
+        text = text.substr(0, at) + '.' + text.substr(at);
     }
     return text;
 }
@@ -100,8 +102,8 @@ void Floating(std::string& out, const Spec& spec, double value) {
             body.assign(text);
         }
         if (spec.alt && (lower == 'f' || lower == 'e' || lower == 'a') && body.find('.') == std::string::npos) {
-            const auto at = body.find_first_of("ep");
-            body.insert(at == std::string::npos ? body.size() : at, ".");
+            const auto at = std::min(body.find_first_of("ep"), body.size());
+            body = body.substr(0, at) + '.' + body.substr(at);
         }
     }
     if (spec.conversion != lower)
@@ -122,11 +124,11 @@ void Integer(std::string& out, const Spec& spec, std::uintmax_t magnitude, bool 
     if (spec.conversion == 'X')
         std::transform(digits.begin(), digits.end(), digits.begin(), [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c; });
     if (spec.precision > 0 && digits.size() < static_cast<std::size_t>(spec.precision))
-        digits.insert(0, static_cast<std::size_t>(spec.precision) - digits.size(), '0');
+        digits = std::string(static_cast<std::size_t>(spec.precision) - digits.size(), '0') + digits;
     std::string prefix;
     if (spec.conversion == 'd' || spec.conversion == 'i')
         prefix = negative ? "-" : spec.plus ? "+" : spec.space ? " " : "";
-    if (spec.alt && base == 8 && (digits.empty() || digits.front() != '0')) digits.insert(0, "0");
+    if (spec.alt && base == 8 && (digits.empty() || digits.front() != '0')) digits = '0' + digits;
     if (spec.alt && base == 16 && magnitude != 0) prefix = spec.conversion == 'X' ? "0X" : "0x";
     Pad(out, spec, prefix, digits, spec.zero && spec.precision < 0);
 }

@@ -204,7 +204,9 @@ TEST(GeomagModelTest, CrlfLineEndsAndPlusSignsReadTheSame) {
     TempDir dir;
     const std::vector<float> shipped = Sample(ShippedFile(), 2026.0f);
     const std::string crlf = Variant(dir, "crlf.dat", [](std::string& text) {
-        for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.insert(at, "\r");
+        std::string crlf;
+        for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        text = crlf;
     });
     EXPECT_EQ(Sample(crlf, 2026.0f), shipped);
     const std::string plus = Variant(dir, "plus.dat", [](std::string& text) {
