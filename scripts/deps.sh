@@ -15,19 +15,7 @@ packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth f
 # The sky view writes SVG pictures with Qt SVG.
 packages+=(qt6-svg-dev)
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash "$(dirname "$0")/install-packages.sh" "${packages[@]}"
 
 # A locale whose decimal separator is a comma, for the test that numbers do
 # not follow the locale (the test skips, saying so, where there is none).

@@ -12,16 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-25}"
 
-need=()
-for p in clang libclang-rt-14-dev cmake make libgtest-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+bash scripts/install-packages.sh clang libclang-rt-14-dev cmake make libgtest-dev
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVEX_WERROR=ON -DTILVEX_FUZZ=ON >/dev/null
 targets=(satellite-database location-database workspace magdata settings csv-satellites csv-locations)

@@ -18,21 +18,9 @@ run_tests=1
 # Wine's 64-bit loader alone: no i386 architecture is needed for 64-bit
 # programs.
 packages=(cmake make g++-mingw-w64-x86-64-posix wine64 libgtest-dev)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  if ! { $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
-          --no-install-recommends "${missing[@]}"; }; then
-    echo "Cannot install ${missing[*]}: no Windows build."
-    exit 3
-  fi
+if ! bash scripts/install-packages.sh "${packages[@]}"; then
+  echo "Cannot install ${packages[*]}: no Windows build."
+  exit 3
 fi
 
 toolchain="$root/cmake/mingw-w64-x86_64.cmake"
