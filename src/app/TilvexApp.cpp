@@ -27,21 +27,40 @@ CTilvexApp::~CTilvexApp() {
     m_frame.reset();
 }
 
-bool CTilvexApp::ParseCommandLine(const QStringList& arguments, Options& options) {
+namespace {
+// The program's options: the parser and the usage text come from here.
+struct CommandLine {
     QCommandLineParser parser;
-    parser.setApplicationDescription(Tr("Look angles for satellite dishes."));
-    parser.addHelpOption();
-    const QCommandLineOption noSplash("nosplash", Tr("Start without the splash picture."));
-    const QCommandLineOption settings("settings", Tr("Keep the settings in FILE."), "FILE");
-    const QCommandLineOption data("data", Tr("Read and write the data files in DIR."), "DIR");
-    parser.addOptions({noSplash, settings, data});
-    parser.addPositionalArgument("workspace", Tr("A workspace (.wrk) to open."), "[WORKSPACE.wrk]");
+    QCommandLineOption help{QStringList{"h", "help"}, Tr("Print this usage and exit.")};
+    QCommandLineOption version{QStringList{"v", "version"}, Tr("Print the version and exit.")};
+    QCommandLineOption noSplash{"nosplash", Tr("Start without the splash picture.")};
+    QCommandLineOption settings{"settings", Tr("Keep the settings in FILE."), "FILE"};
+    QCommandLineOption data{"data", Tr("Read and write the data files in DIR."), "DIR"};
+
+    CommandLine() {
+        parser.setApplicationDescription(Tr("Look angles for satellite dishes."));
+        parser.addOptions({help, version, noSplash, settings, data});
+        parser.addPositionalArgument("WORKSPACE.wrk", Tr("A workspace to open instead of the one used last."),
+                                     "[WORKSPACE.wrk]");
+    }
+    bool OnlyPrints() const { return parser.isSet(help) || parser.isSet(version); }
+};
+}  // namespace
+
+bool CTilvexApp::ParseCommandLine(const QStringList& arguments, Options& options) {
+    CommandLine line;
+    QCommandLineParser& parser = line.parser;
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "tilvex: %s\n", qPrintable(parser.errorText()));
         return false;
     }
-    if (parser.isSet("help")) {
+    if (parser.isSet(line.help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
+        options.helpShown = true;
+        return true;
+    }
+    if (parser.isSet(line.version)) {
+        std::printf("tilvex %s\n", TILVEX_VERSION);
         options.helpShown = true;
         return true;
     }
@@ -49,11 +68,21 @@ bool CTilvexApp::ParseCommandLine(const QStringList& arguments, Options& options
         std::fprintf(stderr, "tilvex: %s\n", qPrintable(Tr("only one workspace can be opened")));
         return false;
     }
-    options.splash = !parser.isSet(noSplash);
-    options.settingsFile = parser.value(settings);
-    options.dataDir = parser.value(data);
+    options.splash = !parser.isSet(line.noSplash);
+    options.settingsFile = parser.value(line.settings);
+    options.dataDir = parser.value(line.data);
     options.workspace = parser.positionalArguments().value(0);
     return true;
+}
+
+bool CTilvexApp::OnlyPrints(const QStringList& arguments) {
+    // Qt's own options (-platform, -style ...) are still in the line here and
+    // unknown to the parser; the options it knows are read all the same.  A
+    // line that asks for the usage but holds an unknown option is reported
+    // by ParseCommandLine later, still without a display.
+    CommandLine line;
+    line.parser.parse(arguments);
+    return line.OnlyPrints();
 }
 
 QString CTilvexApp::DefaultSettingsFile() {

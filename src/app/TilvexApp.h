@@ -17,12 +17,17 @@ public:
         QString settingsFile;  // empty: TILVEX_INI, then the user's configuration folder
         QString dataDir;       // empty: the user's data folder, seeded from the installed data
         QString workspace;     // a workspace named on the command line
-        bool helpShown = false;  // --help: the usage was printed, nothing more to do
+        bool helpShown = false;  // --help or --version: printed, nothing more to do
     };
 
     // Reads the options from the command line; false (with a message on
-    // stderr) when it cannot be understood.
+    // stderr) when it cannot be understood.  --help prints the usage and
+    // --version the version on stdout.
     static bool ParseCommandLine(const QStringList& arguments, Options& options);
+    // Whether the command line (as main() receives it, Qt's own options not
+    // yet taken out) asks for the usage or the version: then no window and so
+    // no display is needed.
+    static bool OnlyPrints(const QStringList& arguments);
 
     CTilvexApp() = default;
     ~CTilvexApp();

@@ -1,6 +1,7 @@
 // tilvex: the desktop program.
 #include <QApplication>
 #include <QIcon>
+#include <QStringList>
 
 #include "app/Appearance.h"
 #include "app/MainFrame.h"
@@ -10,6 +11,11 @@
 
 int main(int argc, char** argv) {
     IgnoreFileSizeSignal();
+    // --help and --version only print: Qt's minimal platform, which needs no
+    // display, serves them (with the usage translated like the windows).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (CTilvexApp::OnlyPrints(arguments)) qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication application(argc, argv);
     UseCNumericLocale();
     QApplication::setApplicationName("Tilvex");
