@@ -15,6 +15,9 @@ packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth f
 # The sky view writes SVG pictures with Qt SVG.
 packages+=(qt6-svg-dev)
 
+# The locale sources (/usr/share/i18n) from which localedef makes de_DE.UTF-8.
+packages+=(locales)
+
 bash "$(dirname "$0")/install-packages.sh" "${packages[@]}"
 
 # A locale whose decimal separator is a comma, for the test that numbers do

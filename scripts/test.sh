@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs all tests.
+# Builds everything (the tests, and the benchmarks so that they keep
+# compiling) and runs all tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
