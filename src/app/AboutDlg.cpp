@@ -26,8 +26,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(Tr("About Tilvex"));
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap(":/images/tilvex.png"));
-    auto* text = new QLabel(Tr("<b>Tilvex</b> version 0.1<br>Look angles for satellite dishes.<br><br>"
-                            "Magnetic variation from the World Magnetic Model 2025."),
+    auto* text = new QLabel(Tr("<b>Tilvex</b> version 0.1<br>Look angles for satellite dishes.<br>"
+                            "Copyright © 2026 Tilvex Developers. All rights reserved.<br><br>"
+                            "Magnetic variation from the World Magnetic Model 2025<br>"
+                            "(NOAA NCEI and the British Geological Survey;<br>"
+                            "public domain in the United States)."),
                             this);
     auto* visit = new QPushButton(Tr("&Visit the Tilvex Web Site..."), this);
     visit->setObjectName("visitWebSite");

@@ -3,10 +3,12 @@
 #
 #   bash tests/install/installed_files_test.sh BUILD_DIR
 #
-# Every file a desktop needs is installed; desktop-file-validate and
-# appstreamcli (when present) accept the desktop entry and the metainfo; the
-# installed program seeds a fresh data folder from the prefix's share/tilvex
-# and, on a second start, leaves a changed user database alone.
+# Every file a desktop needs is installed, with the copyright file, the
+# change log and the man pages as Debian keeps them, and no empty folder;
+# desktop-file-validate and appstreamcli (when present) accept the desktop
+# entry and the metainfo; the installed program seeds a fresh data folder
+# from the prefix's share/tilvex and, on a second start, leaves a changed
+# user database alone.
 set -euo pipefail
 build="$(cd "$1" && pwd)"
 work="$(mktemp -d "${TMPDIR:-/tmp}/tilvex-install.XXXXXX")"
@@ -27,9 +29,22 @@ for f in bin/tilvex bin/tilvex-cli \
     share/tilvex/satdemo.tdb share/tilvex/locdemo.tdb share/tilvex/MagData.dat "share/tilvex/$workspace" \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
     share/icons/hicolor/scalable/apps/tilvex.svg share/icons/hicolor/48x48/apps/tilvex.png \
-    share/icons/hicolor/256x256/apps/tilvex.png share/man/man1/tilvex.1 share/man/man1/tilvex-cli.1; do
+    share/icons/hicolor/256x256/apps/tilvex.png share/doc/tilvex/copyright; do
   [ -s "$prefix/$f" ] || fail "$f is not installed"
 done
+# The man pages and the change log compressed, with no time stamp (gzip -n),
+# so that the same sources give the same package.
+source="$(cd "$(dirname "$0")/../.." && pwd)"
+for f in share/man/man1/tilvex.1 share/man/man1/tilvex-cli.1 share/doc/tilvex/changelog; do
+  if [ ! -s "$prefix/$f.gz" ]; then
+    fail "$f.gz is not installed"
+    continue
+  fi
+  zcat "$prefix/$f.gz" | cmp -s - "$source/dist/$(basename "$f")" || fail "$f.gz is not dist/$(basename "$f")"
+  [ "$(od -An -tu4 -j4 -N4 "$prefix/$f.gz" | tr -d ' ')" = 0 ] || fail "$f.gz holds a time stamp"
+done
+[ -z "$(find "$prefix" -type d -empty)" ] || fail "empty folders installed: $(find "$prefix" -type d -empty)"
+grep -q 'World Magnetic Model' "$prefix/share/doc/tilvex/copyright" || fail "the copyright file does not credit the World Magnetic Model"
 grep -q '^Exec=tilvex %f$' "$prefix/share/applications/$id.desktop" || fail "the desktop entry does not start tilvex"
 grep -q '<glob pattern="\*.wrk"/>' "$prefix/share/mime/packages/$id.xml" || fail "no *.wrk glob in the MIME package"
 
