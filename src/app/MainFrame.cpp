@@ -87,6 +87,7 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
     // Menu status tips show over this text for as long as they last.
     m_idleText = new QLabel(Tr("Ready"), this);
     m_idleText->setObjectName("idleText");
+    m_idleText->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_idleText, 1);
     m_doc->AddView(&m_statusView);
 
@@ -100,7 +101,9 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
             [this](void* record) { CDatabaseEditor(*this).EditLocations(static_cast<CLocation*>(record)); });
     connect(m_view, &CTilvexView::satelliteSelected, this, [this] { SetRemoveMode(kRemoveSatellite); });
     connect(m_view, &CTilvexView::locationSelected, this, [this] { SetRemoveMode(kRemoveLocation); });
-    connect(m_view, &CTilvexView::removeRequested, this, &CMainFrame::OnEditRemove);
+    connect(m_view->SatellitePane(), &CSatellitePane::removeRequested, this, &CMainFrame::RemoveSatellite);
+    connect(m_view->LocationPane(), &CDlgLocations::removeRequested, this, &CMainFrame::RemoveLocation);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
     // Printing: a preview closed without printing takes its options with it.
     connect(m_view, &CTilvexView::printPreviewClosed, this, [this] { m_view->SetPrintOptionsDone(false); });
     connect(m_view, &CTilvexView::contentChanged, this, &CMainFrame::UpdatePrintCommands);
@@ -149,8 +152,17 @@ void CMainFrame::RedrawLookAngleView() {
     m_view->RedrawTitle();
     UpdateFrameTitle();
 }
-void CMainFrame::FillSatelliteTree() { SatelliteTree()->FillTree(); }
-void CMainFrame::FillLocationTree() { LocationTree()->FillTree(); }
+// A rebuild after an edit keeps the folders the user had open.
+void CMainFrame::FillSatelliteTree() {
+    const CDatabaseTree::ViewState state = SatelliteTree()->SaveViewState();
+    SatelliteTree()->FillTree();
+    SatelliteTree()->RestoreViewState(state);
+}
+void CMainFrame::FillLocationTree() {
+    const CDatabaseTree::ViewState state = LocationTree()->SaveViewState();
+    LocationTree()->FillTree();
+    LocationTree()->RestoreViewState(state);
+}
 int CMainFrame::RunSatelliteEditor(CSatelliteDatabase& database, CSatellite* initial) {
     CSatelliteEditorDlg editor(this);
     editor.SetDatabase(&database);
@@ -168,7 +180,7 @@ int CMainFrame::RunLocationEditor(CLocationDatabase& database, CLocation* initia
 void CMainFrame::ShowSatelliteDetails(CSatellite* satellite, CLocation* location) {
     CSatelliteDetailsDlg details(this);
     details.SetData(satellite, location, m_doc->GetOptions(), GetSatelliteDatabase());
-    details.SetEditFunction([this](CSatellite* record) { return CDatabaseEditor(*this).EditSatellites(record); });
+    details.SetEditFunction([this](const CSatellite* record) { CDatabaseEditor(*this).EditSatellites(record); });
     details.DoModal();
 }
 
@@ -353,19 +365,56 @@ void CMainFrame::SetAddMode(int mode) {
     UpdateCommands();
 }
 
+int CMainFrame::FocusedPane() const {
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this) return -1;
+    auto within = [focus](const QWidget* pane) { return pane == focus || pane->isAncestorOf(focus); };
+    if (within(m_view->SatellitePane())) return kRemoveSatellite;
+    if (within(m_view->LocationPane())) return kRemoveLocation;
+    return kRemoveNone;
+}
+
+void CMainFrame::OnFocusChanged(QWidget* now) {
+    if (!now || now->window() != this) return;
+    auto within = [now](const QWidget* pane) { return pane == now || pane->isAncestorOf(now); };
+    if (within(SatelliteTree()) || within(LocationTree())) {
+        CDatabaseTree* tree = within(SatelliteTree()) ? static_cast<CDatabaseTree*>(SatelliteTree())
+                                                      : static_cast<CDatabaseTree*>(LocationTree());
+        QTreeWidgetItem* item = tree->currentItem();
+        const bool onRecord = item && !tree->IsRoot(item);
+        SetAddMode(!onRecord ? kAddNone : tree == SatelliteTree() ? kAddSatellite : kAddLocation);
+    } else if (within(m_view->SatellitePane())) {
+        SetRemoveMode(m_view->Grid()->SelectedSatellite() ? kRemoveSatellite : kRemoveNone);
+    } else if (within(m_view->LocationPane())) {
+        SetRemoveMode(m_view->LocationPane()->SelectedRow() >= 0 ? kRemoveLocation : kRemoveNone);
+    }
+}
+
 void CMainFrame::OnEditRemove() {
-    if (m_nRemoveMode == kRemoveSatellite) {
-        if (CSatellite* sat = m_view->Grid()->SelectedSatellite()) {
-            m_doc->RemoveSatellite(sat);
-            SetRemoveMode(kRemoveNone);
-        }
-    } else if (m_nRemoveMode == kRemoveLocation) {
-        QListWidget* list = m_view->LocationPane()->List();
-        const int row = m_view->LocationPane()->SelectedRow();
-        if (list->count() > 0 && row >= 0) {
-            m_doc->RemoveLocation(m_view->LocationPane()->LocationAt(row));
-            SetRemoveMode(kRemoveNone);
-        }
+    // The command acts on the pane the user is in; with the focus outside
+    // the window (a menu opened with the mouse) the last pane chosen counts.
+    const int pane = FocusedPane();
+    const int target = pane >= 0 ? pane : m_nRemoveMode;
+    if (target == kRemoveSatellite && m_nRemoveMode == kRemoveSatellite)
+        RemoveSatellite();
+    else if (target == kRemoveLocation && m_nRemoveMode == kRemoveLocation)
+        RemoveLocation();
+}
+
+void CMainFrame::RemoveSatellite() {
+    if (CSatellite* sat = m_view->Grid()->SelectedSatellite()) {
+        m_doc->RemoveSatellite(sat);
+        SetRemoveMode(kRemoveNone);
+    }
+    UpdateFrameTitle();
+}
+
+void CMainFrame::RemoveLocation() {
+    QListWidget* list = m_view->LocationPane()->List();
+    const int row = m_view->LocationPane()->SelectedRow();
+    if (list->count() > 0 && row >= 0) {
+        m_doc->RemoveLocation(m_view->LocationPane()->LocationAt(row));
+        SetRemoveMode(kRemoveNone);
     }
     UpdateFrameTitle();
 }

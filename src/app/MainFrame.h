@@ -87,6 +87,9 @@ public:
     void OnFileSaveAs();
     void OpenRecentFile(int index);
     // Workspace commands.
+    // Removes the focused pane's highlighted entry from the workspace: the
+    // grid's satellite or the location list's location; nothing where the
+    // focus is elsewhere (a tree) or the pane highlights nothing.
     void OnEditRemove();
     void OnEditAdd();
     void OnHelp();
@@ -140,6 +143,15 @@ private:
     StatusView m_statusView{this};
     std::map<int, QAction*> m_actions;
     std::vector<QAction*> m_recentActions;
+    // Which pane Remove acts on, from the focus (kRemove*), or -1 when the
+    // focus is in no pane of the window.
+    int FocusedPane() const;
+    // The add and remove modes follow the focus between the trees and the
+    // panes, so a click on an entry that was already highlighted counts.
+    void OnFocusChanged(QWidget* now);
+    void RemoveSatellite();
+    void RemoveLocation();
+
     int m_nRemoveMode = kRemoveNone;
     int m_nAddMode = kAddNone;
 

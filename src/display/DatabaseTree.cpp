@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include "display/DragSupport.h"
 
@@ -40,6 +41,48 @@ QIcon CDatabaseTree::ImageIcon(Image image) {
 
 void* CDatabaseTree::RecordOf(const QTreeWidgetItem* item) const {
     return item ? reinterpret_cast<void*>(item->data(0, kRecordRole).value<quintptr>()) : nullptr;
+}
+
+namespace {
+
+// The texts from the top of the tree down to `item`.
+QStringList TextPath(const QTreeWidgetItem* item) {
+    QStringList path;
+    for (; item; item = item->parent()) path.prepend(item->text(0));
+    return path;
+}
+
+void CollectExpanded(const QTreeWidgetItem* item, QList<QStringList>* out) {
+    if (!item->isExpanded()) return;
+    out->append(TextPath(item));
+    for (int i = 0; i < item->childCount(); ++i) CollectExpanded(item->child(i), out);
+}
+
+}  // namespace
+
+CDatabaseTree::ViewState CDatabaseTree::SaveViewState() const {
+    ViewState state;
+    for (int i = 0; i < topLevelItemCount(); ++i) CollectExpanded(topLevelItem(i), &state.expanded);
+    state.scroll = verticalScrollBar()->value();
+    return state;
+}
+
+void CDatabaseTree::RestoreViewState(const ViewState& state) {
+    for (const QStringList& path : state.expanded) {
+        QTreeWidgetItem* item = nullptr;
+        for (int i = 0; i < topLevelItemCount() && !item; ++i)
+            if (topLevelItem(i)->text(0) == path.front()) item = topLevelItem(i);
+        for (qsizetype depth = 1; item && depth < path.size(); ++depth) {
+            QTreeWidgetItem* next = nullptr;
+            for (int i = 0; i < item->childCount() && !next; ++i)
+                if (item->child(i)->text(0) == path[depth]) next = item->child(i);
+            item = next;
+        }
+        if (item) item->setExpanded(true);
+    }
+    // The scroll range follows the rows only once they are laid out.
+    executeDelayedItemsLayout();
+    verticalScrollBar()->setValue(state.scroll);
 }
 
 QTreeWidgetItem* CDatabaseTree::AddRoot(const QString& text) {

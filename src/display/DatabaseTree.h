@@ -29,6 +29,15 @@ public:
     // The drag image: the item's picture and text.
     QPixmap DragPixmap(const QTreeWidgetItem* item) const;
 
+    // What a rebuild of the tree keeps: the open folders (by their texts)
+    // and the scroll position.
+    struct ViewState {
+        QList<QStringList> expanded;
+        int scroll = 0;
+    };
+    ViewState SaveViewState() const;
+    void RestoreViewState(const ViewState& state);
+
 signals:
     // The selected item changed; `onRoot` when it is the root (or nothing).
     void selectionMoved(bool onRoot);

@@ -8,6 +8,7 @@
 
 #include "display/DialogUnits.h"
 #include "display/DragSupport.h"
+#include "display/RemoveKey.h"
 #include "framework/QtText.h"
 #include "locations/LocationDatabase.h"
 #include "workspace/TilvexDoc.h"
@@ -147,10 +148,16 @@ void CDlgLocations::resizeEvent(QResizeEvent* event) {
 }
 
 bool CDlgLocations::eventFilter(QObject* watched, QEvent* event) {
+    // Delete and Ctrl+X typed in the list are the list's own, before the
+    // window's shortcuts: they remove the list's location.
+    if (watched == m_list && event->type() == QEvent::ShortcutOverride && IsRemoveKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
-        if (key->key() == Qt::Key_Delete || (key->key() == Qt::Key_X && (key->modifiers() & Qt::ControlModifier)))
+        if (IsRemoveKey(key))
             emit removeRequested();
         // No other key moves through the list.
         return true;

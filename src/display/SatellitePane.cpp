@@ -10,6 +10,7 @@
 #include "display/ArcGrid.h"
 #include "display/DialogUnits.h"
 #include "display/GridOptionsDlg.h"
+#include "display/RemoveKey.h"
 #include "framework/QtText.h"
 #include "satellites/SatelliteDatabase.h"
 #include "satellites/SatelliteInfoPane.h"
@@ -116,9 +117,15 @@ void CSatellitePane::resizeEvent(QResizeEvent* event) {
 }
 
 bool CSatellitePane::eventFilter(QObject* watched, QEvent* event) {
+    // Delete and Ctrl+X typed in the grid are the grid's own, before the
+    // window's shortcuts: they remove the grid's satellite.
+    if (watched == m_grid && event->type() == QEvent::ShortcutOverride && IsRemoveKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
     if (watched == m_grid && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete || (key->key() == Qt::Key_X && (key->modifiers() & Qt::ControlModifier))) {
+        if (IsRemoveKey(key)) {
             emit removeRequested();
             return true;
         }

@@ -76,9 +76,13 @@ double LeadingNumber(std::string_view text) {
     return ReadDecimal(text.substr(0, length));
 }
 
-std::string EnterNumberBetween(double low, double high) {
-    return Format(CoreTr("Please enter a number between %s and %s.").c_str(), FormatDialogFloat(low).c_str(),
-                  FormatDialogFloat(high).c_str());
+std::string EnterNumberFor(const char* what) {
+    return Format(CoreTr("Please enter a number for the %s.").c_str(), CoreTr(what).c_str());
+}
+
+std::string EnterNumberBetween(double low, double high, const char* what) {
+    return Format(CoreTr("Please enter a number between %s and %s for the %s.").c_str(),
+                  FormatDialogFloat(low).c_str(), FormatDialogFloat(high).c_str(), CoreTr(what).c_str());
 }
 
 std::string EnterNoMoreThan(int count) { return Format(CoreTr("Please enter no more than %d characters.").c_str(), count); }

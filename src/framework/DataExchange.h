@@ -22,8 +22,10 @@ std::optional<double> ParseDialogFloat(std::string_view text);
 // a number too large for a double gives infinity.
 double LeadingNumber(std::string_view text);
 
-inline constexpr const char* kEnterNumber = "Please enter a number.";
-// "Please enter a number between 0 and 90."
-std::string EnterNumberBetween(double low, double high);
+// "Please enter a number for the latitude." (`what` names the field, as a
+// text to translate).
+std::string EnterNumberFor(const char* what);
+// "Please enter a number between 0 and 90 for the latitude."
+std::string EnterNumberBetween(double low, double high, const char* what);
 // "Please enter no more than 30 characters."
 std::string EnterNoMoreThan(int count);

@@ -1,6 +1,7 @@
 #include "framework/DialogExchange.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,21 +23,21 @@ void FailField(QWidget* control, const std::string& message) {
     if (control) control->setFocus(Qt::OtherFocusReason);
 }
 
-bool ExchangeFloat(QLineEdit* edit, float* value) {
+bool ExchangeFloat(QLineEdit* edit, float* value, const char* what) {
     const std::optional<double> number = ParseDialogFloat(edit->text().toStdString());
     if (!number) {
-        FailField(edit, kEnterNumber);
+        FailField(edit, EnterNumberFor(what));
         return false;
     }
     *value = static_cast<float>(*number);
     return true;
 }
 
-bool ExchangeFloat(QLineEdit* edit, float* value, double low, double high) {
+bool ExchangeFloat(QLineEdit* edit, float* value, double low, double high, const char* what) {
     float number = 0.0f;
-    if (!ExchangeFloat(edit, &number)) return false;
+    if (!ExchangeFloat(edit, &number, what)) return false;
     if (number < low || number > high) {
-        FailField(edit, EnterNumberBetween(low, high));
+        FailField(edit, EnterNumberBetween(low, high, what));
         return false;
     }
     *value = number;
@@ -48,8 +49,8 @@ void ShowFloat(QLineEdit* edit, float value) { edit->setText(QString::fromStdStr
 bool ExchangeText(QWidget* control, const QString& text, int maxChars, const char* what, std::string* out) {
     const std::string bytes = ToCp1252(text);
     if (FromCp1252(bytes) != text) {
-        FailField(control, Format(CoreTr("The %s holds characters that Tilvex cannot store.  Use only Western European "
-                                         "letters, digits and signs.")
+        FailField(control, Format(CoreTr("Tilvex cannot store some of the characters in the %s.  Use only Western "
+                                         "European letters, digits and signs.")
                                       .c_str(),
                                   CoreTr(what).c_str()));
         return false;
@@ -60,6 +61,16 @@ bool ExchangeText(QWidget* control, const QString& text, int maxChars, const cha
     }
     *out = bytes;
     return true;
+}
+
+QLabel* MakeLengthNote(QLineEdit* edit, QWidget* parent) {
+    auto* note = new QLabel(Tr("Names hold at most %1 characters.").arg(edit->maxLength()), parent);
+    note->setObjectName("nameLengthNote");
+    note->setWordWrap(true);
+    note->setVisible(false);
+    QObject::connect(edit, &QLineEdit::textChanged, note,
+                     [note, edit](const QString& text) { note->setVisible(text.size() >= edit->maxLength()); });
+    return note;
 }
 
 QListWidgetItem* AddSortedRecord(QListWidget* list, const std::string& name, void* record) {

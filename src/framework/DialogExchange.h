@@ -10,16 +10,18 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QWidget;
 
 // Shows `message` (Windows-1252) and puts the focus on `control`.
 void FailField(QWidget* control, const std::string& message);
 
-// The edit's text as a number ("Please enter a number." otherwise).
-bool ExchangeFloat(QLineEdit* edit, float* value);
+// The edit's text as a number ("Please enter a number for the latitude."
+// otherwise); `what` names the field, as a text to translate.
+bool ExchangeFloat(QLineEdit* edit, float* value, const char* what);
 // The same, and from `low` to `high` ("Please enter a number between ...").
-bool ExchangeFloat(QLineEdit* edit, float* value, double low, double high);
+bool ExchangeFloat(QLineEdit* edit, float* value, double low, double high, const char* what);
 // Shows `value` in the edit the way the dialogs show numbers.
 void ShowFloat(QLineEdit* edit, float value);
 
@@ -42,6 +44,9 @@ int FindExactRow(const QListWidget* list, const std::string& name);
 bool NameTakenByAnother(const QListWidget* list, const std::string& name, const void* current, bool adding);
 // Makes `row` the list's selected row (none for -1) and scrolls to it.
 void SelectListRow(QListWidget* list, int row);
+// A note for under a name field, shown while the field is full, so that a
+// name cut at the limit is not cut without a word.
+QLabel* MakeLengthNote(QLineEdit* edit, QWidget* parent);
 // An editor's push button: never the default button, so Enter in a field
 // does not press it.
 QPushButton* MakeEditorButton(const QString& text, const char* objectName, QWidget* parent);

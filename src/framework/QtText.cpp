@@ -68,6 +68,8 @@ void InstallQtMessageBoxes() {
             box.setWindowFlag(Qt::WindowStaysOnTopHint);
         }
         box.setWindowTitle(FromCp1252(LoadString(ids::IDR_MAINFRAME_TITLE)));
+        // Messages carry record names as the user typed them.
+        box.setTextFormat(Qt::PlainText);
         box.setText(FromCp1252(text));
         switch (icon) {
             case MB_ICONSTOP: box.setIcon(QMessageBox::Critical); break;

@@ -114,6 +114,7 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : QDialog(parent) {
     auto* left = new QVBoxLayout;
     left->addWidget(nameLabel);
     left->addWidget(m_editName);
+    left->addWidget(MakeLengthNote(m_editName, this));
     left->addWidget(m_listLocations, 1);
     auto* fields = new QVBoxLayout;
     fields->addWidget(latitude);
@@ -151,10 +152,16 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : QDialog(parent) {
             SetModified(true);
         });
     connect(m_comboRegion, &QComboBox::activated, this, edited);
+    // A state change, not a click: an assistive tool's toggle sends no
+    // click.  Of a pair of radio buttons only the one turned on counts.
     for (QRadioButton* b : {m_radioNorth, m_radioSouth, m_radioLonWest, m_radioLonEast, m_radioVarWest,
                             m_radioVarEast})
-        connect(b, &QRadioButton::clicked, this, edited);
-    connect(m_checkAuto, &QCheckBox::clicked, this, &CLocationEditorDlg::OnAutoVariation);
+        connect(b, &QRadioButton::toggled, this, [edited](bool on) {
+            if (on) edited();
+        });
+    connect(m_checkAuto, &QCheckBox::toggled, this, [this] {
+        if (!m_bFilling) OnAutoVariation();
+    });
     connect(m_listLocations, &QListWidget::itemSelectionChanged, this, [this] {
         if (!m_bFilling) OnSelChange();
     });
@@ -242,6 +249,8 @@ void CLocationEditorDlg::ComputeVariation() {
     QScopedValueRollback<bool> filling(m_bFilling, true);
     m_editVariation->setText(VariationText(declination));
     (declination < 0.0f ? m_radioVarWest : m_radioVarEast)->setChecked(true);
+    // The record stores the side shown.
+    m_nVarWestEast = declination < 0.0f ? 0 : 1;
 }
 
 void CLocationEditorDlg::ClearFields() {
@@ -292,10 +301,10 @@ bool CLocationEditorDlg::UpdateData() {
     m_nNorthSouth = m_radioSouth->isChecked() ? 1 : 0;
     m_nLonWestEast = m_radioLonEast->isChecked() ? 1 : 0;
     m_nVarWestEast = m_radioVarEast->isChecked() ? 1 : 0;
-    if (!ExchangeFloat(m_editLongitude, &m_fLongitude, 0.0, 180.0)) return false;
+    if (!ExchangeFloat(m_editLongitude, &m_fLongitude, 0.0, 180.0, TrNoop("longitude"))) return false;
     m_strRegion = ComboText(m_comboRegion);
     m_bAutoVariation = m_checkAuto->isChecked();
-    return ExchangeFloat(m_editLatitude, &m_fLatitude, 0.0, 90.0);
+    return ExchangeFloat(m_editLatitude, &m_fLatitude, 0.0, 90.0, TrNoop("latitude"));
 }
 
 bool CLocationEditorDlg::Validate() {
@@ -366,6 +375,19 @@ void CLocationEditorDlg::OnSave() {
     m_listLocations->setEnabled(true);
     m_bAdding = false;
     m_bChanged = true;
+}
+
+void CLocationEditorDlg::OnClose() {
+    if (m_bModified) {
+        const std::string name = ToCp1252(m_editName->text());
+        const int answer = AppMessageBox(EditorMessage(msg::kSaveChanges, name), MB_YESNOCANCEL, MB_ICONQUESTION);
+        if (answer == IDCANCEL) return;
+        if (answer == IDYES) {
+            OnSave();
+            if (m_bModified) return;
+        }
+    }
+    done(m_bChanged ? 1 : 0);
 }
 
 bool CLocationEditorDlg::AskSaveChanges() {

@@ -39,7 +39,9 @@ public:
     void OnAdd();
     void OnDelete();
     void OnAutoVariation();
-    void OnClose() { done(m_bChanged ? 1 : 0); }
+    // Unsaved edits (a new location too) are offered for saving first; the
+    // dialog stays open when the user cancels or the save is refused.
+    void OnClose();
 
 protected:
     // Escape and the close box act as "Close".

@@ -25,6 +25,8 @@ QLabel* AddRow(QGridLayout* grid, int row, const QString& label, const char* nam
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* value = new QLabel(parent);
     value->setObjectName(name);
+    // Record texts are the user's: "<i>" in a name is shown as it is typed.
+    value->setTextFormat(Qt::PlainText);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     caption->setBuddy(value);
     grid->addWidget(caption, row, 0);
@@ -49,6 +51,7 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     auto* angleGrid = new QGridLayout(angles);
     m_location = new QLabel(Tr("Location Name:"), angles);
     m_location->setObjectName("detailsLocation");
+    m_location->setTextFormat(Qt::PlainText);
     angleGrid->addWidget(m_location, 0, 0, 1, 2);
     m_elevation = AddRow(angleGrid, 1, Tr("Elevation:"), "detailsElevation", angles);
     m_azimuth = AddRow(angleGrid, 2, Tr("Azimuth (Magnetic):"), "detailsAzimuth", angles, &m_azimuthLabel);
@@ -59,6 +62,7 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     auto* commentsLabel = new QLabel(Tr("Comments:"), this);
     m_comments = new QLabel(this);
     m_comments->setObjectName("detailsComments");
+    m_comments->setTextFormat(Qt::PlainText);
     m_comments->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_comments->setWordWrap(true);
     m_comments->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -88,13 +92,21 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(m_btnOK, m_btnEdit);
 }
 
-void CSatelliteDetailsDlg::SetData(CSatellite* satellite, CLocation* location, int options,
+CSatelliteDetailsDlg::~CSatelliteDetailsDlg() = default;
+
+void CSatelliteDetailsDlg::SetData(const CSatellite* satellite, const CLocation* location, int options,
                                    const CSatelliteDatabase* database) {
-    m_pSatellite = satellite;
     m_nSatelliteId = satellite ? satellite->InstanceId() : 0;
-    m_pLocation = location;
+    m_site = location ? std::make_unique<CLocation>(*location) : nullptr;
     m_nOptions = options;
     m_pDatabase = database;
+}
+
+const CSatellite* CSatelliteDetailsDlg::Satellite() const {
+    if (!m_pDatabase || !m_nSatelliteId) return nullptr;
+    for (const auto& record : m_pDatabase->GetRecords())
+        if (record->InstanceId() == m_nSatelliteId) return record.get();
+    return nullptr;
 }
 
 int CSatelliteDetailsDlg::DoModal() {
@@ -103,36 +115,35 @@ int CSatelliteDetailsDlg::DoModal() {
 }
 
 void CSatelliteDetailsDlg::OnInitDialog() {
-    if (!m_pSatellite || !m_pLocation) return;
-    m_slot->setText(FromCp1252(m_pSatellite->SlotText()));
-    m_bands->setText(FromCp1252(m_pSatellite->BandText()));
-    m_name->setText(FromCp1252(m_pSatellite->GetName()));
-    m_comments->setText(FromCp1252(m_pSatellite->GetComments()));
-    m_location->setText(FromCp1252(m_pLocation->GetName()) + ":");
+    const CSatellite* satellite = Satellite();
+    const CLocation* site = m_site.get();
+    if (!satellite || !site) return;
+    m_slot->setText(FromCp1252(satellite->SlotText()));
+    m_bands->setText(FromCp1252(satellite->BandText()));
+    m_name->setText(FromCp1252(satellite->GetName()));
+    m_comments->setText(FromCp1252(satellite->GetComments()));
+    m_location->setText(FromCp1252(site->GetName()) + ":");
     const bool magnetic = m_nOptions & GRID_MAGNETIC;
     m_azimuthLabel->setText(Tr("Azimuth ") + (magnetic ? Tr("(Magnetic):") : Tr("(True):")));
     // The same computation, in the same order, as the grid's rows.
     const LookAngleTexts texts =
-        ComputeLookAngles(m_pLocation->SignedLatitude(), m_pLocation->SignedLongitude(),
-                          magnetic ? m_pLocation->SignedMagVar() : 0.0f, m_pSatellite->SignedLongitude(), magnetic);
+        ComputeLookAngles(site->SignedLatitude(), site->SignedLongitude(),
+                          magnetic ? site->SignedMagVar() : 0.0f, satellite->SignedLongitude(), magnetic);
     m_elevation->setText(FromCp1252(texts.elevation));
     m_azimuth->setText(FromCp1252(texts.azimuth));
-    m_skew->setText(FromCp1252(LnbSkewDirectionText(m_pLocation->SignedLatitude(), m_pLocation->SignedLongitude(),
-                                                    m_pSatellite->SignedLongitude())));
+    m_skew->setText(FromCp1252(LnbSkewDirectionText(site->SignedLatitude(), site->SignedLongitude(),
+                                                    satellite->SignedLongitude())));
     m_btnOK->setFocus(Qt::OtherFocusReason);
 }
 
 void CSatelliteDetailsDlg::OnEditData() {
     if (!m_edit) return;
-    // The record may have been deleted by an earlier edit from here.
-    bool present = false;
-    if (m_pDatabase)
-        for (const auto& record : m_pDatabase->GetRecords())
-            if (record.get() == m_pSatellite && record->InstanceId() == m_nSatelliteId) present = true;
-    CSatellite* edited = m_edit(present ? m_pSatellite : nullptr);
-    if (!edited) return;
-    m_pSatellite = edited;
-    m_nSatelliteId = edited->InstanceId();
+    m_edit(Satellite());
+    // Deleted in the editor: nothing is left to show.
+    if (!Satellite()) {
+        reject();
+        return;
+    }
     OnInitDialog();
 }
 
@@ -147,7 +158,8 @@ QString CSatelliteDetailsDlg::AzimuthText() const { return m_azimuth->text(); }
 QString CSatelliteDetailsDlg::SkewText() const { return m_skew->text(); }
 
 void CSatelliteDetailsDlg::OnSunOutages() {
-    if (!m_pSatellite || !m_pLocation) return;
-    CSunOutageDlg dialog(*m_pSatellite, *m_pLocation, this);
+    const CSatellite* satellite = Satellite();
+    if (!satellite || !m_site) return;
+    CSunOutageDlg dialog(*satellite, *m_site, this);
     dialog.exec();
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -15,20 +16,25 @@ class CSatelliteDatabase;
 class CSatelliteDetailsDlg : public QDialog {
     Q_OBJECT
 public:
-    // Runs the satellite editor on a record (null: none) and returns the
-    // record if it is still in the database afterwards.
-    using EditFunction = std::function<CSatellite*(CSatellite*)>;
+    // Runs the satellite editor on a record.
+    using EditFunction = std::function<void(const CSatellite*)>;
 
     explicit CSatelliteDetailsDlg(QWidget* parent = nullptr);
+    ~CSatelliteDetailsDlg() override;
 
     // The record, the site and the grid options word (only its magnetic bit
-    // is used).  `database` tells whether the record is still there.
-    void SetData(CSatellite* satellite, CLocation* location, int options, const CSatelliteDatabase* database);
+    // is used).  The dialog holds the record by its instance number and finds
+    // it in `database` whenever it needs it, so an editing run that deletes
+    // the record cannot leave it pointing at freed memory; the site is copied.
+    void SetData(const CSatellite* satellite, const CLocation* location, int options,
+                 const CSatelliteDatabase* database);
     void SetEditFunction(EditFunction edit) { m_edit = std::move(edit); }
     // Fills every text from the record and the site.
     void OnInitDialog();
     int DoModal();
 
+    // Runs the editor on the record; closes the dialog when the record is
+    // gone afterwards, shows it anew otherwise.
     void OnEditData();
     // "Sun Outages...": the sun-outage dialog for the record and the site.
     void OnSunOutages();
@@ -59,9 +65,12 @@ private:
     QLabel* m_skew;
     QPushButton* m_btnSunOutages;
 
-    CSatellite* m_pSatellite = nullptr;
+    // The shown record, found in the database by its instance number (null
+    // when it is no longer there).
+    const CSatellite* Satellite() const;
+
     std::uint64_t m_nSatelliteId = 0;
-    CLocation* m_pLocation = nullptr;
+    std::unique_ptr<CLocation> m_site;
     int m_nOptions = 0;
     const CSatelliteDatabase* m_pDatabase = nullptr;
     EditFunction m_edit;

@@ -94,6 +94,7 @@ CSatelliteEditorDlg::CSatelliteEditorDlg(QWidget* parent) : QDialog(parent) {
     auto* left = new QVBoxLayout;
     left->addWidget(nameLabel);
     left->addWidget(m_editName);
+    left->addWidget(MakeLengthNote(m_editName, this));
     left->addWidget(m_listSatellites, 1);
     auto* fields = new QVBoxLayout;
     fields->addWidget(bands);
@@ -133,9 +134,13 @@ CSatelliteEditorDlg::CSatelliteEditorDlg(QWidget* parent) : QDialog(parent) {
     connect(m_editName, &QLineEdit::textEdited, this, edited);
     connect(m_editSlot, &QLineEdit::textEdited, this, edited);
     connect(m_editComments, &QPlainTextEdit::textChanged, this, edited);
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{m_checkKu, m_checkC, m_checkDBS, m_radioEast,
-                                                                      m_radioWest})
-        connect(b, &QAbstractButton::clicked, this, edited);
+    // A state change, not a click: an assistive tool's toggle sends no
+    // click.  Of the two radio buttons only the one turned on counts.
+    for (QCheckBox* box : {m_checkKu, m_checkC, m_checkDBS}) connect(box, &QCheckBox::toggled, this, edited);
+    for (QRadioButton* radio : {m_radioEast, m_radioWest})
+        connect(radio, &QRadioButton::toggled, this, [edited](bool on) {
+            if (on) edited();
+        });
     connect(m_comboRegion, &QComboBox::activated, this, edited);
     connect(m_listSatellites, &QListWidget::itemSelectionChanged, this, [this] {
         if (!m_bFilling) OnSelChange();
@@ -240,7 +245,7 @@ bool CSatelliteEditorDlg::UpdateData() {
         return false;
     QListWidgetItem* selected = m_listSatellites->currentItem();
     m_strListSel = selected && selected->isSelected() ? ToCp1252(selected->text()) : std::string();
-    return ExchangeFloat(m_editSlot, &m_fSlot);
+    return ExchangeFloat(m_editSlot, &m_fSlot, TrNoop("orbital slot"));
 }
 
 bool CSatelliteEditorDlg::Validate() {
@@ -318,6 +323,19 @@ void CSatelliteEditorDlg::OnSave() {
     m_listSatellites->setEnabled(true);
     m_bAdding = false;
     m_bChanged = true;
+}
+
+void CSatelliteEditorDlg::OnClose() {
+    if (m_bDirty) {
+        const std::string name = ToCp1252(m_editName->text());
+        const int answer = AppMessageBox(EditorMessage(msg::kSaveChanges, name), MB_YESNOCANCEL, MB_ICONQUESTION);
+        if (answer == IDCANCEL) return;
+        if (answer == IDYES) {
+            OnSave();
+            if (m_bDirty) return;
+        }
+    }
+    done(m_bChanged ? 1 : 0);
 }
 
 void CSatelliteEditorDlg::OnSelChange() {

@@ -38,11 +38,13 @@ public:
     void OnSave();
     void OnAdd();
     void OnDelete();
-    void OnClose() { done(m_bChanged ? 1 : 0); }
+    // Unsaved edits (a new satellite too) are offered for saving first; the
+    // dialog stays open when the user cancels or the save is refused.
+    void OnClose();
 
 protected:
-    // Escape and the close box act as "Close": pending edits are dropped and
-    // the result tells only whether anything was saved or deleted.
+    // Escape and the close box act as "Close"; the result tells only
+    // whether anything was saved or deleted.
     void reject() override { OnClose(); }
 
 private:

@@ -2,7 +2,10 @@
 // in, what is written, and how the windows follow a change.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +24,7 @@
 #include "satellites/SatelliteEditorDlg.h"
 #include "satellites/SatelliteInfoPane.h"
 #include "satellites/SatelliteTree.h"
+#include "workspace/DatabaseEditor.h"
 
 namespace {
 
@@ -259,4 +263,155 @@ TEST_F(EditingFlowTest, ARowSelectedWithoutAClickBecomesCurrent) {
     Grid()->selectionModel()->select(Grid()->model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
     EXPECT_EQ(frame->GetDocument()->GetCurrentSatellite()->GetName(), "SES-3");
     EXPECT_EQ(View()->InfoPane()->NameText(), "SES-3");
+}
+
+// Deleting the shown satellite from the details dialog's editor closes the
+// dialog: nothing is left for it, or for "Sun Outages...", to show.
+TEST_F(EditingFlowTest, DetailsCloseWhenTheirSatelliteIsDeleted) {
+    CSatelliteInfoPane* info = View()->InfoPane();
+    const QString shown = info->NameText();
+    ASSERT_FALSE(shown.isEmpty());
+    bool openAfterDelete = true;
+    WhenModal<CSatelliteDetailsDlg>([&](CSatelliteDetailsDlg* details) {
+        WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
+            messages->Script({IDYES});
+            Click(dlg, "delete");
+            Click(dlg, "close");
+        });
+        Click(details, "editData");
+        openAfterDelete = details->isVisible();
+        if (openAfterDelete) {
+            details->OnSunOutages();  // what a user could press next
+            Click(details, "ok");
+        }
+    });
+    QTest::mouseClick(info->ReportButton(), Qt::LeftButton);
+    EXPECT_FALSE(openAfterDelete);
+    EXPECT_LT(GridRow(shown), 0);
+    EXPECT_EQ(TreeItem(frame->SatelliteTree(), shown), nullptr);
+}
+
+// Close with a typed new record asks first; Cancel keeps the dialog and the
+// typing, Yes saves it.
+TEST_F(EditingFlowTest, CloseOffersToSaveATypedNewLocation) {
+    bool openAfterCancel = false;
+    QString keptName;
+    std::vector<std::string> asked;
+    WhenModal<CLocationEditorDlg>([&](CLocationEditorDlg* dlg) {
+        Click(dlg, "addLocation");
+        TypeInto(Child<QLineEdit>(dlg, "locationName"), "Berlin Two");
+        TypeInto(Child<QLineEdit>(dlg, "latitude"), "52.5");
+        TypeInto(Child<QLineEdit>(dlg, "longitude"), "13.4");
+        Click(dlg, "longitudeEast");
+        PickCombo(Child<QComboBox>(dlg, "region"), "Europe");
+        messages->Script({IDCANCEL});
+        Click(dlg, "close");
+        openAfterCancel = dlg->isVisible();
+        keptName = Child<QLineEdit>(dlg, "locationName")->text();
+        messages->Script({IDYES});
+        Click(dlg, "close");
+        asked = messages->Texts();
+    });
+    DoubleClickLocation("Houston, TX");
+    EXPECT_TRUE(openAfterCancel);
+    EXPECT_EQ(keptName, "Berlin Two");
+    EXPECT_EQ(asked, std::vector<std::string>(2, "Do you want to save changes to Berlin Two?"));
+
+    CLocationDatabase written;
+    ASSERT_EQ(written.LoadDatabase(), CLocationDatabase::LoadResult::Loaded);
+    const CLocation* berlin = written.FindLocation("Berlin Two");
+    ASSERT_NE(berlin, nullptr);
+    // The automatic variation is stored with the side the editor showed.
+    EXPECT_EQ(berlin->GetMagVar(), MAGVAR_AUTO);
+    EXPECT_EQ(berlin->IsMagVarWest(), 0);
+}
+
+// A check box or radio button changed through the accessibility interface
+// (which toggles without a click) counts as an edit.
+TEST_F(EditingFlowTest, TogglesThroughTheAccessibilityInterfaceAreEdits) {
+    bool saveEnabled = false;
+    WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
+        auto* c = Child<QCheckBox>(dlg, "c");
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(c);
+        ASSERT_NE(button, nullptr);
+        ASSERT_NE(button->actionInterface(), nullptr);
+        button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        saveEnabled = Child<QPushButton>(dlg, "save")->isEnabled();
+        Click(dlg, "save");
+        Click(dlg, "close");
+    });
+    CSatellite* galaxy = frame->SatelliteTree()->FindSatellite("Galaxy 19");
+    ASSERT_NE(galaxy, nullptr);
+    const bool hadC = galaxy->GetFlags() & SAT_BAND_C;
+    CDatabaseEditor(*frame).EditSatellites(galaxy);
+    EXPECT_TRUE(saveEnabled);
+    CSatelliteDatabase written;
+    ASSERT_EQ(written.LoadDatabase(), CSatelliteDatabase::LoadResult::Loaded);
+    ASSERT_NE(written.FindSatellite("Galaxy 19"), nullptr);
+    EXPECT_EQ(bool(written.FindSatellite("Galaxy 19")->GetFlags() & SAT_BAND_C), !hadC);
+}
+
+// Names and comments are shown as typed, never as markup, wherever they
+// appear; a full name field says that it is full.
+TEST_F(EditingFlowTest, RecordTextsAreShownAsPlainText) {
+    CSatellite* galaxy = frame->SatelliteTree()->FindSatellite("Galaxy 19");
+    ASSERT_NE(galaxy, nullptr);
+    WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
+        auto* note = Child<QLabel>(dlg, "nameLengthNote");
+        EXPECT_FALSE(note->isVisibleTo(dlg));
+        TypeInto(Child<QLineEdit>(dlg, "satelliteName"), QString(40, 'x'));
+        EXPECT_EQ(Child<QLineEdit>(dlg, "satelliteName")->text().size(), 30);
+        EXPECT_TRUE(note->isVisibleTo(dlg));
+        TypeInto(Child<QLineEdit>(dlg, "satelliteName"), "<i>Galaxy</i> 19");
+        EXPECT_FALSE(note->isVisibleTo(dlg));
+        TypeInto(Child<QPlainTextEdit>(dlg, "comments"), "<C-band> beam");
+        Click(dlg, "save");
+        Click(dlg, "close");
+    });
+    CDatabaseEditor(*frame).EditSatellites(galaxy);
+    ASSERT_GE(GridRow("<i>Galaxy</i> 19"), 0);
+    Grid()->setCurrentRow(GridRow("<i>Galaxy</i> 19"));
+    QApplication::processEvents();
+
+    auto checkLabels = [](QWidget* window) {
+        int shown = 0;
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (!label->text().contains("<i>") && !label->text().contains("<C-band>")) continue;
+            ++shown;
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+        }
+        return shown;
+    };
+    EXPECT_GE(checkLabels(frame), 1);
+    int inDetails = 0;
+    WhenModal<CSatelliteDetailsDlg>([&](CSatelliteDetailsDlg* details) {
+        inDetails = checkLabels(details);
+        Click(details, "ok");
+    });
+    QTest::mouseClick(View()->InfoPane()->ReportButton(), Qt::LeftButton);
+    EXPECT_EQ(inDetails, 2);
+}
+
+// A save rebuilds the trees; the folders the user had open stay open.
+TEST_F(EditingFlowTest, TreesKeepTheirOpenFoldersAcrossASave) {
+    CSatelliteTree* tree = frame->SatelliteTree();
+    QTreeWidgetItem* galaxy = TreeItem(tree, "Galaxy 19");
+    ASSERT_NE(galaxy, nullptr);
+    const QString region = galaxy->parent()->text(0);
+    tree->RootItem()->setExpanded(true);
+    galaxy->parent()->setExpanded(true);
+    WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
+        TypeInto(Child<QPlainTextEdit>(dlg, "comments"), "Seen from the yard.");
+        Click(dlg, "save");
+        Click(dlg, "close");
+    });
+    CDatabaseEditor(*frame).EditSatellites(tree->FindSatellite("Galaxy 19"));
+    QTreeWidgetItem* after = TreeItem(tree, "Galaxy 19");
+    ASSERT_NE(after, nullptr);
+    EXPECT_TRUE(tree->RootItem()->isExpanded());
+    EXPECT_TRUE(after->parent()->isExpanded());
+    EXPECT_EQ(after->parent()->text(0), region);
+    int open = 0;
+    for (int i = 0; i < tree->RootItem()->childCount(); ++i) open += tree->RootItem()->child(i)->isExpanded();
+    EXPECT_EQ(open, 1);
 }

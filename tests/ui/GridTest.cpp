@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -284,6 +285,36 @@ TEST_F(GridTest, ClickingTheSelectedRowMakesItTheTargetOfDelete) {
     QTest::keyClick(grid, Qt::Key_Delete);
     EXPECT_EQ(frame->GetDocument()->GetLocationNames().size(), locationsBefore);
     EXPECT_FALSE(RowNames().contains(FromCp1252(selected)));
+}
+
+TEST_F(GridTest, DeleteActsOnlyOnThePaneThatHasTheFocus) {
+    StartProgram();
+    frame->activateWindow();
+    QApplication::setActiveWindow(frame);
+    frame->findChild<QTabBar*>()->setCurrentIndex(1);  // the location tree's tab
+    CLocationTree* tree = frame->LocationTree();
+    ASSERT_TRUE(tree->isVisible());
+    tree->expandAll();
+    const auto regions = tree->findItems("North America", Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(regions.size(), 1);
+    // The region is highlighted first, then a satellite is clicked, then the
+    // region, which is still highlighted, is clicked again.
+    tree->setCurrentItem(regions[0]);
+    const int row = 2;
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(row)).center());
+    ASSERT_EQ(frame->RemoveMode(), CMainFrame::kRemoveSatellite);
+    tree->scrollToItem(regions[0]);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(regions[0]).center());
+    ASSERT_EQ(QApplication::focusWidget(), tree);
+    const std::size_t satellites = frame->GetDocument()->GetSatelliteNames().size();
+    QTest::keyClick(tree, Qt::Key_Delete);
+    frame->Action(ids::ID_EDIT_CUT)->trigger();
+    EXPECT_EQ(frame->GetDocument()->GetSatelliteNames().size(), satellites);
+    // Back in the grid, the command removes its satellite.
+    grid->setFocus();
+    EXPECT_EQ(frame->RemoveMode(), CMainFrame::kRemoveSatellite);
+    frame->Action(ids::ID_EDIT_CUT)->trigger();
+    EXPECT_EQ(frame->GetDocument()->GetSatelliteNames().size(), satellites - 1);
 }
 
 TEST_F(GridTest, LocationListIgnoresLetterCaseInItsOrder) {

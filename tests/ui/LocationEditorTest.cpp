@@ -156,13 +156,13 @@ TEST_F(LocationEditorTest, TypedVariationsAndCoordinatesAreCheckedAtSave) {
     TypeInto(Edit("latitude"), "90.5");
     TypeInto(Edit("longitude"), "x");
     TypeInto(Edit("variation"), "1");
-    EXPECT_EQ(Save(), std::vector<std::string>{"Please enter a number."});
+    EXPECT_EQ(Save(), std::vector<std::string>{"Please enter a number for the longitude."});
     TypeInto(Edit("longitude"), "180");
     TypeInto(Edit("variation"), "1");
-    EXPECT_EQ(Save(), std::vector<std::string>{"Please enter a number between 0 and 90."});
+    EXPECT_EQ(Save(), std::vector<std::string>{"Please enter a number between 0 and 90 for the latitude."});
     for (const char* bad : {"12,5", "1e999", "nan", "0x10", ""}) {
         TypeInto(Edit("latitude"), bad);
-        EXPECT_EQ(Save(), std::vector<std::string>{"Please enter a number."}) << bad;
+        EXPECT_EQ(Save(), std::vector<std::string>{"Please enter a number for the latitude."}) << bad;
     }
     TypeInto(Edit("latitude"), "-0");
     TypeInto(Edit("variation"), "1");

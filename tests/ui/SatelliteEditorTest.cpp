@@ -117,7 +117,7 @@ TEST_F(SatelliteEditorTest, ValidationStopsAtTheFirstFaultInItsOrder) {
     }
     for (const char* slot : {"abc", "12,5", "1e999", "nan", ""}) {
         TypeInto(C<QLineEdit>("slot"), slot);
-        EXPECT_EQ(Save(), std::vector<std::string>{"Please enter a number."}) << slot;
+        EXPECT_EQ(Save(), std::vector<std::string>{"Please enter a number for the orbital slot."}) << slot;
     }
     EXPECT_EQ(db.GetSize(), 3u);
     TypeInto(C<QLineEdit>("slot"), "  13  ");
@@ -186,7 +186,7 @@ TEST_F(SatelliteEditorTest, NamesAndCommentsOutsideTheirLimitsAreRefused) {
     TypeInto(name, QString::fromUtf8("\xE6\x9D\xB1\xE4\xBA\xAC"));  // characters outside Windows-1252
     const auto refused = Save();
     ASSERT_EQ(refused.size(), 1u);
-    EXPECT_NE(refused[0].find("satellite name holds characters that Tilvex cannot store"), std::string::npos);
+    EXPECT_NE(refused[0].find("Tilvex cannot store some of the characters in the satellite name."), std::string::npos);
     EXPECT_EQ(db.GetRecords()[0]->GetName(), "Galaxy 19");
 
     TypeInto(name, QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC"));  // é and € are in Windows-1252

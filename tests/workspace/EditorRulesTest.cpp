@@ -28,7 +28,7 @@ TEST(DialogNumbersTest, FloatsShowWithSixSignificantDigits) {
     EXPECT_EQ(FormatDialogFloat(-0.0), "0");
     EXPECT_EQ(FormatDialogFloat(static_cast<double>(104.99f)), "104.99");
     EXPECT_EQ(FormatDialogFloat(1234567.0), "1.23457e+06");
-    EXPECT_EQ(EnterNumberBetween(0, 90), "Please enter a number between 0 and 90.");
+    EXPECT_EQ(EnterNumberBetween(0, 90, "latitude"), "Please enter a number between 0 and 90 for the latitude.");
 }
 
 TEST(DialogNumbersTest, LeadingNumberTakesWhatTheTextStartsWith) {
