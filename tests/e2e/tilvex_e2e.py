@@ -242,7 +242,11 @@ class Tilvex:
                 return window.path not in [w.path for w in self.windows()] or not self.is_showing(window)
             except GLib.Error:
                 return True
-        self.wait_for(gone, f"{window.getRoleName()} {window.name!r} to close", timeout)
+        try:
+            what = f"{window.getRoleName()} {window.name!r}"
+        except GLib.Error:
+            return  # already destroyed
+        self.wait_for(gone, f"{what} to close", timeout)
 
     def find(self, within, role, name=None, timeout=None, showing=False):
         """The first descendant of `within` (in tree order) with that role and
