@@ -162,15 +162,31 @@ void PrintRecords(const char* type, const std::vector<std::unique_ptr<T>>& recor
 
 // What a file of the program holds, told by the classes in it (not by its
 // name): a database of satellites or locations, an empty database, or else
-// a workspace (which holds no class record).
+// a workspace (which holds no class record).  A file without even a count
+// to read (missing or empty) is a database when its name ends in ".tdb",
+// else a workspace; the loaders then say what is wrong with it.
 enum class FileKind { Satellites, Locations, EmptyDatabase, Workspace };
 
+bool HasDatabaseName(const std::string& path) {
+    const std::string extension = FileSystemPath(path).extension().string();
+    return extension.size() == 4 && EqualNoCaseAZ(extension, ".tdb");
+}
+
 FileKind KindOfFile(const std::string& path) {
+    const FileKind unknown = HasDatabaseName(path) ? FileKind::Satellites : FileKind::Workspace;
     CFile file;
-    if (!file.Open(path, CFile::modeRead)) return FileKind::Workspace;  // its loader reports it
+    if (!file.Open(path, CFile::modeRead)) return unknown;
     try {
         CArchive ar(&file, CArchive::load);
-        if (ar.ReadCount() == 0) return file.GetLength() == 2 ? FileKind::EmptyDatabase : FileKind::Workspace;
+        DWORD count = 0;
+        try {
+            count = ar.ReadCount();
+        } catch (const CArchiveException&) {
+            return unknown;
+        } catch (const CFileException&) {
+            return unknown;
+        }
+        if (count == 0) return file.GetLength() == 2 ? FileKind::EmptyDatabase : FileKind::Workspace;
         const CRuntimeClass* cls = ar.ReadNextObjectClass();
         if (cls == RUNTIME_CLASS(CSatellite)) return FileKind::Satellites;
         if (cls == RUNTIME_CLASS(CLocation)) return FileKind::Locations;

@@ -173,4 +173,18 @@ TEST(CliTest, DumpAndNewWorkspace) {
     const CliRun nan = RunCli("dump '" + (dir / "nan.tdb").string() + "'");
     EXPECT_EQ(nan.status, 0);
     EXPECT_NE(nan.out.find("\"slot\": null,"), std::string::npos) << nan.out;
+
+    // An empty or missing file named like a database is a damaged database,
+    // not an empty workspace.
+    WriteFileBytes(dir / "empty.tdb", "");
+    const CliRun empty = RunCli("dump '" + (dir / "empty.tdb").string() + "'");
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.out, "");
+    EXPECT_EQ(empty.err, "File " + (dir / "empty.tdb").string() + " missing or corrupted.\nOpening empty workspace.\n");
+    const CliRun absent = RunCli("dump '" + (dir / "absent.TDB").string() + "'");
+    EXPECT_EQ(absent.status, 1);
+    EXPECT_EQ(absent.err, "Unable to open " + (dir / "absent.TDB").string() + "\n");
+    // A workspace is one by its content, whatever its name.
+    std::filesystem::copy_file(dir / "w.wrk", dir / "w.tdb");
+    EXPECT_EQ(RunCli("dump '" + (dir / "w.tdb").string() + "'").out, RunCli("dump '" + (dir / "w.wrk").string() + "'").out);
 }
