@@ -1,6 +1,6 @@
-// The command line's arguments and standard streams, the same on every
-// system: arguments in UTF-8, output written byte for byte (what differs
-// lives in cli/platform/Console*.cpp).
+// The command line's arguments, standard streams and folders, the same on
+// every system: arguments and folder names in UTF-8, output written byte for
+// byte (what differs lives in cli/platform/Console*.cpp).
 #pragma once
 
 #include <string>
@@ -16,3 +16,11 @@ private:
     std::vector<std::string> m_arguments;
     std::vector<char*> m_pointers;
 };
+
+// The folder in which the desktop program keeps the user's data, as it
+// finds it: $XDG_DATA_HOME/Tilvex/Tilvex (~/.local/share/Tilvex/Tilvex
+// without XDG_DATA_HOME), %APPDATA%\Tilvex\Tilvex on Windows.  Empty when
+// it cannot be told.
+std::string UserDataFolder();
+// The folder this program was started from; empty when it cannot be told.
+std::string ProgramFolder();

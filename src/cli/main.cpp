@@ -1,5 +1,6 @@
 // tilvex-cli: look angles, declinations and the program's files from the
 // command line.  Output is UTF-8; messages go to stderr.
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -25,6 +26,7 @@
 #include "cli/RecordCsv.h"
 #include "framework/StringTable.h"
 #include "locations/LocationDatabase.h"
+#include "resources/ids.h"
 #include "satellites/SatelliteDatabase.h"
 #include "workspace/DatabaseHost.h"
 #include "workspace/TilvexDoc.h"
@@ -56,7 +58,60 @@ const char* const kUsage =
     "  tilvex-cli new-workspace FILE [--sat NAME]... [--loc NAME]... [--data DIR]\n"
     "  tilvex-cli report [--workspace FILE] [--location NAME | --all] [--format text|csv|json|pdf]\n"
     "                    [-o FILE] [--face NAME] [--size POINTS] [--data DIR]\n"
-    "LAT like 40N or 30S; LON and SLOT like 100W or 19.2E; VAR like 15W or 12E.\n";
+    "LAT like 40N or 30S; LON and SLOT like 100W or 19.2E; VAR like 15W or 12E.\n"
+    "Without --data the data files are looked for in the current folder, then in the\n"
+    "program's own data folder, then in the installed data.\n";
+
+std::string MagDataFile() { return LoadString(ids::IDS_MAGDATA_FILE); }
+
+// The folders that may hold the program's files, for a command given no
+// --data, in the order they are tried: the current folder, the desktop
+// program's data folder, the data installed beside this program and where
+// it was built to be installed.
+std::vector<std::filesystem::path> DataFolders() {
+    std::error_code error;
+    std::vector<std::filesystem::path> candidates{std::filesystem::current_path(error)};
+    if (const std::string user = UserDataFolder(); !user.empty()) candidates.push_back(FileSystemPath(user));
+    if (const std::string program = ProgramFolder(); !program.empty())
+        candidates.push_back(FileSystemPath(program) / ".." / "share" / "tilvex");
+#ifdef TILVEX_INSTALL_DATA_DIR
+    candidates.push_back(FileSystemPath(TILVEX_INSTALL_DATA_DIR));
+#endif
+    std::vector<std::filesystem::path> folders;
+    for (const auto& candidate : candidates) {
+        const std::filesystem::path folder = candidate.lexically_normal();
+        if (!folder.empty() && std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+    }
+    return folders;
+}
+
+// With --data, changes into that folder.  Without it, into the first folder
+// of DataFolders() that holds every file of `needs`, saying so on stderr
+// when that is not the current one; when none does, stays and says where it
+// looked (the command then tells which file is missing).
+void EnterDataFolder(const CommandLine& line, const std::vector<std::string>& needs) {
+    if (line.Value("--data")) return EnterDataDir(line);
+    if (needs.empty()) return;
+    const std::vector<std::filesystem::path> folders = DataFolders();
+    std::error_code error;
+    const std::filesystem::path here = std::filesystem::current_path(error).lexically_normal();
+    for (const std::filesystem::path& folder : folders) {
+        const bool holds = std::all_of(needs.begin(), needs.end(), [&](const std::string& name) {
+            return std::filesystem::is_regular_file(folder / name, error);
+        });
+        if (!holds) continue;
+        if (folder == here) return;
+        std::filesystem::current_path(folder, error);
+        if (error) continue;
+        std::fprintf(stderr, "tilvex-cli: reading the data in %s\n", PathText(folder).c_str());
+        return;
+    }
+    std::string names, places;
+    for (const std::string& name : needs) names += (names.empty() ? "" : ", ") + name;
+    for (const auto& folder : folders) places += (places.empty() ? "" : ", ") + PathText(folder);
+    std::fprintf(stderr, "tilvex-cli: no data folder holds %s; looked in %s\n", names.c_str(), places.c_str());
+}
 
 int CmdAngles(int argc, char** argv) {
     CommandLine line(argc, argv, 2, {"--magvar", "--data"}, {"--auto-magvar", "--magnetic", "--skew"});
@@ -83,7 +138,8 @@ int CmdAngles(int argc, char** argv) {
     CSatellite satellite;
     satellite.SetSlot(slot.magnitude);
     satellite.SetWest(slot.positive);
-    EnterDataDir(line);
+    EnterDataFolder(line, line.Flag("--auto-magvar") ? std::vector<std::string>{MagDataFile()}
+                                                     : std::vector<std::string>{});
 
     MessagesToStderr messages;
     const float magVar = site.SignedMagVar();
@@ -111,7 +167,7 @@ int CmdDeclination(int argc, char** argv) {
         if (!parsed) throw UsageError{"bad year '" + *yearText + "': expected a year like 2027 or 2027.5"};
         year = *parsed;
     }
-    EnterDataDir(line);
+    EnterDataFolder(line, {MagDataFile()});
 
     MessagesToStderr messages;
     const float latitude = lat.positive ? lat.magnitude : -lat.magnitude;
@@ -319,11 +375,14 @@ int CmdNewWorkspace(int argc, char** argv) {
     CommandLine line(argc, argv, 2, {"--sat", "--loc", "--data"}, {});
     RequireCount(line, 1, "new-workspace");
     const std::string out = PathText(std::filesystem::absolute(FileSystemPath(line.Positional()[0])));
-    EnterDataDir(line);
-    MessagesToStderr messages;
-    CDatabasesHost host;
     const auto sats = line.Values("--sat");
     const auto locs = line.Values("--loc");
+    std::vector<std::string> needs;
+    if (!sats.empty()) needs.push_back(kSatelliteDatabaseFile);
+    if (!locs.empty()) needs.push_back(kLocationDatabaseFile);
+    EnterDataFolder(line, needs);
+    MessagesToStderr messages;
+    CDatabasesHost host;
     if (!sats.empty() && host.satellites.LoadDatabase() != CSatelliteDatabase::LoadResult::Loaded) return kExitFailed;
     if (!locs.empty() && host.locations.LoadDatabase() != CLocationDatabase::LoadResult::Loaded) return kExitFailed;
 
@@ -398,7 +457,7 @@ int CmdReport(int argc, char** argv) {
         return kExitFailed;
     }
 #endif
-    EnterDataDir(line);
+    EnterDataFolder(line, {kSatelliteDatabaseFile, kLocationDatabaseFile});
 
     const CProfile settings(SettingsFilePath());
     if (workspace.empty()) workspace = settings.GetProfileString(CRecentFileList::kSection, "File1", kDefaultWorkspace);

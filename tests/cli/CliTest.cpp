@@ -188,3 +188,90 @@ TEST(CliTest, DumpAndNewWorkspace) {
     std::filesystem::copy_file(dir / "w.wrk", dir / "w.tdb");
     EXPECT_EQ(RunCli("dump '" + (dir / "w.tdb").string() + "'").out, RunCli("dump '" + (dir / "w.wrk").string() + "'").out);
 }
+
+#ifndef _WIN32
+// Without --data a command reads its files from the current folder, else
+// the desktop program's data folder, else the installed data, and says on
+// stderr which folder it read when that is not the current one.
+TEST(CliTest, WithoutDataTheFilesAreLookedForWhereTheProgramKeepsThem) {
+    TempDir root;
+    const std::filesystem::path here = root / "here";
+    const std::filesystem::path user = root / "xdg" / "Tilvex" / "Tilvex";
+    std::filesystem::create_directories(here);
+    std::filesystem::create_directories(user);
+    const ScopedEnvironment dataHome("XDG_DATA_HOME", (root / "xdg").string());
+    const ScopedEnvironment settings("TILVEX_INI", (root / "tilvex.INI").string());
+    const ScopedCwd cwd(here);
+    const std::string expected = RunCli("declination 40N 100W --year 2027 --data " + DataDir()).out;
+    ASSERT_FALSE(expected.empty());
+
+    // Nowhere: the folders looked in, then the model's own message.
+    const CliRun nowhere = RunCli("declination 40N 100W --year 2027");
+    if (nowhere.status == 0) GTEST_SKIP() << "installed data answered: " << nowhere.err;
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_EQ(nowhere.err.rfind("tilvex-cli: no data folder holds MagData.dat; looked in " + here.string() + ", " +
+                                    user.string() + ", ",
+                                0),
+              0u)
+        << nowhere.err;
+    EXPECT_NE(nowhere.err.find("Couldn't find MagData.dat."), std::string::npos);
+
+    // The desktop program's folder, which the window fills on first start.
+    for (const char* name : {"MagData.dat", "satdemo.tdb", "locdemo.tdb", "United States Ku Band Satellites.wrk"})
+        std::filesystem::copy_file(std::filesystem::path(TILVEX_BUILD_DATA_DIR) / name, user / name);
+    const CliRun fromUser = RunCli("declination 40N 100W --year 2027");
+    EXPECT_EQ(fromUser.status, 0);
+    EXPECT_EQ(fromUser.out, expected);
+    EXPECT_EQ(fromUser.err, "tilvex-cli: reading the data in " + user.string() + "\n");
+    const CliRun report = RunCli("report --format csv");
+    EXPECT_EQ(report.status, 0) << report.err;
+    EXPECT_EQ(report.out, RunCli("report --format csv --data '" + user.string() + "'").out);
+    EXPECT_EQ(report.err, fromUser.err);
+    // Under HOME when XDG_DATA_HOME is not set.
+    {
+        const ScopedEnvironment noDataHome("XDG_DATA_HOME", std::nullopt);
+        const ScopedEnvironment home("HOME", (root / "home").string());
+        std::filesystem::create_directories(root / "home" / ".local" / "share");
+        std::filesystem::rename(root / "xdg", root / "home" / ".local" / "share");
+        const CliRun fromHome = RunCli("declination 40N 100W --year 2027");
+        EXPECT_EQ(fromHome.out, expected);
+        EXPECT_EQ(fromHome.err, "tilvex-cli: reading the data in " +
+                                    (root / "home" / ".local" / "share" / "Tilvex" / "Tilvex").string() + "\n");
+    }
+
+    // The current folder comes first, and goes without saying.
+    std::filesystem::copy_file(SourceDataDir() / "MagData.dat", here / "MagData.dat");
+    const CliRun fromHere = RunCli("declination 40N 100W --year 2027");
+    EXPECT_EQ(fromHere.out, expected);
+    EXPECT_EQ(fromHere.err, "");
+    // A command that needs no file looks for none.
+    std::filesystem::remove(here / "MagData.dat");
+    const CliRun angles = RunCli("angles 40N 100W 90W");
+    EXPECT_EQ(angles.status, 0);
+    EXPECT_EQ(angles.err, "");
+}
+
+// Installed as bin/tilvex-cli with share/tilvex beside bin/, wherever the
+// prefix was moved, it reads the installed data.
+TEST(CliTest, InstalledProgramReadsTheDataBesideIt) {
+    TempDir root;
+    std::filesystem::create_directories(root / "prefix" / "bin");
+    std::filesystem::create_directories(root / "prefix" / "share" / "tilvex");
+    std::filesystem::create_directories(root / "empty");
+    std::filesystem::copy_file(TILVEX_CLI, root / "prefix" / "bin" / "tilvex-cli");
+    std::filesystem::copy_file(SourceDataDir() / "MagData.dat", root / "prefix" / "share" / "tilvex" / "MagData.dat");
+    const ScopedEnvironment dataHome("XDG_DATA_HOME", (root / "empty").string());
+    const ScopedCwd cwd(root / "empty");
+    const std::string command = "'" + (root / "prefix" / "bin" / "tilvex-cli").string() +
+                                "' declination 40N 100W --year 2027 2>'" + (root / "err").string() + "'";
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        std::array<char, 256> buffer{};
+        for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), n);
+        EXPECT_EQ(::pclose(pipe), 0);
+    }
+    EXPECT_EQ(out, RunCli("declination 40N 100W --year 2027 --data " + DataDir()).out);
+    EXPECT_EQ(ReadFileBytes(root / "err"),
+              "tilvex-cli: reading the data in " + (root / "prefix" / "share" / "tilvex").string() + "\n");
+}
+#endif

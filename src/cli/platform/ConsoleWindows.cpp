@@ -1,8 +1,11 @@
 #include "cli/Console.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <io.h>
+#include <vector>
 
 // windows.h (through WindowsText.h) must come before shellapi.h.
 #include "framework/platform/WindowsText.h"
@@ -24,4 +27,17 @@ ProgramArguments::ProgramArguments(int& argc, char**& argv) {
     m_pointers.push_back(nullptr);
     argc = count;
     argv = m_pointers.data();
+}
+
+std::string UserDataFolder() {
+    // The roaming application data, as the desktop program's Qt finds it.
+    const wchar_t* data = ::_wgetenv(L"APPDATA");
+    return data && *data ? win::Utf8(data) + "\\Tilvex\\Tilvex" : std::string();
+}
+
+std::string ProgramFolder() {
+    std::vector<wchar_t> path(32768);
+    const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0 || n >= path.size()) return std::string();
+    return win::Utf8(std::filesystem::path(path.data()).parent_path().c_str());
 }
