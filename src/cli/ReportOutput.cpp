@@ -5,6 +5,7 @@
 #include "cli/JsonText.h"
 #include "cli/RecordCsv.h"
 #include "framework/Cp1252.h"
+#include "framework/Format.h"
 #include "locations/LocationDatabase.h"
 #include "printing/Report.h"
 #include "satellites/LnbSkew.h"
@@ -23,6 +24,23 @@ std::string ValueOf(const std::string& line) {
 }
 
 std::string AzimuthHeading(int options) { return "Azimuth " + AzimuthKindText(options); }
+
+// The number of an angle's text: "185.3°" gives "185.3", "--" and "" give
+// nothing.
+std::string NumberOfAngleText(const std::string& text) {
+    if (text.size() < 2 || text.back() != kDegreeSign) return std::string();
+    return text.substr(0, text.size() - 1);
+}
+
+// A record's number, East (or North) positive, as the shortest decimal that
+// reads back as the same value; never "-0".
+std::string RecordNumber(float value) { return FloatText(value + 0.0f); }
+
+// One decimal, as the header shows the value; never "-0.0".
+std::string ShownNumber(float value) {
+    const std::string text = Format("%.1f", static_cast<double>(value));
+    return text == "-0.0" ? "0.0" : text;
+}
 
 std::string Pad(const std::string& text, std::size_t width) {
     // Windows-1252: one byte a character.
@@ -43,11 +61,16 @@ std::vector<LocationReport> BuildLocationReports(const CArcGridModel& grid,
         report.latitude = TrimEnd(header[0]);
         report.longitude = TrimEnd(header[1]);
         report.magVar = TrimEnd(header[2]);
+        report.signedLatitude = location->SignedLatitude();
+        report.signedLongitude = location->SignedLongitude();
+        report.signedMagVar = magVar;
         CArcGridModel site = grid;
         site.SetSite(location->SignedLatitude(), location->SignedLongitude(), magVar);
         for (const CSatellite* satellite : site.Rows()) {
             if (!satellite) continue;
             report.rows.push_back(site.TextsFor(*satellite));
+            report.slotTexts.push_back(satellite->SlotText());
+            report.slotLongitudes.push_back(satellite->SignedLongitude());
             // A site the grid leaves blank gets no skew either.
             report.skews.push_back(report.rows.back().elevation.empty()
                                        ? std::string()
@@ -94,15 +117,32 @@ std::string ReportAsText(const std::vector<LocationReport>& reports, const std::
 }
 
 std::string ReportAsCsv(const std::vector<LocationReport>& reports, int gridOptions) {
-    std::string out = "Location,Latitude,Longitude,Magnetic Variation,Satellite," +
-                      CsvField(AzimuthHeading(gridOptions)) + ",Elevation,LNB Skew\n";
+    const std::string azimuthKind = (gridOptions & GRID_MAGNETIC) ? "Magnetic" : "True";
+    std::string out = "Location,Latitude,Longitude,Magnetic Variation,Satellite,Slot," +
+                      CsvField(AzimuthHeading(gridOptions)) +
+                      ",Elevation,LNB Skew,Latitude (degrees north),Longitude (degrees east),"
+                      "Magnetic Variation (degrees east),Slot (degrees east),Azimuth " +
+                      azimuthKind + " (degrees),Elevation (degrees),LNB Skew (degrees clockwise)\n";
     for (const LocationReport& report : reports)
         for (std::size_t i = 0; i < report.rows.size(); ++i) {
             const auto& row = report.rows[i];
-            out += CsvField(report.name) + ',' + CsvField(ValueOf(report.latitude)) + ',' +
-                   CsvField(ValueOf(report.longitude)) + ',' + CsvField(ValueOf(report.magVar)) + ',' +
-                   CsvField(row.name) + ',' + CsvField(row.azimuth) + ',' + CsvField(row.elevation) + ',' +
-                   CsvField(report.skews[i]) + "\n";
+            const std::string texts[] = {report.name,         ValueOf(report.latitude), ValueOf(report.longitude),
+                                         ValueOf(report.magVar), row.name,               report.slotTexts[i],
+                                         row.azimuth,         row.elevation,            report.skews[i]};
+            // The program counts longitudes and the variation West
+            // positive; a spreadsheet, as maps do, East positive.
+            const std::string numbers[] = {RecordNumber(report.signedLatitude),
+                                           RecordNumber(-report.signedLongitude),
+                                           ShownNumber(-report.signedMagVar),
+                                           RecordNumber(-report.slotLongitudes[i]),
+                                           NumberOfAngleText(row.azimuth),
+                                           NumberOfAngleText(row.elevation),
+                                           NumberOfAngleText(report.skews[i])};
+            std::string line;
+            for (const std::string& text : texts) line += CsvField(text) + ',';
+            for (const std::string& number : numbers) line += number + ',';
+            line.back() = '\n';
+            out += line;
         }
     return Cp1252ToUtf8(out);
 }

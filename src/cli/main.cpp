@@ -57,7 +57,7 @@ const char* const kUsage =
     "  tilvex-cli export-locations FILE\n"
     "  tilvex-cli new-workspace FILE [--sat NAME]... [--loc NAME]... [--data DIR]\n"
     "  tilvex-cli report [--workspace FILE] [--location NAME | --all] [--format text|csv|json|pdf]\n"
-    "                    [-o FILE] [--face NAME] [--size POINTS] [--data DIR]\n"
+    "                    [-o FILE] [--excel] [--paper a4|letter] [--face NAME] [--size POINTS] [--data DIR]\n"
     "LAT like 40N or 30S; LON and SLOT like 100W or 19.2E; VAR like 15W or 12E.\n"
     "Without --data the data files are looked for in the current folder, then in the\n"
     "program's own data folder, then in the installed data.\n";
@@ -437,14 +437,23 @@ bool WriteOutput(const std::string& path, const std::string& bytes) {
 }
 
 int CmdReport(int argc, char** argv) {
-    CommandLine line(argc, argv, 2, {"--workspace", "--location", "--format", "-o", "--face", "--size", "--data"},
-                     {"--all"});
+    CommandLine line(argc, argv, 2,
+                     {"--workspace", "--location", "--format", "-o", "--face", "--size", "--paper", "--data"},
+                     {"--all", "--excel"});
     RequireCount(line, 0, "report");
     const std::string format = line.Value("--format") ? *line.Value("--format") : "text";
     if (format != "text" && format != "csv" && format != "json" && format != "pdf")
         throw UsageError{"bad format '" + format + "': expected text, csv, json or pdf"};
     if (line.Flag("--all") && line.Value("--location"))
         throw UsageError{"--location and --all cannot be given together"};
+    if (line.Flag("--excel") && format != "csv") throw UsageError{"--excel is for --format csv"};
+    [[maybe_unused]] ReportPaper paper = DefaultReportPaper();
+    if (const std::string* paperText = line.Value("--paper")) {
+        if (format != "pdf") throw UsageError{"--paper is for --format pdf"};
+        const auto parsed = ParseReportPaper(*paperText);
+        if (!parsed) throw UsageError{"bad paper '" + *paperText + "': expected a4 or letter"};
+        paper = *parsed;
+    }
     const std::string* outPath = line.Value("-o");
     if (format == "pdf" && !outPath) throw UsageError{"a PDF report needs an output file: -o FILE"};
     const std::string out = outPath ? std::filesystem::absolute(*outPath).string() : std::string();
@@ -525,7 +534,7 @@ int CmdReport(int argc, char** argv) {
         input.face = face;
         input.fontHeight = PrintFontHeightFromSize(size);
         EnsureReportGuiApplication();
-        if (RenderReportPdf(input, bytes) == 0) {
+        if (RenderReportPdf(input, paper, bytes) == 0) {
             std::fprintf(stderr, "nothing to print: the workspace '%s' lists no satellite that the grid shows\n",
                          Cp1252ToUtf8(doc.GetTitle()).c_str());
             return kExitFailed;
@@ -533,7 +542,10 @@ int CmdReport(int argc, char** argv) {
 #endif
     } else {
         const std::vector<LocationReport> reports = BuildLocationReports(grid, chosen);
-        bytes = format == "csv"    ? ReportAsCsv(reports, grid.GetOptions())
+        // Excel takes a CSV file for the system's code page unless it
+        // begins with the byte-order mark.
+        const char* mark = line.Flag("--excel") ? kUtf8ByteOrderMark : "";
+        bytes = format == "csv"    ? mark + ReportAsCsv(reports, grid.GetOptions())
                 : format == "json" ? ReportAsJson(reports, doc.GetTitle(), grid.GetOptions())
                                    : ReportAsText(reports, doc.GetTitle(), grid.GetOptions());
     }

@@ -10,6 +10,13 @@
 // the geomagnetic model".
 inline constexpr float MAGVAR_AUTO = 999.0f;
 
+// The side of a signed variation (West positive, as SignedMagVar gives it):
+// "W", "E", or "" for none.  An automatic variation's side is the model's,
+// whatever direction flag the record keeps.
+inline const char* MagVarSideText(float signedMagVar) {
+    return signedMagVar > 0.0f ? "W" : signedMagVar < 0.0f ? "E" : "";
+}
+
 enum : int {
     LOC_REGION_NORTH_AMERICA = 32,
     LOC_REGION_SOUTH_AMERICA = 64,

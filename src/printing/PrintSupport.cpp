@@ -9,6 +9,7 @@
 #include <QPrinter>
 
 #include "framework/QtText.h"
+#include "printing/Report.h"
 
 namespace {
 
@@ -44,6 +45,13 @@ void DeletePrinter() {
 QPrinter& ReportPrinter() {
     if (!Printer()) {
         Printer() = new QPrinter(QPrinter::HighResolution);
+        // A real printer starts on its own default paper; without one (the
+        // printer is then a PDF file) the paper is the locale's, as
+        // tilvex-cli's PDF report takes it.
+        if (Printer()->outputFormat() != QPrinter::NativeFormat) {
+            const bool a4 = DefaultReportPaper() == ReportPaper::A4;
+            Printer()->setPageSize(QPageSize(a4 ? QPageSize::A4 : QPageSize::Letter));
+        }
         Printer()->setPageOrientation(QPageLayout::Portrait);
         Printer()->setDocName(Tr("Look angles"));
         Printer()->setCreator("Tilvex");

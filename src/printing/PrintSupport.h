@@ -8,7 +8,8 @@ class QPrinter;
 class QWidget;
 
 // The printer every print, preview and page setup uses; portrait until the
-// user changes it.
+// user changes it, on the printer's default paper (the locale's, Letter or
+// A4, when there is no printer).
 QPrinter& ReportPrinter();
 
 // Shows the printer dialog for a job of `pageCount` pages; true when the user

@@ -8,7 +8,9 @@
 // therefore above (greater than) its bottom.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "display/ArcGridModel.h"
@@ -69,19 +71,52 @@ struct ReportFontMetrics {
 // the table font's height in hundredths of an inch.
 int PrintFontHeightFromSize(const std::string& sizeText);
 
-// The table's measures for one location.
+// The table's measures for one location.  The table is six column units
+// wide: the satellite's name takes two, its slot, the azimuth, the elevation
+// and the LNB skew one each.
 struct ReportPagination {
     int rowCount = 0;
     int lineHeight = 0;
     int columnWidth = 0;
     int rowsPerPage = 0;
     int pages = 0;
+    // Below 1 when the table font is drawn smaller than chosen so that its
+    // texts fit the columns.
+    double fontScale = 1.0;
 };
+inline constexpr int kReportColumnUnits = 6;
+// A column unit holds about this many average characters: "(Magnetic)"
+// and a little room either side.
+inline constexpr int kReportCharsPerUnit = 12;
 
-// How many rows a page holds and how many pages the rows need.  No location
-// or no rows: 0 pages.  A font so large that no row fits still gives one row
-// a page.
-ReportPagination PaginateReport(int rowCount, bool hasLocation, const ReportFontMetrics& metrics, int pageHeight);
+// How far below the printable area's top edge a page begins, so that the
+// header stays at least half an inch inside the paper's edge: `printableTop`
+// is the printable area's distance from the paper's top edge.
+int ReportTopInset(int printableTop);
+
+// How many rows a page holds and how many pages the rows need.  The column
+// unit is 15 average characters, held between 1 and 1.8 inches, and narrower
+// still when the table would not fit between the side margins of a page
+// `pageWidth` wide; a unit narrower than kReportCharsPerUnit characters
+// scales the table font (and the line height) down to fit.  The table
+// begins `topInset` lower than on a page whose printable area starts half an
+// inch inside the paper.  No location or no rows: 0 pages.  A font so tall
+// that no row fits still gives one row a page.
+ReportPagination PaginateReport(int rowCount, bool hasLocation, const ReportFontMetrics& metrics, int pageWidth,
+                                int pageHeight, int topInset = 0);
+
+// The paper a report is laid out for.
+enum class ReportPaper { Letter, A4 };
+// "a4" or "letter" (letter case aside).
+std::optional<ReportPaper> ParseReportPaper(std::string_view text);
+// The paper of a locale named like "en_US.UTF-8" or "de_DE@euro": US Letter
+// where the locale's country uses it (the United States, Canada, Mexico, the
+// Philippines and most of Central and South America's Spanish-speaking
+// countries), A4 elsewhere, in the "C" locale and for an empty name.
+ReportPaper PaperOfLocaleName(std::string_view name);
+// The user's paper: on Windows the locale's paper setting, elsewhere that
+// of the locale named by LC_ALL, else LC_PAPER, else LANG.
+ReportPaper DefaultReportPaper();
 
 // Everything a report job depends on.  The rows are the satellite grid's,
 // in its order; the grid's options word decides their texts and the azimuth
@@ -102,9 +137,11 @@ struct ReportJobInput {
     std::string face;
     int fontHeight = 0;
     ReportFontMetrics metrics;
-    // The printable area, in report units.
+    // The printable area, in report units, and its distance from the
+    // paper's top edge (0: the whole sheet is printable).
     int pageWidth = 0;
     int pageHeight = 0;
+    int printableTop = 0;
 };
 
 // A print or preview job: its pages are numbered from 1.
@@ -116,6 +153,9 @@ public:
     int PagesPerLocation() const { return m_pagination.pages; }
     const ReportPagination& Pagination() const { return m_pagination; }
     const ReportJobInput& Input() const { return m_input; }
+    // The table font's height as drawn: the chosen one (0 or less: the
+    // device's default), or a smaller one when the columns need it.
+    int TableFontHeight() const;
     // The location a page is printed for, and its number and count as the
     // header shows them (numbers restart for each location of an
     // "All locations" job).
@@ -141,10 +181,11 @@ private:
 
 // The header's five right-aligned lines for a location whose signed
 // magnetic variation is `magVar`: latitude, longitude, variation (each with
-// the degree sign and its direction letter), workspace and date, each ending
-// in a blank.
+// the degree sign and its direction letter, the variation's being the side
+// of `magVar` itself), workspace and date, each ending in a blank.
 std::vector<std::string> ReportHeaderLines(const CLocation& location, float magVar, const std::string& workspaceTitle,
                                            const std::string& date);
 
-// Today's date in the locale's short form ("%x").
+// Today's date as ISO 8601 writes it ("2026-12-08"), which no reader takes
+// for another day.
 std::string CurrentDateText();

@@ -1,6 +1,7 @@
 #include "printing/ReportPainter.h"
 
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -34,6 +35,10 @@ ReportDevice MeasureReportDevice(const QPaintDevice& device, const std::string& 
     ReportDevice out;
     out.pageWidth = device.widthMM() * 4;
     out.pageHeight = device.heightMM() * 4;
+    if (const auto* paged = dynamic_cast<const QPagedPaintDevice*>(&device)) {
+        const double topMM = paged->pageLayout().margins(QPageLayout::Millimeter).top();
+        out.printableTop = static_cast<int>(std::lround(topMM * 4));
+    }
     const QFontMetricsF metrics(ReportQFont(device, face, fontHeight), &device);
     out.metrics.height = static_cast<int>(std::lround(metrics.height() * 100.0 / device.logicalDpiY()));
     out.metrics.aveCharWidth = static_cast<int>(std::lround(metrics.averageCharWidth() * 100.0 / device.logicalDpiX()));
@@ -96,17 +101,22 @@ void CReportPainter::Draw(const ReportPage& page) {
     m_painter.restore();
 }
 
-bool PaintReport(QPagedPaintDevice& device, ReportJobInput input, int from, int to) {
+ReportJobInput MeasuredReportInput(const QPaintDevice& device, ReportJobInput input) {
     const ReportDevice measures = MeasureReportDevice(device, input.face, input.fontHeight);
     input.pageWidth = measures.pageWidth;
     input.pageHeight = measures.pageHeight;
+    input.printableTop = measures.printableTop;
     input.metrics = measures.metrics;
-    const CReportJob job(std::move(input));
+    return input;
+}
+
+bool PaintReport(QPagedPaintDevice& device, ReportJobInput input, int from, int to) {
+    const CReportJob job(MeasuredReportInput(device, std::move(input)));
     if (to <= 0 || to > job.PageCount()) to = job.PageCount();
     if (from < 1) from = 1;
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    CReportPainter draw(painter, device, job.Input().face, job.Input().fontHeight);
+    CReportPainter draw(painter, device, job.Input().face, job.TableFontHeight());
     for (int page = from; page <= to; ++page) {
         if (page > from) device.newPage();
         draw.Draw(job.Page(page));

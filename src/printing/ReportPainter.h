@@ -14,10 +14,12 @@ class QPaintDevice;
 class QPagedPaintDevice;
 
 // The printable area in report units: 4 x its size in millimetres (about
-// 100 / 25.4), and what the table font measures on the device.
+// 100 / 25.4), its distance from the paper's top edge (0 on a device without
+// pages), and what the table font measures on the device.
 struct ReportDevice {
     int pageWidth = 0;
     int pageHeight = 0;
+    int printableTop = 0;
     ReportFontMetrics metrics;
 };
 ReportDevice MeasureReportDevice(const QPaintDevice& device, const std::string& face, int fontHeight);
@@ -46,6 +48,9 @@ private:
     QFont m_small;
     QFont m_large;
 };
+
+// `input` with the measures of `device` filled in.
+ReportJobInput MeasuredReportInput(const QPaintDevice& device, ReportJobInput input);
 
 // Fills the device's measures into `input`, then draws pages `from` to `to`
 // (0: the last) of that job, a new page before each but the first.  False

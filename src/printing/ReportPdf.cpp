@@ -27,7 +27,7 @@ void EnsureReportGuiApplication() {
     std::setlocale(LC_NUMERIC, "C");
 }
 
-int RenderReportPdf(const ReportJobInput& input, std::string& pdf) {
+int RenderReportPdf(const ReportJobInput& input, ReportPaper paper, std::string& pdf) {
     pdf.clear();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -36,14 +36,10 @@ int RenderReportPdf(const ReportJobInput& input, std::string& pdf) {
         QPdfWriter writer(&buffer);
         writer.setTitle("Look angles");
         writer.setCreator("Tilvex");
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                         QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
-        const ReportDevice measures = MeasureReportDevice(writer, input.face, input.fontHeight);
-        ReportJobInput measured = input;
-        measured.pageWidth = measures.pageWidth;
-        measured.pageHeight = measures.pageHeight;
-        measured.metrics = measures.metrics;
-        pages = CReportJob(measured).PageCount();
+        writer.setPageLayout(QPageLayout(QPageSize(paper == ReportPaper::A4 ? QPageSize::A4 : QPageSize::Letter),
+                                         QPageLayout::Portrait, QMarginsF(6.35, 6.35, 6.35, 6.35),
+                                         QPageLayout::Millimeter));
+        pages = CReportJob(MeasuredReportInput(writer, input)).PageCount();
         if (pages == 0 || !PaintReport(writer, input)) return 0;
     }
     pdf.assign(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size()));

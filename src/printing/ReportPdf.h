@@ -11,7 +11,7 @@
 void EnsureReportGuiApplication();
 
 // Renders every page of the job described by `input` (its page and font
-// measures are filled in from the PDF page: US Letter, portrait, a quarter
+// measures are filled in from the PDF page: `paper`, portrait, a quarter
 // inch margin) into `pdf`.  Returns the number of pages; 0 (and no bytes)
 // when there is nothing to print.
-int RenderReportPdf(const ReportJobInput& input, std::string& pdf);
+int RenderReportPdf(const ReportJobInput& input, ReportPaper paper, std::string& pdf);

@@ -48,11 +48,7 @@ ReportJobInput CTilvexView::PrintJobInput() const {
 namespace {
 // The job with the measures of `printer`'s page and the table font on it.
 CReportJob MeasuredJob(QPrinter& printer, ReportJobInput input) {
-    const ReportDevice device = MeasureReportDevice(printer, input.face, input.fontHeight);
-    input.pageWidth = device.pageWidth;
-    input.pageHeight = device.pageHeight;
-    input.metrics = device.metrics;
-    return CReportJob(std::move(input));
+    return CReportJob(MeasuredReportInput(printer, std::move(input)));
 }
 }  // namespace
 

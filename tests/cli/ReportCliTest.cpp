@@ -109,13 +109,21 @@ TEST_F(ReportCliTest, GridOptionsOfTheWorkspaceDecideRowsTextsAndAzimuth) {
     const std::string az = Angles("35N 90W 97W --magvar 2W");
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 7u) << run.out;
-    EXPECT_EQ(lines[0], "Location,Latitude,Longitude,Magnetic Variation,Satellite,Azimuth (True),Elevation,LNB Skew");
+    EXPECT_EQ(lines[0],
+              "Location,Latitude,Longitude,Magnetic Variation,Satellite,Slot,Azimuth (True),Elevation,LNB Skew,"
+              "Latitude (degrees north),Longitude (degrees east),Magnetic Variation (degrees east),"
+              "Slot (degrees east),Azimuth True (degrees),Elevation (degrees),LNB Skew (degrees clockwise)");
     // Locations as the location list orders them, letter case aside.
     EXPECT_EQ(lines[1].rfind("\"able, TX\",30.0\u00B0N,97.0\u00B0W,4.0\u00B0E,", 0), 0u) << lines[1];
     const std::string skew = Angles("35N 90W 97W --skew");
-    EXPECT_EQ(lines[3], "Mid Town,35.0\u00B0N,90.0\u00B0W,2.0\u00B0W,Centre Bird  97\u00B0W," +
-                            az.substr(az.find('\t') + 1, az.size() - az.find('\t') - 2) + "," + az.substr(0, az.find('\t')) +
-                            "," + skew.substr(skew.rfind('\t') + 1, skew.size() - skew.rfind('\t') - 2));
+    const std::string azimuth = az.substr(az.find('\t') + 1, az.size() - az.find('\t') - 2);
+    const std::string elevation = az.substr(0, az.find('\t'));
+    const std::string skewText = skew.substr(skew.rfind('\t') + 1, skew.size() - skew.rfind('\t') - 2);
+    // "192.1°" counts as 192.1 (the degree sign is two bytes in UTF-8).
+    auto number = [](const std::string& angle) { return angle.substr(0, angle.size() - 2); };
+    EXPECT_EQ(lines[3], "Mid Town,35.0\u00B0N,90.0\u00B0W,2.0\u00B0W,Centre Bird  97\u00B0W,97.0\u00B0W," + azimuth + "," +
+                            elevation + "," + skewText + ",35,-90,-2.0,-97," + number(azimuth) + "," +
+                            number(elevation) + "," + number(skewText));
     EXPECT_EQ(lines[4].rfind("Mid Town,35.0\u00B0N,90.0", 0), 0u) << lines[4];
     EXPECT_NE(lines[4].find(",West Bird  123\u00B0W,"), std::string::npos);
     EXPECT_EQ(lines[5].substr(0, 12), "Zenith Ridge");
@@ -213,12 +221,60 @@ TEST_F(ReportCliTest, PdfOfAllLocationsHoldsTheHeadersAndEveryRow) {
             else if (c == ',' && !quoted) fields.push_back(std::exchange(field, std::string()));
             else field += c;
         }
-        ASSERT_EQ(fields.size(), 8u);
+        ASSERT_EQ(fields.size(), 16u);
         const std::size_t page = printed.find(fields[0]);
         const std::size_t line = printed.find(fields[4], page);
         ASSERT_NE(line, std::string::npos);
+        // Slot, azimuth, elevation and LNB skew, in that order.
         const std::string printedRow = printed.substr(line, printed.find('\n', line) - line);
-        EXPECT_NE(printedRow.find(fields[5]), std::string::npos) << printedRow;
-        EXPECT_NE(printedRow.find(fields[6]), std::string::npos) << printedRow;
+        std::size_t at = fields[4].size();
+        for (std::size_t column = 5; column <= 8; ++column) {
+            at = printedRow.find(fields[column], at);
+            EXPECT_NE(at, std::string::npos) << printedRow << " has no " << fields[column];
+        }
     }
+}
+
+TEST_F(ReportCliTest, CsvForExcelStartsWithAByteOrderMark) {
+    const CliRun plain = RunCli("report --format csv" + workspace + data);
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.out.rfind("Location,", 0), 0u);
+    const CliRun excel = RunCli("report --format csv --excel" + workspace + data);
+    ASSERT_EQ(excel.status, 0) << excel.err;
+    EXPECT_EQ(excel.out, "\xEF\xBB\xBF" + plain.out);
+    // The mark is for CSV only; the paper for PDF only.
+    for (const char* args : {"report --excel", "report --format json --excel", "report --paper a4",
+                             "report --format pdf -o x.pdf --paper a3"}) {
+        SCOPED_TRACE(args);
+        const CliRun run = RunCli(args + workspace + data);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(std::string(args).find("--excel") != std::string::npos ? "--excel" : "paper"),
+                  std::string::npos)
+            << run.err;
+    }
+}
+
+TEST_F(ReportCliTest, PdfPaperIsChosenOrTheLocales) {
+    const std::pair<const char*, const char*> cases[] = {
+        {" --paper a4", "/MediaBox [0 0 595"},
+        {" --paper Letter", "/MediaBox [0 0 612"},
+    };
+    for (const auto& [option, box] : cases) {
+        SCOPED_TRACE(option);
+        const CliRun run = RunCli("report --format pdf -o " + Quoted(dir / "p.pdf") + option + workspace + data);
+        if (run.status == 1 && run.err.find("not available") != std::string::npos) GTEST_SKIP() << run.err;
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(ReadFileBytes(dir / "p.pdf").find(box), std::string::npos);
+    }
+#ifndef _WIN32
+    // Without --paper: the locale's.
+    const ScopedEnvironment all("LC_ALL", std::nullopt);
+    for (const auto& [locale, box] : {std::pair{"en_US.UTF-8", "/MediaBox [0 0 612"}, {"de_DE.UTF-8", "/MediaBox [0 0 595"}}) {
+        SCOPED_TRACE(locale);
+        const ScopedEnvironment paper("LC_PAPER", locale);
+        const CliRun run = RunCli("report --format pdf -o " + Quoted(dir / "p.pdf") + workspace + data);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(ReadFileBytes(dir / "p.pdf").find(box), std::string::npos);
+    }
+#endif
 }

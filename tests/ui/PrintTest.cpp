@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <regex>
 
 #include "UiSupport.h"
 #include "display/ArcGrid.h"
@@ -28,7 +29,9 @@
 #include "locations/Location.h"
 #include "printing/PrintOptionsDlg.h"
 #include "printing/PrintSupport.h"
+#include "printing/Report.h"
 #include "resources/ids.h"
+#include "satellites/LnbSkew.h"
 #include "satellites/SatelliteTree.h"
 
 namespace {
@@ -53,10 +56,11 @@ private:
     QPointer<QWidget> m_last;
 };
 
-// The text of a PDF, or nothing when pdftotext is not installed.
-std::optional<std::string> PdfText(const std::filesystem::path& pdf) {
+// The text of a PDF (or, with `how` "-bbox", each word with its box in
+// points), or nothing when pdftotext is not installed.
+std::optional<std::string> PdfText(const std::filesystem::path& pdf, const std::string& how = "-layout") {
     if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) return std::nullopt;
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
+    const std::string command = "pdftotext " + how + " '" + pdf.string() + "' -";
     std::string text;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return std::nullopt;
@@ -320,5 +324,48 @@ TEST_F(PrintTest, PrintedPagesHoldTheHeaderAndEveryRowOfEveryLocation) {
         const std::string rest = text->substr(line, text->find('\n', line) - line);
         EXPECT_NE(rest.find(Cp1252ToUtf8(texts.azimuth)), std::string::npos) << rest;
         EXPECT_NE(rest.find(Cp1252ToUtf8(texts.elevation)), std::string::npos) << rest;
+        // The slot and the LNB skew stand beside the angles.
+        const CSatellite* satellite = view->Grid()->SatelliteAt(row);
+        EXPECT_NE(rest.find(Cp1252ToUtf8(satellite->SlotText())), std::string::npos) << rest;
+        const std::string skew =
+            LnbSkewText(current->SignedLatitude(), current->SignedLongitude(), satellite->SignedLongitude());
+        EXPECT_NE(rest.find(Cp1252ToUtf8(skew)), std::string::npos) << rest;
     }
+    EXPECT_NE(text->find(CurrentDateText()), std::string::npos);
+}
+
+// Without a real printer the printer starts on the locale's paper, as
+// tilvex-cli's PDF report does; whatever the printer's margins, nothing is
+// printed nearer than half an inch to the paper's edge.
+TEST_F(PrintTest, PaperIsTheLocalesAndThePageStaysHalfAnInchInside) {
+    QPrinter& printer = ReportPrinter();
+    if (printer.outputFormat() == QPrinter::NativeFormat) GTEST_SKIP() << "a real printer keeps its own paper";
+    const QPageSize::PageSizeId paper = DefaultReportPaper() == ReportPaper::A4 ? QPageSize::A4 : QPageSize::Letter;
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), paper);
+
+    const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
+    printer.setPageMargins(QMarginsF(3, 3, 3, 3), QPageLayout::Millimeter);
+    Answers answers;
+    answers.choose = [](CPrintOptionsDlg* dialog) { dialog->SizeBox()->setEditText("24"); };
+    auto driver = Drive(answers);
+    Trigger(ids::ID_FILE_PRINT);
+    printer.setPageMargins(margins, QPageLayout::Millimeter);
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    const auto boxes = PdfText(pdf, "-bbox");
+    if (!boxes) GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
+    const std::regex page(R"re(<page width="([0-9.]+)" height="([0-9.]+)")re");
+    const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)")re");
+    std::smatch size;
+    ASSERT_TRUE(std::regex_search(*boxes, size, page));
+    const double width = std::stod(size[1]), height = std::stod(size[2]);
+    EXPECT_NEAR(width, paper == QPageSize::A4 ? 595.0 : 612.0, 1.0);
+    int words = 0;
+    for (auto it = std::sregex_iterator(boxes->begin(), boxes->end(), word); it != std::sregex_iterator(); ++it) {
+        ++words;
+        EXPECT_GE(std::stod((*it)[1]), 36.0 - 0.5);
+        EXPECT_GE(std::stod((*it)[2]), 36.0 - 0.5);
+        EXPECT_LE(std::stod((*it)[3]), width - 36.0 + 0.5);
+        EXPECT_LE(std::stod((*it)[4]), height - 36.0 + 0.5);
+    }
+    EXPECT_GT(words, 20);
 }

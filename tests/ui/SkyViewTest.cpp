@@ -233,7 +233,7 @@ TEST_F(SkyViewTest, ExportWritesTheGridsRowsForOneOrEveryLocation) {
     EXPECT_EQ(one, LookAnglesCsv(grid, {doc->GetCurrentLocation()}));
     // A header and one line per grid row.
     EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), frame->GetLookAngleViewPane()->Grid()->count() + 1);
-    EXPECT_EQ(one.rfind("Location,Latitude,Longitude,Magnetic Variation,Satellite,Azimuth (Magnetic),Elevation,LNB Skew\n", 0), 0u);
+    EXPECT_EQ(one.rfind("Location,Latitude,Longitude,Magnetic Variation,Satellite,Slot,Azimuth (Magnetic),Elevation,LNB Skew,", 0), 0u);
 
     ASSERT_TRUE(frame->ExportLookAngles(path, true));
     const std::string all = ReadFileBytes(dir / "angles.csv");
