@@ -58,6 +58,7 @@ const char* const kUsage =
     "  tilvex-cli new-workspace FILE [--sat NAME]... [--loc NAME]... [--data DIR]\n"
     "  tilvex-cli report [--workspace FILE] [--location NAME | --all] [--format text|csv|json|pdf]\n"
     "                    [-o FILE] [--excel] [--paper a4|letter] [--face NAME] [--size POINTS] [--data DIR]\n"
+    "  tilvex-cli --help\n"
     "LAT like 40N or 30S; LON and SLOT like 100W or 19.2E; VAR like 15W or 12E.\n"
     "Without --data the data files are looked for in the current folder, then in the\n"
     "program's own data folder, then in the installed data.\n";

@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <limits>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
 
 #include "TestSupport.h"
 #include "cli/CliRun.h"
@@ -13,6 +17,58 @@
 namespace {
 
 std::string DataDir() { return std::string("'").append(SourceDataDir().string()).append("'"); }
+
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The commands of a synopsis, each with the options its lines name.  A line
+// "tilvex-cli NAME ..." begins a command; the lines after it that do not
+// name the program go on with it.
+using Synopsis = std::map<std::string, std::set<std::string>>;
+Synopsis SynopsisOf(const std::vector<std::string>& lines) {
+    static const std::regex option(R"((^|[\s\[|])(--?[a-z][a-z0-9-]*))");
+    Synopsis out;
+    std::string command;
+    for (std::string line : lines) {
+        std::istringstream words(line);
+        std::string program, name;
+        words >> program >> name;
+        if (program == "tilvex-cli") {
+            command = name;
+            out[command];
+            line = line.substr(line.find(name) + name.size());
+        }
+        if (command.empty()) continue;
+        for (auto it = std::sregex_iterator(line.begin(), line.end(), option); it != std::sregex_iterator(); ++it)
+            out[command].insert((*it)[2]);
+    }
+    return out;
+}
+
+// The lines of `text` from the first that starts with `first` to the one
+// before the next that starts with `end`.
+std::vector<std::string> Section(const std::string& text, const std::string& first, const std::string& end) {
+    std::vector<std::string> out;
+    bool in = false;
+    for (const std::string& line : LinesOf(text)) {
+        if (in && line.rfind(end, 0) == 0) break;
+        if (in) out.push_back(line);
+        if (!in && line.rfind(first, 0) == 0) in = true;
+    }
+    return out;
+}
+
+// A man page's line as it reads: no font changes, "\-" a hyphen, no
+// request name.
+std::string ManText(std::string line) {
+    line = std::regex_replace(line, std::regex(R"(\\f[BIRP])"), "");
+    line = std::regex_replace(line, std::regex(R"(\\-)"), "-");
+    return std::regex_replace(line, std::regex(R"(^\.(B|I|BR|BI|IR|RI)\s)"), "");
+}
 
 }  // namespace
 
@@ -187,6 +243,50 @@ TEST(CliTest, DumpAndNewWorkspace) {
     // A workspace is one by its content, whatever its name.
     std::filesystem::copy_file(dir / "w.wrk", dir / "w.tdb");
     EXPECT_EQ(RunCli("dump '" + (dir / "w.tdb").string() + "'").out, RunCli("dump '" + (dir / "w.wrk").string() + "'").out);
+}
+
+// The usage that --help prints, the man page's synopsis and the README's
+// command list name the same commands with the same options.
+TEST(CliTest, HelpManPageAndReadmeAgree) {
+    const CliRun help = RunCli("--help");
+    ASSERT_EQ(help.status, 0);
+    std::vector<std::string> usage;
+    for (const std::string& line : Section(help.out, "usage:", "LAT"))
+        if (line.rfind("  ", 0) == 0) usage.push_back(line);
+    const Synopsis fromHelp = SynopsisOf(usage);
+    ASSERT_GE(fromHelp.size(), 11u) << help.out;
+    EXPECT_TRUE(fromHelp.count("sun-outage"));
+    EXPECT_TRUE(fromHelp.at("angles").count("--skew"));
+    EXPECT_TRUE(fromHelp.at("report").count("--paper"));
+
+    const std::filesystem::path source(TILVEX_SOURCE_DIR);
+    std::vector<std::string> man;
+    for (const std::string& line : Section(ReadFileBytes(source / "dist" / "tilvex-cli.1"), ".SH SYNOPSIS", ".SH"))
+        if (line != ".nf" && line != ".fi") man.push_back(ManText(line));
+    EXPECT_EQ(SynopsisOf(man), fromHelp);
+
+    const std::vector<std::string> commandLine =
+        Section(ReadFileBytes(source / "README.md"), "## Command line", "## ");
+    std::vector<std::string> readme;
+    for (const std::string& line : Section(
+             [&] {
+                 std::string text;
+                 for (const std::string& l : commandLine) text += l + "\n";
+                 return text;
+             }(),
+             "```", "```"))
+        readme.push_back(line);
+    EXPECT_EQ(SynopsisOf(readme), fromHelp);
+
+    // The man page describes every command under a tag of its own.
+    std::set<std::string> described;
+    const std::vector<std::string> page = LinesOf(ReadFileBytes(source / "dist" / "tilvex-cli.1"));
+    for (std::size_t i = 1; i < page.size(); ++i) {
+        if (page[i - 1] != ".TP") continue;
+        std::istringstream tag(std::regex_replace(ManText(page[i]), std::regex(R"([",])"), " "));
+        for (std::string word; tag >> word;) described.insert(word);
+    }
+    for (const auto& [command, options] : fromHelp) EXPECT_TRUE(described.count(command)) << command;
 }
 
 #ifndef _WIN32
