@@ -6,7 +6,15 @@
 
 namespace {
 const char* const kSection = "Startup";
+
+// One axis of a window on a screen: the size cut to the screen's, then the
+// start moved on until the whole span lies on the screen.  Sums are taken
+// wide, as stored numbers may be anything.
+void FitSpan(long long& start, long long& size, long long screenStart, long long screenSize) {
+    size = std::clamp(size, 1LL, std::max(1LL, screenSize));
+    start = std::clamp(start, screenStart, screenStart + std::max(0LL, screenSize - size));
 }
+}  // namespace
 
 WindowPlacement DefaultPlacement(int baseX, int baseY, int screenWidth, int screenHeight) {
     const int w = baseX * 310 / 4;
@@ -34,13 +42,12 @@ WindowPlacement ReadPlacement(const CProfile& profile, const WindowPlacement& de
     p.y2 = profile.GetProfileInt(kSection, "y2", defaults.y2);
     // The whole window stays on the screen: a size beyond the screen's (or
     // none at all) is cut to fit, then the window moves on.  The pull-back of
-    // an edge near the far side is part of that.  Sums are taken wide, as
-    // the stored numbers may be anything.
+    // an edge near the far side is part of that.
     auto fit = [](int& low, int& high, long long defaultSize, long long screen) {
+        long long start = low;
         long long size = static_cast<long long>(high) - low;
         if (size <= 0) size = defaultSize;
-        size = std::clamp(size, 1LL, std::max(1LL, screen));
-        const long long start = std::clamp(static_cast<long long>(low), 0LL, std::max(0LL, screen - size));
+        FitSpan(start, size, 0, screen);
         low = static_cast<int>(start);
         high = static_cast<int>(start + size);
     };
@@ -57,4 +64,11 @@ void WritePlacement(CProfile& profile, const WindowPlacement& p) {
     profile.WriteProfileInt(kSection, "y1", p.y1);
     profile.WriteProfileInt(kSection, "x2", p.x2);
     profile.WriteProfileInt(kSection, "y2", p.y2);
+}
+
+ScreenRect KeepOnScreen(const ScreenRect& window, const ScreenRect& screen) {
+    long long x = window.x, y = window.y, width = window.width, height = window.height;
+    FitSpan(x, width, screen.x, screen.width);
+    FitSpan(y, height, screen.y, screen.height);
+    return {static_cast<int>(x), static_cast<int>(y), static_cast<int>(width), static_cast<int>(height)};
 }

@@ -27,3 +27,13 @@ WindowPlacement DefaultPlacement(int baseX, int baseY, int screenWidth, int scre
 WindowPlacement ReadPlacement(const CProfile& profile, const WindowPlacement& defaults, int screenWidth,
                               int screenHeight);
 void WritePlacement(CProfile& profile, const WindowPlacement& placement);
+
+// A window's rectangle (its frame included) and a screen's available
+// rectangle, in the screen's pixels.
+struct ScreenRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool operator==(const ScreenRect&) const = default;
+};
+// The window moved, and cut where it is larger than the screen, so that it
+// lies wholly on the screen; a window already on it stays where it is.
+ScreenRect KeepOnScreen(const ScreenRect& window, const ScreenRect& screen);

@@ -8,8 +8,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cmath>
 
+#include "app/UserFolders.h"
+#include "app/WindowFit.h"
 #include "display/ArcGridModel.h"
 #include "framework/AppMessageBox.h"
 #include "framework/QtText.h"
@@ -41,6 +44,7 @@ CSkyPlot::CSkyPlot(const CArcGridModel* grid, CTilvexDoc* doc, QWidget* parent)
 }
 
 void CSkyPlot::Refresh() {
+    m_labelsSize = QSize();
     m_points.clear();
     m_arc.clear();
     const CLocation* location = m_pDoc ? m_pDoc->GetCurrentLocation() : nullptr;
@@ -134,10 +138,9 @@ void CSkyPlot::Render(QPainter& painter, QSize size) const {
     painter.drawPath(path);
 
     // The points, the current satellite's last so that it is on top; then
-    // the labels, the current satellite's choosing its place first.
+    // the labels, placed once for each site, set of rows and size.
     std::vector<PolarPlot::Point> places;
     std::vector<std::pair<double, double>> sizes;
-    std::vector<std::size_t> order;
     QFont bold = painter.font();
     bold.setBold(true);
     const QFontMetrics boldMetrics(bold);
@@ -146,23 +149,20 @@ void CSkyPlot::Render(QPainter& painter, QSize size) const {
         const QString label = FromCp1252(m_points[i].label);
         const QFontMetrics& m = m_points[i].current ? boldMetrics : metrics;
         sizes.emplace_back(m.horizontalAdvance(label) + 2.0, double(m.height()));
-        if (m_points[i].current)
-            order.insert(order.begin(), i);
-        else
-            order.push_back(i);
     }
-    const std::vector<LabelBox> boxes =
-        PlaceSkyLabels(places, sizes, plot, size.width(), size.height(), kPointRadius + 2, order);
+    if (m_labelsSize != size || m_labelSizes != sizes) {
+        m_labels = PlaceSkyLabels(places, sizes, size.width(), size.height(), kPointRadius + 2);
+        m_labelsSize = size;
+        m_labelSizes = sizes;
+    }
+    const std::vector<LabelBox>& boxes = m_labels;
     // Leader lines under everything, then the points (the current one
     // last, on top), then the labels.
     painter.setPen(QPen(kGridColor.darker(130), 1));
     for (std::size_t i = 0; i < m_points.size(); ++i) {
-        const LabelBox& box = boxes[i];
-        if (!box.leader) continue;
-        const QPointF p(places[i].x, places[i].y);
-        const QRectF rect(box.x, box.y, box.width, box.height);
-        painter.drawLine(p, QPointF(std::clamp(p.x(), rect.left(), rect.right()),
-                                    std::clamp(p.y(), rect.top(), rect.bottom())));
+        if (!boxes[i].leader) continue;
+        const PolarPlot::Point end = LeaderEnd(boxes[i], places[i]);
+        painter.drawLine(QPointF(places[i].x, places[i].y), QPointF(end.x, end.y));
     }
     for (int pass = 0; pass < 2; ++pass)
         for (std::size_t i = 0; i < m_points.size(); ++i) {
@@ -218,6 +218,16 @@ void CSkyView::OnUpdate(CView*) { m_plot->Refresh(); }
 void CSkyView::showEvent(QShowEvent* event) {
     m_plot->Refresh();
     QMainWindow::showEvent(event);
+    if (!m_bPlaced) {
+        // First shown beside the main window's centre, as a dialog opens,
+        // and wholly on the screen.
+        m_bPlaced = true;
+        if (const QWidget* owner = parentWidget()) {
+            const QRect frame = owner->window()->frameGeometry();
+            move(frame.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    FitToScreen(this);
 }
 
 bool CSkyView::SavePicture(const QString& path) const {
@@ -242,7 +252,7 @@ bool CSkyView::SavePicture(const QString& path) const {
 
 void CSkyView::OnSavePicture() {
     QString selected;
-    const QString path = QFileDialog::getSaveFileName(this, "Save Picture", "Sky View.png",
+    const QString path = QFileDialog::getSaveFileName(this, "Save Picture", InDocumentsFolder("Sky View.png"),
                                                       "PNG Pictures (*.png);;SVG Pictures (*.svg)", &selected);
     if (path.isEmpty()) return;
     QString file = path;

@@ -49,6 +49,11 @@ private:
     double m_azimuthOffset = 0.0;
     std::vector<SkyDirection> m_arc;
     std::vector<SkyPoint> m_points;
+    // The labels' places, kept until the points, the labels or the size
+    // change.
+    mutable QSize m_labelsSize;
+    mutable std::vector<std::pair<double, double>> m_labelSizes;
+    mutable std::vector<LabelBox> m_labels;
 };
 
 class CSkyView : public QMainWindow, public CView {
@@ -67,4 +72,5 @@ protected:
 
 private:
     CSkyPlot* m_plot;
+    bool m_bPlaced = false;
 };

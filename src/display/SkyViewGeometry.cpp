@@ -105,60 +105,194 @@ int HitSkyPoint(const std::vector<SkyPoint>& points, const PolarPlot& plot, doub
     return best;
 }
 
-std::vector<LabelBox> PlaceSkyLabels(const std::vector<PolarPlot::Point>& at,
-                                     const std::vector<std::pair<double, double>>& sizes, const PolarPlot& plot,
-                                     double width, double height, double pointRadius,
-                                     const std::vector<std::size_t>& order) {
-    std::vector<LabelBox> boxes(at.size());
-    std::vector<bool> placed(at.size(), false);
-    auto overlaps = [&](const LabelBox& b) {
-        if (b.x < 0 || b.y < 0 || b.x + b.width > width || b.y + b.height > height) return true;
-        for (std::size_t k = 0; k < at.size(); ++k) {
-            const double cx = std::clamp(at[k].x, b.x, b.x + b.width);
-            const double cy = std::clamp(at[k].y, b.y, b.y + b.height);
-            if (std::hypot(at[k].x - cx, at[k].y - cy) < pointRadius + 1.0) return true;
-            const LabelBox& o = boxes[k];
-            if (placed[k] && b.x < o.x + o.width && o.x < b.x + b.width && b.y < o.y + o.height && o.y < b.y + b.height)
-                return true;
+PolarPlot::Point LeaderEnd(const LabelBox& box, const PolarPlot::Point& point) {
+    return {std::clamp(point.x, box.x, box.x + box.width), std::clamp(point.y, box.y, box.y + box.height)};
+}
+
+namespace {
+
+struct Segment {
+    PolarPlot::Point a, b;
+};
+
+double Cross(const PolarPlot::Point& o, const PolarPlot::Point& a, const PolarPlot::Point& b) {
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+double DistanceToBox(const PolarPlot::Point& p, const LabelBox& b) {
+    const PolarPlot::Point q = LeaderEnd(b, p);
+    return std::hypot(p.x - q.x, p.y - q.y);
+}
+
+double DistanceToSegment(const PolarPlot::Point& p, const Segment& s) {
+    const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double t = length2 <= 0.0 ? 0.0 : std::clamp(((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / length2, 0.0, 1.0);
+    return std::hypot(p.x - (s.a.x + t * dx), p.y - (s.a.y + t * dy));
+}
+
+bool BoxesOverlap(const LabelBox& a, const LabelBox& b, double gap) {
+    return a.x < b.x + b.width + gap && b.x < a.x + a.width + gap && a.y < b.y + b.height + gap &&
+           b.y < a.y + a.height + gap;
+}
+
+// Whether any part of the segment lies inside the box grown by `gap`.
+bool SegmentMeetsBox(const Segment& s, const LabelBox& b, double gap) {
+    // Liang-Barsky: clip the segment's parameter range to the box's slabs.
+    double t0 = 0.0, t1 = 1.0;
+    const double d[2] = {s.b.x - s.a.x, s.b.y - s.a.y};
+    const double from[2] = {s.a.x, s.a.y};
+    const double low[2] = {b.x - gap, b.y - gap}, high[2] = {b.x + b.width + gap, b.y + b.height + gap};
+    for (int axis = 0; axis < 2; ++axis) {
+        if (std::abs(d[axis]) < 1e-12) {
+            if (from[axis] < low[axis] || from[axis] > high[axis]) return false;
+            continue;
         }
-        return false;
+        double ta = (low[axis] - from[axis]) / d[axis], tb = (high[axis] - from[axis]) / d[axis];
+        if (ta > tb) std::swap(ta, tb);
+        t0 = std::max(t0, ta);
+        t1 = std::min(t1, tb);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool LeadersCross(const PolarPlot::Point& a1, const PolarPlot::Point& a2, const PolarPlot::Point& b1,
+                  const PolarPlot::Point& b2) {
+    const double d1 = Cross(b1, b2, a1), d2 = Cross(b1, b2, a2);
+    const double d3 = Cross(a1, a2, b1), d4 = Cross(a1, a2, b2);
+    return ((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0));
+}
+
+namespace {
+
+struct Layout {
+    std::vector<LabelBox> boxes;
+    int missed = 0;
+    double farthest = 0.0, total = 0.0;
+    bool BetterThan(const Layout& other) const {
+        if (missed != other.missed) return missed < other.missed;
+        if (std::abs(farthest - other.farthest) > 0.5) return farthest < other.farthest;
+        return total < other.total - 1e-9;
+    }
+};
+
+Layout PlaceAround(double middle, bool eitherWay, const std::vector<PolarPlot::Point>& at,
+                   const std::vector<std::pair<double, double>>& sizes, double width, double height,
+                   double pointRadius) {
+    const std::size_t count = at.size();
+    Layout layout;
+    std::vector<LabelBox>& boxes = layout.boxes;
+    boxes.resize(count);
+    std::vector<Segment> leaders(count);
+    std::vector<bool> placed(count, false);
+    // A label this far from its point sits beside it; further away it needs
+    // a line.
+    const double beside = pointRadius + 3.0;
+
+    // The labels reach away from `middle`: those of points left of it to
+    // the left, the others to the right (or, `eitherWay`, towards it where
+    // that is nearer).  They choose from the ends inwards,
+    // so that each label's line runs down (or up) beside the labels chosen
+    // before it, and each new label goes beyond them: lines stand side by
+    // side and never cross.
+    std::vector<std::size_t> order(count);
+    for (std::size_t i = 0; i < count; ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::abs(at[a].x - middle) > std::abs(at[b].x - middle);
+    });
+
+    // Whether label i may take box b: inside the plot's window, clear of
+    // every point, every other label and every other label's line, and its
+    // own line clear of the other labels, lines and points.
+    auto fits = [&](std::size_t i, const LabelBox& b) {
+        if (b.x < 0 || b.y < 0 || b.x + b.width > width || b.y + b.height > height) return false;
+        const Segment line{at[i], LeaderEnd(b, at[i])};
+        for (std::size_t k = 0; k < count; ++k) {
+            if (DistanceToBox(at[k], b) < pointRadius + 1.0) return false;
+            // The line passes clear of the other points, except those so
+            // close to its own that their dots touch.
+            if (k != i && std::hypot(at[k].x - at[i].x, at[k].y - at[i].y) > 2.0 * pointRadius &&
+                DistanceToSegment(at[k], line) < pointRadius - 1.0)
+                return false;
+            if (!placed[k]) continue;
+            if (BoxesOverlap(b, boxes[k], 1.0)) return false;
+            if (SegmentMeetsBox(leaders[k], b, 1.0) || SegmentMeetsBox(line, boxes[k], 1.0)) return false;
+            if (LeadersCross(line.a, line.b, leaders[k].a, leaders[k].b)) return false;
+        }
+        return true;
     };
+
     for (std::size_t i : order) {
-        if (i >= at.size() || placed[i]) continue;
-        const double dx = at[i].x - plot.centreX, dy = at[i].y - plot.centreY;
-        const double length = std::hypot(dx, dy);
-        // Straight overhead any side will do: the right.
-        const double ux = length < 1e-9 ? 1.0 : dx / length, uy = length < 1e-9 ? 0.0 : dy / length;
         const double w = sizes[i].first, h = sizes[i].second;
-        // A box hanging off the point `distance` away in the direction
-        // `turn` degrees clockwise from straight outwards, on the far side of
-        // its anchor.
-        auto boxAt = [&](double turn, double distance) {
-            const double t = turn * kRadians;
-            const double sx = ux * std::cos(t) - uy * std::sin(t), sy = ux * std::sin(t) + uy * std::cos(t);
-            const double ax = at[i].x + sx * distance, ay = at[i].y + sy * distance;
-            LabelBox b{0, 0, w, h, false};
-            b.x = sx < -0.3 ? ax - w : sx > 0.3 ? ax : ax - w / 2;
-            b.y = sy < -0.3 ? ay - h : sy > 0.3 ? ay : ay - h / 2;
-            return b;
-        };
-        // Outwards first, then the other directions, then further away.
-        LabelBox chosen = boxAt(0.0, pointRadius + 4);
-        bool found = false;
-        for (int step = 0; !found && step <= 6; ++step)
-            for (double turn : {0.0, -45.0, 45.0, -90.0, 90.0, -135.0, 135.0, 180.0}) {
-                const LabelBox b = boxAt(turn, pointRadius + 4 + step * h * 0.9);
-                if (!overlaps(b)) {
-                    chosen = b;
-                    chosen.leader = step > 0;
-                    found = true;
-                    break;
-                }
+        const bool right = at[i].x >= middle;
+        // Beside the point, outwards; else below or above it, the box's
+        // near end over the point, a row further for each label in the way.
+        // Shifted outwards, lines slant.
+        std::vector<LabelBox> candidates;
+        const double outwards = right ? 1.0 : -1.0;
+        const double sideX = right ? at[i].x + beside : at[i].x - beside - w;
+        candidates.push_back({sideX, at[i].y - h / 2, w, h, false});
+        for (int k = 1; k <= 4; ++k)
+            for (double up : {-1.0, 1.0}) candidates.push_back({sideX, at[i].y - h / 2 + up * k * h / 2, w, h, false});
+        for (int shift = eitherWay ? -1 : 0; shift <= 3; ++shift) {
+            // One shift inwards reaches the other way.
+            const double x = shift < 0 ? (right ? at[i].x + 2.0 - w : at[i].x - 2.0)
+                                       : (right ? at[i].x - 2.0 : at[i].x + 2.0 - w) + outwards * shift * w / 4;
+            for (int k = 0; k <= 40; ++k) {
+                candidates.push_back({x, at[i].y + beside + k * h / 2, w, h, false});
+                candidates.push_back({x, at[i].y - beside - h - k * h / 2, w, h, false});
             }
+        }
+        const LabelBox* best = nullptr;
+        double bestDistance = 0.0;
+        for (const LabelBox& b : candidates) {
+            const double d = DistanceToBox(at[i], b);
+            if (best && d >= bestDistance - 1e-9) continue;
+            if (!fits(i, b)) continue;
+            best = &b;
+            bestDistance = d;
+        }
+        // Nowhere free (a window too small for the labels): beside the
+        // point, over whatever is there.
+        LabelBox chosen = best ? *best : candidates.front();
+        if (!best) ++layout.missed;
+        const double distance = DistanceToBox(at[i], chosen);
+        layout.farthest = std::max(layout.farthest, distance);
+        layout.total += distance;
+        chosen.leader = distance > beside + 1.0;
         boxes[i] = chosen;
+        leaders[i] = {at[i], LeaderEnd(chosen, at[i])};
         placed[i] = true;
     }
-    return boxes;
+    return layout;
+}
+
+}  // namespace
+
+std::vector<LabelBox> PlaceSkyLabels(const std::vector<PolarPlot::Point>& at,
+                                     const std::vector<std::pair<double, double>>& sizes, double width,
+                                     double height, double pointRadius) {
+    if (at.empty()) return {};
+    // Where the labels part: at the median point, at the quartiles, or
+    // beyond either end (all reaching one way), each with and without the
+    // labels' reaching back; the layout that places every label, with the
+    // shortest longest line, wins.
+    std::vector<double> xs;
+    for (const auto& p : at) xs.push_back(p.x);
+    std::sort(xs.begin(), xs.end());
+    const std::size_t n = xs.size();
+    Layout best;
+    bool first = true;
+    for (bool eitherWay : {false, true})
+        for (double middle : {xs[n / 2], xs[n / 4], xs[(3 * n) / 4], xs.front() - 1.0, xs.back() + 1.0}) {
+            Layout layout = PlaceAround(middle, eitherWay, at, sizes, width, height, pointRadius);
+            if (first || layout.BetterThan(best)) best = std::move(layout);
+            first = false;
+        }
+    return best.boxes;
 }
 
 std::string SkyAzimuthCaption(int gridOptions) {

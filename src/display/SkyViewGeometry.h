@@ -65,19 +65,24 @@ std::vector<SkyPoint> SkyPoints(const CArcGridModel& grid, const CSatellite* cur
 int HitSkyPoint(const std::vector<SkyPoint>& points, const PolarPlot& plot, double x, double y, double reach);
 
 // Where the labels go: for each point (placed at `at[i]`, label of
-// `sizes[i]` width and height), a box beside it on the side away from the
-// centre, moved further out or to the inner side where it would cover
-// another label or point, and kept within `width` x `height`.  `order` says
-// which labels choose first (the current satellite's, say).  `leader[i]`
-// tells whether the box stands off far enough to need a line to its point.
+// `sizes[i]` width and height) the nearest box, within `width` x `height`,
+// that covers no point and no other label and whose line to its point
+// crosses no other line and passes through no other label: beside the point
+// away from the middle of the points, else below or above it reaching away
+// from the middle.  `leader[i]` tells whether the box stands off far enough
+// to need a line.
 struct LabelBox {
     double x = 0.0, y = 0.0, width = 0.0, height = 0.0;
     bool leader = false;
 };
 std::vector<LabelBox> PlaceSkyLabels(const std::vector<PolarPlot::Point>& at,
-                                     const std::vector<std::pair<double, double>>& sizes, const PolarPlot& plot,
-                                     double width, double height, double pointRadius,
-                                     const std::vector<std::size_t>& order);
+                                     const std::vector<std::pair<double, double>>& sizes, double width,
+                                     double height, double pointRadius);
+// A label's line runs from its point to the nearest point of its box.
+PolarPlot::Point LeaderEnd(const LabelBox& box, const PolarPlot::Point& point);
+// Whether two lines cross (touching at an end does not count).
+bool LeadersCross(const PolarPlot::Point& a1, const PolarPlot::Point& a2, const PolarPlot::Point& b1,
+                  const PolarPlot::Point& b2);
 
 // "Azimuth (True)" or "Azimuth (Magnetic)" for the plot's caption.
 std::string SkyAzimuthCaption(int gridOptions);

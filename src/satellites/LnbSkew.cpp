@@ -45,5 +45,7 @@ std::string LnbSkewDirectionText(double latitude, double siteLongitude, double s
     if (!skew) return kBelowHorizon;
     std::string text = Format("%.1f%c", std::abs(*skew), kDegreeSign);
     if (text == Format("0.0%c", kDegreeSign)) return text;
-    return text + (*skew > 0.0 ? " clockwise" : " counter-clockwise");
+    // Which way is clockwise depends on where one stands: the installer
+    // turns the feed from behind the dish, facing the satellite.
+    return text + (*skew > 0.0 ? " clockwise" : " counter-clockwise") + " (seen from behind the dish)";
 }

@@ -15,6 +15,7 @@ std::optional<double> LnbSkew(double latitude, double siteLongitude, double satL
 // "30.8°" or "-30.8°" (Windows-1252 degree sign), "--" below the horizon.
 std::string LnbSkewText(double latitude, double siteLongitude, double satLongitude);
 
-// The details dialog's words: "30.8° clockwise", "12.0° counter-clockwise",
-// "0.0°" when there is nothing to turn, "--" below the horizon.
+// The details dialog's words: "30.8° clockwise (seen from behind the dish)",
+// "12.0° counter-clockwise (seen from behind the dish)", "0.0°" when there is
+// nothing to turn, "--" below the horizon.
 std::string LnbSkewDirectionText(double latitude, double siteLongitude, double satLongitude);

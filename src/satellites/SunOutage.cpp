@@ -175,6 +175,19 @@ std::vector<SunOutageDay> ComputeSunOutages(double latitude, double siteLongitud
     return days;
 }
 
+int SiteUtcOffsetMinutes(double siteLongitude) {
+    // West positive: behind UTC.
+    const double east = -std::remainder(siteLongitude, 360.0);
+    return static_cast<int>(std::lround(east / 15.0)) * 60;
+}
+
+bool SiteNearZone(double siteLongitude, int zoneOffsetMinutes) {
+    const double siteHours = -std::remainder(siteLongitude, 360.0) / 15.0;
+    // Zones wrap round the date line: Tonga keeps +13 hours at 175 degrees
+    // West, whose longitude time is -11:40.
+    return std::abs(std::remainder(zoneOffsetMinutes / 60.0 - siteHours, 24.0)) <= 2.0;
+}
+
 std::string UtcTimeText(long long utcSeconds) {
     const long long s = ((utcSeconds % 86400) + 86400) % 86400;
     return Format("%02lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);

@@ -44,6 +44,15 @@ std::vector<SunOutageDay> ComputeSunOutages(double latitude, double siteLongitud
                                             double dishMetres = kDefaultDishMetres,
                                             double frequencyGHz = kDefaultFrequencyGHz);
 
+// A site's clock time as its longitude gives it, in minutes ahead of UTC:
+// whole hours of 15 degrees, West behind, from -12 to +12 hours (a
+// West-positive longitude of 105 gives -420).
+int SiteUtcOffsetMinutes(double siteLongitude);
+// Whether a zone `zoneOffsetMinutes` ahead of UTC (a computer's standard
+// time) can stand for a site's clock: its offset lies within two hours of
+// the site's longitude time, as Central European Time does for all of Spain.
+bool SiteNearZone(double siteLongitude, int zoneOffsetMinutes);
+
 // "HH:MM:SS" of a UTC time.
 std::string UtcTimeText(long long utcSeconds);
 // "YYYY-MM-DD<TAB>start<TAB>peak<TAB>end<TAB>0.12°" (Windows-1252 degree sign).

@@ -95,3 +95,16 @@ TEST(PlacementTest, AbsurdNumbersGiveAWindowOnTheScreen) {
         EXPECT_EQ(ReadPlacement(fresh, defaults, 1280, 1024), c.expected);
     }
 }
+
+TEST(PlacementTest, AWindowIsKeptWhollyOnTheScreensAvailableArea) {
+    // The area left by a panel: 1280 by 994 from (0, 30).
+    const ScreenRect screen{0, 30, 1280, 994};
+    // On the screen already: unchanged.
+    EXPECT_EQ(KeepOnScreen({100, 100, 560, 600}, screen), (ScreenRect{100, 100, 560, 600}));
+    // Hanging below the bottom edge: moved up.
+    EXPECT_EQ(KeepOnScreen({0, 439, 560, 600}, screen), (ScreenRect{0, 424, 560, 600}));
+    // Larger than the screen: cut to it and moved to its corner.
+    EXPECT_EQ(KeepOnScreen({-200, 10, 1628, 1200}, screen), (ScreenRect{0, 30, 1280, 994}));
+    // A second screen to the left of the first.
+    EXPECT_EQ(KeepOnScreen({-300, 900, 400, 300}, {-1024, 0, 1024, 768}), (ScreenRect{-400, 468, 400, 300}));
+}

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <numbers>
 
+#include "TestSupport.h"
 #include "display/ArcGridModel.h"
 #include "display/SkyViewGeometry.h"
+#include "locations/LocationDatabase.h"
 #include "satellites/LookAngles.h"
 #include "satellites/SatelliteDatabase.h"
 
@@ -151,16 +155,13 @@ TEST(SkyViewGeometryTest, PointsAreTheGridsVisibleRowsWithTheGridsLabels) {
 TEST(SkyViewGeometryTest, LabelsStayClearOfEachOtherAndOfThePoints) {
     // Points in a tight row across the centre, as from a site on the
     // equator: the outward places collide, so labels move aside.
-    const PolarPlot plot{200, 200, 180, 0};
     std::vector<PolarPlot::Point> at;
     std::vector<std::pair<double, double>> sizes;
-    std::vector<std::size_t> order;
     for (int i = 0; i < 8; ++i) {
         at.push_back({120.0 + i * 9.0, 200.0 + i * 0.5});
         sizes.emplace_back(60.0, 14.0);
-        order.push_back(static_cast<std::size_t>(i));
     }
-    const auto boxes = PlaceSkyLabels(at, sizes, plot, 400, 400, 5, order);
+    const auto boxes = PlaceSkyLabels(at, sizes, 400, 400, 5);
     ASSERT_EQ(boxes.size(), at.size());
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const LabelBox& a = boxes[i];
@@ -176,10 +177,87 @@ TEST(SkyViewGeometryTest, LabelsStayClearOfEachOtherAndOfThePoints) {
                 << i << " and " << k << " overlap";
         }
     }
-    // A lone point keeps its label right beside it, outwards (here: left of
-    // a point left of the centre), without a leader line.
-    const auto lone = PlaceSkyLabels({{100, 200}}, {{50, 14}}, plot, 400, 400, 5, {0});
+    // A lone point keeps its label right beside it, level with it, without
+    // a leader line; at the window's right edge, on its left.
+    const auto lone = PlaceSkyLabels({{100, 200}}, {{50, 14}}, 400, 400, 5);
     EXPECT_FALSE(lone[0].leader);
-    EXPECT_NEAR(lone[0].x + lone[0].width, 91, 1e-9);
+    EXPECT_NEAR(lone[0].x, 108, 1e-9);
     EXPECT_NEAR(lone[0].y + lone[0].height / 2, 200, 1e-9);
+    const auto atEdge = PlaceSkyLabels({{380, 200}}, {{50, 14}}, 400, 400, 5);
+    EXPECT_FALSE(atEdge[0].leader);
+    EXPECT_LE(atEdge[0].x + atEdge[0].width, 380 - 5);
+}
+
+// The labels of the shipped workspace's satellites, from each of its
+// locations, in the window's first size: each beside or near its point, no
+// two lines crossing, no line through another label, no label over another
+// or over a point.
+TEST(SkyViewGeometryTest, ShippedWorkspaceLabelsStayNearTheirPointsAndTheirLinesNeverCross) {
+    std::vector<std::string> satellites, locations;
+    std::ifstream source(std::string(TILVEX_SOURCE_DIR) + "/data/default-workspace.txt");
+    for (std::string line; std::getline(source, line);) {
+        if (line.rfind("sat: ", 0) == 0) satellites.push_back(line.substr(5));
+        if (line.rfind("loc: ", 0) == 0) locations.push_back(line.substr(5));
+    }
+    ASSERT_GE(satellites.size(), 10u);
+    ASSERT_GE(locations.size(), 5u);
+    ScopedCwd cwd{TILVEX_BUILD_DATA_DIR};
+    MessageCapture messages;
+    CSatelliteDatabase satelliteDb;
+    CLocationDatabase locationDb;
+    ASSERT_EQ(satelliteDb.LoadDatabase(), CSatelliteDatabase::LoadResult::Loaded);
+    ASSERT_EQ(locationDb.LoadDatabase(), CLocationDatabase::LoadResult::Loaded);
+
+    // The plot of a window of 560 by 600 under its menu bar, as the sky view
+    // lays it out; text about 7 pixels a letter and 15 high.
+    const double width = 560, height = 578, radius = std::min(width, height - 16) / 2 - 44;
+    // Lines no longer than five rows of text.
+    const double pointRadius = 6.0, bound = 80.0;
+    for (const std::string& name : locations) {
+        SCOPED_TRACE(name);
+        const CLocation* site = locationDb.FindLocation(name);
+        ASSERT_NE(site, nullptr);
+        CArcGridModel grid;
+        grid.SetOptions(GRID_BANDS | GRID_MAGNETIC | GRID_SORT_BY_SLOT);
+        grid.SetSite(site->SignedLatitude(), site->SignedLongitude(), site->SignedMagVar());
+        grid.Fill(satellites, satelliteDb);
+        const auto points = SkyPoints(grid, grid.Rows().front());
+        ASSERT_GE(points.size(), 10u);
+        const PolarPlot plot{width / 2, height / 2 + 8, radius, site->SignedMagVar()};
+        std::vector<PolarPlot::Point> at;
+        std::vector<std::pair<double, double>> sizes;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            at.push_back(plot.Place(points[i].direction));
+            sizes.emplace_back(7.0 * points[i].label.size() + 2, 15.0);
+        }
+        const auto boxes = PlaceSkyLabels(at, sizes, width, height, pointRadius);
+        ASSERT_EQ(boxes.size(), points.size());
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            SCOPED_TRACE(points[i].label);
+            const LabelBox& a = boxes[i];
+            const PolarPlot::Point end = LeaderEnd(a, at[i]);
+            EXPECT_LE(std::hypot(end.x - at[i].x, end.y - at[i].y), bound);
+            EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.x + a.width <= width && a.y + a.height <= height);
+            for (std::size_t k = 0; k < boxes.size(); ++k) {
+                if (k == i) continue;
+                const LabelBox& b = boxes[k];
+                const PolarPlot::Point p = at[k];
+                EXPECT_FALSE(p.x > a.x - pointRadius && p.x < a.x + a.width + pointRadius &&
+                             p.y > a.y - pointRadius && p.y < a.y + a.height + pointRadius)
+                    << "covers the point of " << points[k].label;
+                EXPECT_FALSE(a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+                             b.y < a.y + a.height)
+                    << "overlaps the label of " << points[k].label;
+                const PolarPlot::Point other = LeaderEnd(b, p);
+                EXPECT_FALSE(LeadersCross(at[i], end, p, other)) << "crosses the line of " << points[k].label;
+                // A line through a box meets one of its diagonals.
+                if (!b.leader) continue;
+                const PolarPlot::Point corners[4] = {
+                    {a.x, a.y}, {a.x + a.width, a.y + a.height}, {a.x + a.width, a.y}, {a.x, a.y + a.height}};
+                EXPECT_FALSE(LeadersCross(p, other, corners[0], corners[1]) ||
+                             LeadersCross(p, other, corners[2], corners[3]))
+                    << "the line of " << points[k].label << " runs through it";
+            }
+        }
+    }
 }

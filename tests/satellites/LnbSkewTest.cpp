@@ -41,7 +41,7 @@ double SkewFromVectors(double latitude, double siteEast, double satEast) {
 TEST(LnbSkewTest, WorkedExampleTurnsClockwise) {
     // 52.52N 13.405E, satellite 37.5W (West-positive longitudes).
     EXPECT_EQ(LnbSkewText(52.52, -13.405, 37.5), Deg("30.8"));
-    EXPECT_EQ(LnbSkewDirectionText(52.52, -13.405, 37.5), Deg("30.8") + " clockwise");
+    EXPECT_EQ(LnbSkewDirectionText(52.52, -13.405, 37.5), Deg("30.8") + " clockwise (seen from behind the dish)");
 }
 
 TEST(LnbSkewTest, BothHemispheresAndBothSidesAgreeWithTheGeometry) {
@@ -66,7 +66,7 @@ TEST(LnbSkewTest, BothHemispheresAndBothSidesAgreeWithTheGeometry) {
         EXPECT_EQ(*skew > 0 ? 1 : -1, c.sign);
         EXPECT_NEAR(*skew, SkewFromVectors(c.lat, -c.siteWest, -c.satWest), 1e-9);
     }
-    EXPECT_EQ(LnbSkewDirectionText(40, 100, 90), Deg("11.7") + " counter-clockwise");
+    EXPECT_EQ(LnbSkewDirectionText(40, 100, 90), Deg("11.7") + " counter-clockwise (seen from behind the dish)");
     EXPECT_EQ(LnbSkewText(40, 100, 90), Deg("-11.7"));
 }
 

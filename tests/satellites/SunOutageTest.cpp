@@ -234,3 +234,26 @@ TEST(SunOutageTest, LinesShowTheUtcDateAndTimesToTheSecond) {
     day.start = UtcSeconds(2026, 3, 4) - 60;
     EXPECT_EQ(UtcTimeText(day.start), "23:59:00");
 }
+
+TEST(SunOutageTest, LocalTimesFollowTheSitesLongitudeUnlessTheComputersZoneFits) {
+    // Whole hours of longitude, West behind UTC.
+    EXPECT_EQ(SiteUtcOffsetMinutes(104.99), -7 * 60);  // Denver
+    EXPECT_EQ(SiteUtcOffsetMinutes(-13.405), 60);      // Berlin
+    EXPECT_EQ(SiteUtcOffsetMinutes(0.0), 0);
+    EXPECT_EQ(SiteUtcOffsetMinutes(-151.2), 10 * 60);   // Sydney
+    EXPECT_EQ(SiteUtcOffsetMinutes(-172.6), 12 * 60);  // Wellington's side of the date line
+    EXPECT_EQ(SiteUtcOffsetMinutes(172.6), -12 * 60);
+    EXPECT_EQ(SiteUtcOffsetMinutes(360 + 104.99), -7 * 60);
+
+    // A computer in Denver's zone (-7) shows Denver's and Chicago's times in
+    // its own clock, Berlin's not; Central European Time covers Spain's
+    // western tip (Finisterre, 9.3 West).
+    EXPECT_TRUE(SiteNearZone(104.99, -7 * 60));
+    EXPECT_TRUE(SiteNearZone(87.6, -7 * 60));
+    EXPECT_FALSE(SiteNearZone(-13.405, -7 * 60));
+    EXPECT_TRUE(SiteNearZone(9.3, 60));
+    EXPECT_FALSE(SiteNearZone(104.99, 60));
+    // Across the date line: Tonga's +13 at 175 West.
+    EXPECT_TRUE(SiteNearZone(175.2, 13 * 60));
+    EXPECT_FALSE(SiteNearZone(175.2, 8 * 60));
+}

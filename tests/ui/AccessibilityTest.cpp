@@ -183,7 +183,7 @@ TEST_F(AccessibilityTest, EveryDialogHasItsTabOrderAndUniqueMnemonics) {
              static CLocation location;
              return std::make_unique<CSunOutageDlg>(satellite, location);
          },
-         {"sunOutageDish", "sunOutageFrequency", "sunOutageYear", "sunOutageList", "Close"}},
+         {"sunOutageDish", "sunOutageFrequency", "sunOutageYear", "sunOutageUtcOffset", "sunOutageList", "Close"}},
         {[] { return std::make_unique<CAboutDlg>(); }, {"visitWebSite", "OK"}},
     };
     for (const Case& c : cases) {

@@ -3,7 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDateTime>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QPushButton>
+#include <QScreen>
 #include <QImage>
 #include <QLabel>
 #include <QSpinBox>
@@ -15,9 +23,11 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "EditorSupport.h"
 #include "UiSupport.h"
+#include "app/UserFolders.h"
 #include "display/ArcGrid.h"
 #include "cli/ReportOutput.h"
 #include "display/SkyView.h"
@@ -263,6 +273,7 @@ TEST_F(SkyViewTest, DetailsShowTheSkewAndOpenTheSunOutages) {
     QString skew;
     int defaultRows = -1, smallDishRows = -1, badRows = -1;
     QString dish, frequency, badStatus, firstRow, firstLocal;
+    std::optional<int> localOffset;
     std::vector<SunOutageDay> expected;
     WhenModal<CSatelliteDetailsDlg>([&](CSatelliteDetailsDlg* details) {
         skew = details->SkewText();
@@ -280,6 +291,7 @@ TEST_F(SkyViewTest, DetailsShowTheSkewAndOpenTheSunOutages) {
                 for (int c = 0; c < 5; ++c) firstRow += (c ? "\t" : "") + item->text(c);
                 firstLocal = item->text(7);
             }
+            localOffset = outages->ChosenOffsetMinutes();
             TypeInto(Child<QLineEdit>(outages, "sunOutageDish"), "0.45");
             smallDishRows = list->topLevelItemCount();
             TypeInto(Child<QLineEdit>(outages, "sunOutageDish"), "0");
@@ -293,16 +305,111 @@ TEST_F(SkyViewTest, DetailsShowTheSkewAndOpenTheSunOutages) {
     frame->ShowSatelliteDetails(satellite, site);
 
     EXPECT_EQ(skew, FromCp1252(expectedSkew));
-    EXPECT_TRUE(skew.endsWith("clockwise")) << skew.toStdString();
+    EXPECT_TRUE(skew.endsWith("clockwise (seen from behind the dish)")) << skew.toStdString();
     EXPECT_EQ(dish, "0.9");
     EXPECT_EQ(frequency, "12.0");
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(defaultRows, static_cast<int>(expected.size()));
     // The dialog's first row as the command line prints it.
     EXPECT_EQ(firstRow, QString::fromUtf8(Cp1252ToUtf8(SunOutageLine(expected.front())).c_str()));
-    EXPECT_EQ(firstLocal,
-              QDateTime::fromSecsSinceEpoch(expected.front().peak, Qt::UTC).toLocalTime().toString("HH:mm:ss"));
+    const QDateTime peak = QDateTime::fromSecsSinceEpoch(expected.front().peak, Qt::UTC);
+    EXPECT_EQ(firstLocal, (localOffset ? peak.addSecs(*localOffset * 60LL) : peak.toLocalTime()).toString("HH:mm:ss"));
     EXPECT_GT(smallDishRows, defaultRows);
     EXPECT_EQ(badRows, 0);
     EXPECT_EQ(badStatus, "The dish diameter must be greater than 0 metres.");
+}
+
+// Local times: this computer's clock when the site lies near its zone, else
+// the site's longitude time; any fixed offset may be chosen instead.
+TEST_F(SkyViewTest, SunOutageLocalTimesFollowTheSiteOrTheComputer) {
+    frame = Start();
+    ASSERT_NE(frame, nullptr);
+    CLocationDatabase& locations = *frame->GetLocationDatabase();
+    const CLocation* denver = locations.FindLocation("Denver, CO");
+    ASSERT_NE(denver, nullptr);
+    const CSatellite* satellite = frame->GetDocument()->GetCurrentSatellite();
+    ASSERT_NE(satellite, nullptr);
+
+    // A computer in Berlin: Denver's times are shown at UTC-07:00.
+    CSunOutageDlg fromBerlin(*satellite, *denver, 60);
+    EXPECT_EQ(fromBerlin.ChosenOffsetMinutes(), std::optional<int>(-7 * 60));
+    EXPECT_EQ(fromBerlin.LocalTime()->currentText(), "UTC-07:00 (the site's longitude)");
+    QTreeWidget* list = fromBerlin.List();
+    ASSERT_GT(list->topLevelItemCount(), 0);
+    auto utcPeak = [&](int row) {
+        return QDateTime(QDate::fromString(list->topLevelItem(row)->text(0), "yyyy-MM-dd"),
+                         QTime::fromString(list->topLevelItem(row)->text(2), "HH:mm:ss"), Qt::UTC);
+    };
+    auto localPeak = [&](int row) {
+        return QDateTime(QDate::fromString(list->topLevelItem(row)->text(5), "yyyy-MM-dd"),
+                         QTime::fromString(list->topLevelItem(row)->text(7), "HH:mm:ss"), Qt::UTC);
+    };
+    EXPECT_EQ(utcPeak(0).secsTo(localPeak(0)), -7 * 3600);
+    // Another offset chosen: the local columns follow at once.
+    fromBerlin.LocalTime()->setCurrentIndex(fromBerlin.LocalTime()->findText("UTC+05:45"));
+    EXPECT_EQ(utcPeak(0).secsTo(localPeak(0)), 5 * 3600 + 45 * 60);
+    // This computer's clock.
+    fromBerlin.LocalTime()->setCurrentIndex(CSunOutageDlg::kComputerZone);
+    EXPECT_EQ(fromBerlin.ChosenOffsetMinutes(), std::nullopt);
+    EXPECT_EQ(localPeak(0).toString("HH:mm:ss"), utcPeak(0).toLocalTime().toString("HH:mm:ss"));
+
+    // A computer in Denver's own zone keeps its clock, summer time and all.
+    CSunOutageDlg atHome(*satellite, *denver, -7 * 60);
+    EXPECT_EQ(atHome.ChosenOffsetMinutes(), std::nullopt);
+    EXPECT_TRUE(atHome.LocalTime()->currentText().startsWith("This computer's time"));
+}
+
+// However large the contents or the scale, the windows open wholly on the
+// screen's available area.
+TEST_F(SkyViewTest, SunOutagesAndSkyViewOpenWhollyOnTheScreen) {
+    frame = Start();
+    ASSERT_NE(frame, nullptr);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    CLocation* site = frame->GetDocument()->GetCurrentLocation();
+    CSatellite* satellite = frame->GetDocument()->GetCurrentSatellite();
+    ASSERT_TRUE(site && satellite);
+    CSunOutageDlg outages(*satellite, *site, 0, frame);
+    // Wider than the screen before it shows (every column at full width).
+    outages.resize(screen.width() + 400, screen.height() + 300);
+    outages.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(screen.contains(outages.frameGeometry())) << outages.frameGeometry().width();
+    auto* close = outages.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
+    EXPECT_TRUE(screen.contains(QRect(close->mapToGlobal(QPoint(0, 0)), close->size())));
+    outages.hide();
+
+    frame->findChild<QAction*>("commandSkyView")->trigger();
+    sky = frame->SkyView();
+    ASSERT_NE(sky, nullptr);
+    sky->hide();
+    sky->setGeometry(screen.right() - 100, screen.bottom() - 100, screen.width() * 2, screen.height() * 2);
+    sky->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(screen.contains(sky->frameGeometry()))
+        << sky->frameGeometry().x() << "," << sky->frameGeometry().y() << " " << sky->frameGeometry().width() << "x"
+        << sky->frameGeometry().height();
+}
+
+// The picture and the look angles are offered in the documents folder, not
+// in the program's hidden data folder.
+TEST_F(SkyViewTest, PictureAndExportAreOfferedInTheDocumentsFolder) {
+    OpenSkyView();
+    QString offered;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        offered = dialog->selectedFiles().value(0);
+        dialog->reject();
+    });
+    sky->OnSavePicture();
+    EXPECT_EQ(offered, QDir(DocumentsFolder()).filePath("Sky View.png"));
+
+    offered.clear();
+    WhenModal<QInputDialog>([&](QInputDialog* choice) {
+        WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+            offered = dialog->selectedFiles().value(0);
+            dialog->reject();
+        });
+        choice->accept();
+    });
+    frame->OnExportLookAngles();
+    EXPECT_EQ(offered, QDir(DocumentsFolder()).filePath("Look Angles.csv"));
 }
