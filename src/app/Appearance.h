@@ -9,6 +9,10 @@
 // The dark palette the program uses for TILVEX_PALETTE=dark.
 QPalette DarkPalette();
 
+// Fusion with a checked radio button drawn to be seen on any palette.
+class QStyle;
+QStyle* ReadableFusionStyle();
+
 // Applies the palette that name asks for ("dark", "light"; letter case
 // aside); any other name leaves the platform's.  Returns whether it did.
 bool ApplyNamedPalette(const QString& name);
