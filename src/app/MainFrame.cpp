@@ -22,6 +22,7 @@
 #include "app/AboutDlg.h"
 #include "app/HelpWindow.h"
 #include "app/SplashWnd.h"
+#include "app/UserFolders.h"
 #include "app/TabView.h"
 #include "display/ArcGrid.h"
 #include "display/DialogUnits.h"
@@ -57,6 +58,41 @@ QString MenuText(unsigned id) { return FromCp1252(LoadString(id)); }
 // mnemonic ("AT&T" stays "AT&T").
 QString MenuName(const std::string& name) { return FromCp1252(name).replace('&', "&&"); }
 
+// The bar between the trees and the view shows that it moves: a raised
+// strip with a column of grip dots, in the palette's colours.
+class GripHandle : public QSplitterHandle {
+public:
+    using QSplitterHandle::QSplitterHandle;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QPalette& colours = palette();
+        const QRect strip = rect().adjusted(1, 0, -1, 0);
+        painter.fillRect(strip, underMouse() ? colours.color(QPalette::Midlight) : colours.color(QPalette::Button));
+        painter.setPen(colours.color(QPalette::Mid));
+        painter.drawLine(strip.topLeft(), strip.bottomLeft());
+        painter.drawLine(strip.topRight(), strip.bottomRight());
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colours.color(QPalette::WindowText));
+        const QPointF centre = QRectF(rect()).center();
+        for (int dot = -3; dot <= 3; ++dot) painter.drawEllipse(centre + QPointF(0, dot * 5.0), 1.2, 1.2);
+    }
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::Enter || e->type() == QEvent::Leave) update();
+        return QSplitterHandle::event(e);
+    }
+};
+
+class GripSplitter : public QSplitter {
+public:
+    explicit GripSplitter(QWidget* parent) : QSplitter(Qt::Horizontal, parent) { setHandleWidth(7); }
+
+protected:
+    QSplitterHandle* createHandle() override { return new GripHandle(orientation(), this); }
+};
+
 }  // namespace
 
 CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
@@ -67,7 +103,7 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
     SetMessageBoxOwner(this);
 
     // The client area first: the views, and with the tabbed pane the databases.
-    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter = new GripSplitter(this);
     m_splitter->setObjectName("splitter");
     m_splitter->setChildrenCollapsible(false);
     m_tabView = new CTilvexTabView(m_splitter);
@@ -225,9 +261,9 @@ void CMainFrame::CreateActions() {
         {ids::ID_EDIT_UNDO, TrNoop("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)},
          nullptr, "", nullptr},
         {ids::ID_EDIT_SATELLITE_DATA, TrNoop("Edit &Satellite Data..."), {}, nullptr, TrNoop("Edit the satellite database"),
-         [this] { CDatabaseEditor(*this).EditSatellites(SatelliteTree()->SatelliteOf(SatelliteTree()->currentItem())); }},
+         [this] { CDatabaseEditor(*this).EditSatellites(SatelliteToEdit()); }},
         {ids::ID_EDIT_LOCATION_DATA, TrNoop("Edit &Location Data..."), {}, nullptr, TrNoop("Edit the location database"),
-         [this] { CDatabaseEditor(*this).EditLocations(LocationTree()->LocationOf(LocationTree()->currentItem())); }},
+         [this] { CDatabaseEditor(*this).EditLocations(LocationToEdit()); }},
         {ids::ID_HELP, TrNoop("&Help Topics"), {QKeySequence(Qt::Key_F1)}, nullptr, TrNoop("Show the help"), [this] { OnHelp(); }},
         {ids::ID_CONTEXT_HELP, TrNoop("&What's This?"), {QKeySequence(Qt::SHIFT | Qt::Key_F1)}, ":/toolbar/help.png",
          TrNoop("Explain the next item clicked"), [] { QWhatsThis::enterWhatsThisMode(); }},
@@ -334,17 +370,32 @@ void CMainFrame::UpdateCommands() {
     add->setText(m_nAddMode == kAddLocation ? MenuText(ids::IDS_ADD_LOCATIONS)
                  : m_nAddMode == kAddSatellite ? MenuText(ids::IDS_ADD_SATELLITES)
                                                : Tr("&Add to Workspace"));
+    // The database editors are always at hand; they open on the record the
+    // command names, or on none.
     QAction* editSat = Action(ids::ID_EDIT_SATELLITE_DATA);
-    editSat->setEnabled(m_nAddMode == kAddSatellite);
-    const CSatellite* sat = SatelliteTree()->SatelliteOf(SatelliteTree()->currentItem());
-    editSat->setText(m_nAddMode == kAddSatellite && sat ? Tr("Edit data for ") + MenuName(sat->GetName()) + "..."
-                                                        : Tr("Edit &Satellite Data..."));
+    editSat->setEnabled(true);
+    const CSatellite* sat = SatelliteToEdit();
+    editSat->setText(sat ? Tr("Edit data for ") + MenuName(sat->GetName()) + "..." : Tr("Edit &Satellite Data..."));
     QAction* editLoc = Action(ids::ID_EDIT_LOCATION_DATA);
-    editLoc->setEnabled(m_nAddMode == kAddLocation);
-    const CLocation* loc = LocationTree()->LocationOf(LocationTree()->currentItem());
-    editLoc->setText(m_nAddMode == kAddLocation && loc ? Tr("Edit data for ") + MenuName(loc->GetName()) + "..."
-                                                       : Tr("Edit &Location Data..."));
+    editLoc->setEnabled(true);
+    const CLocation* loc = LocationToEdit();
+    editLoc->setText(loc ? Tr("Edit data for ") + MenuName(loc->GetName()) + "..." : Tr("Edit &Location Data..."));
     UpdatePrintCommands();
+}
+
+CSatellite* CMainFrame::SatelliteToEdit() const {
+    if (m_nRemoveMode == kRemoveSatellite)
+        if (CSatellite* selected = m_view->Grid()->SelectedSatellite()) return selected;
+    return SatelliteTree()->SatelliteOf(SatelliteTree()->currentItem());
+}
+
+CLocation* CMainFrame::LocationToEdit() const {
+    if (m_nRemoveMode == kRemoveLocation) {
+        const int row = m_view->LocationPane()->SelectedRow();
+        if (row >= 0)
+            if (CLocation* selected = m_view->LocationPane()->LocationAt(row)) return selected;
+    }
+    return LocationTree()->LocationOf(LocationTree()->currentItem());
 }
 
 void CMainFrame::UpdatePrintCommands() {
@@ -466,7 +517,11 @@ void CMainFrame::OnFileNew() {
 
 void CMainFrame::OnFileOpen() {
     if (!m_doc->SaveModified()) return;
-    const QString path = QFileDialog::getOpenFileName(this, Tr("Open Workspace"), QString(), Tr("Workspace Files(*.wrk)"));
+    // Where the workspace in use lies, unless that is the program's own
+    // data folder: then the documents folder.
+    const QString current = QString::fromStdString(m_doc->GetPathName());
+    const QString folder = current.isEmpty() ? DocumentsFolder() : QFileInfo(InDocumentsFolder(current)).absolutePath();
+    const QString path = QFileDialog::getOpenFileName(this, Tr("Open Workspace"), folder, Tr("Workspace Files(*.wrk)"));
     if (path.isEmpty()) return;
     m_doc->SetModifiedFlag(false);
     m_doc->OpenDocumentFile(path.toStdString());
@@ -678,7 +733,7 @@ void CMainFrame::OnExportLookAngles() {
     const QString choice =
         QInputDialog::getItem(this, "Export Look Angles", "Look angles from:", choices, 0, false, &ok);
     if (!ok) return;
-    const QString path = QFileDialog::getSaveFileName(this, "Export Look Angles", "Look Angles.csv",
+    const QString path = QFileDialog::getSaveFileName(this, "Export Look Angles", InDocumentsFolder("Look Angles.csv"),
                                                       "CSV Files (*.csv);;All Files (*)");
     if (path.isEmpty()) return;
     ExportLookAngles(path, choice == choices[1]);

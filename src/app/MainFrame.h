@@ -77,6 +77,12 @@ public:
     QAction* Action(int id) const;
     // Updates every command's enabled state and text, as before a menu shows.
     void UpdateCommands();
+    // The records that "Edit Satellite Data..." and "Edit Location Data..."
+    // open their editors on: the grid's or the location list's selection
+    // when it was the last one made, else the tree's selected record; null
+    // (the editor opens on none) where that is a folder or nothing.
+    CSatellite* SatelliteToEdit() const;
+    CLocation* LocationToEdit() const;
     // Print and Print Preview: enabled with a current location and a grid row.
     void UpdatePrintCommands();
 

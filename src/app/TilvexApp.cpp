@@ -11,6 +11,7 @@
 
 #include "app/MainFrame.h"
 #include "app/SplashWnd.h"
+#include "app/UserFolders.h"
 #include "display/TilvexView.h"
 #include "framework/AppMessageBox.h"
 #include "framework/QtText.h"
@@ -155,8 +156,9 @@ bool CTilvexApp::InitInstance(const Options& options) {
     context.profile = &m_profile;
     context.recentFiles = &m_recentFiles;
     context.askSavePath = [this](const std::string& suggested) -> std::optional<std::string> {
-        const QString path = QFileDialog::getSaveFileName(m_frame.get(), Tr("Save Workspace As"),
-                                                          QString::fromStdString(suggested), Tr("Workspace Files(*.wrk)"));
+        const QString path =
+            QFileDialog::getSaveFileName(m_frame.get(), Tr("Save Workspace As"),
+                                         InDocumentsFolder(QString::fromStdString(suggested)), Tr("Workspace Files(*.wrk)"));
         if (path.isEmpty()) return std::nullopt;
         return (path.endsWith(".wrk", Qt::CaseInsensitive) ? path : path + ".wrk").toStdString();
     };

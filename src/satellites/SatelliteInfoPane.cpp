@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "display/DialogUnits.h"
 #include "framework/QtText.h"
@@ -25,15 +26,16 @@ CSatelliteInfoPane::CSatelliteInfoPane(QWidget* parent) : QFrame(parent) {
     const char* labels[] = {TrNoop("Satellite:"), TrNoop("Slot:"), TrNoop("Bands:")};
     const char* names[] = {"infoName", "infoSlot", "infoBands"};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(Tr(labels[i]), this);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(du.X(kMargin), du.Y(kMargin + i * kLine), du.X(kLabelWidth), du.Y(10));
+        m_captions[i] = new QLabel(Tr(labels[i]), this);
+        m_captions[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         *values[i] = new QLabel(this);
         (*values[i])->setObjectName(names[i]);
+        (*values[i])->setTextFormat(Qt::PlainText);  // a record's text, never markup
         (*values[i])->setAccessibleDescription(Tr(labels[i]));
-        (*values[i])->setGeometry(du.X(kMargin + kLabelWidth + 3), du.Y(kMargin + i * kLine),
-                                  du.X(kWidth - 2 * kMargin - kLabelWidth - 3), du.Y(10));
     }
+    // A long name wraps onto more lines rather than losing its end.
+    m_name->setWordWrap(true);
+    LayoutRows();
     m_btnReport = new QPushButton(Tr("&Detailed Report..."), this);
     m_btnReport->setObjectName("detailedReport");
     m_btnReport->setWhatsThis(Tr("Shows the selected satellite's data and its look angles from the current location."));
@@ -69,7 +71,44 @@ void CSatelliteInfoPane::ShowSatellite(int index) {
         m_slot->setText(FromCp1252(m_pSatellite->SlotText()));
         m_bands->setText(FromCp1252(m_pSatellite->BandText()));
     }
+    LayoutRows();
     UpdateReportButton();
+}
+
+void CSatelliteInfoPane::LayoutRows() {
+    const DialogUnits du = DialogUnits::Current();
+    const int valueX = du.X(kMargin + kLabelWidth + 3), valueWidth = du.X(kWidth - 2 * kMargin - kLabelWidth - 3);
+    const int top = du.Y(kMargin), room = du.Y(kHeight - kMargin - 14) - top;
+    const int line = m_name->fontMetrics().height();
+    // The lines the whole name takes at the value column's width, and the
+    // lines that fit above the button beside the slot's and the bands'.
+    const int needed = std::max(1, (m_name->heightForWidth(valueWidth) + line - 1) / line);
+    const int lines = std::clamp(needed, 1, std::max(1, room / line - 2));
+    m_name->setToolTip(needed > lines ? m_name->text() : QString());
+    int y[3], height[3];
+    if (lines == 1) {
+        // One line each, as the pane was drawn.
+        for (int i = 0; i < 3; ++i) {
+            y[i] = du.Y(kMargin + i * kLine);
+            height[i] = du.Y(10);
+        }
+    } else {
+        // The name's lines, then the two rows close below them.
+        y[0] = top;
+        height[0] = lines * line;
+        const int row = std::min(du.Y(10), (room - height[0]) / 2);
+        for (int i = 1; i < 3; ++i) {
+            y[i] = y[i - 1] + height[i - 1];
+            height[i] = row;
+        }
+    }
+    QLabel* values[] = {m_name, m_slot, m_bands};
+    for (int i = 0; i < 3; ++i) {
+        // The caption stands level with the first line of its value.
+        m_captions[i]->setGeometry(du.X(kMargin), y[i], du.X(kLabelWidth), i == 0 && lines > 1 ? line : height[i]);
+        values[i]->setGeometry(valueX, y[i], valueWidth, height[i]);
+        values[i]->setAlignment(Qt::AlignLeft | (i == 0 && lines > 1 ? Qt::AlignTop : Qt::AlignVCenter));
+    }
 }
 
 void CSatelliteInfoPane::SetLocation(CLocation* location) {

@@ -35,9 +35,13 @@ private:
     // "Detailed Report..." can be pressed exactly when a satellite of the
     // workspace is shown and the workspace has a current location.
     void UpdateReportButton();
+    // Places the rows: one line each, or the name on as many lines as it
+    // needs (as many as fit) with the slot and the bands below it.
+    void LayoutRows();
 
     CTilvexDoc* m_pDoc = nullptr;
     CSatelliteDatabase* m_pSatellites = nullptr;
+    QLabel* m_captions[3];
     QLabel* m_name;
     QLabel* m_slot;
     QLabel* m_bands;

@@ -1,5 +1,6 @@
 """The Edit menu names its commands after what is selected: a location of
-the location pane, then a satellite of the grid.  Removing the satellite
+the location pane, then a satellite of the grid; the database editors are
+always at hand.  Removing the satellite
 takes its row out of the grid; leaving without saving keeps the workspace
 file as it was."""
 
@@ -22,7 +23,7 @@ def flow(t):
     before = workspace(t)
     main = t.main_window()
     check_equal(edit_menu(t, main), {"Remove from Workspace": False, "Add to Workspace": False,
-                                     "Edit Satellite Data...": False, "Edit Location Data...": False},
+                                     "Edit Satellite Data...": True, "Edit Location Data...": True},
                 "Edit menu with nothing chosen")
 
     places = t.find(main, "list", "Locations")
@@ -37,8 +38,13 @@ def flow(t):
     t.click(rows[0])
     t.wait_for(lambda: t.is_selected(rows[0]), "the first grid row to be selected")
     commands = edit_menu(t, main)
+    # The satellite command names the grid's row ("Edit data for SES-2...").
+    named = [name for name in commands if name.startswith("Edit data for ")]
+    check_equal(len(named), 1, "satellite commands naming the chosen row")
+    check(rows[0].name.startswith(named[0][len("Edit data for "):-3]), "the command names the first row")
+    check(commands.pop(named[0]), "editing the chosen satellite is enabled")
     check_equal(commands, {"Remove Satellite from Workspace": True, "Add to Workspace": False,
-                           "Edit Satellite Data...": False, "Edit Location Data...": False},
+                           "Edit Location Data...": True},
                 "Edit menu with a satellite chosen")
 
     t.menu(main, "Edit", re.compile(r"Remove Satellite from Workspace(\t.*)?$"))

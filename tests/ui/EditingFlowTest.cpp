@@ -215,20 +215,24 @@ TEST_F(EditingFlowTest, ReportButtonNeedsASatelliteAndALocation) {
     EXPECT_TRUE(info->ReportButton()->isEnabled());
 }
 
-TEST_F(EditingFlowTest, EditCommandsFollowTheTreeSelection) {
+// The editors are always at hand: they open on the record last chosen in a
+// tree, the grid or the location list, and on none for a folder.
+TEST_F(EditingFlowTest, EditCommandsOpenOnTheChosenRecordAndAreAlwaysEnabled) {
     QAction* editSat = frame->Action(ids::ID_EDIT_SATELLITE_DATA);
     QAction* editLoc = frame->Action(ids::ID_EDIT_LOCATION_DATA);
     CSatelliteTree* tree = frame->SatelliteTree();
     tree->setCurrentItem(tree->RootItem());
     frame->UpdateCommands();
-    EXPECT_FALSE(editSat->isEnabled());
+    EXPECT_TRUE(editSat->isEnabled());
+    EXPECT_TRUE(editLoc->isEnabled());
+    EXPECT_EQ(editSat->text(), "Edit &Satellite Data...");
     QTreeWidgetItem* galaxy = TreeItem(tree, "Galaxy 19");
     ASSERT_NE(galaxy, nullptr);
     tree->setCurrentItem(galaxy);
     frame->UpdateCommands();
     EXPECT_TRUE(editSat->isEnabled());
     EXPECT_EQ(editSat->text(), "Edit data for Galaxy 19...");
-    EXPECT_FALSE(editLoc->isEnabled());
+    EXPECT_TRUE(editLoc->isEnabled());
 
     WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
         EXPECT_EQ(Child<QLineEdit>(dlg, "satelliteName")->text(), "Galaxy 19");
@@ -248,6 +252,25 @@ TEST_F(EditingFlowTest, EditCommandsFollowTheTreeSelection) {
     });
     editSat->trigger();
     EXPECT_TRUE(name.isEmpty());
+
+    // A row of the grid, chosen last, is the one the command edits.
+    const int row = GridRow("SES-3");
+    ASSERT_GE(row, 0);
+    Grid()->setCurrentRow(row);
+    frame->UpdateCommands();
+    EXPECT_EQ(editSat->text(), "Edit data for SES-3...");
+    WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
+        name = Child<QLineEdit>(dlg, "satelliteName")->text();
+        Click(dlg, "close");
+    });
+    editSat->trigger();
+    EXPECT_EQ(name, "SES-3");
+
+    // So is a location of the list.
+    QListWidget* places = View()->LocationPane()->List();
+    places->setCurrentRow(places->row(places->findItems("Miami, FL", Qt::MatchExactly).value(0)));
+    frame->UpdateCommands();
+    EXPECT_EQ(editLoc->text(), "Edit data for Miami, FL...");
 }
 
 // A screen reader selects a row through the accessibility interface, which

@@ -1,6 +1,8 @@
 // The main window: its remembered placement and the splash before it.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -17,7 +19,9 @@
 #include <QUrl>
 #include <QTimer>
 
+#include "EditorSupport.h"
 #include "UiSupport.h"
+#include "app/UserFolders.h"
 #include "app/AboutDlg.h"
 #include "app/SplashWnd.h"
 #include "resources/ids.h"
@@ -25,6 +29,7 @@
 #include "display/StatusText.h"
 #include "framework/QtText.h"
 #include "locations/LocationTree.h"
+#include "satellites/SatelliteDatabase.h"
 
 using FrameTest = ProgramFixture;
 
@@ -51,6 +56,87 @@ TEST_F(FrameTest, PlacementIsSavedOnCloseAndRestoredOnStart) {
     EXPECT_EQ(frame->geometry(), moved);
     EXPECT_EQ(frame->Splitter()->sizes().value(0), split);
     EXPECT_FALSE(frame->isMaximized());
+}
+
+// The bar between the trees and the view can be seen, and the width the
+// user gives the trees comes back after a restart.
+TEST_F(FrameTest, TreeWidthIsRememberedAcrossRestarts) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    frame->setGeometry(60, 40, 900, 600);
+    QSplitter* splitter = frame->Splitter();
+    EXPECT_GE(splitter->handleWidth(), 5);
+    splitter->setSizes({260, 900 - 260 - splitter->handleWidth()});
+    QApplication::processEvents();
+    ASSERT_EQ(splitter->sizes().value(0), 260);
+    Stop();
+    EXPECT_EQ(CProfile(settings.string()).GetProfileInt("Startup", "split", -1), 260);
+
+    frame = Start();
+    ASSERT_NE(frame, nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(frame->Splitter()->sizes().value(0), 260);
+}
+
+// A name too long for one line wraps in the info pane, whole, with the slot
+// and the bands still below it.
+TEST_F(FrameTest, InfoPaneShowsAWholeLongNameWrapped) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    CTilvexDoc* doc = frame->GetDocument();
+    const CSatellite* hispasat = frame->GetSatelliteDatabase()->FindSatellite("Hispasat 36W-1");
+    ASSERT_NE(hispasat, nullptr);
+    doc->AddSatellite(hispasat, true);
+    auto* grid = frame->findChild<CArcGrid*>("arcGrid");
+    for (int row = 0; row < grid->count(); ++row)
+        if (grid->SatelliteAt(row) == hispasat) grid->setCurrentRow(row);
+    QApplication::processEvents();
+    auto* name = frame->findChild<QLabel*>("infoName");
+    auto* slot = frame->findChild<QLabel*>("infoSlot");
+    auto* bands = frame->findChild<QLabel*>("infoBands");
+    ASSERT_EQ(name->text(), "Hispasat 36W-1");
+    // Every word of the name is drawn inside the label.
+    const QRect room = name->contentsRect();
+    const QRect needed = name->fontMetrics().boundingRect(room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                                                          name->text());
+    EXPECT_TRUE(room.contains(needed)) << needed.width() << "x" << needed.height() << " in " << room.width() << "x"
+                                       << room.height();
+    // The rows follow each other inside the pane, above its button.
+    QWidget* button = frame->findChild<QWidget*>("detailedReport");
+    EXPECT_LE(name->geometry().bottom(), slot->geometry().top());
+    EXPECT_LE(slot->geometry().bottom(), bands->geometry().top());
+    EXPECT_LE(bands->geometry().bottom(), button->geometry().top());
+    EXPECT_GE(slot->height(), slot->fontMetrics().height());
+    EXPECT_GE(bands->height(), bands->fontMetrics().height());
+}
+
+// Workspaces are opened from and saved to the documents folder, not the
+// program's hidden data folder; one saved elsewhere keeps its folder.
+TEST_F(FrameTest, WorkspaceDialogsStartInTheDocumentsFolder) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    QString folder;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        folder = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    frame->OnFileOpen();
+    EXPECT_EQ(folder, QDir(DocumentsFolder()).absolutePath());
+
+    QString offered;
+    auto offeredName = [&] {
+        WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+            offered = dialog->selectedFiles().value(0);
+            dialog->reject();
+        });
+        frame->OnFileSaveAs();
+        return offered;
+    };
+    // The shipped workspace lies in the data folder: its name, in documents.
+    EXPECT_EQ(offeredName(), QDir(DocumentsFolder()).filePath("United States Ku Band Satellites.wrk"));
+    const QString mine = QString::fromStdString((dir / "mine.wrk").string());
+    ASSERT_TRUE(frame->GetDocument()->DoSave(mine.toStdString()));
+    EXPECT_EQ(offeredName(), mine);
 }
 
 TEST_F(FrameTest, WindowStoredBeyondTheScreenIsBroughtWhollyBack) {

@@ -2,12 +2,17 @@
 // picture it names shipped with it.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTextBrowser>
+#include <map>
 
 #include "UiSupport.h"
+#include "display/SkyView.h"
 #include "resources/ids.h"
 
 using HelpTest = ProgramFixture;
@@ -20,7 +25,8 @@ TEST_F(HelpTest, GuideCoversAimingAndShowsItsPictures) {
     ASSERT_NE(help, nullptr);
     const QString text = help->toPlainText();
     for (const char* step : {"Find or add your location", "Pick satellites", "Read elevation and azimuth",
-                             "True versus magnetic north", "Print a report"})
+                             "True versus magnetic north", "Print a report", "LNB skew", "Sun outages",
+                             "The sky view", "Exporting the look angles"})
         EXPECT_TRUE(text.contains(step)) << step;
 
     QFile page(":/help/index.html");
@@ -41,4 +47,38 @@ TEST_F(HelpTest, GuideCoversAimingAndShowsItsPictures) {
         const QString anchor = it.next().captured(1);
         EXPECT_TRUE(html.contains("<a name=\"" + anchor + "\">")) << anchor.toStdString();
     }
+}
+
+// Every menu command the guide sends the reader to ("Edit > Edit Location
+// Data...") is there, and can be chosen in the window as it starts.
+TEST_F(HelpTest, GuideNamesOnlyCommandsThatCanBeChosen) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    frame->findChild<QAction*>("commandSkyView")->trigger();
+    frame->UpdateCommands();
+    // The menus of the main window and of the sky view, by their titles.
+    std::multimap<QString, QMenu*> menus;
+    for (QMenuBar* bar : {frame->menuBar(), frame->SkyView()->menuBar()})
+        for (QAction* action : bar->actions())
+            if (action->menu()) menus.emplace(action->text().remove('&'), action->menu());
+
+    QFile page(":/help/index.html");
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll()).simplified();
+    const QRegularExpression command(R"re(<span class="ui">(File|Edit|View|Help) &gt; ([^<]+)</span>)re");
+    int named = 0;
+    for (auto it = command.globalMatch(html); it.hasNext(); ++named) {
+        const auto match = it.next();
+        const QString item = match.captured(2).trimmed();
+        // Adding acts on the entry the guide has the reader select first.
+        if (item == "Add to Workspace") continue;
+        SCOPED_TRACE((match.captured(1) + " > " + item).toStdString());
+        QAction* found = nullptr;
+        for (auto [begin, end] = menus.equal_range(match.captured(1)); begin != end; ++begin)
+            for (QAction* action : begin->second->actions())
+                if (action->text().remove('&').section('\t', 0, 0).startsWith(item)) found = action;
+        ASSERT_NE(found, nullptr);
+        EXPECT_TRUE(found->isEnabled());
+    }
+    EXPECT_GE(named, 8);
 }
