@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QPainter>
@@ -16,6 +18,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
 
@@ -125,6 +128,19 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
     m_idleText->setObjectName("idleText");
     m_idleText->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_idleText, 1);
+    m_unsavedText = new QLabel(this);
+    m_unsavedText->setObjectName("unsavedText");
+    m_unsavedText->setTextFormat(Qt::PlainText);
+    m_unsavedText->setVisible(false);
+    statusBar()->addPermanentWidget(m_unsavedText);
+    m_reloadTimer = new QTimer(this);
+    m_reloadTimer->setSingleShot(true);
+    m_reloadTimer->setInterval(300);
+    connect(m_reloadTimer, &QTimer::timeout, this, &CMainFrame::ReloadChangedDatabases);
+    // The databases are read by bare name from the working folder; a save
+    // replaces a file, so the folder is watched rather than the files.
+    m_dataWatcher = new QFileSystemWatcher(QStringList{QDir::currentPath()}, this);
+    connect(m_dataWatcher, &QFileSystemWatcher::directoryChanged, m_reloadTimer, qOverload<>(&QTimer::start));
     m_doc->AddView(&m_statusView);
 
     connect(SatelliteTree(), &CDatabaseTree::selectionMoved, this,
@@ -193,11 +209,13 @@ void CMainFrame::FillSatelliteTree() {
     const CDatabaseTree::ViewState state = SatelliteTree()->SaveViewState();
     SatelliteTree()->FillTree();
     SatelliteTree()->RestoreViewState(state);
+    UpdateFrameTitle();
 }
 void CMainFrame::FillLocationTree() {
     const CDatabaseTree::ViewState state = LocationTree()->SaveViewState();
     LocationTree()->FillTree();
     LocationTree()->RestoreViewState(state);
+    UpdateFrameTitle();
 }
 int CMainFrame::RunSatelliteEditor(CSatelliteDatabase& database, CSatellite* initial) {
     CSatelliteEditorDlg editor(this);
@@ -554,8 +572,32 @@ void CMainFrame::OnAbout() {
     about.exec();
 }
 
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) m_reloadTimer->start();
+}
+
+void CMainFrame::ReloadChangedDatabases() {
+    // Not under an open dialog, which may hold records: once it is closed.
+    if (QApplication::activeModalWidget()) {
+        m_reloadTimer->start(1000);
+        return;
+    }
+    m_reloadTimer->setInterval(300);
+    if (CDatabaseEditor(*this).ReloadChangedDatabases()) {
+        statusBar()->showMessage(Tr("A database changed by another program was read again."), 5000);
+        UpdateFrameTitle();
+    }
+}
+
 void CMainFrame::UpdateFrameTitle() {
-    setWindowTitle(QString("%1 - %2").arg(FromCp1252(m_doc->GetTitle()), FromCp1252(LoadString(ids::IDR_MAINFRAME_TITLE))));
+    // A database whose save failed says so in the title and the status bar.
+    const QString unsaved = FromCp1252(CDatabaseEditor(*this).UnsavedText());
+    m_unsavedText->setText(unsaved);
+    m_unsavedText->setVisible(!unsaved.isEmpty());
+    const QString marker = unsaved.isEmpty() ? QString() : " (" + Tr("not saved") + ")";
+    setWindowTitle(QString("%1%2 - %3").arg(FromCp1252(m_doc->GetTitle()), marker,
+                                            FromCp1252(LoadString(ids::IDR_MAINFRAME_TITLE))));
     m_view->RedrawTitle();
 }
 
@@ -602,8 +644,9 @@ void CMainFrame::SavePlacement() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     SavePlacement();
-    if (!m_doc->SaveModified()) {
+    if (!m_doc->SaveModified() || !CDatabaseEditor(*this).SaveUnsavedDatabases()) {
         event->ignore();
+        UpdateFrameTitle();
         return;
     }
     if (m_pRecentFiles) m_pRecentFiles->WriteList();

@@ -11,7 +11,9 @@
 #include "workspace/TilvexDoc.h"
 
 class QAction;
+class QFileSystemWatcher;
 class QLabel;
+class QTimer;
 struct DraggedRecords;
 class QMenu;
 class QSplitter;
@@ -115,6 +117,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -146,6 +149,13 @@ private:
     QMenu* m_recentMenu = nullptr;
     QMenu* m_contextMenu = nullptr;
     QLabel* m_idleText = nullptr;
+    // "location database not saved: ..." while a database's save failed.
+    QLabel* m_unsavedText = nullptr;
+    // Another program's change to a database file is read once no dialog is
+    // up (the folder is watched; activation checks too).
+    QFileSystemWatcher* m_dataWatcher = nullptr;
+    QTimer* m_reloadTimer = nullptr;
+    void ReloadChangedDatabases();
     StatusView m_statusView{this};
     std::map<int, QAction*> m_actions;
     std::vector<QAction*> m_recentActions;

@@ -22,3 +22,19 @@ int AppMessageBox(const std::string& text, unsigned buttons, unsigned icon) {
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
     return std::exchange(CurrentHandler(), std::move(handler));
 }
+
+namespace {
+const CButtonNames*& CurrentNames() {
+    static const CButtonNames* names = nullptr;
+    return names;
+}
+}  // namespace
+
+CButtonNames::CButtonNames(std::string yes, std::string no)
+    : m_yes(std::move(yes)), m_no(std::move(no)), m_previous(CurrentNames()) {
+    CurrentNames() = this;
+}
+
+CButtonNames::~CButtonNames() { CurrentNames() = m_previous; }
+
+const CButtonNames* CButtonNames::Current() { return CurrentNames(); }

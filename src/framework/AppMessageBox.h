@@ -32,3 +32,24 @@ int AppMessageBox(const std::string& text, unsigned buttons = MB_OK, unsigned ic
 // Installs `handler` (an empty one restores the default) and returns the
 // handler it replaces.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+
+// Names the Yes and No buttons (Windows-1252) of the messages shown while it
+// lives, where a question's answers need words of their own ("Overwrite",
+// "Save Under Another Name...").  The answers stay IDYES and IDNO.
+class CButtonNames {
+public:
+    CButtonNames(std::string yes, std::string no);
+    ~CButtonNames();
+    CButtonNames(const CButtonNames&) = delete;
+    CButtonNames& operator=(const CButtonNames&) = delete;
+
+    // The names in force, or null.
+    static const CButtonNames* Current();
+    const std::string& Yes() const { return m_yes; }
+    const std::string& No() const { return m_no; }
+
+private:
+    std::string m_yes;
+    std::string m_no;
+    const CButtonNames* m_previous;
+};

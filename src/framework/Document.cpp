@@ -88,6 +88,7 @@ void CDocument::ReportSaveLoadException(bool saving, const std::exception* e, co
 }
 
 bool CDocument::OnOpenDocument(const std::string& path) {
+    const FileIdentity identity = ReadFileIdentity(path);
     CFile file;
     int osError = 0;
     if (!file.Open(path, CFile::modeRead, &osError)) {
@@ -113,6 +114,8 @@ bool CDocument::OnOpenDocument(const std::string& path) {
         return false;
     }
     SetModifiedFlag(false);
+    m_identityPath = path;
+    m_identity = identity;
     return true;
 }
 
@@ -127,7 +130,18 @@ bool CDocument::OnSaveDocument(const std::string& path) {
         return false;
     }
     SetModifiedFlag(false);
+    m_identityPath = path;
+    m_identity = ReadFileIdentity(path);
     return true;
+}
+
+bool CDocument::ChangedByAnother(const std::string& path) const {
+    if (m_identityPath.empty()) return false;
+    std::error_code error;
+    const auto canonical = [&error](const std::string& p) {
+        return std::filesystem::weakly_canonical(FileSystemPath(p), error);
+    };
+    return canonical(path) == canonical(m_identityPath) && FileChangedSince(path, m_identity);
 }
 
 bool CDocument::NewDocumentFile() {
@@ -167,6 +181,23 @@ bool CDocument::DoSave(const std::string& path, bool replace) {
         std::optional<std::string> chosen = ask ? ask(suggested) : std::nullopt;
         if (!chosen || chosen->empty()) return false;
         target = *chosen;
+    }
+    if (ChangedByAnother(target)) {
+        CButtonNames names(CoreTr("Overwrite"), CoreTr("Save Under Another Name..."));
+        const int answer = AppMessageBox(
+            Format(CoreTr("%s was changed by another program. Overwrite it, or keep it and save yours under another "
+                          "name?")
+                       .c_str(),
+                   FileNameOf(target).c_str()),
+            MB_YESNOCANCEL, MB_ICONEXCLAMATION);
+        if (answer == IDCANCEL) return false;
+        if (answer == IDNO) {
+            const auto& ask = AfxGetAppContext().askSavePath;
+            std::optional<std::string> chosen = ask ? ask(target) : std::nullopt;
+            if (!chosen || chosen->empty() || *chosen == target) return false;
+            target = *chosen;
+            replace = true;
+        }
     }
     if (!OnSaveDocument(target)) return false;
     if (replace) SetPathName(target);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/FileIdentity.h"
 #include "framework/RuntimeClass.h"
 
 class CArchive;
@@ -75,7 +76,9 @@ public:
     bool NewDocumentFile();
     bool OpenDocumentFile(const std::string& path);
     // File > Save (asks for a name when the document has none) and
-    // File > Save As.
+    // File > Save As.  Saving over the document's own file when another
+    // program changed it since asks first: "Overwrite" replaces it, "Save
+    // Under Another Name..." keeps it and asks for a new name.
     bool DoFileSave();
     bool DoSave(const std::string& path, bool replace = true);
     // "Save changes to <title>?": Yes saves, No discards, Cancel returns false.
@@ -86,7 +89,14 @@ protected:
     static void ReportSaveLoadException(bool saving, const std::exception* e, const std::string& path);
 
 private:
+    // Whether `path` is the file this document last read or wrote and
+    // another program has changed it since.
+    bool ChangedByAnother(const std::string& path) const;
+
     std::vector<CView*> m_views;
+    // The file as this document last read or wrote it.
+    std::string m_identityPath;
+    FileIdentity m_identity;
     std::string m_strPathName;
     std::string m_strTitle = kUntitled;
     bool m_bModified = false;

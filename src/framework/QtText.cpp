@@ -1,5 +1,6 @@
 #include "framework/QtText.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -85,6 +86,10 @@ void InstallQtMessageBoxes() {
             case MB_YESNO: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
             case MB_OKCANCEL: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
             default: box.setStandardButtons(QMessageBox::Ok); break;
+        }
+        if (const CButtonNames* names = CButtonNames::Current()) {
+            if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(FromCp1252(names->Yes()));
+            if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(FromCp1252(names->No()));
         }
         if (parent && !parent->window()->isVisible()) {
             // Centred on the screen, as the hidden window has no place yet.

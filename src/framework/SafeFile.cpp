@@ -1,8 +1,15 @@
 #include "framework/SafeFile.h"
 
+#include <cstring>
+
 #include "framework/File.h"
 #include "framework/platform/SafeFilePlatform.h"
 #include "workspace/Archive.h"
+
+std::string SafeWriteReason(const SafeWriteResult& result) {
+    if (result.osError) return std::strerror(result.osError);
+    return result.error.empty() ? std::string("unknown error") : result.error;
+}
 
 SafeWriteResult SafeWriteFile(const std::string& requested, const std::function<void(CFile&)>& write) {
     IgnoreFileSizeSignal();

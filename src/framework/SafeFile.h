@@ -17,6 +17,10 @@ struct SafeWriteResult {
     std::string error;
 };
 
+// The system's reason for a failed write ("Permission denied"), or the
+// writer's own.
+std::string SafeWriteReason(const SafeWriteResult& result);
+
 // Makes writes past the process's file-size limit fail instead of ending
 // the process.  SafeWriteFile calls it; the programs call it at start.
 void IgnoreFileSizeSignal();

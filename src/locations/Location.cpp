@@ -4,11 +4,16 @@
 
 #include <memory>
 
+#include "framework/FileIdentity.h"
 #include "geomag/GeomagModel.h"
 #include "resources/ids.h"
 #include "workspace/Archive.h"
 
 IMPLEMENT_SERIAL(CLocation, CObject, 1)
+
+std::uint64_t CLocation::ContentDigest() const {
+    return DigestFields(m_strName, m_fLatitude, m_bNorth, m_fLongitude, m_bWest, m_fMagVar, m_bMagVarWest, m_nRegion);
+}
 
 bool CLocation::HasFiniteNumbers() const {
     return std::isfinite(m_fLatitude) && std::isfinite(m_fLongitude) && std::isfinite(m_fMagVar);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "framework/Cp1252.h"
+#include "framework/FileIdentity.h"
 #include "framework/Format.h"
 #include "resources/ids.h"
 #include "workspace/Archive.h"
@@ -39,6 +40,10 @@ std::string CSatellite::BandText(int flags) {
 }
 
 bool CSatellite::HasFiniteNumbers() const { return std::isfinite(m_fSlot); }
+
+std::uint64_t CSatellite::ContentDigest() const {
+    return DigestFields(m_strName, m_fSlot, m_bWest, m_nFlags, m_strComments);
+}
 
 int CSatellite::Region() const {
     for (const auto& region : kSatelliteRegions)

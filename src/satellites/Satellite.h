@@ -58,6 +58,9 @@ public:
     // or infinity, which no computation or ordering can take).
     bool HasFiniteNumbers() const;
 
+    // A digest of everything the record stores: equal digests, equal records.
+    std::uint64_t ContentDigest() const;
+
     // A number that tells this record from any other made while the program
     // runs, even one that later takes the same address.
     std::uint64_t InstanceId() const { return m_nInstance; }

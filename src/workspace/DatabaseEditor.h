@@ -3,6 +3,8 @@
 // and the workspace reconciled with the changed database.
 #pragma once
 
+#include <string>
+
 #include "framework/RuntimeClass.h"
 
 class CSatellite;
@@ -34,9 +36,26 @@ class CDatabaseEditor : public CObject {
 public:
     explicit CDatabaseEditor(IDatabaseEditorHost& host) : m_host(host) {}
 
+    // Reads again each database file that another program changed while
+    // this one holds no unsaved change to it, and brings the trees and the
+    // workspace up to date; true when any was read.  Pointers to records of
+    // a database read again are then stale.
+    bool ReloadChangedDatabases();
+
+    // For each database whose last save failed: "The location database could
+    // not be saved: <reason> ... Save again, or discard?"; "Save Again" tries
+    // once more (and asks again on failure), "Discard" leaves it.  False when
+    // the user cancelled.
+    bool SaveUnsavedDatabases();
+    // "location database not saved: Permission denied", for the window's
+    // title and status bar; empty when every database is saved.
+    std::string UnsavedText();
+
     // Edits the satellite database starting at the record whose name equals
     // `record`'s exactly.  Returns that record if it is still in the database
-    // afterwards, otherwise null.
+    // afterwards, otherwise null.  Before the editor opens, a database file
+    // changed by another program is read again; when the run saves onto a
+    // file changed meanwhile, its changes are applied to that file's records.
     CSatellite* EditSatellites(const CSatellite* record);
     // Edits the location database starting at the location whose name equals
     // `location`'s exactly.

@@ -12,10 +12,12 @@
 #include "framework/AppMessageBox.h"
 #include "framework/Cp1252.h"
 #include "framework/File.h"
+#include "framework/FileIdentity.h"
 #include "framework/Format.h"
 #include "framework/SafeFile.h"
 #include "framework/Translate.h"
 #include "workspace/Archive.h"
+#include "workspace/EditRun.h"
 
 template <class T>
 class CRecordDatabase {
@@ -70,49 +72,111 @@ public:
 
     enum class LoadResult { Loaded, CannotOpen, Corrupted };
 
+    // Reads the records of the file `fileName` into `records` without a
+    // word, and what the file was when read into `identity`.  On failure
+    // `records` is left empty.
+    static LoadResult ReadRecords(const std::string& fileName, Records& records, FileIdentity* identity = nullptr) {
+        records.clear();
+        // A file rewritten while it was read is read again.
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            const FileIdentity before = ReadFileIdentity(fileName);
+            const LoadResult result = ReadOnce(fileName, records);
+            if (result != LoadResult::Loaded) return result;
+            if (!FileChangedSince(fileName, before)) {
+                if (identity) *identity = before;
+                return LoadResult::Loaded;
+            }
+        }
+        if (identity) *identity = ReadFileIdentity(fileName);
+        return LoadResult::Loaded;
+    }
+
     // Reads the file from the working directory.  A file that cannot be
     // opened shows "Unable to open <file>" and leaves the records as they
     // were; a malformed one, or one whose records hold NaN or infinity,
     // shows "File <file> missing or corrupted.\nOpening empty workspace."
     // and leaves the database empty.
     LoadResult LoadDatabase() {
-        CFile file;
-        if (!file.Open(m_fileName, CFile::modeRead)) {
+        Records records;
+        FileIdentity identity;
+        const LoadResult result = ReadRecords(m_fileName, records, &identity);
+        if (result == LoadResult::CannotOpen) {
             AppMessageBox(Format(CoreTr("Unable to open %s").c_str(), m_fileName.c_str()));
-            return LoadResult::CannotOpen;
+            return result;
         }
-        m_records.clear();
-        NoteChanged();
-        try {
-            CArchive ar(&file, CArchive::load);
-            SerializeObjectList(ar, m_records);
-            for (const auto& record : m_records) {
-                if (!record) ar.Throw(CArchiveException::badIndex);  // a database has no empty slots
-                // NaN or infinity in a record: the file is damaged.
-                if (!record->HasFiniteNumbers()) ar.Throw(CArchiveException::genericException);
-            }
-            if (!ar.IsAtEnd()) ar.Throw(CArchiveException::genericException);  // more than a database
-            ar.Close();
-        } catch (const CArchiveException&) {
-            return Corrupted();
-        } catch (const CFileException&) {
-            return Corrupted();
-        }
-        NoteChanged();
+        m_identity = identity;
+        m_unsaved = false;
+        if (result == LoadResult::Corrupted) return Corrupted();
+        SetRecords(std::move(records));
         return LoadResult::Loaded;
     }
 
     // Writes every record to the file, replacing the old file only once the
-    // new one is complete.  On failure shows "Unable to create <file>" and
-    // returns false; the old file is then untouched.
+    // new one is complete.  On failure shows "Unable to create <file>: " and
+    // the system's reason, keeps the database marked unsaved (UnsavedReason)
+    // and returns false; the old file is then untouched.
     bool SaveDatabase() {
         const SafeWriteResult result = SafeWriteFile(m_fileName, [this](CFile& file) {
             CArchive ar(&file, CArchive::store);
             SerializeObjectList(ar, m_records);
             ar.Close();
         });
-        if (!result.ok) AppMessageBox(Format(CoreTr("Unable to create %s").c_str(), m_fileName.c_str()));
-        return result.ok;
+        if (!result.ok) {
+            m_unsaved = true;
+            m_unsavedReason = SafeWriteReason(result);
+            AppMessageBox(Format(CoreTr("Unable to create %s").c_str(), m_fileName.c_str()) + ": " + m_unsavedReason);
+            return false;
+        }
+        m_unsaved = false;
+        m_unsavedReason.clear();
+        m_identity = ReadFileIdentity(m_fileName);
+        return true;
+    }
+
+    // Whether the records hold changes that the file does not (its last
+    // save failed), and the system's reason for that failure.
+    bool IsUnsaved() const { return m_unsaved; }
+    const std::string& UnsavedReason() const { return m_unsavedReason; }
+    void SetUnsaved(bool unsaved) { m_unsaved = unsaved; }
+
+    // Whether another program changed or replaced the file since this
+    // database last read or wrote it.
+    bool ChangedOnDisk() const { return FileChangedSince(m_fileName, m_identity); }
+
+    // Reads the file again when another program changed it and the records
+    // hold nothing unsaved; true when the records were replaced.  A file
+    // that cannot be read now leaves the records alone.
+    bool ReloadIfChanged() {
+        if (m_unsaved || !ChangedOnDisk()) return false;
+        Records records;
+        FileIdentity identity;
+        if (ReadRecords(m_fileName, records, &identity) != LoadResult::Loaded) return false;
+        SetRecords(std::move(records));
+        m_identity = identity;
+        return true;
+    }
+
+    // An editing run: its start notes the records as the file holds them
+    // (kept across runs until a save succeeds); SaveEditRun writes the
+    // records, first applying every change since that note onto the file as
+    // another program left it, when one did (`keepOurs` settles a record
+    // changed on both sides).
+    void BeginEditRun() {
+        if (!m_base) m_base = std::make_unique<CEditRun<T>>(m_records);
+    }
+    bool SaveEditRun(const typename CEditRun<T>::KeepOurs& keepOurs) {
+        if (m_base && ChangedOnDisk()) {
+            Records disk;
+            if (ReadRecords(m_fileName, disk) == LoadResult::Loaded)
+                SetRecords(m_base->MergeOnto(m_records, std::move(disk), keepOurs));
+        }
+        if (!SaveDatabase()) return false;
+        m_base.reset();
+        return true;
+    }
+    // Ends a run that changed nothing.
+    void EndEditRun() {
+        if (!m_unsaved) m_base.reset();
     }
 
     // The first record in file order whose name equals `name` when the case
@@ -133,6 +197,30 @@ public:
     }
 
 private:
+    static LoadResult ReadOnce(const std::string& fileName, Records& records) {
+        records.clear();
+        CFile file;
+        if (!file.Open(fileName, CFile::modeRead)) return LoadResult::CannotOpen;
+        try {
+            CArchive ar(&file, CArchive::load);
+            SerializeObjectList(ar, records);
+            for (const auto& record : records) {
+                if (!record) ar.Throw(CArchiveException::badIndex);  // a database has no empty slots
+                // NaN or infinity in a record: the file is damaged.
+                if (!record->HasFiniteNumbers()) ar.Throw(CArchiveException::genericException);
+            }
+            if (!ar.IsAtEnd()) ar.Throw(CArchiveException::genericException);  // more than a database
+            ar.Close();
+        } catch (const CArchiveException&) {
+            records.clear();
+            return LoadResult::Corrupted;
+        } catch (const CFileException&) {
+            records.clear();
+            return LoadResult::Corrupted;
+        }
+        return LoadResult::Loaded;
+    }
+
     LoadResult Corrupted() {
         m_records.clear();
         m_records.shrink_to_fit();
@@ -152,6 +240,10 @@ private:
 
     std::string m_fileName;
     Records m_records;
+    FileIdentity m_identity;
+    std::unique_ptr<CEditRun<T>> m_base;
+    bool m_unsaved = false;
+    std::string m_unsavedReason;
     std::uint64_t m_changeCount = 0;
 
     // Folded name -> first record of that name.

@@ -22,9 +22,15 @@ TEST_F(SafeSaveTest, ReadOnlyFileIsLeftAlone) {
     db.Append(Sat("AMC 21"));
     MessageCapture messages;
     EXPECT_FALSE(db.SaveDatabase());
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb"});
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb: Permission denied"});
     EXPECT_EQ(ReadFileBytes("satdemo.tdb"), saved);
     EXPECT_EQ(db.GetSize(), 2u);
+    // Marked unsaved until a save succeeds.
+    EXPECT_TRUE(db.IsUnsaved());
+    EXPECT_EQ(db.UnsavedReason(), "Permission denied");
+    fs::permissions("satdemo.tdb", fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(db.SaveDatabase());
+    EXPECT_FALSE(db.IsUnsaved());
 }
 
 TEST_F(SafeSaveTest, WorkspaceAndSettingsSavesFailTheSameWay) {

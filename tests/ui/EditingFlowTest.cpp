@@ -438,3 +438,52 @@ TEST_F(EditingFlowTest, TreesKeepTheirOpenFoldersAcrossASave) {
     for (int i = 0; i < tree->RootItem()->childCount(); ++i) open += tree->RootItem()->child(i)->isExpanded();
     EXPECT_EQ(open, 1);
 }
+
+// A location added while the file cannot be written: the reason is given,
+// the window says the database is not saved, and the exit asks.
+TEST_F(EditingFlowTest, AFailedSaveIsShownAndAskedAboutAtExit) {
+    std::filesystem::permissions(File("locdemo.tdb"), std::filesystem::perms::owner_read);
+    WhenModal<CLocationEditorDlg>([&](CLocationEditorDlg* dlg) {
+        Click(dlg, "addLocation");
+        TypeInto(Child<QLineEdit>(dlg, "locationName"), "Alpha, AA");
+        TypeInto(Child<QLineEdit>(dlg, "latitude"), "10");
+        TypeInto(Child<QLineEdit>(dlg, "longitude"), "20");
+        PickCombo(Child<QComboBox>(dlg, "region"), "Europe");
+        Click(dlg, "save");
+        Click(dlg, "close");
+    });
+    DoubleClickLocation("Houston, TX");
+    EXPECT_EQ(messages->Texts(), std::vector<std::string>{"Unable to create locdemo.tdb: Permission denied"});
+    EXPECT_TRUE(frame->windowTitle().contains("(not saved)")) << frame->windowTitle().toStdString();
+    auto* unsaved = frame->findChild<QLabel*>("unsavedText");
+    ASSERT_NE(unsaved, nullptr);
+    EXPECT_TRUE(unsaved->isVisibleTo(frame));
+    EXPECT_EQ(unsaved->text(), "location database not saved: Permission denied");
+    EXPECT_NE(TreeItem(frame->LocationTree(), "Alpha, AA"), nullptr);
+
+    messages->Clear();
+    messages->Script({IDCANCEL});
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(messages->Texts(), std::vector<std::string>{
+        "The location database could not be saved: Permission denied\n\nSave again, or discard?"});
+    std::filesystem::permissions(File("locdemo.tdb"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    messages->Script({IDYES});
+    EXPECT_TRUE(frame->close());
+    CLocationDatabase written;
+    ASSERT_EQ(written.LoadDatabase(), CLocationDatabase::LoadResult::Loaded);
+    EXPECT_NE(written.FindLocation("Alpha, AA"), nullptr);
+}
+
+// Another program rewrites the location database while the window holds no
+// unsaved change to it: the window reads it again.
+TEST_F(EditingFlowTest, ADatabaseRewrittenByAnotherProgramIsReadAgain) {
+    CLocationDatabase other;
+    ASSERT_EQ(other.LoadDatabase(), CLocationDatabase::LoadResult::Loaded);
+    auto beta = std::make_unique<CLocation>(*other.FindLocation("Houston, TX"));
+    beta->SetName("Beta, BB");
+    other.Append(std::move(beta));
+    ASSERT_TRUE(other.SaveDatabase());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return TreeItem(frame->LocationTree(), "Beta, BB") != nullptr; }, 5000));
+    EXPECT_NE(frame->LocationTree()->FindLocation("Beta, BB"), nullptr);
+}

@@ -59,7 +59,7 @@ TEST_F(SatelliteDatabasePosixTest, FailedSavesLeaveTheOldFile) {
         MessageCapture messages;
         FileSizeLimit limit(20000);
         EXPECT_FALSE(db.SaveDatabase());
-        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb"});
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb: File too large"});
     }
     EXPECT_EQ(ReadFileBytes("satdemo.tdb"), original);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1) << "temporary file left behind";
@@ -71,7 +71,7 @@ TEST_F(SatelliteDatabasePosixTest, FailedSavesLeaveTheOldFile) {
         std::filesystem::remove(other.Path());
         MessageCapture messages;
         EXPECT_FALSE(db.SaveDatabase());
-        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb"});
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb: No such file or directory"});
         std::filesystem::create_directory(other.Path());
     }
 }

@@ -351,3 +351,42 @@ TEST_F(WorkspaceTest, BytesAfterTheSettingsMarkTheFileForeign) {
     EXPECT_TRUE(doc->GetSatelliteNames().empty());
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unexpected file format.\nOpening empty workspace."});
 }
+
+// A workspace file rewritten by another program behind an open workspace is
+// not overwritten without a question.
+TEST_F(WorkspaceTest, SavingOverAWorkspaceChangedByAnotherProgramAsksFirst) {
+    host.AddSat("Galaxy 19");
+    doc->AddSatellite(host.satellites.FindSatellite("Galaxy 19"), false);
+    ASSERT_TRUE(doc->DoSave("shared.wrk"));
+    doc->SetGridOptions(0x81);
+    const std::string theirs = WorkspaceFile({"AMC 21"}, {}, 31, 0, 0);
+    WriteFileBytes("shared.wrk", theirs);
+
+    MessageCapture messages(IDCANCEL);
+    EXPECT_FALSE(doc->DoFileSave());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"shared.wrk was changed by another program. Overwrite it, "
+                                                         "or keep it and save yours under another name?"});
+    EXPECT_EQ(ReadFileBytes("shared.wrk"), theirs);
+
+    // Keep it: the name asked for takes ours, the file stays theirs.
+    AfxGetAppContext().askSavePath = [](const std::string&) { return std::optional<std::string>("mine.wrk"); };
+    messages.Script({IDNO});
+    EXPECT_TRUE(doc->DoFileSave());
+    EXPECT_EQ(ReadFileBytes("shared.wrk"), theirs);
+    EXPECT_EQ(doc->GetTitle(), "mine");
+
+    // A file saved by this workspace and not touched since saves without a question.
+    messages.Clear();
+    EXPECT_TRUE(doc->DoFileSave());
+    EXPECT_TRUE(messages.Texts().empty());
+
+    // Overwrite.
+    ASSERT_TRUE(doc->OpenDocumentFile("shared.wrk"));
+    const std::string ses = WorkspaceFile({"SES-1"}, {}, 31, 0, 0);
+    WriteFileBytes("shared.wrk", ses);
+    doc->SetGridOptions(0x81);
+    messages.Script({IDYES});
+    EXPECT_TRUE(doc->DoFileSave());
+    EXPECT_EQ(messages.Texts().size(), 1u);
+    EXPECT_NE(ReadFileBytes("shared.wrk"), ses);
+}
