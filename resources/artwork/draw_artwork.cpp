@@ -635,6 +635,19 @@ void drawNew(QPainter& p)
     p.drawPath(ear);
 }
 
+// The sky view: the geostationary arc over the horizon, a satellite on it.
+void drawSkyView(QPainter& p)
+{
+    p.setPen(pen(QColor(0x1f, 0x5f, 0xbf), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(1.5, 4.5, 13, 18), 20 * 16, 140 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xd0, 0x20, 0x20));
+    p.drawEllipse(QPointF(8, 4.5), 2, 2);
+    p.setPen(pen(QColor(0x6a, 0x6a, 0x6a)));
+    p.drawLine(QPointF(0.5, 14.5), QPointF(15.5, 14.5));
+}
+
 void drawSave(QPainter& p)
 {
     QPainterPath disk;
@@ -758,5 +771,6 @@ int main(int argc, char** argv)
     saveIcon("toolbar", "save", 16, drawSave);
     saveIcon("toolbar", "print", 16, drawPrint);
     saveIcon("toolbar", "help", 16, drawHelp);
+    saveIcon("toolbar", "skyview", 16, drawSkyView);
     return 0;
 }

@@ -173,7 +173,6 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
         w->setContextMenuPolicy(Qt::DefaultContextMenu);
         w->installEventFilter(this);
     }
-    CreateSkyViewCommands();
     m_doc->OnNewDocument();
     UpdateFrameTitle();
 }
@@ -265,6 +264,10 @@ void CMainFrame::CreateActions() {
          [this] { m_view->OnFilePrintPreview(); }},
         {ids::ID_FILE_PRINT_DIRECT, TrNoop("Print"), {}, nullptr, TrNoop("Print the look angles without asking"),
          [this] { m_view->OnFilePrintDirect(); }},
+        {ids::ID_FILE_EXPORT, TrNoop("&Export Look Angles..."), {}, nullptr,
+         TrNoop("Write the look angles of the grid to a CSV file"), [this] { OnExportLookAngles(); }},
+        {ids::ID_VIEW_SKY_VIEW, TrNoop("&Sky View"), {}, ":/toolbar/skyview.png",
+         TrNoop("Show the geostationary arc in the sky of the current location"), [this] { OnViewSkyView(); }},
         {ids::ID_FILE_PRINT_SETUP, TrNoop("P&rint Setup..."), {}, nullptr, TrNoop("Choose the printer and its options"),
          [this] { RunPrintSetup(this); }},
         {ids::ID_APP_EXIT, TrNoop("E&xit"), {}, nullptr, TrNoop("Quit Tilvex"), [this] { close(); }},
@@ -314,7 +317,7 @@ QAction* CMainFrame::Action(int id) const {
 
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(Tr("&File"));
-    for (int id : {ids::ID_FILE_NEW, ids::ID_FILE_OPEN, ids::ID_FILE_SAVE, ids::ID_FILE_SAVE_AS})
+    for (int id : {ids::ID_FILE_NEW, ids::ID_FILE_OPEN, ids::ID_FILE_SAVE, ids::ID_FILE_SAVE_AS, ids::ID_FILE_EXPORT})
         file->addAction(Action(id));
     file->addSeparator();
     for (int id : {ids::ID_FILE_PRINT, ids::ID_FILE_PRINT_PREVIEW, ids::ID_FILE_PRINT_SETUP}) file->addAction(Action(id));
@@ -341,6 +344,10 @@ void CMainFrame::CreateMenus() {
     for (int id : {ids::ID_EDIT_SATELLITE_DATA, ids::ID_EDIT_LOCATION_DATA}) edit->addAction(Action(id));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
 
+    QMenu* view = menuBar()->addMenu(Tr("&View"));
+    view->setObjectName("viewMenu");
+    view->addAction(Action(ids::ID_VIEW_SKY_VIEW));
+
     QMenu* help = menuBar()->addMenu(Tr("&Help"));
     for (int id : {ids::ID_HELP, ids::ID_CONTEXT_HELP}) help->addAction(Action(id));
     help->addSeparator();
@@ -357,7 +364,7 @@ void CMainFrame::CreateMenus() {
     tools->setIconSize(QSize(16, 16));
     for (int id : {ids::ID_FILE_NEW, ids::ID_FILE_OPEN, ids::ID_FILE_SAVE}) tools->addAction(Action(id));
     tools->addSeparator();
-    for (int id : {ids::ID_FILE_PRINT, ids::ID_CONTEXT_HELP}) tools->addAction(Action(id));
+    for (int id : {ids::ID_FILE_PRINT, ids::ID_CONTEXT_HELP, ids::ID_VIEW_SKY_VIEW}) tools->addAction(Action(id));
     RebuildRecentFiles();
     UpdateCommands();
 }
@@ -707,45 +714,6 @@ void CMainFrame::CycleFocus(int step) {
 // ---------------------------------------------------------------------------
 // The sky view and the export of the look angles.
 
-void CMainFrame::CreateSkyViewCommands() {
-    // The toolbar's picture: an arc of points over the horizon.
-    QPixmap picture(16, 16);
-    picture.fill(Qt::transparent);
-    {
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(0x1F, 0x5F, 0xBF), 1.5));
-        painter.drawArc(QRectF(1.5, 4.5, 13, 18), 20 * 16, 140 * 16);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0xD0, 0x20, 0x20));
-        painter.drawEllipse(QPointF(8, 4.5), 2, 2);
-        painter.setPen(QPen(Qt::darkGray, 1));
-        painter.drawLine(QPointF(0.5, 14.5), QPointF(15.5, 14.5));
-    }
-    auto* sky = new QAction(QIcon(picture), "&Sky View", this);
-    sky->setObjectName("commandSkyView");
-    sky->setStatusTip(Tr("Show the geostationary arc in the sky of the current location"));
-    connect(sky, &QAction::triggered, this, &CMainFrame::OnViewSkyView);
-    auto* exportAngles = new QAction(Tr("&Export Look Angles..."), this);
-    exportAngles->setObjectName("commandExportLookAngles");
-    exportAngles->setStatusTip(Tr("Write the look angles of the grid to a CSV file"));
-    connect(exportAngles, &QAction::triggered, this, &CMainFrame::OnExportLookAngles);
-
-    // File: after the workspace commands; View: before Help.
-    const QList<QAction*> menus = menuBar()->actions();
-    if (QMenu* file = menus.isEmpty() ? nullptr : menus.front()->menu()) {
-        const QList<QAction*> items = file->actions();
-        QAction* before = items.size() > 4 ? items[4] : nullptr;
-        file->insertAction(before, exportAngles);
-        file->insertSeparator(before);
-    }
-    auto* view = new QMenu("&View", this);
-    view->setObjectName("viewMenu");
-    view->addAction(sky);
-    menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.back(), view);
-    if (auto* tools = findChild<QToolBar*>("toolBar")) tools->addAction(sky);
-}
-
 void CMainFrame::OnViewSkyView() {
     if (!m_skyView) {
         m_skyView = new CSkyView(&m_view->Grid()->Model(), m_doc.get(), this);
@@ -771,13 +739,14 @@ void CMainFrame::OnViewSkyView() {
 }
 
 void CMainFrame::OnExportLookAngles() {
-    const QStringList choices{"Current location", "Every location of the workspace"};
+    const QStringList choices{Tr("Current location"), Tr("Every location of the workspace")};
     bool ok = false;
     const QString choice =
-        QInputDialog::getItem(this, "Export Look Angles", "Look angles from:", choices, 0, false, &ok);
+        QInputDialog::getItem(this, Tr("Export Look Angles"), Tr("Look angles from:"), choices, 0, false, &ok);
     if (!ok) return;
-    const QString path = QFileDialog::getSaveFileName(this, "Export Look Angles", InDocumentsFolder("Look Angles.csv"),
-                                                      "CSV Files (*.csv);;All Files (*)");
+    const QString path =
+        QFileDialog::getSaveFileName(this, Tr("Export Look Angles"), InDocumentsFolder(Tr("Look Angles") + ".csv"),
+                                     Tr("CSV Files (*.csv);;All Files (*)"));
     if (path.isEmpty()) return;
     ExportLookAngles(path, choice == choices[1]);
 }

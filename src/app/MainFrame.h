@@ -172,6 +172,5 @@ private:
     int m_nAddMode = kAddNone;
 
     // The sky view and the look-angle export.
-    void CreateSkyViewCommands();
     CSkyView* m_skyView = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "framework/Translate.h"
 #include "printing/ReportPainter.h"
 
 void EnsureReportGuiApplication() {
@@ -34,7 +35,7 @@ int RenderReportPdf(const ReportJobInput& input, ReportPaper paper, std::string&
     int pages = 0;
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle("Look angles");
+        writer.setTitle(QString::fromStdString(CoreTr("Look angles")));
         writer.setCreator("Tilvex");
         writer.setPageLayout(QPageLayout(QPageSize(paper == ReportPaper::A4 ? QPageSize::A4 : QPageSize::Letter),
                                          QPageLayout::Portrait, QMarginsF(6.35, 6.35, 6.35, 6.35),

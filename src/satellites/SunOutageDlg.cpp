@@ -151,7 +151,7 @@ void CSunOutageDlg::Recompute() {
     const std::optional<double> dish = NumberIn(m_dish);
     const std::optional<double> frequency = NumberIn(m_frequency);
     if (!dish || !frequency) {
-        m_status->setText("Please enter a number.");
+        m_status->setText(Tr("Please enter a number for the dish diameter and the frequency."));
         return;
     }
     const int year = m_year->value();

@@ -54,7 +54,7 @@ TEST_F(HelpTest, GuideCoversAimingAndShowsItsPictures) {
 TEST_F(HelpTest, GuideNamesOnlyCommandsThatCanBeChosen) {
     CMainFrame* frame = Start();
     ASSERT_NE(frame, nullptr);
-    frame->findChild<QAction*>("commandSkyView")->trigger();
+    frame->Action(ids::ID_VIEW_SKY_VIEW)->trigger();
     frame->UpdateCommands();
     // The menus of the main window and of the sky view, by their titles.
     std::multimap<QString, QMenu*> menus;

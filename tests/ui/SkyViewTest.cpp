@@ -27,6 +27,7 @@
 
 #include "EditorSupport.h"
 #include "UiSupport.h"
+#include "resources/ids.h"
 #include "app/UserFolders.h"
 #include "display/ArcGrid.h"
 #include "cli/ReportOutput.h"
@@ -54,7 +55,7 @@ protected:
         frame = Start();
         ASSERT_NE(frame, nullptr);
         frame->show();
-        QAction* command = frame->findChild<QAction*>("commandSkyView");
+        QAction* command = frame->Action(ids::ID_VIEW_SKY_VIEW);
         ASSERT_NE(command, nullptr);
         command->trigger();
         sky = frame->SkyView();
@@ -226,9 +227,9 @@ TEST_F(SkyViewTest, MenusHoldTheNewCommands) {
     for (QAction* action : frame->menuBar()->actions()) menus << action->text();
     EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Help"}));
     QMenu* file = frame->menuBar()->actions().front()->menu();
-    EXPECT_TRUE(file->actions().contains(frame->findChild<QAction*>("commandExportLookAngles")));
-    EXPECT_EQ(frame->findChild<QAction*>("commandExportLookAngles")->text(), "&Export Look Angles...");
-    EXPECT_TRUE(frame->findChild<QToolBar*>("toolBar")->actions().contains(frame->findChild<QAction*>("commandSkyView")));
+    EXPECT_TRUE(file->actions().contains(frame->Action(ids::ID_FILE_EXPORT)));
+    EXPECT_EQ(frame->Action(ids::ID_FILE_EXPORT)->text(), "&Export Look Angles...");
+    EXPECT_TRUE(frame->findChild<QToolBar*>("toolBar")->actions().contains(frame->Action(ids::ID_VIEW_SKY_VIEW)));
 }
 
 TEST_F(SkyViewTest, ExportWritesTheGridsRowsForOneOrEveryLocation) {
@@ -378,7 +379,7 @@ TEST_F(SkyViewTest, SunOutagesAndSkyViewOpenWhollyOnTheScreen) {
     EXPECT_TRUE(screen.contains(QRect(close->mapToGlobal(QPoint(0, 0)), close->size())));
     outages.hide();
 
-    frame->findChild<QAction*>("commandSkyView")->trigger();
+    frame->Action(ids::ID_VIEW_SKY_VIEW)->trigger();
     sky = frame->SkyView();
     ASSERT_NE(sky, nullptr);
     sky->hide();
