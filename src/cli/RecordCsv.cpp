@@ -5,7 +5,9 @@
 #include <sstream>
 
 #include "cli/Arguments.h"
+#include "cli/ControlCharacters.h"
 #include "framework/Cp1252.h"
+#include "framework/Format.h"
 #include "framework/StringTable.h"
 
 namespace {
@@ -40,8 +42,28 @@ std::string_view CheckUtf8(std::string_view text) {
     return text;
 }
 
-// A field in Windows-1252, refusing characters it cannot hold.
-std::string Cp1252Field(const std::string& utf8, std::size_t line, const char* what) {
+// Whether a spreadsheet would take `text` for a formula once any leading
+// apostrophes are gone.
+bool LooksLikeFormula(std::string_view text) {
+    const auto first = text.find_first_not_of('\'');
+    return first != std::string_view::npos && std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos;
+}
+
+// A field of free text in Windows-1252: the apostrophe CsvTextField adds is
+// taken away, and a control character (tabs and line breaks aside where
+// `lineBreaks` allows them) or a character Windows-1252 cannot hold is
+// refused.
+std::string Cp1252Field(const std::string& field, std::size_t line, const char* what, bool lineBreaks = false) {
+    const std::string utf8 = field.size() > 1 && field[0] == '\'' && LooksLikeFormula(field) ? field.substr(1) : field;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        // C1 controls are U+0080 to U+009F, 0xC2 0x80 to 0xC2 0x9F; other
+        // bytes past ASCII belong to printable characters (0xA0 stands for them).
+        const char32_t cp = b < 0x80 ? b : b == 0xC2 && i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0xA0;
+        if (!IsControlCharacter(cp) || (lineBreaks && (cp == '\t' || cp == '\r' || cp == '\n'))) continue;
+        throw CsvError(line, std::string("the ") + what + " holds a control character (" +
+                                 Format("U+%04X", static_cast<unsigned>(cp)) + ")");
+    }
     std::string text = Utf8ToCp1252(utf8);
     if (Cp1252ToUtf8(text) != utf8)
         throw CsvError(line, std::string("the ") + what + " holds characters outside Windows-1252");
@@ -52,7 +74,7 @@ std::string Cp1252Field(const std::string& utf8, std::size_t line, const char* w
 std::string TextField(const std::string& cp1252, std::size_t record, const char* what) {
     if (cp1252.find('\0') != std::string::npos)
         throw CsvError(record, std::string("the ") + what + " holds a NUL byte, which has no text form");
-    return CsvField(Cp1252ToUtf8(cp1252));
+    return CsvTextField(Cp1252ToUtf8(cp1252));
 }
 
 struct Word {
@@ -212,6 +234,10 @@ std::string CsvField(std::string_view text) {
     return out + '"';
 }
 
+std::string CsvTextField(std::string_view text) {
+    return CsvField(LooksLikeFormula(text) ? "'" + std::string(text) : std::string(text));
+}
+
 std::string FloatText(float value) {
     // Plain decimals (the importer takes no exponent); the shortest that
     // reads back as the same float.
@@ -246,7 +272,7 @@ std::vector<std::unique_ptr<CSatellite>> SatellitesFromCsv(std::string_view text
         if (regions == 0) throw CsvError(row.line, "no region");
         if ((regions & (regions - 1)) != 0) throw CsvError(row.line, "more than one region");
         sat->SetFlags(bands | region);
-        const std::string comments = Cp1252Field(f[5], row.line, "comments");
+        const std::string comments = Cp1252Field(f[5], row.line, "comments", true);
         if (comments.size() > kMaxComments) throw CsvError(row.line, "comments longer than 255 characters");
         sat->SetComments(comments);
         records.push_back(std::move(sat));

@@ -40,6 +40,12 @@ struct CsvRow {
 std::vector<CsvRow> ParseCsv(std::string_view text);
 // Quotes a field when it needs it.
 std::string CsvField(std::string_view text);
+// A cell of free text (a name, comments): text that a spreadsheet would take
+// for a formula (=, +, -, @, a tab or a carriage return first, after any
+// apostrophes) gets one apostrophe more in front, as spreadsheet guidance
+// advises; then it is quoted when it needs it.  The importers take that
+// apostrophe away again.  Windows-1252 or UTF-8 alike.
+std::string CsvTextField(std::string_view text);
 
 inline constexpr const char* kSatelliteCsvHeader = "name,slot,side,bands,region,comments";
 inline constexpr const char* kLocationCsvHeader = "name,latitude,longitude,magvar,region";
@@ -50,12 +56,13 @@ inline constexpr const char* kLocationCsvHeader = "name,latitude,longitude,magva
 // rules hold: names of at most 30 characters, comments of at most 255, no
 // two names equal when the case of A to Z is ignored, at least one band and
 // exactly one region for a satellite, a region of the table for a location.
+// Names hold no control character, comments none but tabs and line breaks.
 // Errors name the line.
 std::vector<std::unique_ptr<CSatellite>> SatellitesFromCsv(std::string_view text);
 std::vector<std::unique_ptr<CLocation>> LocationsFromCsv(std::string_view text);
 
 // The CSV text (UTF-8) of records, header first.  Numbers are plain
-// decimals.  A text holding a NUL byte is refused (CsvError naming the
+// decimals; names and comments are cells of free text (CsvTextField).  A text holding a NUL byte is refused (CsvError naming the
 // record's number).
 std::string SatellitesToCsv(const std::vector<std::unique_ptr<CSatellite>>& records);
 std::string LocationsToCsv(const std::vector<std::unique_ptr<CLocation>>& records);

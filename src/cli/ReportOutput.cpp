@@ -1,7 +1,9 @@
 #include "cli/ReportOutput.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "cli/ControlCharacters.h"
 #include "cli/JsonText.h"
 #include "cli/RecordCsv.h"
 #include "framework/Cp1252.h"
@@ -40,6 +42,20 @@ std::string RecordNumber(float value) { return FloatText(value + 0.0f); }
 std::string ShownNumber(float value) {
     const std::string text = Format("%.1f", static_cast<double>(value));
     return text == "-0.0" ? "0.0" : text;
+}
+
+// A name as a terminal should show it: control characters (an escape
+// sequence would act on the terminal) as "\x1b".
+std::string Visible(const std::string& cp1252) {
+    std::string out;
+    for (const char c : cp1252) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsControlCharacter(Cp1252ToCodePoint(byte)))
+            out += Format("\\x%02x", static_cast<unsigned>(byte));
+        else
+            out += c;
+    }
+    return out;
 }
 
 std::string Pad(const std::string& text, std::size_t width) {
@@ -99,19 +115,22 @@ std::string ReportAsText(const std::vector<LocationReport>& reports, const std::
     const std::string headings[3] = {"Satellite", AzimuthHeading(gridOptions), "Elevation"};
     for (const LocationReport& report : reports) {
         if (!out.empty()) out += '\n';
-        out += report.name + '\n';
+        out += Visible(report.name) + '\n';
         for (const std::string* line : {&report.latitude, &report.longitude, &report.magVar}) out += *line + '\n';
-        out += "Workspace: " + workspaceTitle + "\n\n";
+        out += "Workspace: " + Visible(workspaceTitle) + "\n\n";
+        std::vector<std::string> names;
+        for (const auto& row : report.rows) names.push_back(Visible(row.name));
         std::size_t width[2] = {headings[0].size(), headings[1].size()};
-        for (const auto& row : report.rows) {
-            width[0] = std::max(width[0], row.name.size());
-            width[1] = std::max(width[1], row.azimuth.size());
+        for (std::size_t i = 0; i < report.rows.size(); ++i) {
+            width[0] = std::max(width[0], names[i].size());
+            width[1] = std::max(width[1], report.rows[i].azimuth.size());
         }
         auto line = [&](const std::string& a, const std::string& b, const std::string& c) {
             out += TrimEnd(Pad(a, width[0]) + "  " + Pad(b, width[1]) + "  " + c) + '\n';
         };
         line(headings[0], headings[1], headings[2]);
-        for (const auto& row : report.rows) line(row.name, row.azimuth, row.elevation);
+        for (std::size_t i = 0; i < report.rows.size(); ++i)
+            line(names[i], report.rows[i].azimuth, report.rows[i].elevation);
     }
     return Cp1252ToUtf8(out);
 }
@@ -138,8 +157,11 @@ std::string ReportAsCsv(const std::vector<LocationReport>& reports, int gridOpti
                                            NumberOfAngleText(row.azimuth),
                                            NumberOfAngleText(row.elevation),
                                            NumberOfAngleText(report.skews[i])};
+            // The names are the user's free text; the other texts the
+            // program's own.
             std::string line;
-            for (const std::string& text : texts) line += CsvField(text) + ',';
+            for (std::size_t k = 0; k < std::size(texts); ++k)
+                line += (k == 0 || k == 4 ? CsvTextField(texts[k]) : CsvField(texts[k])) + ',';
             for (const std::string& number : numbers) line += number + ',';
             line.back() = '\n';
             out += line;

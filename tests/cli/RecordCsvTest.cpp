@@ -79,6 +79,9 @@ TEST(RecordCsvTest, RejectsWhatTheEditorsWouldRefuse) {
         {"A,97,W,Ku,Americas,\xE4\xB8\xAD\n", "comments holds characters outside Windows-1252"},
         {"Ok,97,W,Ku,Americas,\nB\xE9,97,W,Ku,Americas,\n", "line 3: the text is not UTF-8"},
         {"Ok,97,W,Ku,Americas,\n\xC0\x80,97,W,Ku,Americas,\n", "line 3: the text is not UTF-8"},
+        {"Ok,97,W,Ku,Americas,\nA\x1B[2J,97,W,Ku,Americas,\n", "line 3: the name holds a control character (U+001B)"},
+        {"A,97,W,Ku,Americas,bell\x07\n", "line 2: the comments holds a control character (U+0007)"},
+        {"\"A\xC2\x9B\",97,W,Ku,Americas,\n", "the name holds a control character (U+009B)"},
     };
     for (const auto& [rows, fragment] : bad) {
         SCOPED_TRACE(rows);
@@ -112,4 +115,35 @@ TEST(RecordCsvTest, ByteOrderMarkIsSkippedAndNulBytesAreNotWritten) {
         EXPECT_EQ(e.m_line, 2u);
         EXPECT_NE(e.m_message.find("NUL"), std::string::npos);
     }
+}
+
+// A name that a spreadsheet would run as a formula is written with an
+// apostrophe in front, which the import takes away again; numbers and the
+// program's own words are written as they are; line breaks and tabs stay
+// allowed in comments.
+TEST(RecordCsvTest, FormulaLikeTextIsNeutralisedAndReadBack) {
+    const std::string text =
+        "name,slot,side,bands,region,comments\n"
+        "=HYPERLINK(\"x\"),97,W,Ku,Americas,@SUM(A1)\n"
+        "-Minus,1,E,Ku,Europe,\"two\r\nlines\tand a tab\"\n"
+        "'+Quoted,2,E,Ku,Europe,'plain\n";
+    const auto sats = SatellitesFromCsv(text);
+    ASSERT_EQ(sats.size(), 3u);
+    const std::string written = SatellitesToCsv(sats);
+    EXPECT_EQ(written,
+              "name,slot,side,bands,region,comments\n"
+              "\"'=HYPERLINK(\"\"x\"\")\",97,W,Ku,Americas,'@SUM(A1)\n"
+              "'-Minus,1,E,Ku,Europe,\"two\r\nlines\tand a tab\"\n"
+              "'+Quoted,2,E,Ku,Europe,'plain\n");
+    const auto back = SatellitesFromCsv(written);
+    EXPECT_EQ(back[0]->GetName(), "=HYPERLINK(\"x\")");
+    EXPECT_EQ(back[0]->GetComments(), "@SUM(A1)");
+    EXPECT_EQ(back[1]->GetName(), "-Minus");
+    EXPECT_EQ(back[2]->GetName(), "+Quoted");
+    EXPECT_EQ(back[2]->GetComments(), "'plain");
+    EXPECT_EQ(SatellitesToCsv(back), written);
+    // A name that starts with an apostrophe of its own keeps it.
+    EXPECT_EQ(CsvTextField("'=x"), "''=x");
+    EXPECT_EQ(CsvTextField("-12.5"), "'-12.5");
+    EXPECT_EQ(CsvField("-12.5"), "-12.5");
 }
