@@ -151,6 +151,10 @@ bool CTilvexApp::InitInstance(const Options& options) {
     if (!EnterDataDir(options.dataDir.isEmpty() ? DefaultDataDir() : options.dataDir)) return false;
 
     m_profile.SetPath(settingsFile.toStdString());
+    // A device, a pipe or a file past 16 MB is not used as the settings file.
+    if (const std::string problem = m_profile.ReadProblem(); !problem.empty())
+        std::fprintf(stderr, "tilvex: %s\n",
+                     qPrintable(Tr("the settings file %1 is not used: %2").arg(settingsFile, QString::fromStdString(problem))));
     m_recentFiles.ReadList();
     CAppContext& context = AfxGetAppContext();
     context.profile = &m_profile;

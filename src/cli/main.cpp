@@ -2,6 +2,7 @@
 // command line.  Output is UTF-8; messages go to stderr.
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -51,15 +52,16 @@ const char* const kUsage =
     "  tilvex-cli sun-outage LAT LON SLOT [--year YEAR] [--dish METRES] [--freq GHZ]\n"
     "  tilvex-cli declination LAT LON [--year YEAR] [--data DIR]\n"
     "  tilvex-cli dump FILE\n"
-    "  tilvex-cli import-satellites CSV -o FILE\n"
-    "  tilvex-cli import-locations CSV -o FILE\n"
+    "  tilvex-cli import-satellites CSV -o FILE|-\n"
+    "  tilvex-cli import-locations CSV -o FILE|-\n"
     "  tilvex-cli export-satellites FILE\n"
     "  tilvex-cli export-locations FILE\n"
     "  tilvex-cli new-workspace FILE [--sat NAME]... [--loc NAME]... [--data DIR]\n"
     "  tilvex-cli report [--workspace FILE] [--location NAME | --all] [--format text|csv|json|pdf]\n"
-    "                    [-o FILE] [--excel] [--paper a4|letter] [--face NAME] [--size POINTS] [--data DIR]\n"
+    "                    [-o FILE|-] [--excel] [--paper a4|letter] [--face NAME] [--size POINTS] [--data DIR]\n"
     "  tilvex-cli --help\n"
     "LAT like 40N or 30S; LON and SLOT like 100W or 19.2E; VAR like 15W or 12E.\n"
+    "-o - writes to standard output; a device, a pipe or a folder is never written over.\n"
     "Without --data the data files are looked for in the current folder, then in the\n"
     "program's own data folder, then in the installed data.\n";
 
@@ -114,6 +116,17 @@ void EnterDataFolder(const CommandLine& line, const std::vector<std::string>& ne
     std::fprintf(stderr, "tilvex-cli: no data folder holds %s; looked in %s\n", names.c_str(), places.c_str());
 }
 
+// The model's coefficients hold for five years; outside them the variation
+// is an extrapolation, which the model's documentation advises against.
+// Says so on stderr for `year`.
+void WarnOutsideModel(float year, const char* what) {
+    const auto span = CGeomagModel::ValidYears();
+    if (!span || span->Covers(year)) return;
+    std::fprintf(stderr, "tilvex-cli: warning: the magnetic model is valid from %.1f to %.1f; %s %.1f is an "
+                 "extrapolation and may be far off\n",
+                 static_cast<double>(span->first), static_cast<double>(span->last), what, static_cast<double>(year));
+}
+
 int CmdAngles(int argc, char** argv) {
     CommandLine line(argc, argv, 2, {"--magvar", "--data"}, {"--auto-magvar", "--magnetic", "--skew"});
     RequireCount(line, 3, "angles");
@@ -144,6 +157,8 @@ int CmdAngles(int argc, char** argv) {
 
     MessagesToStderr messages;
     const float magVar = site.SignedMagVar();
+    if (site.IsMagVarAuto() && !messages.Shown())
+        WarnOutsideModel(CGeomagModel::CurrentYear(), "the automatic variation for");
     // Without the model's file the variation is unknown (the message is on
     // stderr): a magnetic azimuth cannot be given, the other angles can.
     if (messages.Shown() && line.Flag("--magnetic")) return kExitFailed;
@@ -175,6 +190,7 @@ int CmdDeclination(int argc, char** argv) {
     const float eastLongitude = lon.positive ? -lon.magnitude : lon.magnitude;
     const float declination = CGeomagModel().Declination(latitude, eastLongitude, year);
     if (messages.Shown()) return kExitFailed;
+    WarnOutsideModel(year, "the declination for");
     std::printf("%.4f\n", static_cast<double>(declination));
     return kExitOk;
 }
@@ -232,7 +248,7 @@ bool HasDatabaseName(const std::string& path) {
 FileKind KindOfFile(const std::string& path) {
     const FileKind unknown = HasDatabaseName(path) ? FileKind::Satellites : FileKind::Workspace;
     CFile file;
-    if (!file.Open(path, CFile::modeRead)) return unknown;
+    if (!file.OpenToRead(path, kDataFileLimit)) return unknown;
     try {
         CArchive ar(&file, CArchive::load);
         DWORD count = 0;
@@ -259,8 +275,9 @@ FileKind KindOfFile(const std::string& path) {
 template <class T>
 bool ReadRecordsAsTheyAre(const std::string& path, std::vector<std::unique_ptr<T>>& records) {
     CFile file;
-    if (!file.Open(path, CFile::modeRead)) {
-        std::fprintf(stderr, "Unable to open %s\n", path.c_str());
+    if (!file.OpenToRead(path, kDataFileLimit)) {
+        const int refusal = ReadRefusal(path, kDataFileLimit);
+        std::fprintf(stderr, "Unable to open %s%s\n", path.c_str(), refusal ? (": " + ErrorText(refusal)).c_str() : "");
         return false;
     }
     try {
@@ -292,8 +309,46 @@ bool LoadRecords(const std::string& path, std::vector<std::unique_ptr<T>>& recor
     return true;
 }
 
+// "-" as an output file: standard output.
+bool IsStandardOutput(const std::string& path) { return path == "-"; }
+
+bool WriteStandardOutput(const std::string& bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    std::fprintf(stderr, "cannot write to standard output: %s\n", std::strerror(errno));
+    return false;
+}
+
+// An output file named on the command line is a regular file or none yet:
+// a device, a pipe or a folder is refused before any work is done (the safe
+// save refuses it too).  `option` is the option that named it, if any.
+bool CheckOutputFile(const std::string& path, const char* option) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(FileSystemPath(path), error);
+    if (error || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) return true;
+    const int reason = std::filesystem::is_directory(status) ? EISDIR : kErrorNotRegularFile;
+    std::fprintf(stderr, "cannot write '%s': %s%s\n", path.c_str(), ErrorText(reason).c_str(),
+                 option ? (std::string("; ") + option + " - writes to standard output").c_str() : "");
+    return false;
+}
+
+// A file that keeps what is written to it.
+class CMemoryFile : public CFile {
+public:
+    void Write(const void* buffer, std::size_t count) override { bytes.append(static_cast<const char*>(buffer), count); }
+    void Flush() override {}
+    std::string bytes;
+};
+
 template <class T>
 bool SaveRecords(const std::string& path, std::vector<std::unique_ptr<T>>& records) {
+    if (IsStandardOutput(path)) {
+        CMemoryFile file;
+        CArchive ar(&file, CArchive::store);
+        SerializeObjectList(ar, records);
+        ar.Close();
+        return WriteStandardOutput(file.bytes);
+    }
     CRecordDatabase<T> database(path);
     database.SetRecords(std::move(records));
     return database.SaveDatabase();
@@ -337,10 +392,12 @@ int ImportCsv(int argc, char** argv, const char* command,
     RequireCount(line, 1, command);
     const std::string* out = line.Value("-o");
     if (!out) throw UsageError{"the output file is missing: -o FILE"};
+    if (!IsStandardOutput(*out) && !CheckOutputFile(*out, "-o")) return kExitFailed;
     std::vector<std::unique_ptr<T>> records;
     std::string csv;
-    if (!ReadWholeFile(line.Positional()[0], csv)) {
-        std::fprintf(stderr, "cannot read '%s'\n", line.Positional()[0].c_str());
+    int osError = 0;
+    if (!ReadWholeFile(line.Positional()[0], csv, kDataFileLimit, &osError)) {
+        std::fprintf(stderr, "cannot read '%s': %s\n", line.Positional()[0].c_str(), ErrorText(osError).c_str());
         return kExitFailed;
     }
     try {
@@ -376,6 +433,7 @@ int CmdNewWorkspace(int argc, char** argv) {
     CommandLine line(argc, argv, 2, {"--sat", "--loc", "--data"}, {});
     RequireCount(line, 1, "new-workspace");
     const std::string out = PathText(std::filesystem::absolute(FileSystemPath(line.Positional()[0])));
+    if (!CheckOutputFile(out, nullptr)) return kExitFailed;
     const auto sats = line.Values("--sat");
     const auto locs = line.Values("--loc");
     std::vector<std::string> needs;
@@ -426,14 +484,14 @@ std::string SettingsFilePath() {
     return base + "/Tilvex/Tilvex/tilvex.INI";
 }
 
-// Writes `bytes` to `path` through a temporary file; on failure nothing is
-// left behind and the old file stays.
+// Writes `bytes` to `path` through a temporary file ("-": to standard
+// output); on failure nothing is left behind and the old file stays.
 bool WriteOutput(const std::string& path, const std::string& bytes) {
+    if (IsStandardOutput(path)) return WriteStandardOutput(bytes);
     const SafeWriteResult result =
         SafeWriteFile(path, [&bytes](CFile& file) { file.Write(bytes.data(), bytes.size()); });
     if (result.ok) return true;
-    const std::string reason = result.osError ? std::strerror(result.osError) : result.error;
-    std::fprintf(stderr, "cannot write '%s': %s\n", path.c_str(), reason.c_str());
+    std::fprintf(stderr, "cannot write '%s': %s\n", path.c_str(), SafeWriteReason(result).c_str());
     return false;
 }
 
@@ -457,7 +515,10 @@ int CmdReport(int argc, char** argv) {
     }
     const std::string* outPath = line.Value("-o");
     if (format == "pdf" && !outPath) throw UsageError{"a PDF report needs an output file: -o FILE"};
-    const std::string out = outPath ? std::filesystem::absolute(*outPath).string() : std::string();
+    const std::string out = !outPath                     ? std::string()
+                            : IsStandardOutput(*outPath) ? *outPath
+                                                         : std::filesystem::absolute(*outPath).string();
+    if (!out.empty() && !IsStandardOutput(out) && !CheckOutputFile(out, "-o")) return kExitFailed;
     // Files named on the command line are relative to where it was given.
     const std::string* workspaceArg = line.Value("--workspace");
     std::string workspace = workspaceArg ? std::filesystem::absolute(*workspaceArg).string() : std::string();
@@ -470,6 +531,9 @@ int CmdReport(int argc, char** argv) {
     EnterDataFolder(line, {kSatelliteDatabaseFile, kLocationDatabaseFile});
 
     const CProfile settings(SettingsFilePath());
+    if (const std::string problem = settings.ReadProblem(); !problem.empty())
+        std::fprintf(stderr, "tilvex-cli: the settings file '%s' is not used: %s\n", settings.GetPath().c_str(),
+                     problem.c_str());
     if (workspace.empty()) workspace = settings.GetProfileString(CRecentFileList::kSection, "File1", kDefaultWorkspace);
     const std::string face =
         line.Value("--face") ? Utf8ToCp1252(*line.Value("--face")) : settings.GetProfileString("Font", "Face Name", "Arial");
@@ -552,6 +616,8 @@ int CmdReport(int argc, char** argv) {
     }
     // A variation that the model could not compute: no report.
     if (messages.Shown()) return kExitFailed;
+    if (std::any_of(chosen.begin(), chosen.end(), [](const CLocation* l) { return l->IsMagVarAuto(); }))
+        WarnOutsideModel(CGeomagModel::CurrentYear(), "the automatic variation for");
     if (out.empty()) {
         std::fwrite(bytes.data(), 1, bytes.size(), stdout);
         return kExitOk;

@@ -91,7 +91,12 @@ bool CDocument::OnOpenDocument(const std::string& path) {
     const FileIdentity identity = ReadFileIdentity(path);
     CFile file;
     int osError = 0;
-    if (!file.Open(path, CFile::modeRead, &osError)) {
+    // A pipe or a device would never end, a file past 1 GB holds no workspace.
+    if (!file.OpenToRead(path, kDataFileLimit, &osError)) {
+        if (osError == kErrorNotRegularFile || osError == EFBIG || osError == EISDIR) {
+            AppMessageBox(CoreTr(kFailedToOpen) + "\n" + path + ": " + ErrorText(osError), MB_OK, MB_ICONEXCLAMATION);
+            return false;
+        }
         const CFileException e(path, osError, "Cannot open");
         ReportSaveLoadException(false, &e, path);
         return false;

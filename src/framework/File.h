@@ -21,6 +21,21 @@ private:
     std::string m_what;
 };
 
+// An error of the program's own beside the system's errno values: the path
+// names something other than a regular file or a folder (a pipe, a device).
+inline constexpr int kErrorNotRegularFile = 0x7F000001;
+
+// The text of an error value: the system's, or the program's own ("not a
+// regular file").
+std::string ErrorText(int osError);
+
+// Bounds on what the readers take in, far beyond any real file of the kind,
+// so that a wrong or damaged file cannot use up the memory: 16 MB for the
+// settings file and the model's coefficients, 1 GB for the databases, the
+// workspaces and their CSV text (a million records take some 50 MB).
+inline constexpr std::uint64_t kSmallFileLimit = std::uint64_t{16} << 20;
+inline constexpr std::uint64_t kDataFileLimit = std::uint64_t{1} << 30;
+
 class CFile {
 public:
     enum OpenFlags : unsigned {
@@ -38,6 +53,11 @@ public:
     // Opens `path`; on failure returns false and leaves errno's value in
     // `osError` when given.
     bool Open(const std::string& path, unsigned flags, int* osError = nullptr);
+    // Opens `path` for reading as a regular file of at most `limit` bytes.
+    // Anything else is refused without waiting on it or reading from it: a
+    // folder (EISDIR), a pipe or a device (kErrorNotRegularFile), a larger
+    // file (EFBIG).
+    bool OpenToRead(const std::string& path, std::uint64_t limit, int* osError = nullptr);
     bool IsOpen() const { return m_fd >= 0; }
     // Length of the open file in bytes.
     std::uint64_t GetLength() const;
@@ -89,6 +109,12 @@ std::filesystem::path FileSystemPath(const std::string& path);
 // And back.
 std::string PathText(const std::filesystem::path& path);
 
-// Reads the whole file into `bytes`; false (with errno's value in `osError`
-// when given) when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& bytes, int* osError = nullptr);
+// Reads the whole file, a regular one of at most `limit` bytes, into
+// `bytes`; false (with the error's value in `osError` when given) when it
+// cannot be opened or read, or is refused as CFile::OpenToRead refuses.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::uint64_t limit, int* osError = nullptr);
+
+// The refusal of CFile::OpenToRead for what `path` is (EISDIR,
+// kErrorNotRegularFile, EFBIG), or 0 when it is not refused for that (a
+// missing file included).
+int ReadRefusal(const std::string& path, std::uint64_t limit);

@@ -1,5 +1,7 @@
 #include "framework/FileIdentity.h"
 
+#include <cstdint>
+
 std::uint64_t Fnv1a(std::string_view bytes, std::uint64_t hash) {
     for (const char c : bytes) {
         hash ^= static_cast<unsigned char>(c);
@@ -11,10 +13,20 @@ std::uint64_t Fnv1a(std::string_view bytes, std::uint64_t hash) {
 FileIdentity ReadFileIdentity(const std::string& path) {
     FileIdentity identity;
     if (!GetFileStamp(path, identity.stamp)) return identity;
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return identity;
+    // Hashed as it is read: a large file takes no memory, and a pipe that
+    // took the file's place is not waited on.
+    CFile file;
+    if (!file.OpenToRead(path, UINT64_MAX)) return identity;
+    std::uint64_t hash = kFnvOffset;
+    try {
+        char buffer[65536];
+        std::size_t n;
+        while ((n = file.Read(buffer, sizeof buffer)) > 0) hash = Fnv1a(std::string_view(buffer, n), hash);
+    } catch (const CFileException&) {
+        return identity;
+    }
     identity.exists = true;
-    identity.hash = Fnv1a(bytes);
+    identity.hash = hash;
     return identity;
 }
 

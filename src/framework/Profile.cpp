@@ -50,21 +50,17 @@ ParsedLine Parse(std::string_view line) {
 
 enum class LoadResult { Loaded, Missing, Failed };
 
-// Reads the file as lines without their line ends ("\n" or "\r\n").
-LoadResult Load(const std::string& path, std::vector<std::string>& lines) {
+// Reads the file as lines without their line ends ("\n" or "\r\n").  Only
+// a regular file of at most 16 MB is read (a device or a pipe would never
+// end); the error's value goes to `osError` on failure.
+LoadResult Load(const std::string& path, std::vector<std::string>& lines, int* osError = nullptr) {
     lines.clear();
     if (path.empty()) return LoadResult::Missing;
-    CFile file;
-    int osError = 0;
-    if (!file.Open(path, CFile::modeRead, &osError))
-        return osError == ENOENT ? LoadResult::Missing : LoadResult::Failed;
     std::string bytes;
-    try {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = file.Read(buffer, sizeof buffer)) > 0) bytes.append(buffer, n);
-    } catch (const CFileException&) {
-        return LoadResult::Failed;
+    int error = 0;
+    if (!ReadWholeFile(path, bytes, kSmallFileLimit, &error)) {
+        if (osError) *osError = error;
+        return error == ENOENT ? LoadResult::Missing : LoadResult::Failed;
     }
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -137,6 +133,12 @@ bool CProfile::Lookup(const std::string& section, const std::string& entry, std:
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
     value.assign(text);
     return true;
+}
+
+std::string CProfile::ReadProblem() const {
+    std::vector<std::string> lines;
+    int osError = 0;
+    return Load(m_path, lines, &osError) == LoadResult::Failed ? ErrorText(osError) : std::string();
 }
 
 int CProfile::GetProfileInt(const std::string& section, const std::string& entry, int defaultValue) const {

@@ -13,6 +13,10 @@ public:
 
     const std::string& GetPath() const { return m_path; }
     void SetPath(std::string path) { m_path = std::move(path); }
+    // Why the file cannot be read ("not a regular file", "File too large",
+    // "Permission denied"), or nothing when it can or does not exist yet.
+    // Such a file reads as empty, and writing to it fails.
+    std::string ReadProblem() const;
 
     // The integer value of `entry` in `section`, or `defaultValue` when the
     // file, the section or the entry is absent.  A present value is read as a

@@ -1,13 +1,11 @@
 #include "framework/SafeFile.h"
 
-#include <cstring>
-
 #include "framework/File.h"
 #include "framework/platform/SafeFilePlatform.h"
 #include "workspace/Archive.h"
 
 std::string SafeWriteReason(const SafeWriteResult& result) {
-    if (result.osError) return std::strerror(result.osError);
+    if (result.osError) return ErrorText(result.osError);
     return result.error.empty() ? std::string("unknown error") : result.error;
 }
 

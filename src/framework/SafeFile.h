@@ -30,6 +30,9 @@ void IgnoreFileSizeSignal();
 // thrown by `write` are caught and reported in the result; the temporary
 // file is removed.  The new file keeps the permissions of the one it
 // replaces.  A path through symbolic links saves the file they lead to
-// (its temporary file beside it).  A read-only file is not replaced: that
-// fails as a file that cannot be created.
+// (its temporary file beside it).  A read-only file is not replaced, nor is
+// anything but a regular file (a device, a pipe, a folder: osError is then
+// kErrorNotRegularFile or EISDIR): that fails as a file that cannot be
+// created.  On POSIX systems an interrupt or termination signal that ends
+// the program during the save removes the temporary file first.
 SafeWriteResult SafeWriteFile(const std::string& path, const std::function<void(CFile&)>& write);

@@ -369,33 +369,49 @@ struct ModelCache {
 
 ModelCache cache;
 
+// Makes the tables those of the file at `path`; false when it holds none.
+bool LoadModel(const std::string& path) {
+    // Only a regular file can hold coefficients (a folder opens, and reads
+    // as nothing).
+    FileStamp st;
+    if (!GetFileStamp(path, st)) return false;
+    InitialiseConstants();
+    if (cache.Matches(st)) {
+        cache.Restore();
+        return true;
+    }
+    cache.valid = false;
+    // Read in binary: a file with CRLF line ends reads like one without.
+    // The real file holds some 10 kB; 16 MB is no coefficient file.
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes, kSmallFileLimit)) return false;
+    LineReader file(bytes);
+    const int coefficients = ReadCoefficients(file);
+    // A file without a single coefficient (empty, or not a coefficient
+    // file at all) is as good as none: its declination would be 180.
+    if (coefficients == 0) return false;
+    Normalise();
+    cache.Store(st);
+    return true;
+}
+
 }  // namespace
 
 std::optional<float> CGeomagModel::Compute(const std::string& path, float altKm, float latitude,
                                            float longitude, float year) {
-    // Only a regular file can hold coefficients (a folder opens, and reads
-    // as nothing).
-    FileStamp st;
-    if (!GetFileStamp(path, st)) return std::nullopt;
-    InitialiseConstants();
-    if (cache.Matches(st)) {
-        cache.Restore();
-    } else {
-        cache.valid = false;
-        // Read in binary: a file with CRLF line ends reads like one without.
-        std::string bytes;
-        if (!ReadWholeFile(path, bytes)) return std::nullopt;
-        LineReader file(bytes);
-        const int coefficients = ReadCoefficients(file);
-        // A file without a single coefficient (empty, or not a coefficient
-        // file at all) is as good as none: its declination would be 180.
-        if (coefficients == 0) return std::nullopt;
-        Normalise();
-        cache.Store(st);
-    }
+    if (!LoadModel(path)) return std::nullopt;
     const float declination = PointDeclination(altKm, latitude, longitude, year);
     if (!std::isfinite(declination)) return std::nullopt;
     return declination;
+}
+
+std::optional<CGeomagModel::YearSpan> CGeomagModel::ValidYears(const std::string& path) {
+    if (!LoadModel(path)) return std::nullopt;
+    return YearSpan{epoch, epoch + kValidYears};
+}
+
+std::optional<CGeomagModel::YearSpan> CGeomagModel::ValidYears() {
+    return ValidYears(LoadString(ids::IDS_MAGDATA_FILE));
 }
 
 float CGeomagModel::CurrentYear() {

@@ -29,4 +29,19 @@ public:
 
     // The current local calendar year as a whole number.
     static float CurrentYear();
+
+    // The years for which the model's coefficients hold: from the file's
+    // epoch five years on (2025.0 to 2030.0 for WMM2025).  Outside them the
+    // result is an extrapolation that may be far off; the model's own
+    // documentation advises against using it there.
+    static constexpr float kValidYears = 5.0f;
+    struct YearSpan {
+        float first;
+        float last;
+        bool Covers(float year) const { return year >= first && year <= last; }
+    };
+    // The span of the coefficients in `path`, or of "MagData.dat" in the
+    // working directory; nothing when the file cannot be read.
+    static std::optional<YearSpan> ValidYears(const std::string& path);
+    static std::optional<YearSpan> ValidYears();
 };

@@ -126,6 +126,13 @@ TEST(CliTest, DeclinationWithFourDecimals) {
     std::snprintf(text, sizeof text, "%.4f\n", static_cast<double>(expected));
     EXPECT_EQ(run.out, text);
     EXPECT_EQ(run.out.substr(0, 3), "12.");  // Sydney: some 12.x degrees East
+    EXPECT_EQ(run.err, "");
+    // Outside the model's years: the number, and a warning.
+    const CliRun early = RunCli("declination 33.87S 151.21E --year 1900 --data " + DataDir());
+    EXPECT_EQ(early.status, 0);
+    EXPECT_FALSE(early.out.empty());
+    EXPECT_EQ(early.err, "tilvex-cli: warning: the magnetic model is valid from 2025.0 to 2030.0; the declination for "
+                         "1900.0 is an extrapolation and may be far off\n");
 
     TempDir empty;
     const CliRun missing = RunCli("declination 40N 100W --data '" + empty.Path().string() + "'");

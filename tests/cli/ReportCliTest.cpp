@@ -7,10 +7,14 @@
 #include <filesystem>
 #include <optional>
 #include <utility>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "TestSupport.h"
 #include "platform/TestPlatform.h"
 #include "cli/CliRun.h"
+#include "cli/ReportOutput.h"
 #include "display/ArcGridModel.h"
 #include "workspace/DatabaseHost.h"
 
@@ -266,4 +270,59 @@ TEST_F(ReportCliTest, PdfPaperIsTheOneChosen) {
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_NE(ReadFileBytes(dir / "p.pdf").find(box), std::string::npos);
     }
+}
+
+// "-o -" is standard output; a pipe or a device named by -o is refused
+// before any work (it used to be replaced by a plain file), as is a settings
+// file that is one.
+TEST_F(ReportCliTest, OutputGoesToARegularFileOrStandardOutput) {
+    const CliRun plain = RunCli("report" + workspace + data);
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(RunCli("report -o -" + workspace + data).out, plain.out);
+    const CliRun imported = RunCli("import-locations " + Quoted(dir / "locs.csv") + " -o -");
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, ReadFileBytes(dir / "locdemo.tdb"));
+#ifndef _WIN32
+    const std::filesystem::path pipe = dir / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& command : {"report" + workspace + data, "import-locations " + Quoted(dir / "locs.csv")}) {
+        SCOPED_TRACE(command);
+        const CliRun refused = RunCli(command + " -o " + Quoted(pipe));
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(refused.err, "cannot write '" + pipe.string() + "': not a regular file; -o - writes to standard output\n");
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    SetEnvironment("TILVEX_INI", pipe.string());
+    const CliRun settings = RunCli("report" + workspace + data);
+    EXPECT_EQ(settings.out, plain.out);
+    EXPECT_EQ(settings.err, "tilvex-cli: the settings file '" + pipe.string() + "' is not used: not a regular file\n");
+#endif
+}
+
+// Names are the user's text: in CSV a formula-like one gets an apostrophe
+// (numbers and the program's own texts stay as they are); in the text table
+// a control character shows escaped instead of acting on the terminal.
+TEST(ReportOutputTest, NamesCannotActAsFormulasOrOnTheTerminal) {
+    LocationReport report;
+    report.name = "=cmd\x1B[2J";
+    report.latitude = "Site Latitude: 39.7\xB0N";
+    report.longitude = "Site Longitude: 105.0\xB0W";
+    report.magVar = "Magnetic Variation: 7.6\xB0" "E";
+    report.signedLatitude = 39.7f;
+    report.signedLongitude = 105.0f;
+    report.signedMagVar = -7.6f;
+    report.rows.push_back({"@Bird\x07", "185.3\xB0", "-2.0\xB0"});
+    report.slotTexts.push_back("97.0\xB0W");
+    report.slotLongitudes.push_back(97.0f);
+    report.skews.push_back("-12.5\xB0");
+    const std::string csv = ReportAsCsv({report}, 0);
+    EXPECT_NE(csv.find("\n'=cmd\x1B[2J,39.7\xC2\xB0N,105.0\xC2\xB0W,7.6\xC2\xB0" "E,'@Bird\x07,97.0\xC2\xB0W,185.3\xC2\xB0,"
+                       "-2.0\xC2\xB0,-12.5\xC2\xB0,39.7,-105,7.6,-97,185.3,-2.0,-12.5\n"),
+              std::string::npos)
+        << csv;
+    const std::string text = ReportAsText({report}, "Roof\x7F", 0);
+    EXPECT_EQ(text.find('\x1B'), std::string::npos);
+    EXPECT_EQ(text.rfind("=cmd\\x1b[2J\n", 0), 0u) << text;
+    EXPECT_NE(text.find("Workspace: Roof\\x7f\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n@Bird\\x07  185.3\xC2\xB0 "), std::string::npos) << text;
 }

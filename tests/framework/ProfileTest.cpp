@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstring>
+#include <filesystem>
 
 #include "TestSupport.h"
 #include "framework/File.h"
@@ -38,6 +39,20 @@ TEST(ProfileTest, AbsentValuesGiveTheDefault) {
     EXPECT_EQ(unnamed.GetProfileInt("Dish", "Size", 5), 5);
     EXPECT_FALSE(unnamed.WriteProfileInt("Dish", "Size", 1));
     EXPECT_FALSE(unnamed.DeleteProfileEntry("Dish", "Size"));
+}
+
+// A settings file past 16 MB is no settings file: it reads as empty and is
+// not written over.
+TEST(ProfileTest, OversizedFileIsNeitherReadNorReplaced) {
+    TempDir dir;
+    const auto path = dir / "huge.ini";
+    WriteFileBytes(path, "[Font]\nFace Name=Courier\n");
+    std::filesystem::resize_file(path, kSmallFileLimit + 1);
+    CProfile profile(path.string());
+    EXPECT_EQ(profile.ReadProblem(), "File too large");
+    EXPECT_EQ(profile.GetProfileString("Font", "Face Name", "Arial"), "Arial");
+    EXPECT_FALSE(profile.WriteProfileString("Font", "Size", "12"));
+    EXPECT_EQ(std::filesystem::file_size(path), kSmallFileLimit + 1);
 }
 
 TEST(ProfileTest, ReadsValuesLikeThePrivateProfileFunctions) {

@@ -65,7 +65,7 @@ TEST(WindowsFileTest, NamesOutsideTheAnsiCodePageWork) {
     const std::string file = folder + "/satdemo.tdb";
     ASSERT_TRUE(SafeWriteFile(file, [](CFile& f) { f.Write("bytes\r\n", 7); }).ok);
     std::string bytes;
-    ASSERT_TRUE(ReadWholeFile(file, bytes));
+    ASSERT_TRUE(ReadWholeFile(file, bytes, kDataFileLimit));
     EXPECT_EQ(bytes, "bytes\r\n");
     FileStamp stamp;
     EXPECT_TRUE(GetFileStamp(file, stamp));

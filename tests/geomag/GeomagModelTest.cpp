@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "display/StatusText.h"
+#include "locations/Location.h"
 
 namespace {
 
@@ -103,6 +105,36 @@ TEST(GeomagModelTest, DateCountsFromTheFilesEpoch) {
     EXPECT_EQ(Sample(withEpoch("2020.0"), 2025.0f), shipped2030);
     // The secular variation really moves the result over those five years.
     EXPECT_NE(Sample(ShippedFile(), 2025.0f), shipped2030);
+}
+
+// The model holds for five years from its epoch; an automatic variation
+// says so in the status bar when the computer's date lies outside them.
+TEST(GeomagModelTest, ValidYearsRunFiveYearsFromTheEpoch) {
+    TempDir dir;
+    const auto span = CGeomagModel::ValidYears(ShippedFile());
+    ASSERT_TRUE(span);
+    EXPECT_EQ(span->first, 2025.0f);
+    EXPECT_EQ(span->last, 2030.0f);
+    EXPECT_TRUE(span->Covers(2030.0f));
+    EXPECT_FALSE(span->Covers(2030.5f));
+    EXPECT_EQ(CGeomagModel::ValidYears(Variant(dir, "old.dat", [](std::string& t) { t.replace(t.find("2025.0"), 6, "2020.0"); }))->last,
+              2025.0f);
+    EXPECT_FALSE(CGeomagModel::ValidYears((dir / "none.dat").string()));
+
+    ScopedCwd cwd(SourceDataDir());
+    CLocation site;
+    site.SetName("Denver");
+    site.SetLatitude(39.74f);
+    site.SetNorth(1);
+    site.SetLongitude(104.99f);
+    site.SetWest(1);
+    site.SetMagVar(MAGVAR_AUTO);
+    EXPECT_EQ(SiteStatusText(site, -7.6f, 2027.0f), "Denver: 39.74\xB0N 104.99\xB0W, variation 7.6\xB0" "E (automatic)");
+    EXPECT_EQ(SiteStatusText(site, -7.6f, 2031.0f),
+              "Denver: 39.74\xB0N 104.99\xB0W, variation 7.6\xB0" "E (automatic; the magnetic model is valid 2025\x96" "2030)");
+    site.SetMagVar(7.6f);
+    site.SetMagVarWest(0);
+    EXPECT_EQ(SiteStatusText(site, -7.6f, 2031.0f), "Denver: 39.74\xB0N 104.99\xB0W, variation 7.6\xB0" "E");
 }
 
 TEST(GeomagModelTest, CoefficientLinesThatDoNotBelongAreIgnored) {

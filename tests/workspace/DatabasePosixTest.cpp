@@ -1,13 +1,16 @@
 // Database saves that fail part-way, the way only POSIX systems let a test
-// make them fail: a file-size limit, and a working folder removed while in use.
+// make them fail: a file-size limit, and a working folder removed while in
+// use; and a pipe where a file should be.
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "ArchiveSupport.h"
 #include "satellites/SatelliteDatabase.h"
+#include "workspace/TilvexDoc.h"
 
 namespace {
 
@@ -74,4 +77,18 @@ TEST_F(SatelliteDatabasePosixTest, FailedSavesLeaveTheOldFile) {
         EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Unable to create satdemo.tdb: No such file or directory"});
         std::filesystem::create_directory(other.Path());
     }
+}
+
+// A pipe in place of a database or a workspace is refused at once, with the
+// reason, instead of waiting for a writer.
+TEST_F(SatelliteDatabasePosixTest, APipeInPlaceOfADatabaseOrWorkspaceIsRefused) {
+    ASSERT_EQ(::mkfifo("satdemo.tdb", 0600), 0);
+    ASSERT_EQ(::mkfifo("roof.wrk", 0600), 0);
+    MessageCapture messages;
+    CSatelliteDatabase db;
+    EXPECT_EQ(db.LoadDatabase(), CSatelliteDatabase::LoadResult::CannotOpen);
+    CTilvexDoc doc;
+    EXPECT_FALSE(doc.OnOpenDocument("roof.wrk"));
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Unable to open satdemo.tdb: not a regular file",
+                                                          "Failed to open document.\nroof.wrk: not a regular file"}));
 }

@@ -33,6 +33,33 @@ bool CFile::Open(const std::string& path, unsigned flags, int* osError) {
     return true;
 }
 
+bool CFile::OpenToRead(const std::string& path, std::uint64_t limit, int* osError) {
+    Abort();
+    // The device namespace (\\.\pipe\..., \\.\COM1) holds no regular file; a
+    // pipe there would be connected to by opening it.
+    const bool device = path.size() >= 4 && (path[0] == '\\' || path[0] == '/') && (path[1] == '\\' || path[1] == '/') &&
+                        path[2] == '.' && (path[3] == '\\' || path[3] == '/');
+    int error = device ? kErrorNotRegularFile : 0;
+    if (!error && !Open(path, modeRead, &error)) {
+        // A folder does not open at all.
+        const DWORD attributes = ::GetFileAttributesW(win::Wide(path).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) error = EISDIR;
+    } else if (!error) {
+        // NUL, CON and the like open as characters, not as a file on a disk.
+        const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(m_fd));
+        const long long length = ::_filelengthi64(m_fd);
+        if (::GetFileType(handle) != FILE_TYPE_DISK)
+            error = kErrorNotRegularFile;
+        else if (length < 0)
+            error = errno;
+        else if (static_cast<std::uint64_t>(length) > limit)
+            error = EFBIG;
+        if (error) Abort();
+    }
+    if (error && osError) *osError = error;
+    return !error;
+}
+
 std::uint64_t CFile::GetLength() const {
     const long long length = m_fd < 0 ? -1 : ::_filelengthi64(m_fd);
     if (length < 0) throw CFileException(m_strFileName, m_fd < 0 ? EBADF : errno, "Cannot examine");

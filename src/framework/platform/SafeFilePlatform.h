@@ -11,9 +11,10 @@ struct PendingSave {
     std::string target;  // the file to replace (links followed)
     std::string temp;    // the temporary file beside it
     CFile file;          // open on `temp`
+    bool guarded = false;  // the temporary file goes when a signal ends the program
 };
 
-// Refuses a read-only target, creates the temporary file and opens it in
+// Refuses a read-only target and one that is no regular file, creates the temporary file and opens it in
 // `save.file`.  On failure fills `result` and returns false.
 bool BeginSafeSave(const std::string& requested, PendingSave& save, SafeWriteResult& result);
 // Gives the written, closed temporary file the target's name.  On failure

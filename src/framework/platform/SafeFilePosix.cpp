@@ -1,10 +1,12 @@
 // The safe save on POSIX systems: mkstemp beside the target, fsync, rename,
 // and an fsync of the folder so that the new name is on the disk too.
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,6 +58,55 @@ std::string ResolveLinks(const std::string& path) {
     return current;
 }
 
+// The temporary file of the save in progress, for a signal that ends the
+// program meanwhile.  The handler may only use what is async-signal-safe:
+// the path waits in a fixed buffer, and the handler unlinks it, puts back
+// the signal's previous disposition and raises the signal again.  One save
+// at a time is guarded (a save within a save is not).
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr std::size_t kSignalCount = sizeof kEndingSignals / sizeof kEndingSignals[0];
+char gPendingTemp[PATH_MAX + 1];
+volatile std::sig_atomic_t gPending = 0;
+struct sigaction gPrevious[kSignalCount];
+bool gInstalled[kSignalCount];
+
+extern "C" void RemovePendingTemp(int signal) {
+    const int savedErrno = errno;
+    if (gPending) ::unlink(gPendingTemp);
+    for (std::size_t i = 0; i < kSignalCount; ++i)
+        if (kEndingSignals[i] == signal) ::sigaction(signal, &gPrevious[i], nullptr);
+    // Delivered as the handler returns, with the disposition it had before.
+    ::raise(signal);
+    errno = savedErrno;
+}
+
+bool GuardTemp(const std::string& temp) {
+    if (gPending || temp.size() >= sizeof gPendingTemp) return false;
+    std::memcpy(gPendingTemp, temp.c_str(), temp.size() + 1);
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    gPending = 1;
+    struct sigaction action {};
+    action.sa_handler = RemovePendingTemp;
+    ::sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < kSignalCount; ++i) {
+        gInstalled[i] = false;
+        struct sigaction previous {};
+        // A signal the program ignores (started in the background) stays ignored.
+        if (::sigaction(kEndingSignals[i], nullptr, &previous) != 0 || previous.sa_handler == SIG_IGN) continue;
+        gPrevious[i] = previous;
+        gInstalled[i] = ::sigaction(kEndingSignals[i], &action, nullptr) == 0;
+    }
+    return true;
+}
+
+void UnguardTemp(PendingSave& save) {
+    if (!save.guarded) return;
+    for (std::size_t i = 0; i < kSignalCount; ++i)
+        if (gInstalled[i]) ::sigaction(kEndingSignals[i], &gPrevious[i], nullptr);
+    gPending = 0;
+    save.guarded = false;
+}
+
 }  // namespace
 
 void IgnoreFileSizeSignal() {
@@ -72,7 +123,15 @@ bool BeginSafeSave(const std::string& requested, PendingSave& save, SafeWriteRes
     // replaced, even by someone allowed to (root ignores the mode).
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
-    if (exists && S_ISREG(old.st_mode) && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) {
+    // A device, a pipe or a folder is never replaced by a file (as root,
+    // /dev/null would be).
+    if (exists && !S_ISREG(old.st_mode)) {
+        result.couldNotCreate = true;
+        result.osError = S_ISDIR(old.st_mode) ? EISDIR : kErrorNotRegularFile;
+        result.error = "cannot write " + path;
+        return false;
+    }
+    if (exists && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) {
         result.couldNotCreate = true;
         result.osError = EACCES;
         result.error = "cannot write " + path;
@@ -95,6 +154,7 @@ bool BeginSafeSave(const std::string& requested, PendingSave& save, SafeWriteRes
     else
         ::fchmod(fd, 0666 & ~CurrentUmask());
     save.file.Attach(fd, save.temp);
+    save.guarded = GuardTemp(save.temp);
     return true;
 }
 
@@ -103,8 +163,10 @@ bool FinishSafeSave(PendingSave& save, SafeWriteResult& result) {
         result.osError = errno;
         result.error = "cannot replace " + save.target;
         ::unlink(save.temp.c_str());
+        UnguardTemp(save);
         return false;
     }
+    UnguardTemp(save);
     SyncFolder(FolderOf(save.target));
     return true;
 }
@@ -112,4 +174,5 @@ bool FinishSafeSave(PendingSave& save, SafeWriteResult& result) {
 void DiscardSafeSave(PendingSave& save) noexcept {
     save.file.Abort();
     ::unlink(save.temp.c_str());
+    UnguardTemp(save);
 }

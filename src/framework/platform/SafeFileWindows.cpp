@@ -4,6 +4,7 @@
 // program holds open cannot be replaced: the save fails and the old file
 // stays as it was.
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
@@ -28,12 +29,23 @@ std::string NameOf(const std::string& path) {
 
 }  // namespace
 
-// Windows has no signal for a file-size limit.
+// Windows has no signal for a file-size limit.  Nor is the temporary file
+// removed when Ctrl+C ends the program: a console control handler runs on a
+// thread of its own while the save holds the file open, and Windows does not
+// delete an open file; the hidden file is left as after a power cut.
 void IgnoreFileSizeSignal() {}
 
 bool BeginSafeSave(const std::string& requested, PendingSave& save, SafeWriteResult& result) {
     save.target = requested;
     const std::wstring target = win::Wide(requested);
+
+    // A device or a folder is never replaced by a file.
+    if (const int refusal = ReadRefusal(requested, UINT64_MAX)) {
+        result.couldNotCreate = true;
+        result.osError = refusal;
+        result.error = "cannot write " + requested;
+        return false;
+    }
 
     // A file the user made read-only is theirs to protect: it is not replaced.
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
