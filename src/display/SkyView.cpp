@@ -7,6 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPaintEngine>
+#include <QPixmap>
+#include <QToolTip>
+#include <QtMath>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -24,6 +28,8 @@ namespace {
 
 constexpr int kMargin = 44;
 constexpr double kPointRadius = 4.0;
+// How far from a point the mouse may be to point at it.
+constexpr double kReach = 8.0;
 const QColor kSkyColor(0xF4, 0xF8, 0xFF);
 const QColor kGridColor(0xB0, 0xB8, 0xC8);
 const QColor kArcColor(0x1F, 0x5F, 0xBF);
@@ -44,8 +50,8 @@ CSkyPlot::CSkyPlot(const CArcGridModel* grid, CTilvexDoc* doc, QWidget* parent)
 }
 
 void CSkyPlot::Refresh() {
-    m_labelsSize = QSize();
-    m_points.clear();
+    std::vector<SkyPoint> points;
+    const double offset = m_azimuthOffset;
     m_arc.clear();
     const CLocation* location = m_pDoc ? m_pDoc->GetCurrentLocation() : nullptr;
     m_bSite = location != nullptr && m_pGrid != nullptr;
@@ -54,11 +60,62 @@ void CSkyPlot::Refresh() {
         m_azimuthOffset = (m_nOptions & GRID_MAGNETIC) ? m_pGrid->MagVar() : 0.0;
         m_title = FromCp1252(location->GetName());
         m_arc = VisibleArc(m_pGrid->Latitude(), m_pGrid->Longitude());
-        m_points = SkyPoints(*m_pGrid, m_pDoc->GetCurrentSatellite());
+        points = SkyPoints(*m_pGrid, m_pDoc->GetCurrentSatellite());
     } else {
         m_title = "No location";
     }
+    // The same points where they were keep their places and labels.
+    auto same = [](const SkyPoint& a, const SkyPoint& b) {
+        return a.satellite == b.satellite && a.label == b.label && a.current == b.current &&
+               a.direction.azimuth == b.direction.azimuth && a.direction.elevation == b.direction.elevation;
+    };
+    if (offset != m_azimuthOffset || !std::equal(points.begin(), points.end(), m_points.begin(), m_points.end(), same))
+        m_scene = Scene();
+    // Measuring a hundred thousand labels takes longer than placing them:
+    // the same texts keep their widths when only the current one changes.
+    if (!std::equal(points.begin(), points.end(), m_points.begin(), m_points.end(),
+                    [](const SkyPoint& a, const SkyPoint& b) { return a.label == b.label; }))
+        m_labelWidths.clear();
+    m_points = std::move(points);
     update();
+}
+
+const CSkyPlot::Scene& CSkyPlot::SceneFor(QSize size) const {
+    if (m_scene.size == size && m_scene.at.size() == m_points.size()) return m_scene;
+    m_scene = Scene();
+    m_scene.size = size;
+    const PolarPlot plot = Plot(size);
+    m_scene.at.reserve(m_points.size());
+    for (const SkyPoint& point : m_points) m_scene.at.push_back(plot.Place(point.direction));
+    m_scene.index = SkyPointIndex(m_scene.at, size.width(), size.height());
+    return m_scene;
+}
+
+void CSkyPlot::PlaceLabels(const QFontMetrics& plain, const QFontMetrics& bold, const QString& font) const {
+    if (m_labelWidthsFont != font || m_labelWidths.size() != m_points.size()) {
+        m_labelWidths.clear();
+        m_labelWidths.reserve(m_points.size());
+        for (const SkyPoint& point : m_points) m_labelWidths.push_back(plain.horizontalAdvance(FromCp1252(point.label)));
+        m_labelWidthsFont = font;
+    }
+    std::vector<std::pair<double, double>> sizes;
+    sizes.reserve(m_points.size());
+    int current = -1;
+    for (std::size_t i = 0; i < m_points.size(); ++i) {
+        if (m_points[i].current) {
+            current = static_cast<int>(i);
+            sizes.emplace_back(bold.horizontalAdvance(FromCp1252(m_points[i].label)) + 2.0, double(bold.height()));
+        } else {
+            sizes.emplace_back(m_labelWidths[i] + 2.0, double(plain.height()));
+        }
+    }
+    m_scene.labels = PlaceSkyLabels(m_scene.at, sizes, m_scene.size.width(), m_scene.size.height(),
+                                    kPointRadius + 2, current);
+    m_scene.labelFont = font;
+}
+
+int CSkyPlot::PointAt(QPointF position) const {
+    return SceneFor(size()).index.Nearest(position.x(), position.y(), kReach);
 }
 
 PolarPlot CSkyPlot::Plot(QSize size) const {
@@ -137,51 +194,104 @@ void CSkyPlot::Render(QPainter& painter, QSize size) const {
     painter.setPen(QPen(kArcColor, 2));
     painter.drawPath(path);
 
-    // The points, the current satellite's last so that it is on top; then
-    // the labels, placed once for each site, set of rows and size.
-    std::vector<PolarPlot::Point> places;
-    std::vector<std::pair<double, double>> sizes;
+    // The labels are placed once for each site, set of rows, size and font.
+    const Scene& scene = SceneFor(size);
     QFont bold = painter.font();
     bold.setBold(true);
-    const QFontMetrics boldMetrics(bold);
-    for (std::size_t i = 0; i < m_points.size(); ++i) {
-        places.push_back(plot.Place(m_points[i].direction));
-        const QString label = FromCp1252(m_points[i].label);
-        const QFontMetrics& m = m_points[i].current ? boldMetrics : metrics;
-        sizes.emplace_back(m.horizontalAdvance(label) + 2.0, double(m.height()));
-    }
-    if (m_labelsSize != size || m_labelSizes != sizes) {
-        m_labels = PlaceSkyLabels(places, sizes, size.width(), size.height(), kPointRadius + 2);
-        m_labelsSize = size;
-        m_labelSizes = sizes;
-    }
-    const std::vector<LabelBox>& boxes = m_labels;
+    const QFontMetrics boldMetrics(bold, painter.device());
+    const QString font = painter.font().key() + "@" + QString::number(painter.device()->logicalDpiX()) + "," +
+                         QString::number(painter.device()->logicalDpiY());
+    if (scene.labels.size() != m_points.size() || scene.labelFont != font)
+        PlaceLabels(QFontMetrics(painter.font(), painter.device()), boldMetrics, font);
+    const std::vector<PolarPlot::Point>& places = scene.at;
+    const std::vector<LabelBox>& boxes = scene.labels;
     // Leader lines under everything, then the points (the current one
     // last, on top), then the labels.
     painter.setPen(QPen(kGridColor.darker(130), 1));
     for (std::size_t i = 0; i < m_points.size(); ++i) {
-        if (!boxes[i].leader) continue;
+        if (!boxes[i].shown || !boxes[i].leader) continue;
         const PolarPlot::Point end = LeaderEnd(boxes[i], places[i]);
         painter.drawLine(QPointF(places[i].x, places[i].y), QPointF(end.x, end.y));
     }
-    for (int pass = 0; pass < 2; ++pass)
-        for (std::size_t i = 0; i < m_points.size(); ++i) {
-            if (m_points[i].current != (pass == 1)) continue;
-            const QColor colour = m_points[i].current ? kCurrentColor : kPointColor;
-            painter.setPen(QPen(colour, 1));
-            painter.setBrush(colour);
-            const double r = m_points[i].current ? kPointRadius + 2 : kPointRadius;
-            painter.drawEllipse(QPointF(places[i].x, places[i].y), r, r);
-        }
+    DrawDots(painter);
+    for (std::size_t i = 0; i < m_points.size(); ++i) {
+        if (!m_points[i].current) continue;
+        painter.setPen(QPen(kCurrentColor, 1));
+        painter.setBrush(kCurrentColor);
+        painter.drawEllipse(QPointF(places[i].x, places[i].y), kPointRadius + 2, kPointRadius + 2);
+    }
     painter.setBrush(Qt::NoBrush);
     for (std::size_t i = 0; i < m_points.size(); ++i) {
         const LabelBox& box = boxes[i];
+        if (!box.shown) continue;
         painter.setPen(m_points[i].current ? kCurrentColor : kPointColor);
-        QFont font = bold;
-        font.setBold(m_points[i].current);
-        painter.setFont(font);
+        QFont labelFont = bold;
+        labelFont.setBold(m_points[i].current);
+        painter.setFont(labelFont);
         painter.drawText(QRectF(box.x, box.y, box.width, box.height), Qt::AlignCenter, FromCp1252(m_points[i].label));
     }
+}
+
+void CSkyPlot::DrawDots(QPainter& painter) const {
+    // Many satellites share a pixel of a crowded arc: each place on the
+    // device's pixels gets one dot.
+    const QSize size = m_scene.size;
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const double half = kPointRadius + 1.0;
+    if (m_scene.dotsRatio != ratio) {
+        m_scene.dots.clear();
+        const int columns = qCeil(size.width() * ratio) + 1, rows = qCeil(size.height() * ratio) + 1;
+        std::vector<bool> taken(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), false);
+        for (std::size_t i = 0; i < m_points.size(); ++i) {
+            if (m_points[i].current) continue;
+            const int x = qRound((m_scene.at[i].x - half) * ratio), y = qRound((m_scene.at[i].y - half) * ratio);
+            if (x >= 0 && y >= 0 && x < columns && y < rows) {
+                const std::size_t cell = static_cast<std::size_t>(y) * static_cast<std::size_t>(columns) +
+                                         static_cast<std::size_t>(x);
+                if (taken[cell]) continue;
+                taken[cell] = true;
+            }
+            m_scene.dots.emplace_back(x / ratio, y / ratio);
+        }
+        m_scene.dotsRatio = ratio;
+    }
+    painter.setPen(QPen(kPointColor, 1));
+    painter.setBrush(kPointColor);
+    if (painter.paintEngine()->type() != QPaintEngine::Raster) {
+        // A vector picture keeps true circles.
+        for (const QPointF& dot : m_scene.dots)
+            painter.drawEllipse(dot + QPointF(half, half), kPointRadius, kPointRadius);
+        return;
+    }
+    // On the screen one drawn dot is copied to each place.
+    QPixmap pixmap(qCeil(2 * half * ratio), qCeil(2 * half * ratio));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter dotPainter(&pixmap);
+        dotPainter.setRenderHint(QPainter::Antialiasing);
+        dotPainter.setPen(QPen(kPointColor, 1));
+        dotPainter.setBrush(kPointColor);
+        dotPainter.drawEllipse(QPointF(half, half), kPointRadius, kPointRadius);
+    }
+    for (const QPointF& dot : m_scene.dots) painter.drawPixmap(dot, pixmap);
+}
+
+bool CSkyPlot::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    // The name of the satellite under the mouse: every point's, whether its
+    // label found room or not.
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int hit = PointAt(help->pos());
+    if (hit < 0) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    const PolarPlot::Point at = m_scene.at[static_cast<std::size_t>(hit)];
+    const QRect area(qFloor(at.x - kReach), qFloor(at.y - kReach), qCeil(2 * kReach), qCeil(2 * kReach));
+    QToolTip::showText(help->globalPos(), FromCp1252(m_points[static_cast<std::size_t>(hit)].label), this, area);
+    return true;
 }
 
 void CSkyPlot::paintEvent(QPaintEvent*) {
@@ -191,7 +301,7 @@ void CSkyPlot::paintEvent(QPaintEvent*) {
 
 void CSkyPlot::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        const int hit = HitSkyPoint(m_points, Plot(), event->position().x(), event->position().y(), 8.0);
+        const int hit = PointAt(event->position());
         if (hit >= 0) emit satelliteClicked(m_points[static_cast<std::size_t>(hit)].satellite);
     }
     QWidget::mousePressEvent(event);

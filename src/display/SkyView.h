@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointF>
 #include <QWidget>
 #include <vector>
 
@@ -29,6 +30,8 @@ public:
     PolarPlot Plot(QSize size) const;
     PolarPlot Plot() const { return Plot(size()); }
     const std::vector<SkyPoint>& Points() const { return m_points; }
+    // The point under the widget's `position` (within a few pixels), or -1.
+    int PointAt(QPointF position) const;
     const std::vector<SkyDirection>& Arc() const { return m_arc; }
     QString Caption() const;
     QString Title() const { return m_title; }
@@ -37,6 +40,7 @@ signals:
     void satelliteClicked(CSatellite* satellite);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -49,11 +53,27 @@ private:
     double m_azimuthOffset = 0.0;
     std::vector<SkyDirection> m_arc;
     std::vector<SkyPoint> m_points;
-    // The labels' places, kept until the points, the labels or the size
-    // change.
-    mutable QSize m_labelsSize;
-    mutable std::vector<std::pair<double, double>> m_labelSizes;
-    mutable std::vector<LabelBox> m_labels;
+    // The points and labels as drawn in one size, computed when first
+    // needed after a change and kept until the next: where each point lies
+    // and the index that finds it, the distinct places of the plain
+    // points' dots on a device's pixels, and the labels as placed for one
+    // font.
+    struct Scene {
+        QSize size;
+        std::vector<PolarPlot::Point> at;
+        SkyPointIndex index;
+        qreal dotsRatio = 0.0;
+        std::vector<QPointF> dots;
+        QString labelFont;
+        std::vector<LabelBox> labels;
+    };
+    mutable Scene m_scene;
+    // The labels' widths in the plain font, kept while the texts stay.
+    mutable QString m_labelWidthsFont;
+    mutable std::vector<double> m_labelWidths;
+    const Scene& SceneFor(QSize size) const;
+    void DrawDots(class QPainter& painter) const;
+    void PlaceLabels(const class QFontMetrics& plain, const class QFontMetrics& bold, const QString& font) const;
 };
 
 class CSkyView : public QMainWindow, public CView {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class CArcGridModel;
@@ -61,23 +62,47 @@ struct SkyPoint {
 // `current` marks the workspace's current satellite.
 std::vector<SkyPoint> SkyPoints(const CArcGridModel& grid, const CSatellite* current);
 
-// The index of the point nearest (x, y) within `reach` plot units, or -1.
-int HitSkyPoint(const std::vector<SkyPoint>& points, const PolarPlot& plot, double x, double y, double reach);
+// The plotted points in a uniform grid of cells over the picture, so that
+// the point under the mouse is found among its neighbours only.
+class SkyPointIndex {
+public:
+    SkyPointIndex() = default;
+    SkyPointIndex(std::vector<PolarPlot::Point> at, double width, double height);
+
+    // The point nearest (x, y) within `reach`, the later one of two as near;
+    // -1 when there is none.
+    int Nearest(double x, double y, double reach) const;
+
+private:
+    std::vector<PolarPlot::Point> m_at;
+    double m_cell = 1.0;
+    int m_columns = 0, m_rows = 0;
+    // The points of cell c are m_items[m_starts[c]] to m_items[m_starts[c + 1] - 1].
+    std::vector<int> m_starts, m_items;
+};
 
 // Where the labels go: for each point (placed at `at[i]`, label of
 // `sizes[i]` width and height) the nearest box, within `width` x `height`,
 // that covers no point and no other label and whose line to its point
 // crosses no other line and passes through no other label: beside the point
 // away from the middle of the points, else below or above it reaching away
-// from the middle.  `leader[i]` tells whether the box stands off far enough
-// to need a line.
+// from the middle, never further than SkyLabelReach.  `leader[i]` tells
+// whether the box stands off far enough to need a line.  The label of point
+// `first` (the current satellite) chooses first, then those of the
+// outermost points; a label that finds no room stays unplaced (`shown`
+// false).  Collisions are looked for among neighbours only, so that tens
+// of thousands of points are placed in a moment.
 struct LabelBox {
     double x = 0.0, y = 0.0, width = 0.0, height = 0.0;
     bool leader = false;
+    bool shown = false;
 };
 std::vector<LabelBox> PlaceSkyLabels(const std::vector<PolarPlot::Point>& at,
                                      const std::vector<std::pair<double, double>>& sizes, double width,
-                                     double height, double pointRadius);
+                                     double height, double pointRadius, int first = -1);
+// The farthest a label of `textHeight` stands from its point: its place
+// beside the point and ten rows of its text further.
+double SkyLabelReach(double textHeight, double pointRadius);
 // A label's line runs from its point to the nearest point of its box.
 PolarPlot::Point LeaderEnd(const LabelBox& box, const PolarPlot::Point& point);
 // Whether two lines cross (touching at an end does not count).

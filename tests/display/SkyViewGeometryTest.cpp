@@ -144,10 +144,6 @@ TEST(SkyViewGeometryTest, PointsAreTheGridsVisibleRowsWithTheGridsLabels) {
     grid.SetOptions(GRID_KU | GRID_SORT_BY_SLOT | GRID_SHOW_SLOT);
     EXPECT_EQ(SkyPoints(grid, nullptr)[0].label, "Galaxy  97\xB0W");
 
-    const PolarPlot plot{100, 100, 90, 0};
-    const PolarPlot::Point echo = plot.Place(points[1].direction);
-    EXPECT_EQ(HitSkyPoint(points, plot, echo.x + 3, echo.y - 2, 6), 1);
-    EXPECT_EQ(HitSkyPoint(points, plot, 100, 100, 6), -1);
     EXPECT_EQ(SkyAzimuthCaption(GRID_MAGNETIC), "Azimuth (Magnetic)");
     EXPECT_EQ(SkyAzimuthCaption(0), "Azimuth (True)");
 }
@@ -188,7 +184,7 @@ TEST(SkyViewGeometryTest, LabelsStayClearOfEachOtherAndOfThePoints) {
     EXPECT_LE(atEdge[0].x + atEdge[0].width, 380 - 5);
 }
 
-// The labels of the shipped workspace's satellites, from each of its
+// Every label of the shipped workspace's satellites, from each of its
 // locations, in the window's first size: each beside or near its point, no
 // two lines crossing, no line through another label, no label over another
 // or over a point.
@@ -235,6 +231,7 @@ TEST(SkyViewGeometryTest, ShippedWorkspaceLabelsStayNearTheirPointsAndTheirLines
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             SCOPED_TRACE(points[i].label);
             const LabelBox& a = boxes[i];
+            EXPECT_TRUE(a.shown);
             const PolarPlot::Point end = LeaderEnd(a, at[i]);
             EXPECT_LE(std::hypot(end.x - at[i].x, end.y - at[i].y), bound);
             EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.x + a.width <= width && a.y + a.height <= height);
@@ -260,4 +257,73 @@ TEST(SkyViewGeometryTest, ShippedWorkspaceLabelsStayNearTheirPointsAndTheirLines
             }
         }
     }
+}
+
+// A crowded arc (thousands of satellites, some sharing a slot) in the
+// window's first size: the labels that find room stand clear of each other,
+// of every point and of each other's lines, each within reach of its point;
+// the current satellite's is among them.  The rest are left unlabelled.
+TEST(SkyViewGeometryTest, CrowdedArcLabelsWhatFitsAndTheCurrentFirst) {
+    const double width = 560, height = 578, pointRadius = 6.0;
+    const PolarPlot plot{width / 2, height / 2 + 8, std::min(width, height - 16) / 2 - 44, 0.0};
+    std::vector<PolarPlot::Point> at;
+    std::vector<std::pair<double, double>> sizes;
+    for (int i = 0; i < 3000; ++i) {
+        const double slot = 30.0 + 150.0 * (i - i % 3 * (i % 7 == 0)) / 3000.0;
+        at.push_back(plot.Place(GeostationaryLookAngle(39.7, 105.0, slot)));
+        sizes.emplace_back(65.0, 15.0);
+    }
+    const int current = 1700;
+    const auto boxes = PlaceSkyLabels(at, sizes, width, height, pointRadius, current);
+    ASSERT_EQ(boxes.size(), at.size());
+    EXPECT_TRUE(boxes[current].shown);
+    std::vector<std::size_t> shown;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i].shown) shown.push_back(i);
+    EXPECT_GE(shown.size(), 15u);
+    EXPECT_LT(shown.size(), 200u);
+    const double reach = SkyLabelReach(15.0, pointRadius);
+    for (std::size_t i : shown) {
+        SCOPED_TRACE(i);
+        const LabelBox& a = boxes[i];
+        const PolarPlot::Point end = LeaderEnd(a, at[i]);
+        EXPECT_LE(std::hypot(end.x - at[i].x, end.y - at[i].y), reach + 1e-9);
+        EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.x + a.width <= width && a.y + a.height <= height);
+        for (const PolarPlot::Point& p : at) {
+            const PolarPlot::Point nearest = LeaderEnd(a, p);
+            EXPECT_GE(std::hypot(p.x - nearest.x, p.y - nearest.y), pointRadius)
+                << "covers the point at " << p.x << "," << p.y;
+        }
+        for (std::size_t k : shown) {
+            if (k == i) continue;
+            const LabelBox& b = boxes[k];
+            EXPECT_FALSE(a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height)
+                << "overlaps the label of " << k;
+            EXPECT_FALSE(LeadersCross(at[i], end, at[k], LeaderEnd(b, at[k]))) << "crosses the line of " << k;
+        }
+    }
+}
+
+// The point under the mouse is the nearest within reach, as a look at every
+// point finds it; of two in one place, the later.
+TEST(SkyViewGeometryTest, PointIndexFindsTheNearestPoint) {
+    std::vector<PolarPlot::Point> at;
+    for (int i = 0; i < 500; ++i) at.push_back({std::fmod(i * 37.3, 400.0) - 5.0, std::fmod(i * 91.7, 300.0)});
+    at.push_back(at[10]);
+    const SkyPointIndex index(at, 390, 300);
+    for (double x = -10; x <= 400; x += 3.7)
+        for (double y = -10; y <= 310; y += 4.1) {
+            int nearest = -1;
+            double best = 8.0;
+            for (std::size_t i = 0; i < at.size(); ++i) {
+                const double d = std::hypot(at[i].x - x, at[i].y - y);
+                if (d <= best) {
+                    nearest = static_cast<int>(i);
+                    best = d;
+                }
+            }
+            ASSERT_EQ(index.Nearest(x, y, 8.0), nearest) << x << "," << y;
+        }
+    EXPECT_EQ(index.Nearest(at[10].x, at[10].y, 1.0), 500);
+    EXPECT_EQ(SkyPointIndex().Nearest(0, 0, 8.0), -1);
 }

@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cmath>
@@ -165,6 +166,35 @@ TEST_F(SkyViewTest, ClickingAPointMakesItCurrentAndTheViewFollowsChanges) {
         EXPECT_NEAR(drawn.x, expected.x(), 1e-6);
         EXPECT_NEAR(drawn.y, expected.y(), 1e-6);
     }
+}
+
+// The mouse resting on a point shows the satellite's name, whether its label
+// found room or not; over empty sky no name shows.
+TEST_F(SkyViewTest, ThePointUnderTheMouseShowsItsName) {
+    OpenSkyView();
+    ChooseLocation("Denver, CO");
+    // A point with no other near it.
+    const SkyPoint* target = nullptr;
+    for (const SkyPoint& point : plot->Points()) {
+        const QPointF at = Expected(*point.satellite);
+        bool alone = true;
+        for (const SkyPoint& other : plot->Points()) {
+            const QPointF o = Expected(*other.satellite);
+            if (&other != &point && std::hypot(o.x() - at.x(), o.y() - at.y()) < 10.0) alone = false;
+        }
+        if (alone) target = &point;
+    }
+    ASSERT_NE(target, nullptr);
+    const QPoint at = (Expected(*target->satellite) + QPointF(3, -2)).toPoint();
+    QHelpEvent hover(QEvent::ToolTip, at, plot->mapToGlobal(at));
+    QApplication::sendEvent(plot, &hover);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), FromCp1252(target->label));
+
+    const QPoint empty(5, plot->height() - 5);
+    QHelpEvent away(QEvent::ToolTip, empty, plot->mapToGlobal(empty));
+    QApplication::sendEvent(plot, &away);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 3000));
 }
 
 TEST_F(SkyViewTest, OptionsSwitchTheCaptionTheLabelsAndTheNorth) {
