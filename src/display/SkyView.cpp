@@ -314,11 +314,11 @@ CSkyView::CSkyView(const CArcGridModel* grid, CTilvexDoc* doc, QWidget* parent) 
     m_plot = new CSkyPlot(grid, doc, this);
     setCentralWidget(m_plot);
     QMenu* file = menuBar()->addMenu(Tr("&File"));
-    QAction* save = file->addAction("&Save Picture...", this, &CSkyView::OnSavePicture);
+    QAction* save = file->addAction(Tr("&Save Picture..."), this, &CSkyView::OnSavePicture);
     save->setObjectName("savePicture");
     save->setStatusTip(Tr("Save the sky view as a PNG or SVG picture"));
     file->addSeparator();
-    QAction* close = file->addAction("&Close", this, &QWidget::close);
+    QAction* close = file->addAction(Tr("&Close"), this, &QWidget::close);
     close->setObjectName("closeSkyView");
     resize(560, 600);
 }
@@ -347,7 +347,7 @@ bool CSkyView::SavePicture(const QString& path) const {
         svg.setFileName(path);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle("Sky View");
+        svg.setTitle(Tr("Sky View"));
         QPainter painter;
         if (!painter.begin(&svg)) return false;
         m_plot->Render(painter, size);
@@ -362,7 +362,7 @@ bool CSkyView::SavePicture(const QString& path) const {
 
 void CSkyView::OnSavePicture() {
     QString selected;
-    const QString path = QFileDialog::getSaveFileName(this, "Save Picture", InDocumentsFolder("Sky View.png"),
+    const QString path = QFileDialog::getSaveFileName(this, Tr("Save Picture"), InDocumentsFolder(Tr("Sky View") + ".png"),
                                                       "PNG Pictures (*.png);;SVG Pictures (*.svg)", &selected);
     if (path.isEmpty()) return;
     QString file = path;
