@@ -1,6 +1,9 @@
 #include "cli/JsonText.h"
 
+#include <cmath>
+
 #include "cli/ControlCharacters.h"
+#include "cli/RecordCsv.h"
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
 
@@ -27,6 +30,20 @@ std::string JsonString(const std::string& cp1252) {
     }
     return out + '"';
 }
+
+CJsonObject& CJsonObject::Member(const char* key, const std::string& json) {
+    if (m_text.size() > 1) m_text += ", ";
+    m_text += JsonString(key) + ": " + json;
+    return *this;
+}
+
+CJsonObject& CJsonObject::String(const char* key, const std::string& cp1252) { return Member(key, JsonString(cp1252)); }
+CJsonObject& CJsonObject::Float(const char* key, float value) {
+    return Member(key, std::isfinite(value) ? FloatText(value) : "null");
+}
+CJsonObject& CJsonObject::Integer(const char* key, long long value) { return Member(key, std::to_string(value)); }
+CJsonObject& CJsonObject::Bool(const char* key, bool value) { return Member(key, value ? "true" : "false"); }
+CJsonObject& CJsonObject::Json(const char* key, const std::string& json) { return Member(key, json); }
 
 std::string JsonStringList(const std::vector<std::string>& list) {
     std::string out = "[";

@@ -184,9 +184,11 @@ std::string ReportAsJson(const std::vector<LocationReport>& reports, const std::
                ", \"longitude\": " + JsonString(ValueOf(r.longitude)) +
                ", \"magneticVariation\": " + JsonString(ValueOf(r.magVar)) + ", \"rows\": [";
         for (std::size_t k = 0; k < r.rows.size(); ++k)
-            out += std::string(k ? ",\n    " : "\n    ") + "{\"satellite\": " + JsonString(r.rows[k].name) +
-                   ", \"azimuth\": " + JsonString(r.rows[k].azimuth) +
-                   ", \"elevation\": " + JsonString(r.rows[k].elevation) + "}";
+            out += std::string(k ? ",\n    " : "\n    ") + CJsonObject()
+                                                              .String("satellite", r.rows[k].name)
+                                                              .String("azimuth", r.rows[k].azimuth)
+                                                              .String("elevation", r.rows[k].elevation)
+                                                              .Text();
         out += r.rows.empty() ? "]}" : "\n  ]}";
     }
     out += reports.empty() ? "]}\n" : "\n]}\n";

@@ -1,4 +1,4 @@
-#include "cli/SunOutageCommand.h"
+#include "cli/Commands.h"
 
 #include <charconv>
 #include <chrono>

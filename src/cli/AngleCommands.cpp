@@ -1,0 +1,83 @@
+// tilvex-cli angles and declination: look angles and the magnetic
+// variation of a site.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/Arguments.h"
+#include "cli/CommandSupport.h"
+#include "cli/Commands.h"
+#include "framework/Cp1252.h"
+#include "geomag/GeomagModel.h"
+#include "locations/Location.h"
+#include "satellites/LnbSkew.h"
+#include "satellites/LookAngles.h"
+#include "satellites/Satellite.h"
+
+int CmdAngles(int argc, char** argv) {
+    CommandLine line(argc, argv, 2, {"--magvar", "--data"}, {"--auto-magvar", "--magnetic", "--skew"});
+    RequireCount(line, 3, "angles");
+    const TypedAngle lat = RequireAngle(line.Positional()[0], AngleKind::Latitude, "latitude");
+    const TypedAngle lon = RequireAngle(line.Positional()[1], AngleKind::Longitude, "longitude");
+    const TypedAngle slot = RequireAngle(line.Positional()[2], AngleKind::Longitude, "slot");
+    const std::string* magVarText = line.Value("--magvar");
+    if (magVarText && line.Flag("--auto-magvar"))
+        throw UsageError{"--magvar and --auto-magvar cannot be given together"};
+
+    CLocation site;
+    site.SetLatitude(lat.magnitude);
+    site.SetNorth(lat.positive);
+    site.SetLongitude(lon.magnitude);
+    site.SetWest(lon.positive);
+    if (magVarText) {
+        const TypedAngle var = RequireAngle(*magVarText, AngleKind::MagVar, "magnetic variation");
+        site.SetMagVar(var.magnitude);
+        site.SetMagVarWest(var.positive);
+    } else if (line.Flag("--auto-magvar")) {
+        site.SetMagVar(MAGVAR_AUTO);
+    }
+    CSatellite satellite;
+    satellite.SetSlot(slot.magnitude);
+    satellite.SetWest(slot.positive);
+    EnterDataFolder(line, line.Flag("--auto-magvar") ? std::vector<std::string>{MagDataFile()}
+                                                     : std::vector<std::string>{});
+
+    MessagesToStderr messages;
+    const float magVar = site.SignedMagVar();
+    if (site.IsMagVarAuto() && !messages.Shown())
+        WarnOutsideModel(CGeomagModel::CurrentYear(), "the automatic variation for");
+    // Without the model's file the variation is unknown (the message is on
+    // stderr): a magnetic azimuth cannot be given, the other angles can.
+    if (messages.Shown() && line.Flag("--magnetic")) return kExitFailed;
+    const LookAngleTexts texts = ComputeLookAngles(site.SignedLatitude(), site.SignedLongitude(), magVar,
+                                                   satellite.SignedLongitude(), line.Flag("--magnetic") ? 1 : 0);
+    std::printf("%s\t%s", Cp1252ToUtf8(texts.elevation).c_str(), Cp1252ToUtf8(texts.azimuth).c_str());
+    if (line.Flag("--skew"))
+        std::printf("\t%s", Cp1252ToUtf8(LnbSkewText(site.SignedLatitude(), site.SignedLongitude(),
+                                                     satellite.SignedLongitude())).c_str());
+    std::printf("\n");
+    return kExitOk;
+}
+
+int CmdDeclination(int argc, char** argv) {
+    CommandLine line(argc, argv, 2, {"--year", "--data"}, {});
+    RequireCount(line, 2, "declination");
+    const TypedAngle lat = RequireAngle(line.Positional()[0], AngleKind::Latitude, "latitude");
+    const TypedAngle lon = RequireAngle(line.Positional()[1], AngleKind::Longitude, "longitude");
+    float year = CGeomagModel::CurrentYear();
+    if (const std::string* yearText = line.Value("--year")) {
+        auto parsed = ParseYear(*yearText);
+        if (!parsed) throw UsageError{"bad year '" + *yearText + "': expected a year like 2027 or 2027.5"};
+        year = *parsed;
+    }
+    EnterDataFolder(line, {MagDataFile()});
+
+    MessagesToStderr messages;
+    const float latitude = lat.positive ? lat.magnitude : -lat.magnitude;
+    const float eastLongitude = lon.positive ? -lon.magnitude : lon.magnitude;
+    const float declination = CGeomagModel().Declination(latitude, eastLongitude, year);
+    if (messages.Shown()) return kExitFailed;
+    WarnOutsideModel(year, "the declination for");
+    std::printf("%.4f\n", static_cast<double>(declination));
+    return kExitOk;
+}
