@@ -1,7 +1,5 @@
 // The command line of tilvex-cli: the words of a command (positional
-// arguments and options), angles typed as a magnitude in degrees followed by
-// a direction letter ("38.5N", "100W", "19.2E"), years, the exit statuses and
-// the messages on stderr.
+// arguments and options), the exit statuses and the messages on stderr.
 #pragma once
 
 #include <cstdio>
@@ -12,25 +10,8 @@
 #include <vector>
 
 #include "framework/AppMessageBox.h"
+#include "framework/AngleText.h"
 #include "framework/Cp1252.h"
-
-struct TypedAngle {
-    float magnitude = 0.0f;
-    // Nonzero for the positive direction of the kind: North for latitudes,
-    // West for longitudes, slots and magnetic variations.
-    int positive = 1;
-};
-
-enum class AngleKind { Latitude, Longitude, MagVar };
-
-// Parses `text` as an angle of `kind`: an unsigned decimal number no larger
-// than the kind allows (90 for latitudes, 180 otherwise) and one direction
-// letter (N/S for latitudes, W/E otherwise, in either case).  Returns nothing
-// for anything else.
-std::optional<TypedAngle> ParseTypedAngle(std::string_view text, AngleKind kind);
-
-// Parses a decimal year such as "2027" or "2027.5" (1900 to 2200).
-std::optional<float> ParseYear(std::string_view text);
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;

@@ -4,7 +4,7 @@
 #include <set>
 #include <sstream>
 
-#include "cli/Arguments.h"
+#include "framework/AngleText.h"
 #include "cli/ControlCharacters.h"
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
