@@ -14,6 +14,7 @@
 #include "workspace/Archive.h"
 #include "satellites/SatelliteDatabase.h"
 #include "satellites/SunOutage.h"
+#include "display/DragRecords.h"
 #include "workspace/DatabaseHost.h"
 
 namespace {
@@ -125,6 +126,25 @@ void BM_Validate10kNamesAgainst100k(benchmark::State& state) { ValidateWorkspace
 void BM_Validate10kNamesAgainst100kWithIndexBuild(benchmark::State& state) { ValidateWorkspace(state, true); }
 BENCHMARK(BM_Validate10kNamesAgainst100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Validate10kNamesAgainst100kWithIndexBuild)->Unit(benchmark::kMillisecond);
+
+// A region folder of `count` satellites dropped on an empty workspace, each
+// name checked against those already there (target: 250,000 in under 1 s).
+void BM_AddRegionToWorkspace(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    CDatabasesHost host;
+    host.satellites.SetRecords(MakeSatellites(count));
+    DraggedRecords region;
+    region.folder = true;
+    for (const auto& sat : host.satellites.GetRecords()) region.names.push_back(sat->GetName());
+    for (auto _ : state) {
+        state.PauseTiming();
+        CTilvexDoc doc(&host);
+        doc.OnNewDocument();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(DropSatellites(doc, host.satellites, region, nullptr));
+    }
+}
+BENCHMARK(BM_AddRegionToWorkspace)->Arg(40000)->Arg(250000)->Unit(benchmark::kMillisecond);
 
 // A whole year of sun outages for one site and satellite (target: under
 // 50 ms), for a large and a small dish.

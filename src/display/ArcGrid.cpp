@@ -77,19 +77,25 @@ private:
     CArcGrid* m_grid;
 };
 
-// A row as a screen reader reads it: name, azimuth and elevation as shown,
-// worked out when asked, since the angles follow the site.
+// A row: its satellite (not owned), and the row as a screen reader reads
+// it: name, azimuth and elevation as shown, worked out when asked, since the
+// angles follow the site.
 class ArcGridItem : public QListWidgetItem {
 public:
-    explicit ArcGridItem(CArcGrid* grid) : QListWidgetItem(grid), m_grid(grid) {}
+    static constexpr int kType = QListWidgetItem::UserType + 1;
+    ArcGridItem(CArcGrid* grid, CSatellite* satellite)
+        : QListWidgetItem(nullptr, kType), m_grid(grid), m_satellite(satellite) {}
+    CSatellite* Satellite() const { return m_satellite; }
     QVariant data(int role) const override {
         if (role == Qt::AccessibleTextRole)
-            return FromCp1252(CArcGridModel::RowSummary(m_grid->RowTexts(m_grid->row(this))));
+            return FromCp1252(CArcGridModel::RowSummary(m_grid->Model().TextsFor(*m_satellite)));
+        if (role == CArcGrid::kSatelliteRole) return QVariant::fromValue(reinterpret_cast<quintptr>(m_satellite));
         return QListWidgetItem::data(role);
     }
 
 private:
     CArcGrid* m_grid;
+    CSatellite* m_satellite;
 };
 
 }  // namespace
@@ -131,16 +137,13 @@ void CArcGrid::Fill(const std::vector<std::string>& names, const CSatelliteDatab
     m_bFilling = true;
     clear();
     m_model.Fill(names, database);
-    for (CSatellite* sat : m_model.Rows()) {
-        auto* item = new ArcGridItem(this);
-        item->setData(kSatelliteRole, QVariant::fromValue(reinterpret_cast<quintptr>(sat)));
-    }
+    for (CSatellite* sat : m_model.Rows()) addItem(new ArcGridItem(this, sat));
     m_bFilling = false;
 }
 
 CSatellite* CArcGrid::SatelliteAt(int row) const {
     const QListWidgetItem* it = item(row);
-    return it ? reinterpret_cast<CSatellite*>(it->data(kSatelliteRole).value<quintptr>()) : nullptr;
+    return it && it->type() == ArcGridItem::kType ? static_cast<const ArcGridItem*>(it)->Satellite() : nullptr;
 }
 
 CSatellite* CArcGrid::SelectedSatellite() const {

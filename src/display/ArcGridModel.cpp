@@ -20,20 +20,20 @@ bool CArcGridModel::IsSatelliteShown(const CSatellite* satellite) const {
 
 void CArcGridModel::Fill(const std::vector<std::string>& names, const CSatelliteDatabase& database) {
     m_rows.clear();
-    const bool bySlot = (m_nOptions & GRID_SORT_BY_SLOT) != 0;
-    for (const auto& name : names) {
-        CSatellite* satellite = database.FindSatellite(name);
-        if (!IsSatelliteShown(satellite)) continue;
-        // Before the first row whose key is not less than the new one's.
-        auto at = bySlot ? std::lower_bound(m_rows.begin(), m_rows.end(), satellite,
-                                            [](const CSatellite* row, const CSatellite* s) {
-                                                return row->SignedLongitude() < s->SignedLongitude();
-                                            })
-                         : std::lower_bound(m_rows.begin(), m_rows.end(), satellite,
-                                            [](const CSatellite* row, const CSatellite* s) {
-                                                return CompareNoCaseAZ(row->GetName(), s->GetName()) < 0;
-                                            });
-        m_rows.insert(at, satellite);
+    // Latest entry first, so that a stable sort puts the later of two equal
+    // keys first.
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        CSatellite* satellite = database.FindSatellite(*name);
+        if (IsSatelliteShown(satellite)) m_rows.push_back(satellite);
+    }
+    if (m_nOptions & GRID_SORT_BY_SLOT) {
+        std::stable_sort(m_rows.begin(), m_rows.end(), [](const CSatellite* a, const CSatellite* b) {
+            return a->SignedLongitude() < b->SignedLongitude();
+        });
+    } else {
+        std::stable_sort(m_rows.begin(), m_rows.end(), [](const CSatellite* a, const CSatellite* b) {
+            return CompareNoCaseAZ(a->GetName(), b->GetName()) < 0;
+        });
     }
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 #include "framework/AppMessageBox.h"
@@ -18,6 +18,7 @@
 #include "framework/Translate.h"
 #include "workspace/Archive.h"
 #include "workspace/EditRun.h"
+#include "workspace/NameIndex.h"
 
 template <class T>
 class CRecordDatabase {
@@ -187,15 +188,12 @@ public:
         if (m_indexedChange != m_changeCount || m_indexedSize != m_records.size() ||
             m_indexedFront != (m_records.empty() ? nullptr : m_records.front().get()))
             RebuildIndex();
-        auto it = m_index.find(FoldCaseAZ(name));
-        if (it == m_index.end()) return nullptr;
-        // A record renamed without notice would show here: look again.
-        if (!EqualNoCaseAZ(it->second->GetName(), name)) {
-            RebuildIndex();
-            it = m_index.find(FoldCaseAZ(name));
-            if (it == m_index.end()) return nullptr;
-        }
-        return it->second;
+        // Records of one name lie along the probe in file order; a record
+        // renamed without notice no longer matches and is passed over.
+        const std::size_t mask = m_index.size() - 1;
+        for (std::size_t slot = HashNoCaseAZ(name) & mask; m_index[slot]; slot = (slot + 1) & mask)
+            if (EqualNoCaseAZ(m_index[slot]->GetName(), name)) return m_index[slot];
+        return nullptr;
     }
 
 private:
@@ -233,9 +231,14 @@ private:
     }
 
     void RebuildIndex() const {
-        m_index.clear();
-        m_index.reserve(m_records.size());
-        for (const auto& record : m_records) m_index.emplace(FoldCaseAZ(record->GetName()), record.get());
+        std::size_t size = 16;
+        while (size < 2 * m_records.size()) size *= 2;
+        m_index.assign(size, nullptr);
+        for (const auto& record : m_records) {
+            std::size_t slot = HashNoCaseAZ(record->GetName()) & (size - 1);
+            while (m_index[slot]) slot = (slot + 1) & (size - 1);
+            m_index[slot] = record.get();
+        }
         m_indexedChange = m_changeCount;
         m_indexedSize = m_records.size();
         m_indexedFront = m_records.empty() ? nullptr : m_records.front().get();
@@ -249,8 +252,11 @@ private:
     std::string m_unsavedReason;
     std::uint64_t m_changeCount = 0;
 
-    // Folded name -> first record of that name.
-    mutable std::unordered_map<std::string, T*> m_index;
+    // Every record, in slots found from its name with the case of A to Z
+    // ignored and probed in turn (at least twice as many slots as records,
+    // a power of two): eight bytes a slot where a map of folded names took
+    // a hundred a record.
+    mutable std::vector<T*> m_index;
     mutable std::uint64_t m_indexedChange = ~std::uint64_t{0};
     mutable std::size_t m_indexedSize = 0;
     mutable const T* m_indexedFront = nullptr;

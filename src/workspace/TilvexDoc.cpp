@@ -12,12 +12,6 @@
 
 namespace {
 
-// Index of the first name exactly equal to `name`, or -1.
-int IndexOf(const std::vector<std::string>& names, const std::string& name) {
-    auto it = std::find(names.begin(), names.end(), name);
-    return it == names.end() ? -1 : static_cast<int>(it - names.begin());
-}
-
 // Replaces each name by the database's own spelling and drops the names the
 // database does not know.  Returns whether any name was found.
 template <class Database>
@@ -37,6 +31,13 @@ bool ResolveNames(std::vector<std::string>& names, const Database& database) {
 
 }  // namespace
 
+bool CTilvexDoc::NameList::Add(const std::string& name) {
+    if (IndexOf(name) >= 0) return false;
+    names.push_back(name);
+    index.Appended(names);
+    return true;
+}
+
 CTilvexDoc::~CTilvexDoc() {
     if (CProfile* profile = AfxGetAppContext().profile) {
         profile->WriteProfileInt("Startup", "Current Satellite", m_settings.GetCurSatellite());
@@ -46,8 +47,8 @@ CTilvexDoc::~CTilvexDoc() {
 
 bool CTilvexDoc::OnNewDocument() {
     if (!CDocument::OnNewDocument()) return false;
-    m_satNames.clear();
-    m_locNames.clear();
+    m_satNames.Clear();
+    m_locNames.Clear();
     m_settings.SetOptions(kNewWorkspaceOptions);
     m_settings.SetCurLocation(0);
     m_settings.SetCurSatellite(0);
@@ -72,8 +73,8 @@ bool CTilvexDoc::OnSaveDocument(const std::string& path) {
 }
 
 void CTilvexDoc::DeleteContents() {
-    m_satNames.clear();
-    m_locNames.clear();
+    m_satNames.Clear();
+    m_locNames.Clear();
     CDocument::DeleteContents();
 }
 
@@ -160,15 +161,17 @@ void ReadNameList(CArchive& ar, std::vector<std::string>& list, IndexMap& newInd
 
 void CTilvexDoc::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        SerializeStringList(ar, m_satNames);
-        SerializeStringList(ar, m_locNames);
+        SerializeStringList(ar, m_satNames.names);
+        SerializeStringList(ar, m_locNames.names);
         m_settings.Serialize(ar);
         return;
     }
     try {
         IndexMap satIndex, locIndex;
-        ReadNameList(ar, m_satNames, satIndex);
-        ReadNameList(ar, m_locNames, locIndex);
+        m_satNames.Changed();
+        m_locNames.Changed();
+        ReadNameList(ar, m_satNames.names, satIndex);
+        ReadNameList(ar, m_locNames.names, locIndex);
         m_settings.Serialize(ar);
         if (!ar.IsAtEnd()) ar.Throw(CArchiveException::genericException);  // more than a workspace
         // The current entries are numbered as the file lists them.
@@ -192,34 +195,29 @@ bool CTilvexDoc::IsShown(const CSatellite& satellite) const {
 }
 
 void CTilvexDoc::AddSatellite(const CSatellite* satellite, bool broadcast) {
-    if (!satellite || IndexOf(m_satNames, satellite->GetName()) >= 0) return;
-    m_satNames.push_back(satellite->GetName());
+    if (!satellite || !m_satNames.Add(satellite->GetName())) return;
     SetModifiedFlag();
     if (broadcast) BroadcastFromTabView();
 }
 
 void CTilvexDoc::AddLocation(const CLocation* location, bool broadcast) {
-    if (!location || IndexOf(m_locNames, location->GetName()) >= 0) return;
-    m_locNames.push_back(location->GetName());
+    if (!location || !m_locNames.Add(location->GetName())) return;
     SetModifiedFlag();
     if (broadcast) BroadcastFromTabView();
 }
 
 namespace {
-// Removes the first entry equal to `name`, keeping `current` on the entry it
+// Removes entry `index` (none for -1), keeping `current` on the entry it
 // named where possible.  Returns false when there is no such entry.
-bool RemoveName(std::vector<std::string>& names, const std::string& name, CSettings& settings,
-                int (CSettings::*get)() const, void (CSettings::*set)(int)) {
-    const int index = IndexOf(names, name);
+bool RemoveName(std::vector<std::string>& names, int index, CSettings& settings, int (CSettings::*get)() const,
+                void (CSettings::*set)(int)) {
     if (index < 0) return false;
     names.erase(names.begin() + index);
     const int current = (settings.*get)();
     if (current >= index) (settings.*set)(std::max(current - 1, 0));
     return true;
 }
-}  // namespace
 
-namespace {
 bool RenameEntries(std::vector<std::string>& entries, const std::vector<std::string>& names) {
     bool changed = false;
     for (std::size_t i = 0; i < entries.size() && i < names.size(); ++i)
@@ -232,32 +230,38 @@ bool RenameEntries(std::vector<std::string>& entries, const std::vector<std::str
 }  // namespace
 
 void CTilvexDoc::RenameSatelliteEntries(const std::vector<std::string>& names) {
-    if (RenameEntries(m_satNames, names)) SetModifiedFlag();
+    if (!RenameEntries(m_satNames.names, names)) return;
+    m_satNames.Changed();
+    SetModifiedFlag();
 }
 
 void CTilvexDoc::RenameLocationEntries(const std::vector<std::string>& names) {
-    if (RenameEntries(m_locNames, names)) SetModifiedFlag();
+    if (!RenameEntries(m_locNames.names, names)) return;
+    m_locNames.Changed();
+    SetModifiedFlag();
 }
 
 void CTilvexDoc::RemoveSatellite(const CSatellite* satellite) {
-    if (!satellite || !RemoveName(m_satNames, satellite->GetName(), m_settings, &CSettings::GetCurSatellite,
-                                  &CSettings::SetCurSatellite))
+    if (!satellite || !RemoveName(m_satNames.names, m_satNames.IndexOf(satellite->GetName()), m_settings,
+                                  &CSettings::GetCurSatellite, &CSettings::SetCurSatellite))
         return;
+    m_satNames.Changed();
     SetModifiedFlag();
     BroadcastFromTabView();
 }
 
 void CTilvexDoc::RemoveLocation(const CLocation* location) {
-    if (!location || !RemoveName(m_locNames, location->GetName(), m_settings, &CSettings::GetCurLocation,
-                                 &CSettings::SetCurLocation))
+    if (!location || !RemoveName(m_locNames.names, m_locNames.IndexOf(location->GetName()), m_settings,
+                                 &CSettings::GetCurLocation, &CSettings::SetCurLocation))
         return;
+    m_locNames.Changed();
     SetModifiedFlag();
     BroadcastFromTabView();
 }
 
 void CTilvexDoc::SetCurrentSatellite(const CSatellite* satellite, bool broadcast) {
     if (satellite) {
-        const int index = IndexOf(m_satNames, satellite->GetName());
+        const int index = m_satNames.IndexOf(satellite->GetName());
         if (index >= 0) m_settings.SetCurSatellite(index);
     }
     if (broadcast) BroadcastFromTabView();
@@ -265,7 +269,7 @@ void CTilvexDoc::SetCurrentSatellite(const CSatellite* satellite, bool broadcast
 
 void CTilvexDoc::SetCurrentLocation(CLocation* location, bool broadcast) {
     if (location) {
-        const int index = IndexOf(m_locNames, location->GetName());
+        const int index = m_locNames.IndexOf(location->GetName());
         if (index >= 0) m_settings.SetCurLocation(index);
     }
     if (broadcast)
@@ -277,15 +281,15 @@ void CTilvexDoc::SetCurrentLocation(CLocation* location, bool broadcast) {
 CLocation* CTilvexDoc::GetCurrentLocation() const {
     const int index = m_settings.GetCurLocation();
     CLocationDatabase* database = Locations();
-    if (!database || index < 0 || index >= static_cast<int>(m_locNames.size())) return nullptr;
-    return database->FindLocation(m_locNames[static_cast<std::size_t>(index)]);
+    if (!database || index < 0 || index >= static_cast<int>(m_locNames.names.size())) return nullptr;
+    return database->FindLocation(m_locNames.names[static_cast<std::size_t>(index)]);
 }
 
 CSatellite* CTilvexDoc::GetCurrentSatellite() const {
     const int index = m_settings.GetCurSatellite();
     CSatelliteDatabase* database = Satellites();
-    if (!database || index < 0 || index >= static_cast<int>(m_satNames.size())) return nullptr;
-    return database->FindSatellite(m_satNames[static_cast<std::size_t>(index)]);
+    if (!database || index < 0 || index >= static_cast<int>(m_satNames.names.size())) return nullptr;
+    return database->FindSatellite(m_satNames.names[static_cast<std::size_t>(index)]);
 }
 
 void CTilvexDoc::SetGridOptions(int options) {
@@ -298,26 +302,27 @@ int CTilvexDoc::ValidateSatellites(bool broadcast) {
     CSatelliteDatabase* database = Satellites();
     if (!database || database->IsEmpty()) return 0;
     bool found = false;
-    if (!m_satNames.empty()) {
-        found = ResolveNames(m_satNames, *database);
-        if (m_satNames.empty()) {
+    if (!m_satNames.names.empty()) {
+        found = ResolveNames(m_satNames.names, *database);
+        m_satNames.Changed();
+        if (m_satNames.names.empty()) {
             if (m_pHost) m_pHost->ClearSatelliteGrid();
             BroadcastFromTabView();
             return 0;
         }
-        const int n = static_cast<int>(m_satNames.size());
+        const int n = static_cast<int>(m_satNames.names.size());
         int current = m_settings.GetCurSatellite();
         if (current >= n) current = std::max(n - 1, 0);
         // A negative index (only a damaged file holds one) names no entry:
         // take the first one.
         if (current < 0) current = 0;
         m_settings.SetCurSatellite(current);
-        if (const CSatellite* satellite = database->FindSatellite(m_satNames[static_cast<std::size_t>(current)])) {
+        if (const CSatellite* satellite = database->FindSatellite(m_satNames.names[static_cast<std::size_t>(current)])) {
             if (!IsShown(*satellite)) {
                 // The first entry the band filter lets through, else the last.
                 current = n - 1;
                 for (int i = 0; i < n - 1; ++i) {
-                    const CSatellite* candidate = database->FindSatellite(m_satNames[static_cast<std::size_t>(i)]);
+                    const CSatellite* candidate = database->FindSatellite(m_satNames.names[static_cast<std::size_t>(i)]);
                     if (candidate && IsShown(*candidate)) {
                         current = i;
                         break;
@@ -340,9 +345,10 @@ int CTilvexDoc::ValidateLocations(bool broadcast) {
         return 0;
     }
     bool found = false;
-    if (!m_locNames.empty()) {
-        found = ResolveNames(m_locNames, *database);
-        const int n = static_cast<int>(m_locNames.size());
+    if (!m_locNames.names.empty()) {
+        found = ResolveNames(m_locNames.names, *database);
+        m_locNames.Changed();
+        const int n = static_cast<int>(m_locNames.names.size());
         if (n == 0) {
             m_settings.SetCurLocation(0);
         } else if (m_settings.GetCurLocation() >= n) {

@@ -8,6 +8,7 @@
 
 #include "framework/Document.h"
 #include "framework/Translate.h"
+#include "workspace/NameIndex.h"
 #include "workspace/Settings.h"
 
 class CSatellite;
@@ -64,8 +65,8 @@ public:
     // an empty, untitled one).
     bool LoadFailed() const { return m_bLoadFailed; }
 
-    const std::vector<std::string>& GetSatelliteNames() const { return m_satNames; }
-    const std::vector<std::string>& GetLocationNames() const { return m_locNames; }
+    const std::vector<std::string>& GetSatelliteNames() const { return m_satNames.names; }
+    const std::vector<std::string>& GetLocationNames() const { return m_locNames.names; }
     const CSettings& GetSettings() const { return m_settings; }
     int GetOptions() const { return m_settings.GetOptions(); }
 
@@ -101,9 +102,25 @@ private:
     void BroadcastFromTabView();
     bool IsShown(const CSatellite& satellite) const;
 
+    // A list of names with the index that finds each of them; every change
+    // of the list goes through here or is followed by Changed().
+    struct NameList {
+        std::vector<std::string> names;
+        CNameIndex index;
+        // The position of the first entry equal to `name`, or -1.
+        int IndexOf(const std::string& name) const { return index.Find(names, name); }
+        // Adds `name` at the end unless it is there already.
+        bool Add(const std::string& name);
+        void Clear() {
+            names.clear();
+            index.Invalidate();
+        }
+        void Changed() { index.Invalidate(); }
+    };
+
     IWorkspaceHost* m_pHost;
-    std::vector<std::string> m_satNames;
-    std::vector<std::string> m_locNames;
+    NameList m_satNames;
+    NameList m_locNames;
     CSettings m_settings;
     bool m_bLoadFailed = false;
 };

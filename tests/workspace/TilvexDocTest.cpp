@@ -162,6 +162,60 @@ TEST_F(WorkspaceTest, RemovalKeepsTheCurrentIndexInRange) {
     EXPECT_EQ(doc->GetSettings().GetCurLocation(), 0);
 }
 
+// The names are found through an index: every change of the list (removal,
+// renaming, validation, opening a file, a new workspace) keeps it in step.
+TEST_F(WorkspaceTest, NameLookupFollowsEveryChangeOfTheList) {
+    CSatellite* a = host.AddSat("A");
+    CSatellite* b = host.AddSat("B");
+    CSatellite* c = host.AddSat("C");
+    auto names = [&] { return doc->GetSatelliteNames(); };
+    for (CSatellite* sat : {a, b, c, a}) doc->AddSatellite(sat, false);
+    EXPECT_EQ(names(), (std::vector<std::string>{"A", "B", "C"}));
+    doc->RemoveSatellite(b);
+    doc->SetCurrentSatellite(c, false);
+    EXPECT_EQ(doc->GetSettings().GetCurSatellite(), 1);
+    doc->AddSatellite(b, false);
+    doc->AddSatellite(c, false);
+    EXPECT_EQ(names(), (std::vector<std::string>{"A", "C", "B"}));
+
+    c->SetName("Z");
+    host.satellites.NoteChanged();
+    doc->RenameSatelliteEntries({"", "Z", ""});
+    doc->AddSatellite(c, false);
+    doc->SetCurrentSatellite(c, false);
+    EXPECT_EQ(doc->GetSettings().GetCurSatellite(), 1);
+    CSatellite oldC;
+    oldC.SetName("C");
+    doc->AddSatellite(&oldC, false);  // the old name is free again
+    EXPECT_EQ(names(), (std::vector<std::string>{"A", "Z", "B", "C"}));
+
+    doc->ValidateSatellites(false);  // "C" is no longer in the database
+    doc->SetCurrentSatellite(b, false);
+    EXPECT_EQ(doc->GetSettings().GetCurSatellite(), 2);
+    doc->RemoveSatellite(a);
+    doc->SetCurrentSatellite(b, false);
+    EXPECT_EQ(doc->GetSettings().GetCurSatellite(), 1);
+
+    WriteFileBytes("two.wrk", WorkspaceFile({"B", "A"}, {}, 31, 0, 0));
+    ASSERT_TRUE(doc->OnOpenDocument("two.wrk"));
+    doc->AddSatellite(a, false);
+    doc->SetCurrentSatellite(a, false);
+    EXPECT_EQ(names(), (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(doc->GetSettings().GetCurSatellite(), 1);
+    doc->OnNewDocument();
+    doc->AddSatellite(a, false);
+    EXPECT_EQ(names(), std::vector<std::string>{"A"});
+
+    CLocation* denver = host.AddLoc("Denver, CO");
+    CLocation* miami = host.AddLoc("Miami, FL");
+    for (CLocation* loc : {denver, miami, denver}) doc->AddLocation(loc, false);
+    doc->RemoveLocation(denver);
+    doc->AddLocation(denver, false);
+    doc->SetCurrentLocation(denver, true);
+    EXPECT_EQ(doc->GetLocationNames(), (std::vector<std::string>{"Miami, FL", "Denver, CO"}));
+    EXPECT_EQ(doc->GetCurrentLocation(), denver);
+}
+
 TEST_F(WorkspaceTest, CurrentIndexesAreClampedAndFollowTheBandFilter) {
     host.AddSat("Ku One", SAT_BAND_KU);
     host.AddSat("C One", SAT_BAND_C);
