@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "framework/RuntimeClass.h"
 
@@ -39,8 +40,8 @@ class CLocation : public CObject {
 public:
     CLocation() = default;
 
-    std::string GetName() const { return m_strName; }
-    void SetName(const std::string& name) { m_strName = name; }
+    const std::string& GetName() const { return m_strName; }
+    void SetName(std::string name) { m_strName = std::move(name); }
     float GetLatitude() const { return m_fLatitude; }
     void SetLatitude(float v) { m_fLatitude = v; }
     int IsNorth() const { return m_bNorth; }

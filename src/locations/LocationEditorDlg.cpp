@@ -8,7 +8,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -57,6 +58,8 @@ std::vector<std::string> LocationRegionNames() {
     return names;
 }
 
+const std::string& LocationName(const void* record) { return static_cast<const CLocation*>(record)->GetName(); }
+
 // "%3.1f" of the magnitude.
 QString VariationText(float value) {
     return QString::fromStdString(Format("%3.1f", std::fabs(static_cast<double>(value))));
@@ -74,9 +77,8 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : QDialog(parent) {
     m_editName->setAccessibleName(Tr("Location Name"));
     m_editName->setMaxLength(kMaxNameLength);
     nameLabel->setBuddy(m_editName);
-    m_listLocations = new QListWidget(this);
-    m_listLocations->setObjectName("locationList");
-    m_listLocations->setAccessibleName(Tr("Locations"));
+    m_records = new CRecordListModel(&LocationName, this);
+    m_listLocations = MakeRecordList(m_records, "locationList", Tr("Locations"), this);
 
     QGroupBox* latitude = MakeAngleGroup(Tr("L&atitude"), this, &m_editLatitude, &m_radioNorth, Tr("Degrees &North"),
                                          &m_radioSouth, Tr("Degrees &South"));
@@ -162,7 +164,7 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : QDialog(parent) {
     connect(m_checkAuto, &QCheckBox::toggled, this, [this] {
         if (!m_bFilling) OnAutoVariation();
     });
-    connect(m_listLocations, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(m_listLocations->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_bFilling) OnSelChange();
     });
     connect(m_btnSave, &QPushButton::clicked, this, &CLocationEditorDlg::OnSave);
@@ -196,13 +198,15 @@ void CLocationEditorDlg::RefreshFields(bool refill) {
     FillSortedCombo(m_comboRegion, LocationRegionNames());
     m_comboRegion->setPlaceholderText(QString());
     if (refill) {
-        m_listLocations->clear();
-        if (m_pLocations)
-            for (const auto& location : m_pLocations->GetRecords())
-                AddSortedRecord(m_listLocations, location->GetName(), location.get());
+        std::vector<void*> records;
+        if (m_pLocations) {
+            records.reserve(m_pLocations->GetSize());
+            for (const auto& location : m_pLocations->GetRecords()) records.push_back(location.get());
+        }
+        m_records->SetRecords(std::move(records));
     }
     if (!m_pCurrent) return;
-    SelectRow(RowOfRecord(m_listLocations, m_pCurrent));
+    SelectRow(m_records->RowOf(m_pCurrent));
     m_strListSel = m_strName = m_pCurrent->GetName();
     m_fLatitude = m_pCurrent->GetLatitude();
     m_fLongitude = m_pCurrent->GetLongitude();
@@ -265,8 +269,7 @@ void CLocationEditorDlg::ClearFields() {
     m_editVariation->clear();
     m_editLatitude->clear();
     m_editLongitude->clear();
-    m_listLocations->clearSelection();
-    m_listLocations->setCurrentRow(-1);
+    SelectListRow(m_listLocations, -1);
     m_comboRegion->setCurrentIndex(-1);
     m_comboRegion->setPlaceholderText(QString());
 }
@@ -296,8 +299,8 @@ void CLocationEditorDlg::SelectRow(int row) {
 
 bool CLocationEditorDlg::UpdateData() {
     if (!ExchangeText(m_editName, m_editName->text(), kMaxNameLength, TrNoop("location name"), &m_strName)) return false;
-    QListWidgetItem* selected = m_listLocations->currentItem();
-    m_strListSel = selected && selected->isSelected() ? ToCp1252(selected->text()) : std::string();
+    const int selected = SelectedRow(m_listLocations);
+    m_strListSel = selected >= 0 ? LocationName(m_records->RecordAt(selected)) : std::string();
     m_nNorthSouth = m_radioSouth->isChecked() ? 1 : 0;
     m_nLonWestEast = m_radioLonEast->isChecked() ? 1 : 0;
     m_nVarWestEast = m_radioVarEast->isChecked() ? 1 : 0;
@@ -310,7 +313,7 @@ bool CLocationEditorDlg::UpdateData() {
 bool CLocationEditorDlg::Validate() {
     // Another location of this name, letter case aside, refuses the name;
     // the location's own name in other letters is fine.
-    if (NameTakenByAnother(m_listLocations, m_strName, m_pCurrent, m_bAdding)) {
+    if (m_records->NameTakenByAnother(m_strName, m_pCurrent, m_bAdding)) {
         FailField(m_editName, EditorMessage(msg::kLocationExists, m_strName));
         return false;
     }
@@ -359,15 +362,21 @@ void CLocationEditorDlg::OnSave() {
         CLocation* added = m_pLocations->Append(std::move(location));
         {
             QScopedValueRollback<bool> filling(m_bFilling, true);
-            AddSortedRecord(m_listLocations, added->GetName(), added);
+            m_records->Insert(added);
         }
         m_pCurrent = added;
         RefreshFields(false);
     } else {
+        const int row = m_records->RowOf(m_pCurrent);
         StoreFields(*m_pCurrent);
         m_pLocations->NoteChanged();
+        {
+            // A new name moves the entry to where the name sorts.
+            QScopedValueRollback<bool> filling(m_bFilling, true);
+            m_records->Reposition(row);
+        }
         m_strListSel = m_strName;
-        RefreshFields(true);
+        RefreshFields(false);
     }
     SetModified(false);
     m_btnDelete->setEnabled(true);
@@ -402,17 +411,18 @@ bool CLocationEditorDlg::AskSaveChanges() {
 void CLocationEditorDlg::OnSelChange() {
     if (!m_pCurrent && !m_bAdding) EnableFields(true);
     const std::string previous = m_strListSel;
-    QListWidgetItem* chosen = m_listLocations->currentItem();
-    if (!chosen || !chosen->isSelected()) return;
-    void* chosenLocation = RecordOfItem(chosen);
+    const int chosenRow = SelectedRow(m_listLocations);
+    if (chosenRow < 0) return;
+    void* chosenLocation = m_records->RecordAt(chosenRow);
     if (m_bModified) {
         if (!UpdateData() || !Validate()) {
-            SelectRow(RowOfRecord(m_listLocations, m_pCurrent));
+            SelectRow(m_records->RowOf(m_pCurrent));
             m_strListSel = previous;
             return;
         }
-        // The list may have been rebuilt by the save: find the choice again.
-        if (AskSaveChanges()) SelectRow(RowOfRecord(m_listLocations, chosenLocation));
+        // The save selected the saved location (and may have moved it):
+        // find the choice again.
+        if (AskSaveChanges()) SelectRow(m_records->RowOf(chosenLocation));
     }
     if (!chosenLocation) return;
     m_pCurrent = static_cast<CLocation*>(chosenLocation);
@@ -436,15 +446,16 @@ void CLocationEditorDlg::OnAdd() {
 void CLocationEditorDlg::OnDelete() {
     if (!m_pLocations || !m_pCurrent) return;
     if (AppMessageBox(EditorMessage(msg::kDeleteLocation, m_strName), MB_YESNO, MB_ICONQUESTION) != IDYES) return;
-    if (!m_pLocations->Erase(m_pCurrent)) return;
-    const int row = RowOfRecord(m_listLocations, m_pCurrent);
+    // Out of the list before the location is deleted, which the list reads.
+    const int row = m_records->RowOf(m_pCurrent);
     {
         QScopedValueRollback<bool> filling(m_bFilling, true);
-        delete m_listLocations->takeItem(row);
+        m_records->Remove(row);
     }
+    if (!m_pLocations->Erase(m_pCurrent)) return;
     m_pCurrent = nullptr;
     SetModified(false);
-    if (m_listLocations->count() > 0) {
+    if (m_records->Count() > 0) {
         SelectRow(std::max(0, row - 1));
         OnSelChange();
     } else {

@@ -10,11 +10,12 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QRadioButton;
 class CLocation;
 class CLocationDatabase;
+class CRecordListModel;
 
 class CLocationEditorDlg : public QDialog {
     Q_OBJECT
@@ -64,7 +65,8 @@ private:
     void SelectRow(int row);
 
     QLineEdit* m_editName;
-    QListWidget* m_listLocations;
+    QListView* m_listLocations;
+    CRecordListModel* m_records;
     QLineEdit* m_editLatitude;
     QRadioButton* m_radioNorth;
     QRadioButton* m_radioSouth;

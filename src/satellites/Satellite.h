@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "framework/RuntimeClass.h"
 
@@ -31,16 +32,16 @@ class CSatellite : public CObject {
 public:
     CSatellite() = default;
 
-    std::string GetName() const { return m_strName; }
-    void SetName(const std::string& name) { m_strName = name; }
+    const std::string& GetName() const { return m_strName; }
+    void SetName(std::string name) { m_strName = std::move(name); }
     float GetSlot() const { return m_fSlot; }
     void SetSlot(float slot) { m_fSlot = slot; }
     int IsWest() const { return m_bWest; }
     void SetWest(int west) { m_bWest = west; }
     int GetFlags() const { return m_nFlags; }
     void SetFlags(int flags) { m_nFlags = flags; }
-    std::string GetComments() const { return m_strComments; }
-    void SetComments(const std::string& comments) { m_strComments = comments; }
+    const std::string& GetComments() const { return m_strComments; }
+    void SetComments(std::string comments) { m_strComments = std::move(comments); }
 
     // The slot in degrees, West positive.
     float SignedLongitude() const { return m_bWest ? m_fSlot : -m_fSlot; }

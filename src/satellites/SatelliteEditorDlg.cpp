@@ -7,7 +7,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +34,8 @@ std::vector<std::string> SatelliteRegionNames() {
     return names;
 }
 
+const std::string& SatelliteName(const void* record) { return static_cast<const CSatellite*>(record)->GetName(); }
+
 }  // namespace
 
 CSatelliteEditorDlg::CSatelliteEditorDlg(QWidget* parent) : QDialog(parent) {
@@ -45,9 +48,8 @@ CSatelliteEditorDlg::CSatelliteEditorDlg(QWidget* parent) : QDialog(parent) {
     m_editName->setAccessibleName(Tr("Satellite Name"));
     m_editName->setMaxLength(kMaxNameLength);
     nameLabel->setBuddy(m_editName);
-    m_listSatellites = new QListWidget(this);
-    m_listSatellites->setObjectName("satelliteList");
-    m_listSatellites->setAccessibleName(Tr("Satellites"));
+    m_records = new CRecordListModel(&SatelliteName, this);
+    m_listSatellites = MakeRecordList(m_records, "satelliteList", Tr("Satellites"), this);
     m_listSatellites->setMinimumWidth(fontMetrics().horizontalAdvance(QString(24, 'M')) / 2 + 60);
 
     auto* bands = new QGroupBox(Tr("Band(s)"), this);
@@ -142,7 +144,7 @@ CSatelliteEditorDlg::CSatelliteEditorDlg(QWidget* parent) : QDialog(parent) {
             if (on) edited();
         });
     connect(m_comboRegion, &QComboBox::activated, this, edited);
-    connect(m_listSatellites, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(m_listSatellites->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_bFilling) OnSelChange();
     });
     connect(m_btnSave, &QPushButton::clicked, this, &CSatelliteEditorDlg::OnSave);
@@ -175,13 +177,15 @@ void CSatelliteEditorDlg::ShowRecord(bool rebuildList) {
     QScopedValueRollback<bool> filling(m_bFilling, true);
     FillSortedCombo(m_comboRegion, SatelliteRegionNames());
     if (rebuildList) {
-        m_listSatellites->clear();
-        if (m_pDatabase)
-            for (const auto& record : m_pDatabase->GetRecords())
-                AddSortedRecord(m_listSatellites, record->GetName(), record.get());
+        std::vector<void*> records;
+        if (m_pDatabase) {
+            records.reserve(m_pDatabase->GetSize());
+            for (const auto& record : m_pDatabase->GetRecords()) records.push_back(record.get());
+        }
+        m_records->SetRecords(std::move(records));
     }
     if (!m_pCurrent) return;
-    SelectRow(RowOfRecord(m_listSatellites, m_pCurrent));
+    SelectRow(m_records->RowOf(m_pCurrent));
     m_strListSel = m_strName = m_pCurrent->GetName();
     m_strComments = m_pCurrent->GetComments();
     m_fSlot = m_pCurrent->GetSlot();
@@ -212,8 +216,7 @@ void CSatelliteEditorDlg::ClearFields() {
     m_editComments->clear();
     ShowFloat(m_editSlot, m_fSlot);
     for (QCheckBox* box : {m_checkKu, m_checkC, m_checkDBS}) box->setChecked(false);
-    m_listSatellites->clearSelection();
-    m_listSatellites->setCurrentRow(-1);
+    SelectListRow(m_listSatellites, -1);
     m_comboRegion->setCurrentIndex(-1);
 }
 
@@ -243,8 +246,8 @@ bool CSatelliteEditorDlg::UpdateData() {
     if (!ExchangeText(m_editComments, m_editComments->toPlainText(), kMaxCommentsLength, TrNoop("comments"),
                       &m_strComments))
         return false;
-    QListWidgetItem* selected = m_listSatellites->currentItem();
-    m_strListSel = selected && selected->isSelected() ? ToCp1252(selected->text()) : std::string();
+    const int selected = SelectedRow(m_listSatellites);
+    m_strListSel = selected >= 0 ? SatelliteName(m_records->RecordAt(selected)) : std::string();
     return ExchangeFloat(m_editSlot, &m_fSlot, TrNoop("orbital slot"));
 }
 
@@ -259,7 +262,7 @@ bool CSatelliteEditorDlg::Validate() {
     }
     // Another record of this name, letter case aside, refuses the name; the
     // record's own name in other letters is fine.
-    if (NameTakenByAnother(m_listSatellites, m_strName, m_pCurrent, m_bAdding)) {
+    if (m_records->NameTakenByAnother(m_strName, m_pCurrent, m_bAdding)) {
         FailField(m_editName, EditorMessage(msg::kSatelliteExists, m_strName));
         return false;
     }
@@ -307,15 +310,21 @@ void CSatelliteEditorDlg::OnSave() {
         CSatellite* added = m_pDatabase->Append(std::move(record));
         {
             QScopedValueRollback<bool> filling(m_bFilling, true);
-            AddSortedRecord(m_listSatellites, added->GetName(), added);
+            m_records->Insert(added);
         }
         m_pCurrent = added;
         ShowRecord(false);
     } else {
+        const int row = m_records->RowOf(m_pCurrent);
         StoreFields(*m_pCurrent);
         m_pDatabase->NoteChanged();
+        {
+            // A new name moves the entry to where the name sorts.
+            QScopedValueRollback<bool> filling(m_bFilling, true);
+            m_records->Reposition(row);
+        }
         m_strListSel = m_strName;
-        ShowRecord(true);
+        ShowRecord(false);
     }
     SetDirty(false);
     m_btnDelete->setEnabled(true);
@@ -341,19 +350,20 @@ void CSatelliteEditorDlg::OnClose() {
 void CSatelliteEditorDlg::OnSelChange() {
     if (!m_pCurrent && !m_bAdding) EnableFields(true);
     const std::string previous = m_strListSel;
-    QListWidgetItem* chosen = m_listSatellites->currentItem();
-    if (!chosen || !chosen->isSelected()) return;
-    void* chosenRecord = RecordOfItem(chosen);
+    const int chosenRow = SelectedRow(m_listSatellites);
+    if (chosenRow < 0) return;
+    void* chosenRecord = m_records->RecordAt(chosenRow);
     if (m_bDirty) {
         if (!UpdateData() || !Validate()) {
-            SelectRow(RowOfRecord(m_listSatellites, m_pCurrent));
+            SelectRow(m_records->RowOf(m_pCurrent));
             m_strListSel = previous;
             return;
         }
         if (AppMessageBox(EditorMessage(msg::kSaveChanges, m_strName), MB_YESNO, MB_ICONQUESTION) == IDYES) {
             OnSave();
-            // The list was rebuilt: find the chosen record again.
-            SelectRow(RowOfRecord(m_listSatellites, chosenRecord));
+            // The save selected the saved record (and may have moved it):
+            // find the chosen record again.
+            SelectRow(m_records->RowOf(chosenRecord));
         } else {
             SetDirty(false);
         }
@@ -381,15 +391,16 @@ void CSatelliteEditorDlg::OnAdd() {
 void CSatelliteEditorDlg::OnDelete() {
     if (!m_pDatabase || !m_pCurrent) return;
     if (AppMessageBox(EditorMessage(msg::kDeleteSatellite, m_strName), MB_YESNO, MB_ICONQUESTION) != IDYES) return;
-    if (!m_pDatabase->Erase(m_pCurrent)) return;
-    const int row = RowOfRecord(m_listSatellites, m_pCurrent);
+    // Out of the list before the record is deleted, which the list reads.
+    const int row = m_records->RowOf(m_pCurrent);
     {
         QScopedValueRollback<bool> filling(m_bFilling, true);
-        delete m_listSatellites->takeItem(row);
+        m_records->Remove(row);
     }
+    if (!m_pDatabase->Erase(m_pCurrent)) return;
     m_pCurrent = nullptr;
     SetDirty(false);
-    if (m_listSatellites->count() > 0) {
+    if (m_records->Count() > 0) {
         SelectRow(std::max(0, row - 1));
         OnSelChange();
     } else {

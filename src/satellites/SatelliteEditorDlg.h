@@ -9,12 +9,13 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class CSatellite;
 class CSatelliteDatabase;
+class CRecordListModel;
 
 class CSatelliteEditorDlg : public QDialog {
     Q_OBJECT
@@ -62,7 +63,8 @@ private:
 
     // Controls.
     QLineEdit* m_editName;
-    QListWidget* m_listSatellites;
+    QListView* m_listSatellites;
+    CRecordListModel* m_records;
     QCheckBox* m_checkKu;
     QCheckBox* m_checkC;
     QCheckBox* m_checkDBS;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -43,12 +44,21 @@ inline void Click(QWidget* parent, const char* name) {
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+// A list's rows as the user sees them.
+inline int ListCount(const QAbstractItemView* list) { return list->model()->rowCount(); }
+inline QString ListText(const QAbstractItemView* list, int row) {
+    return list->model()->index(row, 0).data().toString();
+}
+inline int CurrentRow(const QAbstractItemView* list) { return list->currentIndex().row(); }
+inline QString CurrentText(const QAbstractItemView* list) { return list->currentIndex().data().toString(); }
+
 // Clicks the list entry with this text.
-inline void PickEntry(QListWidget* list, const QString& text) {
-    const auto items = list->findItems(text, Qt::MatchExactly);
-    ASSERT_EQ(items.size(), 1) << text.toStdString();
-    list->scrollToItem(items[0]);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(items[0]).center());
+inline void PickEntry(QAbstractItemView* list, const QString& text) {
+    QAbstractItemModel* model = list->model();
+    const auto found = model->match(model->index(0, 0), Qt::DisplayRole, text, -1, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    list->scrollTo(found[0]);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualRect(found[0]).center());
 }
 
 // Chooses a combo box entry as the user would (it reports the choice).

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cmath>
@@ -81,7 +82,7 @@ TEST_F(LocationEditorTest, ShowsTypedAndAutomaticVariationsWithTheirDirections) 
     EXPECT_FALSE(C<QPushButton>("save")->isEnabled());
 
     // Berlin's variation is computed, East, whatever direction the record holds.
-    PickEntry(C<QListWidget>("locationList"), "Berlin");
+    PickEntry(C<QListView>("locationList"), "Berlin");
     const float d = Declination(52.52f, 13.405f);
     ASSERT_GT(d, 0.0f);
     EXPECT_EQ(Edit("variation")->text().toStdString(), Format("%3.1f", static_cast<double>(d)));
@@ -91,7 +92,7 @@ TEST_F(LocationEditorTest, ShowsTypedAndAutomaticVariationsWithTheirDirections) 
     EXPECT_TRUE(C<QRadioButton>("longitudeEast")->isChecked());
 
     // A region the table does not know selects none and says so.
-    PickEntry(C<QListWidget>("locationList"), "Nowhere");
+    PickEntry(C<QListView>("locationList"), "Nowhere");
     EXPECT_EQ(Edit("variation")->text(), "100.0");
     EXPECT_EQ(C<QComboBox>("region")->currentIndex(), -1);
     EXPECT_EQ(C<QComboBox>("region")->placeholderText(), "(unknown region 4096)");
@@ -198,7 +199,7 @@ TEST_F(LocationEditorTest, ANewLocationIsValidatedInOrderThenAdded) {
     EXPECT_EQ(added->IsWest(), 1);
     EXPECT_EQ(added->GetMagVar(), MAGVAR_AUTO);
     EXPECT_EQ(added->GetRegion(), LOC_REGION_SOUTH_PACIFIC);
-    EXPECT_EQ(C<QListWidget>("locationList")->currentItem()->text(), "Boulder, CO");
+    EXPECT_EQ(CurrentText(C<QListView>("locationList")), "Boulder, CO");
     EXPECT_TRUE(dlg->HasChanged());
 }
 
@@ -210,7 +211,7 @@ TEST_F(LocationEditorTest, DeletingEveryLocationLeavesNothingToSave) {
     Click(dlg.get(), "delete");
     Click(dlg.get(), "delete");
     EXPECT_TRUE(db.IsEmpty());
-    EXPECT_EQ(C<QListWidget>("locationList")->count(), 0);
+    EXPECT_EQ(ListCount(C<QListView>("locationList")), 0);
     EXPECT_TRUE(Edit("locationName")->text().isEmpty());
     EXPECT_FALSE(Edit("locationName")->isEnabled());
     EXPECT_FALSE(C<QPushButton>("save")->isEnabled());

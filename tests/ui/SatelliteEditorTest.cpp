@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,7 +46,12 @@ protected:
     }
     template <class T>
     T* C(const char* name) { return Child<T>(dlg.get(), name); }
-    QListWidget* List() { return C<QListWidget>("satelliteList"); }
+    QListView* List() { return C<QListView>("satelliteList"); }
+    QStringList Entries() {
+        QStringList texts;
+        for (int row = 0; row < ListCount(List()); ++row) texts << ListText(List(), row);
+        return texts;
+    }
     // "Add Satellite" with every field filled in.
     void AddFilled(const QString& name, const QString& slot, const char* side = "west") {
         Click(dlg.get(), "addSatellite");
@@ -73,14 +79,14 @@ TEST_F(SatelliteEditorTest, OpensEditableOnAGivenRecordAndWaitingWithoutOne) {
     EXPECT_TRUE(C<QCheckBox>("ku")->isChecked() && C<QCheckBox>("c")->isChecked());
     EXPECT_FALSE(C<QCheckBox>("dbs")->isChecked());
     EXPECT_EQ(C<QComboBox>("region")->currentText(), "North & South America");
-    EXPECT_EQ(List()->currentItem()->text(), "AMC 21");
+    EXPECT_EQ(CurrentText(List()), "AMC 21");
     EXPECT_TRUE(C<QLineEdit>("slot")->isEnabled());
     EXPECT_TRUE(C<QPushButton>("delete")->isEnabled());
     EXPECT_FALSE(C<QPushButton>("save")->isEnabled());
     // The list is sorted, letter case aside.
-    ASSERT_EQ(List()->count(), 3);
-    EXPECT_EQ(List()->item(0)->text(), "AMC 21");
-    EXPECT_EQ(List()->item(2)->text(), "Galaxy 19");
+    ASSERT_EQ(ListCount(List()), 3);
+    EXPECT_EQ(ListText(List(), 0), "AMC 21");
+    EXPECT_EQ(ListText(List(), 2), "Galaxy 19");
 
     Open();
     EXPECT_FALSE(C<QLineEdit>("satelliteName")->isEnabled());
@@ -129,7 +135,7 @@ TEST_F(SatelliteEditorTest, ValidationStopsAtTheFirstFaultInItsOrder) {
     EXPECT_EQ(added->GetSlot(), 13.0f);
     EXPECT_EQ(added->IsWest(), 0);
     EXPECT_EQ(added->GetFlags(), SAT_BAND_C | SAT_REGION_EUROPE);
-    EXPECT_EQ(List()->currentItem()->text(), "Hot Bird 13G");
+    EXPECT_EQ(CurrentText(List()), "Hot Bird 13G");
     EXPECT_TRUE(List()->isEnabled());
     EXPECT_FALSE(C<QPushButton>("save")->isEnabled());
 }
@@ -173,9 +179,42 @@ TEST_F(SatelliteEditorTest, RenamingKeepsTheRecordsOwnNameInOtherLettersButRefus
     // A rename moves the entry to its sorted place and keeps it selected.
     TypeInto(C<QLineEdit>("satelliteName"), "Aaa");
     EXPECT_TRUE(Save().empty());
-    EXPECT_EQ(List()->item(0)->text(), "Aaa");
-    EXPECT_EQ(List()->currentRow(), 0);
+    EXPECT_EQ(ListText(List(), 0), "Aaa");
+    EXPECT_EQ(CurrentRow(List()), 0);
     EXPECT_EQ(db.FindSatellite("aaa"), galaxy);
+}
+
+// The list is sorted once when the editor opens; each save, addition and
+// deletion then moves only its own entry, and the name check sees the names
+// as they are now.
+TEST_F(SatelliteEditorTest, EntriesKeepTheirOrderThroughRenamesAdditionsAndDeletions) {
+    Open(db.GetRecords()[2].get());  // AMC 21, first in the list
+    TypeInto(C<QLineEdit>("satelliteName"), "Zeta");
+    EXPECT_TRUE(Save().empty());
+    EXPECT_EQ(Entries(), (QStringList{"Astra 1KR", "Galaxy 19", "Zeta"}));
+    EXPECT_EQ(CurrentRow(List()), 2);
+    TypeInto(C<QLineEdit>("satelliteName"), "b");
+    EXPECT_TRUE(Save().empty());
+    EXPECT_EQ(Entries(), (QStringList{"Astra 1KR", "b", "Galaxy 19"}));
+    EXPECT_EQ(CurrentRow(List()), 1);
+
+    AddFilled("astra 2", "10");
+    EXPECT_TRUE(Save().empty());
+    EXPECT_EQ(Entries(), (QStringList{"Astra 1KR", "astra 2", "b", "Galaxy 19"}));
+    EXPECT_EQ(CurrentText(List()), "astra 2");
+    messages.Script({IDYES});
+    Click(dlg.get(), "delete");
+    EXPECT_EQ(Entries(), (QStringList{"Astra 1KR", "b", "Galaxy 19"}));
+    EXPECT_EQ(CurrentText(List()), "Astra 1KR");
+
+    // The old name is free again; the new one is taken.
+    PickEntry(List(), "Galaxy 19");
+    TypeInto(C<QLineEdit>("satelliteName"), "B");
+    EXPECT_EQ(Save(), std::vector<std::string>{"Satellite B already exists.  Save under a new name."});
+    TypeInto(C<QLineEdit>("satelliteName"), "amc 21");
+    EXPECT_TRUE(Save().empty());
+    EXPECT_EQ(Entries(), (QStringList{"amc 21", "Astra 1KR", "b"}));
+    EXPECT_EQ(CurrentRow(List()), 0);
 }
 
 TEST_F(SatelliteEditorTest, NamesAndCommentsOutsideTheirLimitsAreRefused) {
@@ -216,14 +255,14 @@ TEST_F(SatelliteEditorTest, ChoosingAnotherEntryAsksAboutUnsavedEdits) {
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Do you want to save changes to AMC 21?"});
     EXPECT_EQ(db.GetRecords()[2]->GetSlot(), 126.0f);
     EXPECT_EQ(C<QLineEdit>("satelliteName")->text(), "Galaxy 19");
-    EXPECT_EQ(List()->currentItem()->text(), "Galaxy 19");
+    EXPECT_EQ(CurrentText(List()), "Galaxy 19");
 
     // Edits that do not validate keep the entry where it was.
     Click(dlg.get(), "ku");  // no band left
     messages.Clear();
     PickEntry(List(), "Astra 1KR");
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{editor_messages::kNoBand});
-    EXPECT_EQ(List()->currentItem()->text(), "Galaxy 19");
+    EXPECT_EQ(CurrentText(List()), "Galaxy 19");
     EXPECT_EQ(C<QLineEdit>("satelliteName")->text(), "Galaxy 19");
 }
 
@@ -236,13 +275,13 @@ TEST_F(SatelliteEditorTest, DeletingTheLastRecordClearsTheFormAndCloseReportsThe
     messages.Script({IDYES, IDYES, IDYES});
     Click(dlg.get(), "delete");
     EXPECT_EQ(db.GetSize(), 2u);
-    EXPECT_EQ(List()->count(), 2);
+    EXPECT_EQ(ListCount(List()), 2);
     EXPECT_EQ(C<QLineEdit>("satelliteName")->text(), "AMC 21");  // the entry above was first
     Click(dlg.get(), "delete");
     EXPECT_EQ(C<QLineEdit>("satelliteName")->text(), "Galaxy 19");
     Click(dlg.get(), "delete");
     EXPECT_TRUE(db.IsEmpty());
-    EXPECT_EQ(List()->count(), 0);
+    EXPECT_EQ(ListCount(List()), 0);
     EXPECT_TRUE(C<QLineEdit>("satelliteName")->text().isEmpty());
     EXPECT_FALSE(C<QPushButton>("delete")->isEnabled());
     EXPECT_FALSE(C<QPushButton>("save")->isEnabled());
