@@ -1,7 +1,7 @@
 #include "cli/RecordCsv.h"
 
+#include <algorithm>
 #include <charconv>
-#include <set>
 #include <sstream>
 
 #include "framework/AngleText.h"
@@ -9,6 +9,7 @@
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
 #include "framework/StringTable.h"
+#include "workspace/NameIndex.h"
 
 namespace {
 
@@ -146,39 +147,27 @@ TypedAngle RequireAngle(const std::string& text, AngleKind kind, std::size_t lin
     return *angle;
 }
 
-void CheckHeader(const std::vector<CsvRow>& rows, const char* header) {
-    const auto expected = ParseCsv(header).front().fields;
-    if (rows.empty() || rows.front().fields != expected)
-        throw CsvError(rows.empty() ? 1 : rows.front().line, std::string("the first line must be: ") + header);
-}
+// CSV text read a row at a time, so that a file of a million records is
+// never held as rows of fields all at once.
+class CsvReader {
+public:
+    explicit CsvReader(std::string_view text) : m_text(text) {}
+    // The next row, blank lines skipped; false at the end of the text.
+    bool Next(CsvRow& row);
 
-void CheckFieldCount(const CsvRow& row, std::size_t count) {
-    if (row.fields.size() != count)
-        throw CsvError(row.line, "expected " + std::to_string(count) + " fields, found " +
-                                     std::to_string(row.fields.size()));
-}
+private:
+    std::string_view m_text;
+    std::size_t m_i = 0;
+    std::size_t m_line = 1;
+};
 
-void CheckUnique(std::set<std::string>& seen, const std::string& name, std::size_t line) {
-    if (name.empty()) throw CsvError(line, "empty name");
-    if (!seen.insert(FoldCaseAZ(name)).second)
-        throw CsvError(line, "the name '" + Cp1252ToUtf8(name) + "' is already used (letter case aside)");
-}
-
-std::string LocationRegionText(int region) {
-    if (region == 0) return "";
-    for (const auto& entry : kLocationRegions)
-        if (entry.value == region) return LoadString(entry.nameId);
-    return std::to_string(region);
-}
-
-}  // namespace
-
-std::vector<CsvRow> ParseCsv(std::string_view text) {
-    std::vector<CsvRow> rows;
-    std::size_t line = 1;
-    std::size_t i = 0;
+bool CsvReader::Next(CsvRow& row) {
+    const std::string_view text = m_text;
+    std::size_t& i = m_i;
+    std::size_t& line = m_line;
     while (i < text.size()) {
-        CsvRow row{line, {}};
+        row.line = line;
+        row.fields.clear();
         std::string field;
         bool quoted = false, wasQuoted = false, endOfRow = false;
         while (!endOfRow) {
@@ -216,8 +205,76 @@ std::vector<CsvRow> ParseCsv(std::string_view text) {
         }
         row.fields.push_back(std::move(field));
         if (row.fields.size() == 1 && row.fields[0].empty() && !wasQuoted) continue;  // blank line
-        rows.push_back(std::move(row));
+        return true;
     }
+    return false;
+}
+
+void CheckHeader(CsvReader& reader, const char* header) {
+    const auto expected = ParseCsv(header).front().fields;
+    CsvRow first{1, {}};
+    const bool any = reader.Next(first);
+    if (!any || first.fields != expected)
+        throw CsvError(any ? first.line : 1, std::string("the first line must be: ") + header);
+}
+
+// The names met so far, found with the case of A to Z ignored: pointers to
+// the names the records keep (eight bytes a slot, two slots a name).
+class FoldedNames {
+public:
+    // Adds the name, which must stay where it is; false when it was met before.
+    bool Insert(const std::string& name) {
+        if (2 * (m_count + 1) > m_slots.size()) Grow();
+        const std::size_t slot = Probe(m_slots, name);
+        if (m_slots[slot]) return false;
+        m_slots[slot] = &name;
+        ++m_count;
+        return true;
+    }
+
+private:
+    // The slot of `name`, or the empty slot where it would go.
+    static std::size_t Probe(const std::vector<const std::string*>& slots, const std::string& name) {
+        const std::size_t mask = slots.size() - 1;
+        std::size_t slot = HashNoCaseAZ(name) & mask;
+        while (slots[slot] && !EqualNoCaseAZ(*slots[slot], name)) slot = (slot + 1) & mask;
+        return slot;
+    }
+    void Grow() {
+        std::vector<const std::string*> slots(std::max<std::size_t>(16, 2 * m_slots.size()), nullptr);
+        for (const std::string* name : m_slots)
+            if (name) slots[Probe(slots, *name)] = name;
+        m_slots = std::move(slots);
+    }
+    std::vector<const std::string*> m_slots;
+    std::size_t m_count = 0;
+};
+
+void CheckFieldCount(const CsvRow& row, std::size_t count) {
+    if (row.fields.size() != count)
+        throw CsvError(row.line, "expected " + std::to_string(count) + " fields, found " +
+                                     std::to_string(row.fields.size()));
+}
+
+void CheckUnique(FoldedNames& seen, const std::string& name, std::size_t line) {
+    if (name.empty()) throw CsvError(line, "empty name");
+    if (!seen.Insert(name))
+        throw CsvError(line, "the name '" + Cp1252ToUtf8(name) + "' is already used (letter case aside)");
+}
+
+std::string LocationRegionText(int region) {
+    if (region == 0) return "";
+    for (const auto& entry : kLocationRegions)
+        if (entry.value == region) return LoadString(entry.nameId);
+    return std::to_string(region);
+}
+
+}  // namespace
+
+std::vector<CsvRow> ParseCsv(std::string_view text) {
+    std::vector<CsvRow> rows;
+    CsvReader reader(text);
+    for (CsvRow row; reader.Next(row);) rows.push_back(std::move(row));
     return rows;
 }
 
@@ -248,19 +305,18 @@ std::string FloatText(float value) {
 }
 
 std::vector<std::unique_ptr<CSatellite>> SatellitesFromCsv(std::string_view text) {
-    const auto rows = ParseCsv(CheckUtf8(text));
-    CheckHeader(rows, kSatelliteCsvHeader);
+    CsvReader reader(CheckUtf8(text));
+    CheckHeader(reader, kSatelliteCsvHeader);
     std::vector<std::unique_ptr<CSatellite>> records;
-    std::set<std::string> seen;
-    for (std::size_t r = 1; r < rows.size(); ++r) {
-        const CsvRow& row = rows[r];
+    FoldedNames seen;
+    for (CsvRow row; reader.Next(row);) {
         CheckFieldCount(row, 6);
         const auto& f = row.fields;
         auto sat = std::make_unique<CSatellite>();
         const std::string name = Cp1252Field(f[0], row.line, "name");
         if (name.size() > kMaxName) throw CsvError(row.line, "name longer than 30 characters");
-        CheckUnique(seen, name, row.line);
         sat->SetName(name);
+        CheckUnique(seen, sat->GetName(), row.line);
         const TypedAngle slot = RequireAngle(f[1] + f[2], AngleKind::Longitude, row.line, "slot");
         sat->SetSlot(slot.magnitude);
         sat->SetWest(slot.positive);
@@ -296,19 +352,18 @@ std::string SatellitesToCsv(const std::vector<std::unique_ptr<CSatellite>>& reco
 }
 
 std::vector<std::unique_ptr<CLocation>> LocationsFromCsv(std::string_view text) {
-    const auto rows = ParseCsv(CheckUtf8(text));
-    CheckHeader(rows, kLocationCsvHeader);
+    CsvReader reader(CheckUtf8(text));
+    CheckHeader(reader, kLocationCsvHeader);
     std::vector<std::unique_ptr<CLocation>> records;
-    std::set<std::string> seen;
-    for (std::size_t r = 1; r < rows.size(); ++r) {
-        const CsvRow& row = rows[r];
+    FoldedNames seen;
+    for (CsvRow row; reader.Next(row);) {
         CheckFieldCount(row, 5);
         const auto& f = row.fields;
         auto loc = std::make_unique<CLocation>();
         const std::string name = Cp1252Field(f[0], row.line, "name");
         if (name.size() > kMaxName) throw CsvError(row.line, "name longer than 30 characters");
-        CheckUnique(seen, name, row.line);
         loc->SetName(name);
+        CheckUnique(seen, loc->GetName(), row.line);
         const TypedAngle lat = RequireAngle(f[1], AngleKind::Latitude, row.line, "latitude");
         loc->SetLatitude(lat.magnitude);
         loc->SetNorth(lat.positive);

@@ -9,6 +9,37 @@
 #include <QScrollBar>
 
 #include "display/DragSupport.h"
+#include "framework/QtText.h"
+
+// A record's item: the record (not owned) and its name in Windows-1252;
+// its text and picture are made when asked for.
+class CDatabaseTree::RecordItem : public QTreeWidgetItem {
+public:
+    static constexpr int kType = QTreeWidgetItem::UserType + 1;
+    RecordItem(void* record, std::string name) : QTreeWidgetItem(kType), m_record(record), m_name(std::move(name)) {}
+    void* Record() const { return m_record; }
+    QVariant data(int column, int role) const override {
+        if (column == 0) {
+            switch (role) {
+                case Qt::DisplayRole:
+                case Qt::EditRole:
+                    return FromCp1252(m_name);
+                case Qt::DecorationRole:
+                    if (const auto* tree = static_cast<const CDatabaseTree*>(treeWidget())) return tree->m_recordIcon;
+                    break;
+                case CDatabaseTree::kRecordRole:
+                    return QVariant::fromValue(reinterpret_cast<quintptr>(m_record));
+                default:
+                    break;
+            }
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    void* m_record;
+    std::string m_name;
+};
 
 CDatabaseTree::CDatabaseTree(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
@@ -40,7 +71,7 @@ QIcon CDatabaseTree::ImageIcon(Image image) {
 }
 
 void* CDatabaseTree::RecordOf(const QTreeWidgetItem* item) const {
-    return item ? reinterpret_cast<void*>(item->data(0, kRecordRole).value<quintptr>()) : nullptr;
+    return item && item->type() == RecordItem::kType ? static_cast<const RecordItem*>(item)->Record() : nullptr;
 }
 
 namespace {
@@ -100,15 +131,10 @@ QTreeWidgetItem* CDatabaseTree::AddFolder(QTreeWidgetItem* parent, const QString
     return item;
 }
 
-QTreeWidgetItem* CDatabaseTree::MakeRecordItem(const QString& text, const QIcon& icon, void* record) {
-    auto* item = new QTreeWidgetItem(QStringList{text});
-    item->setIcon(0, icon);
-    item->setData(0, kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(record)));
-    return item;
-}
+QTreeWidgetItem* CDatabaseTree::MakeRecordItem(void* record) const { return new RecordItem(record, RecordName(record)); }
 
-QTreeWidgetItem* CDatabaseTree::AddRecord(QTreeWidgetItem* parent, const QString& text, Image image, void* record) {
-    QTreeWidgetItem* item = MakeRecordItem(text, ImageIcon(image), record);
+QTreeWidgetItem* CDatabaseTree::AddRecord(QTreeWidgetItem* parent, void* record) {
+    QTreeWidgetItem* item = MakeRecordItem(record);
     parent->addChild(item);
     return item;
 }

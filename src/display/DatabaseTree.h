@@ -52,9 +52,14 @@ protected:
 
     QTreeWidgetItem* AddRoot(const QString& text);
     QTreeWidgetItem* AddFolder(QTreeWidgetItem* parent, const QString& text);
-    QTreeWidgetItem* AddRecord(QTreeWidgetItem* parent, const QString& text, Image image, void* record);
-    // An item for a record, not yet in the tree (to be added with others at once).
-    static QTreeWidgetItem* MakeRecordItem(const QString& text, const QIcon& icon, void* record);
+    // The picture of every record item (set before the items are made).
+    void SetRecordImage(Image image) { m_recordIcon = ImageIcon(image); }
+    QTreeWidgetItem* AddRecord(QTreeWidgetItem* parent, void* record);
+    // An item for a record, not yet in the tree (to be added with others at
+    // once).  It keeps the record's name as the database spells it and
+    // shows the tree's record picture: an item takes a fraction of the
+    // memory of one holding its own texts and pictures.
+    QTreeWidgetItem* MakeRecordItem(void* record) const;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
@@ -63,4 +68,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+private:
+    class RecordItem;
+    QIcon m_recordIcon;
 };

@@ -12,16 +12,16 @@ CLocationTree::CLocationTree(QWidget* parent) : CDatabaseTree(parent) {
 
 void CLocationTree::FillTree() {
     clear();
-    const QIcon icon = ImageIcon(kGlobe);
+    SetRecordImage(kGlobe);
     QTreeWidgetItem* root = AddRoot(Tr("Locations"));
     std::vector<CLocation*> ungrouped;
     for (const auto& group : LocationTreeGroups(m_locations, &ungrouped)) {
         QTreeWidgetItem* folder = AddFolder(root, FromCp1252(group.name));
         QList<QTreeWidgetItem*> items;
         items.reserve(static_cast<qsizetype>(group.items.size()));
-        for (CLocation* loc : group.items) items.append(MakeRecordItem(FromCp1252(loc->GetName()), icon, loc));
+        for (CLocation* loc : group.items) items.append(MakeRecordItem(loc));
         folder->addChildren(items);
     }
     // A location whose region has no folder stands under the root.
-    for (CLocation* loc : ungrouped) AddRecord(root, FromCp1252(loc->GetName()), kGlobe, loc);
+    for (CLocation* loc : ungrouped) AddRecord(root, loc);
 }

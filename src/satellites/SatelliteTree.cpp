@@ -16,16 +16,16 @@ CSatelliteTree::CSatelliteTree(QWidget* parent) : CDatabaseTree(parent) {
 
 void CSatelliteTree::FillTree() {
     clear();
-    const QIcon icon = ImageIcon(kSatellite);
+    SetRecordImage(kSatellite);
     QTreeWidgetItem* root = AddRoot(Tr("Satellites"));
     std::vector<CSatellite*> ungrouped;
     for (const auto& group : SatelliteTreeGroups(m_satellites, &ungrouped)) {
         QTreeWidgetItem* folder = AddFolder(root, FromCp1252(group.name));
         QList<QTreeWidgetItem*> items;
         items.reserve(static_cast<qsizetype>(group.items.size()));
-        for (CSatellite* sat : group.items) items.append(MakeRecordItem(FromCp1252(sat->GetName()), icon, sat));
+        for (CSatellite* sat : group.items) items.append(MakeRecordItem(sat));
         folder->addChildren(items);
     }
     // A record without a region (the editor never saves one) stands under the root.
-    for (CSatellite* sat : ungrouped) AddRecord(root, FromCp1252(sat->GetName()), kSatellite, sat);
+    for (CSatellite* sat : ungrouped) AddRecord(root, sat);
 }

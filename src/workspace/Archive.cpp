@@ -1,6 +1,7 @@
 #include "workspace/Archive.h"
 
 #include <algorithm>
+#include <functional>
 #include <bit>
 #include <cstring>
 
@@ -112,6 +113,13 @@ bool CArchive::IsAtEnd() {
 
 void CArchive::ReadInto(std::string& out, std::uint64_t count) {
     const std::size_t chunk = m_buffer.size();
+    if (out.empty() && count <= chunk) {
+        // A string of the usual size takes exactly its bytes: growing it
+        // would leave spare capacity in each of a million records.
+        out = std::string(static_cast<std::size_t>(count), '\0');
+        Read(out.data(), out.size());
+        return;
+    }
     while (count > 0) {
         const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(count, chunk));
         const std::size_t old = out.size();
@@ -208,7 +216,25 @@ void CArchive::WriteTag(DWORD index, bool isClass) {
     }
 }
 
-void CArchive::WriteObject(const CObject* object) {
+void CArchive::WriteObject(const CObject* object) { WriteObject(object, false); }
+
+void CArchive::WriteOwnedObject(const CObject* object) { WriteObject(object, true); }
+
+void CArchive::ReserveOwnedObjects(std::size_t count) { m_ownedObjects.reserve(m_ownedObjects.size() + count); }
+
+const DWORD* CArchive::FindOwnedObject(const void* object) {
+    if (!m_ownedSorted) {
+        std::sort(m_ownedObjects.begin(), m_ownedObjects.end(),
+                  [](const OwnedObject& a, const OwnedObject& b) { return std::less<>()(a.object, b.object); });
+        m_ownedSorted = true;
+    }
+    const auto it = std::lower_bound(
+        m_ownedObjects.begin(), m_ownedObjects.end(), object,
+        [](const OwnedObject& entry, const void* wanted) { return std::less<>()(entry.object, wanted); });
+    return it != m_ownedObjects.end() && it->object == object ? &it->index : nullptr;
+}
+
+void CArchive::WriteObject(const CObject* object, bool owned) {
     CheckStoring();
     if (!object) {
         *this << WORD{0};
@@ -216,6 +242,11 @@ void CArchive::WriteObject(const CObject* object) {
     }
     if (auto it = m_storeMap.find(object); it != m_storeMap.end()) {
         WriteTag(it->second, false);
+        return;
+    }
+    // An object of an owned list is never met twice within its list.
+    if (const DWORD* index = owned || m_ownedObjects.empty() ? nullptr : FindOwnedObject(object)) {
+        WriteTag(*index, false);
         return;
     }
     const CRuntimeClass* cls = object->GetRuntimeClass();
@@ -227,7 +258,13 @@ void CArchive::WriteObject(const CObject* object) {
         Write(name.data(), name.size());
         m_storeMap.emplace(cls, NextIndex());
     }
-    m_storeMap.emplace(object, NextIndex());
+    const DWORD index = NextIndex();
+    if (owned) {
+        m_ownedObjects.push_back({object, index});
+        m_ownedSorted = false;
+    } else {
+        m_storeMap.emplace(object, index);
+    }
     // The fields of a record are only read, never changed, when storing.
     const_cast<CObject*>(object)->Serialize(*this);
 }
