@@ -7,6 +7,7 @@
 #include "cli/Arguments.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
+#include "cli/PlaceCommand.h"
 #include "framework/Cp1252.h"
 #include "geomag/GeomagModel.h"
 #include "locations/Location.h"
@@ -15,26 +16,27 @@
 #include "satellites/Satellite.h"
 
 int CmdAngles(int argc, char** argv) {
-    CommandLine line(argc, argv, 2, {"--magvar", "--data"}, {"--auto-magvar", "--magnetic", "--skew"});
-    RequireCount(line, 3, "angles");
-    const TypedAngle lat = RequireAngle(line.Positional()[0], AngleKind::Latitude, "latitude");
-    const TypedAngle lon = RequireAngle(line.Positional()[1], AngleKind::Longitude, "longitude");
-    const TypedAngle slot = RequireAngle(line.Positional()[2], AngleKind::Longitude, "slot");
+    CommandLine line(argc, argv, 2, {"--magvar", "--data", "--place"}, {"--auto-magvar", "--magnetic", "--skew"});
+    const std::optional<SiteArgument> site = RequireSite(line, 1, "angles", stderr, EnterDataFolder);
+    if (!site) return kExitFailed;
+    const TypedAngle lat = site->latitude;
+    const TypedAngle lon = site->longitude;
+    const TypedAngle slot = RequireAngle(line.Positional()[site->next], AngleKind::Longitude, "slot");
     const std::string* magVarText = line.Value("--magvar");
     if (magVarText && line.Flag("--auto-magvar"))
         throw UsageError{"--magvar and --auto-magvar cannot be given together"};
 
-    CLocation site;
-    site.SetLatitude(lat.magnitude);
-    site.SetNorth(lat.positive);
-    site.SetLongitude(lon.magnitude);
-    site.SetWest(lon.positive);
+    CLocation place;
+    place.SetLatitude(lat.magnitude);
+    place.SetNorth(lat.positive);
+    place.SetLongitude(lon.magnitude);
+    place.SetWest(lon.positive);
     if (magVarText) {
         const TypedAngle var = RequireAngle(*magVarText, AngleKind::MagVar, "magnetic variation");
-        site.SetMagVar(var.magnitude);
-        site.SetMagVarWest(var.positive);
+        place.SetMagVar(var.magnitude);
+        place.SetMagVarWest(var.positive);
     } else if (line.Flag("--auto-magvar")) {
-        site.SetMagVar(MAGVAR_AUTO);
+        place.SetMagVar(MAGVAR_AUTO);
     }
     CSatellite satellite;
     satellite.SetSlot(slot.magnitude);
@@ -43,17 +45,17 @@ int CmdAngles(int argc, char** argv) {
                                                      : std::vector<std::string>{});
 
     MessagesToStderr messages;
-    const float magVar = site.SignedMagVar();
-    if (site.IsMagVarAuto() && !messages.Shown())
+    const float magVar = place.SignedMagVar();
+    if (place.IsMagVarAuto() && !messages.Shown())
         WarnOutsideModel(CGeomagModel::CurrentYear(), "the automatic variation for");
     // Without the model's file the variation is unknown (the message is on
     // stderr): a magnetic azimuth cannot be given, the other angles can.
     if (messages.Shown() && line.Flag("--magnetic")) return kExitFailed;
-    const LookAngleTexts texts = ComputeLookAngles(site.SignedLatitude(), site.SignedLongitude(), magVar,
+    const LookAngleTexts texts = ComputeLookAngles(place.SignedLatitude(), place.SignedLongitude(), magVar,
                                                    satellite.SignedLongitude(), line.Flag("--magnetic") ? 1 : 0);
     std::printf("%s\t%s", Cp1252ToUtf8(texts.elevation).c_str(), Cp1252ToUtf8(texts.azimuth).c_str());
     if (line.Flag("--skew"))
-        std::printf("\t%s", Cp1252ToUtf8(LnbSkewText(site.SignedLatitude(), site.SignedLongitude(),
+        std::printf("\t%s", Cp1252ToUtf8(LnbSkewText(place.SignedLatitude(), place.SignedLongitude(),
                                                      satellite.SignedLongitude())).c_str());
     std::printf("\n");
     return kExitOk;

@@ -38,8 +38,16 @@ std::vector<std::filesystem::path> DataFolders() {
 }
 
 void EnterDataFolder(const CommandLine& line, const std::vector<std::string>& needs) {
-    if (line.Value("--data")) return EnterDataDir(line);
+    // Once in a folder, a command stays there (a site given as a place and
+    // the model's file are read from the same folder).
+    static bool entered = false;
+    if (entered) return;
+    if (line.Value("--data")) {
+        entered = true;
+        return EnterDataDir(line);
+    }
     if (needs.empty()) return;
+    entered = true;
     const std::vector<std::filesystem::path> folders = DataFolders();
     std::error_code error;
     const std::filesystem::path here = std::filesystem::current_path(error).lexically_normal();

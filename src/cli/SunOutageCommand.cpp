@@ -8,6 +8,8 @@
 #include <string>
 
 #include "cli/Arguments.h"
+#include "cli/CommandSupport.h"
+#include "cli/PlaceCommand.h"
 #include "framework/Cp1252.h"
 #include "framework/Format.h"
 #include "satellites/SunOutage.h"
@@ -38,11 +40,12 @@ int CurrentYear() {
 }  // namespace
 
 int CmdSunOutage(int argc, char** argv) {
-    CommandLine line(argc, argv, 2, {"--year", "--dish", "--freq"}, {});
-    RequireCount(line, 3, "sun-outage");
-    const TypedAngle lat = RequireAngle(line.Positional()[0], AngleKind::Latitude, "latitude");
-    const TypedAngle lon = RequireAngle(line.Positional()[1], AngleKind::Longitude, "longitude");
-    const TypedAngle slot = RequireAngle(line.Positional()[2], AngleKind::Longitude, "slot");
+    CommandLine line(argc, argv, 2, {"--year", "--dish", "--freq", "--place", "--data"}, {});
+    const std::optional<SiteArgument> site = RequireSite(line, 1, "sun-outage", stderr, EnterDataFolder);
+    if (!site) return kExitFailed;
+    const TypedAngle lat = site->latitude;
+    const TypedAngle lon = site->longitude;
+    const TypedAngle slot = RequireAngle(line.Positional()[site->next], AngleKind::Longitude, "slot");
     int year = CurrentYear();
     if (const std::string* text = line.Value("--year")) {
         const std::optional<double> value = ParseNumber(*text);

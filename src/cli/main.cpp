@@ -8,16 +8,19 @@
 #include <string>
 
 #include "cli/Arguments.h"
+#include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/Console.h"
+#include "cli/PlaceCommand.h"
 #include "framework/SafeFile.h"
 
 namespace {
 
 const char* const kUsage =
     "usage:\n"
-    "  tilvex-cli angles LAT LON SLOT [--magvar VAR | --auto-magvar] [--magnetic] [--skew] [--data DIR]\n"
-    "  tilvex-cli sun-outage LAT LON SLOT [--year YEAR] [--dish METRES] [--freq GHZ]\n"
+    "  tilvex-cli angles SITE SLOT [--magvar VAR | --auto-magvar] [--magnetic] [--skew] [--data DIR]\n"
+    "  tilvex-cli sun-outage SITE SLOT [--year YEAR] [--dish METRES] [--freq GHZ] [--data DIR]\n"
+    "  tilvex-cli find-place QUERY [--limit N] [--country CC] [--data DIR]\n"
     "  tilvex-cli declination LAT LON [--year YEAR] [--data DIR]\n"
     "  tilvex-cli dump FILE\n"
     "  tilvex-cli import-satellites CSV -o FILE|-\n"
@@ -28,6 +31,7 @@ const char* const kUsage =
     "  tilvex-cli report [--workspace FILE] [--location NAME | --all] [--format text|csv|json|pdf]\n"
     "                    [-o FILE|-] [--excel] [--paper a4|letter] [--face NAME] [--size POINTS] [--data DIR]\n"
     "  tilvex-cli --help\n"
+    "SITE is LAT LON, a Maidenhead locator like JP99lp, or --place QUERY (the first place found).\n"
     "LAT like 40N or 30S; LON and SLOT like 100W or 19.2E; VAR like 15W or 12E.\n"
     "-o - writes to standard output; a device, a pipe or a folder is never written over.\n"
     "Without --data the data files are looked for in the current folder, then in the\n"
@@ -42,6 +46,8 @@ int main(int argc, char** argv) {
         {"angles", CmdAngles},
         {"declination", CmdDeclination},
         {"sun-outage", CmdSunOutage},
+        {"find-place",
+         [](int c, char** v) { return RunFindPlace({v + 2, v + c}, stdout, stderr, EnterDataFolder); }},
         {"dump", CmdDump},
         {"import-satellites", CmdImportSatellites},
         {"import-locations", CmdImportLocations},

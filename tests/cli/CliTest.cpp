@@ -148,7 +148,7 @@ TEST(CliTest, MalformedArgumentsAreNamed) {
         {"angles 40N -100W 90W", "-100W"},
         {"angles 40N 100W 181E", "181E"},
         {"angles 40N 100W 1.2.3W", "1.2.3W"},
-        {"angles 40N 100W", "3 arguments"},
+        {"angles 40N 100W", "bad site '40N'"},
         {"angles 40N 100W 90W --magvar 15Q", "15Q"},
         {"angles 40N 100W 90W --magvar 15W --auto-magvar", "--auto-magvar"},
         {"angles 40N 100W 90W --bogus", "--bogus"},
