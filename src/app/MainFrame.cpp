@@ -502,17 +502,18 @@ void CMainFrame::OnEditAdd() {
     if (!tree) return;
     QTreeWidgetItem* item = tree->currentItem();
     if (!item || tree->IsRoot(item)) return;
-    auto add = [&](QTreeWidgetItem* it, bool broadcast) {
+    auto add = [&](void* record, bool broadcast) {
         if (m_nAddMode == kAddSatellite)
-            m_doc->AddSatellite(SatelliteTree()->SatelliteOf(it), broadcast);
+            m_doc->AddSatellite(static_cast<CSatellite*>(record), broadcast);
         else
-            m_doc->AddLocation(LocationTree()->LocationOf(it), broadcast);
+            m_doc->AddLocation(static_cast<CLocation*>(record), broadcast);
     };
     if (tree->IsFolder(item) && !tree->RecordOf(item)) {
-        for (int i = 0; i < item->childCount(); ++i) add(item->child(i), false);
+        // A large region's items may not exist yet: its records do.
+        for (void* record : tree->FolderRecords(item)) add(record, false);
         m_doc->UpdateAllViews(m_tabView);
     } else {
-        add(item, true);
+        add(tree->RecordOf(item), true);
     }
     SetAddMode(kAddNone);
     UpdateFrameTitle();

@@ -41,6 +41,14 @@ private:
     std::string m_name;
 };
 
+// A region folder: the records whose items it makes when first opened.
+class CDatabaseTree::FolderItem : public QTreeWidgetItem {
+public:
+    static constexpr int kType = QTreeWidgetItem::UserType + 2;
+    FolderItem(QTreeWidgetItem* parent, const QString& text) : QTreeWidgetItem(parent, QStringList{text}, kType) {}
+    std::vector<void*> waiting;
+};
+
 CDatabaseTree::CDatabaseTree(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
     setColumnCount(1);
@@ -56,8 +64,10 @@ CDatabaseTree::CDatabaseTree(QWidget* parent) : QTreeWidget(parent) {
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     // Folders show the open picture while expanded.
-    connect(this, &QTreeWidget::itemExpanded, this,
-            [](QTreeWidgetItem* item) { item->setIcon(0, ImageIcon(kFolderOpen)); });
+    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        MakeWaitingItems(item);
+        item->setIcon(0, ImageIcon(kFolderOpen));
+    });
     connect(this, &QTreeWidget::itemCollapsed, this,
             [](QTreeWidgetItem* item) { item->setIcon(0, ImageIcon(kFolderClosed)); });
     connect(this, &QTreeWidget::currentItemChanged, this,
@@ -124,7 +134,7 @@ QTreeWidgetItem* CDatabaseTree::AddRoot(const QString& text) {
 }
 
 QTreeWidgetItem* CDatabaseTree::AddFolder(QTreeWidgetItem* parent, const QString& text) {
-    auto* item = new QTreeWidgetItem(parent, QStringList{text});
+    auto* item = new FolderItem(parent, text);
     item->setIcon(0, ImageIcon(kFolderClosed));
     // A folder shows its expander even when it is empty, as every region does.
     item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
@@ -132,6 +142,35 @@ QTreeWidgetItem* CDatabaseTree::AddFolder(QTreeWidgetItem* parent, const QString
 }
 
 QTreeWidgetItem* CDatabaseTree::MakeRecordItem(void* record) const { return new RecordItem(record, RecordName(record)); }
+
+void CDatabaseTree::AddRecords(QTreeWidgetItem* folder, std::vector<void*> records) {
+    if (records.size() > kItemsWhenOpened && folder->type() == FolderItem::kType && !folder->isExpanded()) {
+        static_cast<FolderItem*>(folder)->waiting = std::move(records);
+        return;
+    }
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(records.size()));
+    for (void* record : records) items.append(MakeRecordItem(record));
+    folder->addChildren(items);
+}
+
+void CDatabaseTree::MakeWaitingItems(QTreeWidgetItem* folder) {
+    if (folder->type() != FolderItem::kType) return;
+    std::vector<void*> waiting = std::move(static_cast<FolderItem*>(folder)->waiting);
+    static_cast<FolderItem*>(folder)->waiting.clear();
+    if (!waiting.empty()) AddRecords(folder, std::move(waiting));
+}
+
+std::vector<void*> CDatabaseTree::FolderRecords(const QTreeWidgetItem* folder) const {
+    if (!folder) return {};
+    if (folder->type() == FolderItem::kType && !static_cast<const FolderItem*>(folder)->waiting.empty())
+        return static_cast<const FolderItem*>(folder)->waiting;
+    std::vector<void*> records;
+    records.reserve(static_cast<std::size_t>(folder->childCount()));
+    for (int i = 0; i < folder->childCount(); ++i)
+        if (void* record = RecordOf(folder->child(i))) records.push_back(record);
+    return records;
+}
 
 QTreeWidgetItem* CDatabaseTree::AddRecord(QTreeWidgetItem* parent, void* record) {
     QTreeWidgetItem* item = MakeRecordItem(record);
@@ -162,8 +201,9 @@ std::optional<DraggedRecords> CDatabaseTree::DragRecordsOf(const QTreeWidgetItem
         records.names.push_back(RecordName(record));
     } else if (IsFolder(item)) {
         records.folder = true;
-        for (int i = 0; i < item->childCount(); ++i)
-            if (const void* child = RecordOf(item->child(i))) records.names.push_back(RecordName(child));
+        const std::vector<void*> folderRecords = FolderRecords(item);
+        records.names.reserve(folderRecords.size());
+        for (const void* child : folderRecords) records.names.push_back(RecordName(child));
     } else {
         return std::nullopt;
     }

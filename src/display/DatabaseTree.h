@@ -21,6 +21,12 @@ public:
     bool IsRoot(const QTreeWidgetItem* item) const { return item && !item->parent(); }
     bool IsFolder(const QTreeWidgetItem* item) const { return item && item->parent() == RootItem(); }
     static QIcon ImageIcon(Image image);
+    // Folders of more records than this get their record items when first
+    // opened: a region of a quarter of a million satellites then takes no
+    // memory for items until the user opens it.
+    static constexpr std::size_t kItemsWhenOpened = 10000;
+    // A folder's records in tree order, whether or not its items exist yet.
+    std::vector<void*> FolderRecords(const QTreeWidgetItem* folder) const;
     // What a drag of `item` carries: a record, or a region folder's records
     // in tree order; nothing for the root.
     std::optional<DraggedRecords> DragRecordsOf(const QTreeWidgetItem* item) const;
@@ -55,6 +61,10 @@ protected:
     // The picture of every record item (set before the items are made).
     void SetRecordImage(Image image) { m_recordIcon = ImageIcon(image); }
     QTreeWidgetItem* AddRecord(QTreeWidgetItem* parent, void* record);
+    // Gives a folder items for its records (in tree order): at once, or
+    // when the folder is first opened if there are more than
+    // kItemsWhenOpened of them.
+    void AddRecords(QTreeWidgetItem* folder, std::vector<void*> records);
     // An item for a record, not yet in the tree (to be added with others at
     // once).  It keeps the record's name as the database spells it and
     // shows the tree's record picture: an item takes a fraction of the
@@ -71,5 +81,8 @@ protected:
 
 private:
     class RecordItem;
+    class FolderItem;
+    // Makes the items a folder was waiting to show.
+    void MakeWaitingItems(QTreeWidgetItem* folder);
     QIcon m_recordIcon;
 };

@@ -17,10 +17,7 @@ void CLocationTree::FillTree() {
     std::vector<CLocation*> ungrouped;
     for (const auto& group : LocationTreeGroups(m_locations, &ungrouped)) {
         QTreeWidgetItem* folder = AddFolder(root, FromCp1252(group.name));
-        QList<QTreeWidgetItem*> items;
-        items.reserve(static_cast<qsizetype>(group.items.size()));
-        for (CLocation* loc : group.items) items.append(MakeRecordItem(loc));
-        folder->addChildren(items);
+        AddRecords(folder, std::vector<void*>(group.items.begin(), group.items.end()));
     }
     // A location whose region has no folder stands under the root.
     for (CLocation* loc : ungrouped) AddRecord(root, loc);

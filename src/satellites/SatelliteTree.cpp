@@ -21,10 +21,7 @@ void CSatelliteTree::FillTree() {
     std::vector<CSatellite*> ungrouped;
     for (const auto& group : SatelliteTreeGroups(m_satellites, &ungrouped)) {
         QTreeWidgetItem* folder = AddFolder(root, FromCp1252(group.name));
-        QList<QTreeWidgetItem*> items;
-        items.reserve(static_cast<qsizetype>(group.items.size()));
-        for (CSatellite* sat : group.items) items.append(MakeRecordItem(sat));
-        folder->addChildren(items);
+        AddRecords(folder, std::vector<void*>(group.items.begin(), group.items.end()));
     }
     // A record without a region (the editor never saves one) stands under the root.
     for (CSatellite* sat : ungrouped) AddRecord(root, sat);
