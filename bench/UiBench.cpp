@@ -188,37 +188,22 @@ void BM_DropRegionOnGrid(benchmark::State& state) {
 }
 BENCHMARK(BM_DropRegionOnGrid)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-// The memory the process holds, in megabytes.
-double ResidentMegabytes() {
-    long pages = 0, resident = 0;
-    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(statm);
-    }
-    return static_cast<double>(resident) * 4096.0 / (1024.0 * 1024.0);
-}
-
 // Opening a region folder of the million-satellite database in the tree:
-// its 250,000 items are made then (counter: the memory they take).
+// its 250,000 items are made then.
 void BM_OpenLargeRegionInTree(benchmark::State& state) {
     CSatelliteTree tree;
     tree.Database().SetRecords(BigSatelliteDatabase(static_cast<int>(state.range(0))));
     tree.show();
-    double grown = -1.0;
     for (auto _ : state) {
         state.PauseTiming();
         tree.FillTree();
         tree.RootItem()->setExpanded(true);
         QApplication::processEvents();
-        const double before = ResidentMegabytes();
         state.ResumeTiming();
         tree.RootItem()->child(0)->setExpanded(true);
         QApplication::processEvents();
-        // The first opening's growth (later ones reuse the memory freed).
-        if (grown < 0.0) grown = ResidentMegabytes() - before;
     }
     state.counters["items"] = tree.RootItem()->child(0)->childCount();
-    state.counters["MB"] = grown;
 }
 BENCHMARK(BM_OpenLargeRegionInTree)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
