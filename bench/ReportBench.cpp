@@ -83,7 +83,7 @@ void BM_ReportToPdf(benchmark::State& state) {
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::string pdf;
-        const int made = RenderReportPdf(input, pdf);
+        const int made = RenderReportPdf(input, ReportPaper::Letter, pdf);
         if (made == 0) state.SkipWithError("no pages");
         pages += made;
         bytes = pdf.size();

@@ -20,10 +20,7 @@ const char* const kUnexpectedFormat = TrNoop("Unexpected file format.");
 const char* const kCannotFind =
     TrNoop("%1\nCannot find this file.\nPlease verify that the correct path and file name are given.");
 
-std::string FileNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+std::string FileNameOf(const std::string& path) { return PathText(FileSystemPath(path).filename()); }
 
 }  // namespace
 

@@ -44,7 +44,7 @@ TEST(WindowsFileTest, SaveOntoAFileHeldOpenElsewhereFailsAndKeepsTheOldFile) {
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const CliRun other = RunCli(importTwo);
     EXPECT_EQ(other.status, 1);
-    EXPECT_EQ(other.err, "Unable to create " + target + "\n");
+    EXPECT_EQ(other.err, "Unable to create " + target + ": Permission denied\n");
     const SafeWriteResult here = SafeWriteFile(target, [](CFile& file) { file.Write("new", 3); });
     EXPECT_FALSE(here.ok);
     EXPECT_EQ(here.osError, EACCES);
