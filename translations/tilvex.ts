@@ -4,8 +4,13 @@
 <context>
     <name>Tilvex</name>
     <message>
-        <location filename="../src/display/StatusText.cpp" line="16"/>
+        <location filename="../src/display/StatusText.cpp" line="27"/>
         <source> (automatic)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/display/StatusText.cpp" line="24"/>
+        <source> (automatic; the magnetic model is valid %.0f–%.0f)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -34,38 +39,55 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="28"/>
-        <source>%1 contained an unexpected object.</source>
+        <location filename="../src/satellites/SunOutageDlg.cpp" line="85"/>
+        <source>%1 (the site's longitude)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/workspace/Archive.cpp" line="29"/>
+        <source>%1 contained an unexpected object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/workspace/Archive.cpp" line="30"/>
         <source>%1 contains an incorrect schema.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="27"/>
+        <location filename="../src/workspace/Archive.cpp" line="28"/>
         <source>%1 has a bad format.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/StatusText.cpp" line="12"/>
+        <location filename="../src/framework/Document.cpp" line="190"/>
+        <source>%s was changed by another program. Overwrite it, or keep it and save yours under another name?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/workspace/DatabaseEditor.cpp" line="62"/>
+        <source>%s was changed here and by another program since the file was read.
+
+Keep the version made here?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/display/StatusText.cpp" line="17"/>
         <source>%s: %.2f°%s %.2f°%s, variation %.1f°%s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="222"/>
+        <location filename="../src/app/MainFrame.cpp" line="291"/>
         <source>&amp;About Tilvex...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="89"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="91"/>
         <source>&amp;Add Satellite</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="208"/>
-        <location filename="../src/app/MainFrame.cpp" line="324"/>
+        <location filename="../src/app/MainFrame.cpp" line="277"/>
+        <location filename="../src/app/MainFrame.cpp" line="397"/>
         <source>&amp;Add to Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -81,17 +103,18 @@ Please verify that the correct path and file name are given.</source>
     </message>
     <message>
         <location filename="../src/display/GridOptionsDlg.cpp" line="20"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="55"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="57"/>
         <source>&amp;C</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="112"/>
+        <location filename="../src/display/SkyView.cpp" line="321"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="114"/>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="211"/>
+        <location filename="../src/app/MainFrame.cpp" line="280"/>
         <source>&amp;Copy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -102,63 +125,63 @@ Please verify that the correct path and file name are given.</source>
     </message>
     <message>
         <location filename="../src/display/GridOptionsDlg.cpp" line="21"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="56"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="58"/>
         <source>&amp;DBS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="87"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="89"/>
         <source>&amp;Degrees East</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="37"/>
+        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="39"/>
         <source>&amp;Detailed Report...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="57"/>
+        <location filename="../src/satellites/SunOutageDlg.cpp" line="95"/>
         <source>&amp;Dish diameter (m):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="272"/>
+        <location filename="../src/app/MainFrame.cpp" line="341"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="72"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="76"/>
         <source>&amp;Edit Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="582"/>
+        <location filename="../src/app/MainFrame.cpp" line="267"/>
         <source>&amp;Export Look Angles...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="250"/>
-        <location filename="../src/display/SkyView.cpp" line="206"/>
+        <location filename="../src/app/MainFrame.cpp" line="319"/>
+        <location filename="../src/display/SkyView.cpp" line="316"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="58"/>
+        <location filename="../src/satellites/SunOutageDlg.cpp" line="96"/>
         <source>&amp;Frequency (GHz):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="38"/>
+        <location filename="../src/display/SatellitePane.cpp" line="39"/>
         <source>&amp;Grid Options...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="278"/>
+        <location filename="../src/app/MainFrame.cpp" line="351"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="219"/>
+        <location filename="../src/app/MainFrame.cpp" line="288"/>
         <source>&amp;Help Topics</source>
         <translation type="unfinished"></translation>
     </message>
@@ -168,7 +191,12 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="71"/>
+        <location filename="../src/satellites/SunOutageDlg.cpp" line="98"/>
+        <source>&amp;Local times:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="74"/>
         <source>&amp;Location Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -178,7 +206,7 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="86"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="88"/>
         <source>&amp;Magnetic Variation</source>
         <translation type="unfinished"></translation>
     </message>
@@ -188,33 +216,38 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="188"/>
+        <location filename="../src/app/MainFrame.cpp" line="253"/>
         <source>&amp;New Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="190"/>
+        <location filename="../src/app/MainFrame.cpp" line="255"/>
         <source>&amp;Open Workspace...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="196"/>
+        <location filename="../src/app/MainFrame.cpp" line="261"/>
         <source>&amp;Print...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="103"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="105"/>
         <source>&amp;Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="205"/>
-        <location filename="../src/app/MainFrame.cpp" line="319"/>
+        <location filename="../src/app/MainFrame.cpp" line="274"/>
+        <location filename="../src/app/MainFrame.cpp" line="392"/>
         <source>&amp;Remove from Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="192"/>
+        <location filename="../src/display/SkyView.cpp" line="317"/>
+        <source>&amp;Save Picture...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainFrame.cpp" line="257"/>
         <source>&amp;Save Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -224,38 +257,48 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/MainFrame.cpp" line="269"/>
+        <source>&amp;Sky View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/display/GridOptionsDlg.cpp" line="39"/>
         <source>&amp;True</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="213"/>
+        <location filename="../src/app/MainFrame.cpp" line="282"/>
         <source>&amp;Undo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AboutDlg.cpp" line="32"/>
+        <location filename="../src/app/MainFrame.cpp" line="347"/>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/AboutDlg.cpp" line="35"/>
         <source>&amp;Visit the Tilvex Web Site...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="220"/>
+        <location filename="../src/app/MainFrame.cpp" line="289"/>
         <source>&amp;What's This?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="59"/>
+        <location filename="../src/satellites/SunOutageDlg.cpp" line="97"/>
         <source>&amp;Year:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/display/ArcGridModel.cpp" line="61"/>
-        <location filename="../src/display/SatellitePane.cpp" line="45"/>
+        <location filename="../src/display/SatellitePane.cpp" line="46"/>
         <source>(Magnetic)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="113"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="127"/>
         <source>(Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -265,28 +308,33 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="113"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="127"/>
         <source>(True):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="213"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="224"/>
         <source>(no region)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="214"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="225"/>
         <source>(unknown region %1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/app/AboutDlg.cpp" line="29"/>
-        <source>&lt;b&gt;Tilvex&lt;/b&gt; version 0.1&lt;br&gt;Look angles for satellite dishes.&lt;br&gt;&lt;br&gt;Magnetic variation from the World Magnetic Model 2025.</source>
+        <source>&lt;b&gt;Tilvex&lt;/b&gt; version 0.1&lt;br&gt;Look angles for satellite dishes.&lt;br&gt;Copyright © 2026 Tilvex Developers. All rights reserved.&lt;br&gt;&lt;br&gt;Magnetic variation from the World Magnetic Model 2025&lt;br&gt;(NOAA NCEI and the British Geological Survey;&lt;br&gt;public domain in the United States).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="38"/>
-        <source>A workspace (.wrk) to open.</source>
+        <location filename="../src/app/MainFrame.cpp" line="596"/>
+        <source>A database changed by another program was read again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/TilvexApp.cpp" line="44"/>
+        <source>A workspace to open instead of the one used last.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -295,32 +343,32 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="109"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="111"/>
         <source>Add Locat&amp;ion</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="210"/>
+        <location filename="../src/app/MainFrame.cpp" line="279"/>
         <source>Add the selected database entries to the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="25"/>
+        <location filename="../src/workspace/Archive.cpp" line="26"/>
         <source>An attempt was made to access %1 past its end.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="26"/>
+        <location filename="../src/workspace/Archive.cpp" line="27"/>
         <source>An attempt was made to read from the writing %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="24"/>
+        <location filename="../src/workspace/Archive.cpp" line="25"/>
         <source>An attempt was made to write to the reading %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="23"/>
+        <location filename="../src/workspace/Archive.cpp" line="24"/>
         <source>An unknown error occurred while accessing %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -346,33 +394,33 @@ Please verify that the correct path and file name are given.</source>
     </message>
     <message>
         <location filename="../src/display/GridOptionsDlg.cpp" line="37"/>
-        <location filename="../src/display/SatellitePane.cpp" line="43"/>
-        <location filename="../src/printing/Report.cpp" line="149"/>
+        <location filename="../src/display/SatellitePane.cpp" line="44"/>
+        <location filename="../src/printing/Report.cpp" line="185"/>
         <source>Azimuth</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="113"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="127"/>
         <source>Azimuth </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="54"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="57"/>
         <source>Azimuth (Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="36"/>
+        <location filename="../src/display/SatellitePane.cpp" line="37"/>
         <source>Band Filters</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="33"/>
+        <location filename="../src/display/SatellitePane.cpp" line="34"/>
         <source>Band Filters:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="53"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="55"/>
         <source>Band(s)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -382,8 +430,8 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="45"/>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="25"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="47"/>
+        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Bands:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -393,43 +441,48 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/LocationPane.cpp" line="54"/>
-        <location filename="../src/display/LocationPane.cpp" line="60"/>
+        <location filename="../src/app/MainFrame.cpp" line="750"/>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/display/LocationPane.cpp" line="55"/>
+        <location filename="../src/display/LocationPane.cpp" line="61"/>
         <source>Calculate Look Angles For:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="85"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="87"/>
         <source>Calculate Variation A&amp;utomatically</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="202"/>
+        <location filename="../src/app/MainFrame.cpp" line="271"/>
         <source>Choose the printer and its options</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="40"/>
+        <location filename="../src/display/SatellitePane.cpp" line="41"/>
         <source>Chooses the bands listed, the order of the rows, true or magnetic azimuth, and whether the slot follows the name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="92"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="94"/>
         <source>Cl&amp;ose</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="82"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="84"/>
         <source>Co&amp;mments</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="85"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="87"/>
         <source>Comments</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="59"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="62"/>
         <source>Comments:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -444,55 +497,65 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="76"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="78"/>
         <source>Coverage &amp;Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="79"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="81"/>
         <source>Coverage Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="189"/>
+        <location filename="../src/app/MainFrame.cpp" line="254"/>
         <source>Create a new workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="87"/>
+        <location filename="../src/app/MainFrame.cpp" line="743"/>
+        <source>Current location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="89"/>
         <source>De&amp;grees West</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="91"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="93"/>
         <source>De&amp;lete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="84"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="67"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="86"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="69"/>
         <source>Degrees &amp;East</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="81"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="83"/>
         <source>Degrees &amp;North</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="82"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="84"/>
         <source>Degrees &amp;South</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="83"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="68"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="85"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="70"/>
         <source>Degrees &amp;West</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="111"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="113"/>
         <source>Dele&amp;te</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/workspace/DatabaseEditor.cpp" line="93"/>
+        <source>Discard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -506,45 +569,45 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="204"/>
+        <location filename="../src/app/MainFrame.cpp" line="273"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="217"/>
-        <location filename="../src/app/MainFrame.cpp" line="334"/>
+        <location filename="../src/app/MainFrame.cpp" line="286"/>
+        <location filename="../src/app/MainFrame.cpp" line="407"/>
         <source>Edit &amp;Location Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="215"/>
-        <location filename="../src/app/MainFrame.cpp" line="329"/>
+        <location filename="../src/app/MainFrame.cpp" line="284"/>
+        <location filename="../src/app/MainFrame.cpp" line="403"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="69"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="72"/>
         <source>Edit Location Database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="40"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="43"/>
         <source>Edit Satellite Database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="328"/>
-        <location filename="../src/app/MainFrame.cpp" line="333"/>
+        <location filename="../src/app/MainFrame.cpp" line="403"/>
+        <location filename="../src/app/MainFrame.cpp" line="407"/>
         <source>Edit data for </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="217"/>
+        <location filename="../src/app/MainFrame.cpp" line="286"/>
         <source>Edit the location database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="215"/>
+        <location filename="../src/app/MainFrame.cpp" line="284"/>
         <source>Edit the satellite database</source>
         <translation type="unfinished"></translation>
     </message>
@@ -554,19 +617,30 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="50"/>
-        <location filename="../src/printing/Report.cpp" line="151"/>
+        <location filename="../src/display/SatellitePane.cpp" line="51"/>
+        <location filename="../src/printing/Report.cpp" line="187"/>
         <source>Elevation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="53"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="56"/>
         <source>Elevation:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="221"/>
+        <location filename="../src/app/MainFrame.cpp" line="743"/>
+        <source>Every location of the workspace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainFrame.cpp" line="290"/>
         <source>Explain the next item clicked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainFrame.cpp" line="746"/>
+        <location filename="../src/app/MainFrame.cpp" line="749"/>
+        <source>Export Look Angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -580,7 +654,7 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/RecordDatabase.h" line="140"/>
+        <location filename="../src/workspace/RecordDatabase.h" line="229"/>
         <source>File %s missing or corrupted.
 Opening empty workspace.</source>
         <translation type="unfinished"></translation>
@@ -591,7 +665,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AboutDlg.cpp" line="55"/>
+        <location filename="../src/app/AboutDlg.cpp" line="58"/>
         <source>If you want to visit the Tilvex web page, go to </source>
         <translation type="unfinished"></translation>
     </message>
@@ -601,33 +675,43 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="54"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="56"/>
         <source>K&amp;u</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="35"/>
+        <location filename="../src/workspace/DatabaseEditor.cpp" line="61"/>
+        <source>Keep Mine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/workspace/DatabaseEditor.cpp" line="61"/>
+        <source>Keep the Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/TilvexApp.cpp" line="38"/>
         <source>Keep the settings in FILE.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="81"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="83"/>
         <source>L&amp;atitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="83"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="85"/>
         <source>L&amp;ongitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="90"/>
-        <source>Latitude</source>
+        <location filename="../src/printing/Report.cpp" line="188"/>
+        <source>LNB Skew</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="75"/>
-        <source>Local times are those of this computer (%1, UTC%2%3).</source>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="92"/>
+        <source>Latitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -642,17 +726,17 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="74"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="77"/>
         <source>Location Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="50"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="52"/>
         <source>Location Name:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/LocationPane.cpp" line="51"/>
+        <location filename="../src/display/LocationPane.cpp" line="52"/>
         <source>Location Pane</source>
         <translation type="unfinished"></translation>
     </message>
@@ -667,110 +751,137 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/LocationPane.cpp" line="64"/>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="79"/>
+        <location filename="../src/display/LocationPane.cpp" line="65"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="81"/>
         <location filename="../src/locations/LocationTree.cpp" line="16"/>
         <source>Locations</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="94"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="96"/>
         <source>Longitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/MainFrame.cpp" line="749"/>
         <location filename="../src/display/TilvexView.cpp" line="44"/>
         <source>Look Angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/PrintSupport.cpp" line="48"/>
+        <location filename="../src/printing/PrintSupport.cpp" line="56"/>
+        <location filename="../src/printing/ReportPdf.cpp" line="38"/>
         <source>Look angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="32"/>
+        <location filename="../src/app/TilvexApp.cpp" line="42"/>
         <source>Look angles for satellite dishes.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="48"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="50"/>
         <source>Look angles from</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="98"/>
+        <location filename="../src/app/MainFrame.cpp" line="746"/>
+        <source>Look angles from:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="100"/>
         <source>Magnetic Variation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="181"/>
+        <location filename="../src/printing/Report.cpp" line="226"/>
         <source>Magnetic Variation: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="223"/>
+        <location filename="../src/framework/DialogExchange.cpp" line="64"/>
+        <source>Names hold at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainFrame.cpp" line="292"/>
         <source>Next Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="20"/>
-        <location filename="../src/workspace/Archive.cpp" line="22"/>
+        <location filename="../src/workspace/Archive.cpp" line="21"/>
+        <location filename="../src/workspace/Archive.cpp" line="23"/>
         <source>No error occurred.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="420"/>
+        <location filename="../src/app/MainFrame.cpp" line="550"/>
         <source>Open Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="191"/>
+        <location filename="../src/app/MainFrame.cpp" line="256"/>
         <source>Open an existing workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="63"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="65"/>
         <source>Orbital &amp;Slot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="66"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="68"/>
         <source>Orbital Slot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="63"/>
+        <location filename="../src/satellites/SunOutageDlg.cpp" line="102"/>
         <source>Outage days</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="202"/>
+        <location filename="../src/framework/Document.cpp" line="188"/>
+        <source>Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainFrame.cpp" line="271"/>
         <source>P&amp;rint Setup...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="116"/>
+        <location filename="../src/printing/Report.cpp" line="143"/>
         <source>Page %d of %d</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/DataExchange.cpp" line="80"/>
-        <source>Please enter a number between %s and %s.</source>
+        <location filename="../src/framework/DataExchange.cpp" line="84"/>
+        <source>Please enter a number between %s and %s for the %s.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/DataExchange.cpp" line="84"/>
+        <location filename="../src/framework/DataExchange.cpp" line="80"/>
+        <source>Please enter a number for the %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/satellites/SunOutageDlg.cpp" line="154"/>
+        <source>Please enter a number for the dish diameter and the frequency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/framework/DataExchange.cpp" line="88"/>
         <source>Please enter no more than %d characters.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="224"/>
+        <location filename="../src/app/MainFrame.cpp" line="293"/>
         <source>Previous Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="200"/>
+        <location filename="../src/app/MainFrame.cpp" line="265"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -780,7 +891,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="198"/>
+        <location filename="../src/app/MainFrame.cpp" line="263"/>
         <source>Print Pre&amp;view</source>
         <translation type="unfinished"></translation>
     </message>
@@ -790,55 +901,65 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="197"/>
+        <location filename="../src/app/MainFrame.cpp" line="262"/>
         <source>Print the look angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="200"/>
+        <location filename="../src/app/MainFrame.cpp" line="265"/>
         <source>Print the look angles without asking</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="204"/>
+        <location filename="../src/app/TilvexApp.cpp" line="36"/>
+        <source>Print the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/TilvexApp.cpp" line="35"/>
+        <source>Print this usage and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainFrame.cpp" line="273"/>
         <source>Quit Tilvex</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="36"/>
+        <location filename="../src/app/TilvexApp.cpp" line="39"/>
         <source>Read and write the data files in DIR.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="88"/>
-        <location filename="../src/app/MainFrame.cpp" line="408"/>
+        <location filename="../src/app/MainFrame.cpp" line="127"/>
+        <location filename="../src/app/MainFrame.cpp" line="534"/>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="106"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="108"/>
         <source>Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="207"/>
+        <location filename="../src/app/MainFrame.cpp" line="276"/>
         <source>Remove the selected satellite or location from the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="75"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="79"/>
         <source>S&amp;un Outages...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="110"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="90"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="112"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="92"/>
         <source>Sa&amp;ve</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="42"/>
-        <location filename="../src/printing/Report.cpp" line="147"/>
+        <location filename="../src/display/SatellitePane.cpp" line="43"/>
+        <location filename="../src/printing/Report.cpp" line="182"/>
         <source>Satellite</source>
         <translation type="unfinished"></translation>
     </message>
@@ -848,7 +969,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="42"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="45"/>
         <source>Satellite &amp;Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -859,12 +980,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="40"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="42"/>
         <source>Satellite Details</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="53"/>
+        <location filename="../src/display/SatellitePane.cpp" line="54"/>
         <source>Satellite Grid</source>
         <translation type="unfinished"></translation>
     </message>
@@ -874,17 +995,17 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="20"/>
+        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="21"/>
         <source>Satellite Info Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="30"/>
+        <location filename="../src/display/SatellitePane.cpp" line="31"/>
         <source>Satellite List Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="45"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="48"/>
         <source>Satellite Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -899,65 +1020,80 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="43"/>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="25"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="45"/>
+        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Satellite:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/ArcGrid.cpp" line="105"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="50"/>
+        <location filename="../src/display/ArcGrid.cpp" line="111"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="52"/>
         <location filename="../src/satellites/SatelliteTree.cpp" line="20"/>
         <source>Satellites</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="194"/>
+        <location filename="../src/workspace/DatabaseEditor.cpp" line="93"/>
+        <source>Save Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/display/SkyView.cpp" line="365"/>
+        <source>Save Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/framework/Document.cpp" line="188"/>
+        <source>Save Under Another Name...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainFrame.cpp" line="259"/>
         <source>Save Workspace &amp;As...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="129"/>
+        <location filename="../src/app/TilvexApp.cpp" line="164"/>
         <source>Save Workspace As</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/Document.cpp" line="179"/>
+        <location filename="../src/framework/Document.cpp" line="212"/>
         <source>Save changes to %1?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SkyView.cpp" line="209"/>
+        <location filename="../src/display/SkyView.cpp" line="319"/>
         <source>Save the sky view as a PNG or SVG picture</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="193"/>
+        <location filename="../src/app/MainFrame.cpp" line="258"/>
         <source>Save the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="194"/>
+        <location filename="../src/app/MainFrame.cpp" line="259"/>
         <source>Save the workspace under a new name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="580"/>
+        <location filename="../src/app/MainFrame.cpp" line="270"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="219"/>
+        <location filename="../src/app/MainFrame.cpp" line="288"/>
         <source>Show the help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="198"/>
+        <location filename="../src/app/MainFrame.cpp" line="263"/>
         <source>Show the printed pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="222"/>
+        <location filename="../src/app/MainFrame.cpp" line="291"/>
         <source>Show the program's version</source>
         <translation type="unfinished"></translation>
     </message>
@@ -972,23 +1108,30 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="39"/>
+        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="41"/>
         <source>Shows the selected satellite's data and its look angles from the current location.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="179"/>
+        <location filename="../src/printing/Report.cpp" line="224"/>
         <source>Site Latitude: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="180"/>
+        <location filename="../src/printing/Report.cpp" line="225"/>
         <source>Site Longitude: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SkyView.cpp" line="202"/>
+        <location filename="../src/display/SkyView.cpp" line="312"/>
+        <location filename="../src/display/SkyView.cpp" line="350"/>
+        <location filename="../src/display/SkyView.cpp" line="365"/>
         <source>Sky View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/printing/Report.cpp" line="184"/>
+        <source>Slot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -997,8 +1140,8 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="44"/>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="25"/>
+        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="46"/>
+        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Slot:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1008,37 +1151,44 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="289"/>
+        <location filename="../src/app/MainFrame.cpp" line="362"/>
         <source>Standard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="34"/>
+        <location filename="../src/app/TilvexApp.cpp" line="37"/>
         <source>Start without the splash picture.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="42"/>
+        <location filename="../src/satellites/SunOutageDlg.cpp" line="57"/>
         <source>Sun Outages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/DialogExchange.cpp" line="51"/>
-        <source>The %s holds characters that Tilvex cannot store.  Use only Western European letters, digits and signs.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/display/SatellitePane.cpp" line="37"/>
+        <location filename="../src/display/SatellitePane.cpp" line="38"/>
         <source>The bands whose satellites the grid lists. Grid Options changes them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SkyView.cpp" line="39"/>
+        <location filename="../src/satellites/SunOutageDlg.cpp" line="91"/>
+        <source>The clock that the local columns follow: this computer's, or a fixed offset from UTC such as the site's own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/display/SkyView.cpp" line="48"/>
         <source>The geostationary arc as seen from the current location: North at the top, the horizon at the rim and the zenith in the centre.  Click a satellite to make it current.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/LocationPane.cpp" line="61"/>
+        <location filename="../src/workspace/DatabaseEditor.cpp" line="109"/>
+        <source>The location database could not be saved: %s
+
+Save again, or discard?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/display/LocationPane.cpp" line="62"/>
         <source>The location whose look angles the grid shows. Choose another in the list below.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1048,12 +1198,19 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/ArcGrid.cpp" line="112"/>
+        <location filename="../src/display/ArcGrid.cpp" line="118"/>
         <source>The look angles of the workspace's satellites from the current location: azimuth and elevation; "--" means the satellite is below the horizon.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="21"/>
+        <location filename="../src/workspace/DatabaseEditor.cpp" line="107"/>
+        <source>The satellite database could not be saved: %s
+
+Save again, or discard?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="22"/>
         <source>The satellite selected in the grid: its name, orbital slot and bands.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1063,13 +1220,18 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="646"/>
+        <location filename="../src/app/MainFrame.cpp" line="763"/>
         <source>The workspace has no location to export.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/LocationPane.cpp" line="67"/>
+        <location filename="../src/display/LocationPane.cpp" line="68"/>
         <source>The workspace's locations. Click one to compute the look angles from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/satellites/SunOutageDlg.cpp" line="79"/>
+        <source>This computer's time (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1078,17 +1240,22 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AboutDlg.cpp" line="54"/>
+        <location filename="../src/framework/DialogExchange.cpp" line="49"/>
+        <source>Tilvex cannot store some of the characters in the %s.  Use only Western European letters, digits and signs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/AboutDlg.cpp" line="57"/>
         <source>Tilvex couldn't locate your browser.  </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/RecordDatabase.h" line="114"/>
+        <location filename="../src/workspace/RecordDatabase.h" line="130"/>
         <source>Unable to create %s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/RecordDatabase.h" line="81"/>
+        <location filename="../src/workspace/RecordDatabase.h" line="106"/>
         <source>Unable to open %s</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1098,29 +1265,29 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/TilvexDoc.h" line="46"/>
+        <location filename="../src/workspace/TilvexDoc.h" line="47"/>
         <source>Unexpected file format.
 Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="183"/>
+        <location filename="../src/printing/Report.cpp" line="228"/>
         <source>Updated:  </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="47"/>
+        <location filename="../src/display/SatellitePane.cpp" line="48"/>
         <source>Whether the azimuths are measured from magnetic north, as a compass shows, or from true north, as a map shows. Grid Options changes it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="420"/>
-        <location filename="../src/app/TilvexApp.cpp" line="130"/>
+        <location filename="../src/app/MainFrame.cpp" line="550"/>
+        <location filename="../src/app/TilvexApp.cpp" line="165"/>
         <source>Workspace Files(*.wrk)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="182"/>
+        <location filename="../src/printing/Report.cpp" line="227"/>
         <source>Workspace: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1130,33 +1297,68 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="584"/>
+        <location filename="../src/app/MainFrame.cpp" line="268"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="110"/>
+        <location filename="../src/app/TilvexApp.cpp" line="140"/>
         <source>cannot use the data folder %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="238"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="246"/>
         <source>comments</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="289"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="310"/>
+        <source>latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/workspace/DatabaseEditor.cpp" line="120"/>
+        <source>location database not saved: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="301"/>
         <source>location name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="49"/>
+        <location filename="../src/locations/LocationEditorDlg.cpp" line="307"/>
+        <source>longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainFrame.cpp" line="606"/>
+        <source>not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/TilvexApp.cpp" line="69"/>
         <source>only one workspace can be opened</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="237"/>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="251"/>
+        <source>orbital slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/workspace/DatabaseEditor.cpp" line="119"/>
+        <source>satellite database not saved: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="245"/>
         <source>satellite name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/TilvexApp.cpp" line="157"/>
+        <source>the settings file %1 is not used: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
