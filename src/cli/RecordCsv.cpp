@@ -292,7 +292,12 @@ std::string CsvField(std::string_view text) {
 }
 
 std::string CsvTextField(std::string_view text) {
-    return CsvField(LooksLikeFormula(text) ? "'" + std::string(text) : std::string(text));
+    // Appended, not prefixed: GCC 12's optimiser raises a false -Wrestrict
+    // alarm on a string prefixed with a literal.
+    std::string field;
+    if (LooksLikeFormula(text)) field += '\'';
+    field.append(text);
+    return CsvField(field);
 }
 
 std::string FloatText(float value) {
