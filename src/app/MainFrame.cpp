@@ -144,28 +144,28 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
     m_doc->AddView(&m_statusView);
 
     connect(SatelliteTree(), &CDatabaseTree::selectionMoved, this,
-            [this](bool onRoot) { SetAddMode(onRoot ? kAddNone : kAddSatellite); });
+            [this](bool onRoot) { SetEditTarget(onRoot ? EditTarget::None : EditTarget::AddSatellites); });
     connect(LocationTree(), &CDatabaseTree::selectionMoved, this,
-            [this](bool onRoot) { SetAddMode(onRoot ? kAddNone : kAddLocation); });
+            [this](bool onRoot) { SetEditTarget(onRoot ? EditTarget::None : EditTarget::AddLocations); });
     connect(SatelliteTree(), &CDatabaseTree::recordActivated, this,
             [this](void* record) { CDatabaseEditor(*this).EditSatellites(static_cast<CSatellite*>(record)); });
     connect(LocationTree(), &CDatabaseTree::recordActivated, this,
             [this](void* record) { CDatabaseEditor(*this).EditLocations(static_cast<CLocation*>(record)); });
-    connect(m_view, &CTilvexView::satelliteSelected, this, [this] { SetRemoveMode(kRemoveSatellite); });
-    connect(m_view, &CTilvexView::locationSelected, this, [this] { SetRemoveMode(kRemoveLocation); });
+    connect(m_view, &CTilvexView::satelliteSelected, this, [this] { SetEditTarget(EditTarget::RemoveSatellite); });
+    connect(m_view, &CTilvexView::locationSelected, this, [this] { SetEditTarget(EditTarget::RemoveLocation); });
     connect(m_view->SatellitePane(), &CSatellitePane::removeRequested, this, &CMainFrame::RemoveSatellite);
-    connect(m_view->LocationPane(), &CDlgLocations::removeRequested, this, &CMainFrame::RemoveLocation);
+    connect(m_view->LocationPane(), &CLocationPane::removeRequested, this, &CMainFrame::RemoveLocation);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
     // Printing: a preview closed without printing takes its options with it.
     connect(m_view, &CTilvexView::printPreviewClosed, this, [this] { m_view->SetPrintOptionsDone(false); });
     connect(m_view, &CTilvexView::contentChanged, this, &CMainFrame::UpdatePrintCommands);
     connect(m_view->Grid(), &CArcGrid::satelliteActivated, this,
             [this](CSatellite* satellite) { CDatabaseEditor(*this).EditSatellites(satellite); });
-    connect(m_view->LocationPane(), &CDlgLocations::locationActivated, this,
+    connect(m_view->LocationPane(), &CLocationPane::locationActivated, this,
             [this](CLocation* location) { CDatabaseEditor(*this).EditLocations(location); });
     connect(m_view->InfoPane(), &CSatelliteInfoPane::reportRequested, this, &CMainFrame::ShowSatelliteDetails);
     connect(m_view->Grid(), &CArcGrid::satellitesDropped, this, &CMainFrame::OnSatellitesDropped);
-    connect(m_view->LocationPane(), &CDlgLocations::locationsDropped, this, &CMainFrame::OnLocationsDropped);
+    connect(m_view->LocationPane(), &CLocationPane::locationsDropped, this, &CMainFrame::OnLocationsDropped);
 
     // Right clicks anywhere in the window open the shared context menu.
     for (QWidget* w : {static_cast<QWidget*>(SatelliteTree()), static_cast<QWidget*>(LocationTree()),
@@ -271,10 +271,10 @@ void CMainFrame::CreateActions() {
         {ids::ID_FILE_PRINT_SETUP, TrNoop("P&rint Setup..."), {}, nullptr, TrNoop("Choose the printer and its options"),
          [this] { RunPrintSetup(this); }},
         {ids::ID_APP_EXIT, TrNoop("E&xit"), {}, nullptr, TrNoop("Quit Tilvex"), [this] { close(); }},
-        {ids::ID_EDIT_CUT, TrNoop("&Remove from Workspace"),
+        {ids::ID_EDIT_REMOVE, TrNoop("&Remove from Workspace"),
          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::Key_Delete)}, nullptr,
          TrNoop("Remove the selected satellite or location from the workspace"), [this] { OnEditRemove(); }},
-        {ids::ID_EDIT_PASTE, TrNoop("&Add to Workspace"),
+        {ids::ID_EDIT_ADD, TrNoop("&Add to Workspace"),
          {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}, nullptr,
          TrNoop("Add the selected database entries to the workspace"), [this] { OnEditAdd(); }},
         {ids::ID_EDIT_COPY, TrNoop("&Copy"), {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
@@ -339,7 +339,7 @@ void CMainFrame::CreateMenus() {
     });
 
     QMenu* edit = menuBar()->addMenu(Tr("&Edit"));
-    for (int id : {ids::ID_EDIT_CUT, ids::ID_EDIT_PASTE}) edit->addAction(Action(id));
+    for (int id : {ids::ID_EDIT_REMOVE, ids::ID_EDIT_ADD}) edit->addAction(Action(id));
     edit->addSeparator();
     for (int id : {ids::ID_EDIT_SATELLITE_DATA, ids::ID_EDIT_LOCATION_DATA}) edit->addAction(Action(id));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
@@ -355,7 +355,7 @@ void CMainFrame::CreateMenus() {
 
     m_contextMenu = new QMenu(this);
     m_contextMenu->setObjectName("contextMenu");
-    for (int id : {ids::ID_EDIT_CUT, ids::ID_EDIT_PASTE}) m_contextMenu->addAction(Action(id));
+    for (int id : {ids::ID_EDIT_REMOVE, ids::ID_EDIT_ADD}) m_contextMenu->addAction(Action(id));
     m_contextMenu->addSeparator();
     for (int id : {ids::ID_EDIT_SATELLITE_DATA, ids::ID_EDIT_LOCATION_DATA}) m_contextMenu->addAction(Action(id));
 
@@ -385,15 +385,15 @@ void CMainFrame::RebuildRecentFiles() {
 }
 
 void CMainFrame::UpdateCommands() {
-    QAction* remove = Action(ids::ID_EDIT_CUT);
-    remove->setEnabled(m_nRemoveMode != kRemoveNone);
-    remove->setText(m_nRemoveMode == kRemoveLocation ? MenuText(ids::IDS_REMOVE_LOCATION)
-                    : m_nRemoveMode == kRemoveSatellite ? MenuText(ids::IDS_REMOVE_SATELLITE)
+    QAction* remove = Action(ids::ID_EDIT_REMOVE);
+    remove->setEnabled(m_editTarget == EditTarget::RemoveLocation || m_editTarget == EditTarget::RemoveSatellite);
+    remove->setText(m_editTarget == EditTarget::RemoveLocation    ? MenuText(ids::IDS_REMOVE_LOCATION)
+                    : m_editTarget == EditTarget::RemoveSatellite ? MenuText(ids::IDS_REMOVE_SATELLITE)
                                                         : Tr("&Remove from Workspace"));
-    QAction* add = Action(ids::ID_EDIT_PASTE);
-    add->setEnabled(m_nAddMode != kAddNone);
-    add->setText(m_nAddMode == kAddLocation ? MenuText(ids::IDS_ADD_LOCATIONS)
-                 : m_nAddMode == kAddSatellite ? MenuText(ids::IDS_ADD_SATELLITES)
+    QAction* add = Action(ids::ID_EDIT_ADD);
+    add->setEnabled(m_editTarget == EditTarget::AddLocations || m_editTarget == EditTarget::AddSatellites);
+    add->setText(m_editTarget == EditTarget::AddLocations    ? MenuText(ids::IDS_ADD_LOCATIONS)
+                 : m_editTarget == EditTarget::AddSatellites ? MenuText(ids::IDS_ADD_SATELLITES)
                                                : Tr("&Add to Workspace"));
     // The database editors are always at hand; they open on the record the
     // command names, or on none.
@@ -409,13 +409,13 @@ void CMainFrame::UpdateCommands() {
 }
 
 CSatellite* CMainFrame::SatelliteToEdit() const {
-    if (m_nRemoveMode == kRemoveSatellite)
+    if (m_editTarget == EditTarget::RemoveSatellite)
         if (CSatellite* selected = m_view->Grid()->SelectedSatellite()) return selected;
     return SatelliteTree()->SatelliteOf(SatelliteTree()->currentItem());
 }
 
 CLocation* CMainFrame::LocationToEdit() const {
-    if (m_nRemoveMode == kRemoveLocation) {
+    if (m_editTarget == EditTarget::RemoveLocation) {
         const int row = m_view->LocationPane()->SelectedRow();
         if (row >= 0)
             if (CLocation* selected = m_view->LocationPane()->LocationAt(row)) return selected;
@@ -429,25 +429,18 @@ void CMainFrame::UpdatePrintCommands() {
         Action(id)->setEnabled(canPrint);
 }
 
-void CMainFrame::SetRemoveMode(int mode) {
-    m_nRemoveMode = mode;
-    m_nAddMode = kAddNone;
+void CMainFrame::SetEditTarget(EditTarget target) {
+    m_editTarget = target;
     UpdateCommands();
 }
 
-void CMainFrame::SetAddMode(int mode) {
-    m_nAddMode = mode;
-    m_nRemoveMode = kRemoveNone;
-    UpdateCommands();
-}
-
-int CMainFrame::FocusedPane() const {
+std::optional<CMainFrame::EditTarget> CMainFrame::FocusedPane() const {
     const QWidget* focus = QApplication::focusWidget();
-    if (!focus || focus->window() != this) return -1;
+    if (!focus || focus->window() != this) return std::nullopt;
     auto within = [focus](const QWidget* pane) { return pane == focus || pane->isAncestorOf(focus); };
-    if (within(m_view->SatellitePane())) return kRemoveSatellite;
-    if (within(m_view->LocationPane())) return kRemoveLocation;
-    return kRemoveNone;
+    if (within(m_view->SatellitePane())) return EditTarget::RemoveSatellite;
+    if (within(m_view->LocationPane())) return EditTarget::RemoveLocation;
+    return EditTarget::None;
 }
 
 void CMainFrame::OnFocusChanged(QWidget* now) {
@@ -458,29 +451,31 @@ void CMainFrame::OnFocusChanged(QWidget* now) {
                                                       : static_cast<CDatabaseTree*>(LocationTree());
         QTreeWidgetItem* item = tree->currentItem();
         const bool onRecord = item && !tree->IsRoot(item);
-        SetAddMode(!onRecord ? kAddNone : tree == SatelliteTree() ? kAddSatellite : kAddLocation);
+        SetEditTarget(!onRecord                  ? EditTarget::None
+                      : tree == SatelliteTree() ? EditTarget::AddSatellites
+                                                : EditTarget::AddLocations);
     } else if (within(m_view->SatellitePane())) {
-        SetRemoveMode(m_view->Grid()->SelectedSatellite() ? kRemoveSatellite : kRemoveNone);
+        SetEditTarget(m_view->Grid()->SelectedSatellite() ? EditTarget::RemoveSatellite : EditTarget::None);
     } else if (within(m_view->LocationPane())) {
-        SetRemoveMode(m_view->LocationPane()->SelectedRow() >= 0 ? kRemoveLocation : kRemoveNone);
+        SetEditTarget(m_view->LocationPane()->SelectedRow() >= 0 ? EditTarget::RemoveLocation : EditTarget::None);
     }
 }
 
 void CMainFrame::OnEditRemove() {
     // The command acts on the pane the user is in; with the focus outside
     // the window (a menu opened with the mouse) the last pane chosen counts.
-    const int pane = FocusedPane();
-    const int target = pane >= 0 ? pane : m_nRemoveMode;
-    if (target == kRemoveSatellite && m_nRemoveMode == kRemoveSatellite)
+    const EditTarget pane = FocusedPane().value_or(m_editTarget);
+    if (pane != m_editTarget) return;
+    if (pane == EditTarget::RemoveSatellite)
         RemoveSatellite();
-    else if (target == kRemoveLocation && m_nRemoveMode == kRemoveLocation)
+    else if (pane == EditTarget::RemoveLocation)
         RemoveLocation();
 }
 
 void CMainFrame::RemoveSatellite() {
     if (CSatellite* sat = m_view->Grid()->SelectedSatellite()) {
         m_doc->RemoveSatellite(sat);
-        SetRemoveMode(kRemoveNone);
+        SetEditTarget(EditTarget::None);
     }
     UpdateFrameTitle();
 }
@@ -490,20 +485,20 @@ void CMainFrame::RemoveLocation() {
     const int row = m_view->LocationPane()->SelectedRow();
     if (list->count() > 0 && row >= 0) {
         m_doc->RemoveLocation(m_view->LocationPane()->LocationAt(row));
-        SetRemoveMode(kRemoveNone);
+        SetEditTarget(EditTarget::None);
     }
     UpdateFrameTitle();
 }
 
 void CMainFrame::OnEditAdd() {
-    CDatabaseTree* tree = m_nAddMode == kAddSatellite  ? static_cast<CDatabaseTree*>(SatelliteTree())
-                          : m_nAddMode == kAddLocation ? static_cast<CDatabaseTree*>(LocationTree())
+    CDatabaseTree* tree = m_editTarget == EditTarget::AddSatellites  ? static_cast<CDatabaseTree*>(SatelliteTree())
+                          : m_editTarget == EditTarget::AddLocations ? static_cast<CDatabaseTree*>(LocationTree())
                                                        : nullptr;
     if (!tree) return;
     QTreeWidgetItem* item = tree->currentItem();
     if (!item || tree->IsRoot(item)) return;
     auto add = [&](void* record, bool broadcast) {
-        if (m_nAddMode == kAddSatellite)
+        if (m_editTarget == EditTarget::AddSatellites)
             m_doc->AddSatellite(static_cast<CSatellite*>(record), broadcast);
         else
             m_doc->AddLocation(static_cast<CLocation*>(record), broadcast);
@@ -515,7 +510,7 @@ void CMainFrame::OnEditAdd() {
     } else {
         add(tree->RecordOf(item), true);
     }
-    SetAddMode(kAddNone);
+    SetEditTarget(EditTarget::None);
     UpdateFrameTitle();
 }
 
@@ -677,25 +672,25 @@ void CMainFrame::ShowContextMenu(const QPoint& globalPos) {
     QListWidget* locations = m_view->LocationPane()->List();
     CArcGrid* grid = m_view->Grid();
     if (isIn(locations) && locations->count() > 0) {
-        SetRemoveMode(kRemoveLocation);
+        SetEditTarget(EditTarget::RemoveLocation);
         QListWidgetItem* item = locations->itemAt(locations->viewport()->mapFromGlobal(globalPos));
         const int row = item ? locations->row(item) : locations->count() - 1;
         locations->setCurrentRow(row);
         m_doc->SetCurrentLocation(m_view->LocationPane()->LocationAt(row), true);
     } else if (isIn(grid) && grid->count() > 0) {
-        SetRemoveMode(kRemoveSatellite);
+        SetEditTarget(EditTarget::RemoveSatellite);
         QListWidgetItem* item = grid->itemAt(grid->viewport()->mapFromGlobal(globalPos));
         const int row = item ? grid->row(item) : grid->count() - 1;
         grid->setCurrentRow(row);
         m_doc->SetCurrentSatellite(grid->SatelliteAt(row), false);
     } else if (isIn(SatelliteTree())) {
         if (QTreeWidgetItem* item = SatelliteTree()->currentItem())
-            SetAddMode(SatelliteTree()->IsRoot(item) ? kAddNone : kAddSatellite);
+            SetEditTarget(SatelliteTree()->IsRoot(item) ? EditTarget::None : EditTarget::AddSatellites);
     } else if (isIn(LocationTree())) {
         if (QTreeWidgetItem* item = LocationTree()->currentItem())
-            SetAddMode(LocationTree()->IsRoot(item) ? kAddNone : kAddLocation);
+            SetEditTarget(LocationTree()->IsRoot(item) ? EditTarget::None : EditTarget::AddLocations);
     } else {
-        SetAddMode(kAddNone);
+        SetEditTarget(EditTarget::None);
     }
     UpdateCommands();
     m_contextMenu->popup(globalPos);

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "app/Placement.h"
 #include "workspace/DatabaseEditor.h"
@@ -28,8 +29,10 @@ class CSkyView;
 class CMainFrame : public QMainWindow, public IWorkspaceHost, public IDatabaseEditorHost {
     Q_OBJECT
 public:
-    enum RemoveMode { kRemoveNone = 0, kRemoveSatellite = 1, kRemoveLocation = 2 };
-    enum AddMode { kAddNone = 0, kAddSatellite = 1, kAddLocation = 2 };
+    // What Edit > Remove from Workspace and Add to Workspace act on: the
+    // pane or tree chosen last.  One at a time: choosing one clears the
+    // other.
+    enum class EditTarget { None, RemoveSatellite, RemoveLocation, AddSatellites, AddLocations };
     static constexpr int kLeftPaneWidth = 158;
 
     CMainFrame(CProfile* profile, CRecentFileList* recentFiles);
@@ -60,10 +63,8 @@ public:
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
 
-    void SetRemoveMode(int mode);
-    void SetAddMode(int mode);
-    int RemoveMode() const { return m_nRemoveMode; }
-    int AddMode() const { return m_nAddMode; }
+    void SetEditTarget(EditTarget target);
+    EditTarget GetEditTarget() const { return m_editTarget; }
 
     // Placement: the first-run defaults follow the font and the screen.
     WindowPlacement CurrentDefaultPlacement() const;
@@ -159,17 +160,17 @@ private:
     StatusView m_statusView{this};
     std::map<int, QAction*> m_actions;
     std::vector<QAction*> m_recentActions;
-    // Which pane Remove acts on, from the focus (kRemove*), or -1 when the
-    // focus is in no pane of the window.
-    int FocusedPane() const;
-    // The add and remove modes follow the focus between the trees and the
-    // panes, so a click on an entry that was already highlighted counts.
+    // Which pane Remove acts on, from the focus (RemoveSatellite,
+    // RemoveLocation, or None in a tree), or nothing when the focus is in no
+    // pane of the window.
+    std::optional<EditTarget> FocusedPane() const;
+    // The edit target follows the focus between the trees and the panes, so
+    // a click on an entry that was already highlighted counts.
     void OnFocusChanged(QWidget* now);
     void RemoveSatellite();
     void RemoveLocation();
 
-    int m_nRemoveMode = kRemoveNone;
-    int m_nAddMode = kAddNone;
+    EditTarget m_editTarget = EditTarget::None;
 
     // The sky view and the look-angle export.
     CSkyView* m_skyView = nullptr;

@@ -26,7 +26,7 @@ public:
 // The list takes the location tree's drags, and nothing else.
 class LocationList : public QListWidget {
 public:
-    explicit LocationList(CDlgLocations* pane) : QListWidget(pane), m_pane(pane) {
+    explicit LocationList(CLocationPane* pane) : QListWidget(pane), m_pane(pane) {
         setAcceptDrops(true);
         viewport()->setAcceptDrops(true);
     }
@@ -39,14 +39,14 @@ protected:
     }
 
 private:
-    CDlgLocations* m_pane;
+    CLocationPane* m_pane;
 };
 
 constexpr int kWidth = 108, kHeight = 92;
 constexpr int kMargin = 5;
 }  // namespace
 
-CDlgLocations::CDlgLocations(QWidget* parent) : QFrame(parent) {
+CLocationPane::CLocationPane(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setObjectName("locationPane");
     setAccessibleName(Tr("Location Pane"));
@@ -97,22 +97,22 @@ CDlgLocations::CDlgLocations(QWidget* parent) : QFrame(parent) {
             [this](QListWidgetItem* item) { emit locationActivated(LocationAt(m_list->row(item))); });
 }
 
-void CDlgLocations::SetContext(CTilvexDoc* doc, CLocationDatabase* locations) {
+void CLocationPane::SetContext(CTilvexDoc* doc, CLocationDatabase* locations) {
     m_pDoc = doc;
     m_pLocations = locations;
 }
 
-CLocation* CDlgLocations::LocationAt(int row) const {
+CLocation* CLocationPane::LocationAt(int row) const {
     const QListWidgetItem* item = m_list->item(row);
     return item ? reinterpret_cast<CLocation*>(item->data(kLocationRole).value<quintptr>()) : nullptr;
 }
 
-int CDlgLocations::SelectedRow() const {
+int CLocationPane::SelectedRow() const {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     return selected.isEmpty() ? -1 : m_list->row(selected.front());
 }
 
-void CDlgLocations::FillLocations() {
+void CLocationPane::FillLocations() {
     m_bFilling = true;
     m_list->clear();
     if (m_pDoc && m_pLocations) {
@@ -128,7 +128,7 @@ void CDlgLocations::FillLocations() {
     m_bFilling = false;
 }
 
-void CDlgLocations::SelectLocation(const CLocation* location) {
+void CLocationPane::SelectLocation(const CLocation* location) {
     m_bFilling = true;
     if (m_list->count() == 0 || !location) {
         m_current->clear();
@@ -141,13 +141,13 @@ void CDlgLocations::SelectLocation(const CLocation* location) {
     m_bFilling = false;
 }
 
-void CDlgLocations::resizeEvent(QResizeEvent* event) {
+void CLocationPane::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     const DialogUnits du = DialogUnits::System();
     m_list->setGeometry(m_list->x(), m_list->y(), m_list->width(), height() - du.Y(2) - m_list->y());
 }
 
-bool CDlgLocations::eventFilter(QObject* watched, QEvent* event) {
+bool CLocationPane::eventFilter(QObject* watched, QEvent* event) {
     // Delete and Ctrl+X typed in the list are the list's own, before the
     // window's shortcuts: they remove the list's location.
     if (watched == m_list && event->type() == QEvent::ShortcutOverride && IsRemoveKey(static_cast<QKeyEvent*>(event))) {

@@ -13,12 +13,12 @@ class CLocation;
 class CLocationDatabase;
 class CTilvexDoc;
 
-class CDlgLocations : public QFrame {
+class CLocationPane : public QFrame {
     Q_OBJECT
 public:
     static constexpr int kLocationRole = Qt::UserRole + 1;
 
-    explicit CDlgLocations(QWidget* parent = nullptr);
+    explicit CLocationPane(QWidget* parent = nullptr);
 
     void SetContext(CTilvexDoc* doc, CLocationDatabase* locations);
     QListWidget* List() const { return m_list; }

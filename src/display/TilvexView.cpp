@@ -48,7 +48,7 @@ CTilvexView::CTilvexView(QWidget* parent) : QScrollArea(parent) {
     m_pSatellitePane = new CSatellitePane(m_canvas);
     m_nSatPaneHeight0 = m_pSatellitePane->height();
     m_pInfoPane = new CSatelliteInfoPane(m_canvas);
-    m_pLocationPane = new CDlgLocations(m_canvas);
+    m_pLocationPane = new CLocationPane(m_canvas);
     setWidget(m_canvas);
 
     connect(m_pSatellitePane->Grid(), &CArcGrid::satelliteSelected, this, [this](CSatellite* satellite) {
@@ -57,13 +57,13 @@ CTilvexView::CTilvexView(QWidget* parent) : QScrollArea(parent) {
         m_pInfoPane->ShowSatellite(m_pDoc->GetSettings().GetCurSatellite());
         emit satelliteSelected(satellite);
     });
-    connect(m_pLocationPane, &CDlgLocations::locationSelected, this, [this](CLocation* location) {
+    connect(m_pLocationPane, &CLocationPane::locationSelected, this, [this](CLocation* location) {
         if (!m_pDoc) return;
         m_pDoc->SetCurrentLocation(location, false);
         emit locationSelected(location);
     });
     connect(m_pSatellitePane, &CSatellitePane::removeRequested, this, &CTilvexView::removeRequested);
-    connect(m_pLocationPane, &CDlgLocations::removeRequested, this, &CTilvexView::removeRequested);
+    connect(m_pLocationPane, &CLocationPane::removeRequested, this, &CTilvexView::removeRequested);
 }
 
 void CTilvexView::SetContext(CTilvexDoc* doc, CSatelliteDatabase* satellites, CLocationDatabase* locations) {

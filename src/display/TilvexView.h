@@ -14,7 +14,7 @@ class CSatelliteDatabase;
 class CLocationDatabase;
 class CLocation;
 class CSatellite;
-class CDlgLocations;
+class CLocationPane;
 class CSatellitePane;
 class CSatelliteInfoPane;
 class CArcGrid;
@@ -36,7 +36,7 @@ public:
     // Repaints the title band at once.
     void RedrawTitle();
 
-    CDlgLocations* LocationPane() const { return m_pLocationPane; }
+    CLocationPane* LocationPane() const { return m_pLocationPane; }
     CSatellitePane* SatellitePane() const { return m_pSatellitePane; }
     CSatelliteInfoPane* InfoPane() const { return m_pInfoPane; }
     CArcGrid* Grid() const;
@@ -87,7 +87,7 @@ private:
     CSatelliteDatabase* m_pSatellites = nullptr;
     CLocationDatabase* m_pLocations = nullptr;
     Canvas* m_canvas;
-    CDlgLocations* m_pLocationPane;
+    CLocationPane* m_pLocationPane;
     CSatellitePane* m_pSatellitePane;
     CSatelliteInfoPane* m_pInfoPane;
     int m_nSatPaneHeight0 = 0;

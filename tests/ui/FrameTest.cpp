@@ -250,15 +250,15 @@ TEST_F(FrameTest, RemoveAndAddShowTheirWholeAcceleratorText) {
             return option.text;
         }
     } menu;
-    const std::pair<int, const char*> cases[] = {
-        {CMainFrame::kRemoveSatellite, "&Remove Satellite from Workspace\tCtrl+X or Del"},
-        {CMainFrame::kRemoveLocation, "&Remove Location from Workspace\tCtrl+X or Del"}};
-    for (const auto& [mode, text] : cases) {
-        frame->SetRemoveMode(mode);
-        EXPECT_EQ(menu.Shown(frame->Action(ids::ID_EDIT_CUT)), text);
+    const std::pair<CMainFrame::EditTarget, const char*> cases[] = {
+        {CMainFrame::EditTarget::RemoveSatellite, "&Remove Satellite from Workspace\tCtrl+X or Del"},
+        {CMainFrame::EditTarget::RemoveLocation, "&Remove Location from Workspace\tCtrl+X or Del"}};
+    for (const auto& [target, text] : cases) {
+        frame->SetEditTarget(target);
+        EXPECT_EQ(menu.Shown(frame->Action(ids::ID_EDIT_REMOVE)), text);
     }
-    frame->SetAddMode(CMainFrame::kAddLocation);
-    EXPECT_EQ(menu.Shown(frame->Action(ids::ID_EDIT_PASTE)), "&Add Location(s) to Workspace\tCtrl+V");
+    frame->SetEditTarget(CMainFrame::EditTarget::AddLocations);
+    EXPECT_EQ(menu.Shown(frame->Action(ids::ID_EDIT_ADD)), "&Add Location(s) to Workspace\tCtrl+V");
 }
 
 // A message shown while the splash is up belongs to the main window and stays

@@ -144,7 +144,7 @@ TEST_F(GridTest, RowsFollowTheSlotsAndShowTheAnglesOfTheSite) {
     const auto astra = frame->SatelliteTree()->findItems("Astra 1KR", Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_EQ(astra.size(), 1);
     frame->SatelliteTree()->setCurrentItem(astra.front());
-    frame->Action(ids::ID_EDIT_PASTE)->trigger();
+    frame->Action(ids::ID_EDIT_ADD)->trigger();
     ASSERT_EQ(grid->count(), static_cast<int>(frame->GetDocument()->GetSatelliteNames().size()));
     EXPECT_EQ(grid->RowTexts(0).name, "Astra 1KR");
     EXPECT_EQ(RowAngles(grid, 0), QStringList({"--", "--"}));
@@ -275,12 +275,12 @@ TEST_F(GridTest, ClickingTheSelectedRowMakesItTheTargetOfDelete) {
     // A location is picked, then the satellite row that is already selected
     // is clicked again: Delete now removes that satellite, not the location.
     ChooseLocation("Houston, TX");
-    ASSERT_EQ(frame->RemoveMode(), CMainFrame::kRemoveLocation);
+    ASSERT_EQ(frame->GetEditTarget(), CMainFrame::EditTarget::RemoveLocation);
     const int row = grid->currentRow();
     ASSERT_GE(row, 0);
     const std::string selected = grid->SatelliteAt(row)->GetName();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(row)).center());
-    EXPECT_EQ(frame->RemoveMode(), CMainFrame::kRemoveSatellite);
+    EXPECT_EQ(frame->GetEditTarget(), CMainFrame::EditTarget::RemoveSatellite);
     const std::size_t locationsBefore = frame->GetDocument()->GetLocationNames().size();
     QTest::keyClick(grid, Qt::Key_Delete);
     EXPECT_EQ(frame->GetDocument()->GetLocationNames().size(), locationsBefore);
@@ -302,18 +302,18 @@ TEST_F(GridTest, DeleteActsOnlyOnThePaneThatHasTheFocus) {
     tree->setCurrentItem(regions[0]);
     const int row = 2;
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(row)).center());
-    ASSERT_EQ(frame->RemoveMode(), CMainFrame::kRemoveSatellite);
+    ASSERT_EQ(frame->GetEditTarget(), CMainFrame::EditTarget::RemoveSatellite);
     tree->scrollToItem(regions[0]);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(regions[0]).center());
     ASSERT_EQ(QApplication::focusWidget(), tree);
     const std::size_t satellites = frame->GetDocument()->GetSatelliteNames().size();
     QTest::keyClick(tree, Qt::Key_Delete);
-    frame->Action(ids::ID_EDIT_CUT)->trigger();
+    frame->Action(ids::ID_EDIT_REMOVE)->trigger();
     EXPECT_EQ(frame->GetDocument()->GetSatelliteNames().size(), satellites);
     // Back in the grid, the command removes its satellite.
     grid->setFocus();
-    EXPECT_EQ(frame->RemoveMode(), CMainFrame::kRemoveSatellite);
-    frame->Action(ids::ID_EDIT_CUT)->trigger();
+    EXPECT_EQ(frame->GetEditTarget(), CMainFrame::EditTarget::RemoveSatellite);
+    frame->Action(ids::ID_EDIT_REMOVE)->trigger();
     EXPECT_EQ(frame->GetDocument()->GetSatelliteNames().size(), satellites - 1);
 }
 
@@ -356,7 +356,7 @@ TEST_F(GridTest, DeleteAfterTheHighlightWasClearedRemovesNothing) {
         EXPECT_TRUE(list->selectedItems().isEmpty());
         EXPECT_EQ(list->currentRow(), 1);
         QTest::keyClick(list, Qt::Key_Delete);
-        frame->Action(ids::ID_EDIT_CUT)->trigger();
+        frame->Action(ids::ID_EDIT_REMOVE)->trigger();
     }
     EXPECT_EQ(frame->GetDocument()->GetSatelliteNames().size(), sats);
     EXPECT_EQ(frame->GetDocument()->GetLocationNames().size(), locs);
