@@ -52,3 +52,26 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
 }
 
 std::filesystem::path SourceDataDir() { return std::filesystem::path(TILVEX_SOURCE_DIR) / "data"; }
+
+std::unique_ptr<CSatellite> MakeSatellite(const std::string& name, float slot, bool west, int flags) {
+    auto satellite = std::make_unique<CSatellite>();
+    satellite->SetName(name);
+    satellite->SetSlot(slot);
+    satellite->SetWest(west);
+    satellite->SetFlags(flags);
+    return satellite;
+}
+
+std::unique_ptr<CLocation> MakeLocation(const std::string& name, float latitude, bool north, float longitude,
+                                        bool west, float magVar, bool magVarWest, int region) {
+    auto location = std::make_unique<CLocation>();
+    location->SetName(name);
+    location->SetLatitude(latitude);
+    location->SetNorth(north);
+    location->SetLongitude(longitude);
+    location->SetWest(west);
+    location->SetMagVar(magVar);
+    location->SetMagVarWest(magVarWest);
+    location->SetRegion(region);
+    return location;
+}

@@ -3,10 +3,13 @@
 
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/AppMessageBox.h"
+#include "locations/Location.h"
+#include "satellites/Satellite.h"
 
 // Records every message shown while it lives, answering each with `answer`.
 class MessageCapture {
@@ -54,6 +57,14 @@ public:
 private:
     std::filesystem::path m_previous;
 };
+
+// Records for tests: a satellite (slot in degrees, West unless `west` is
+// false) and a location (North and West unless told otherwise).
+std::unique_ptr<CSatellite> MakeSatellite(const std::string& name, float slot = 97.0f, bool west = true,
+                                          int flags = SAT_BAND_KU | SAT_REGION_AMERICAS);
+std::unique_ptr<CLocation> MakeLocation(const std::string& name, float latitude = 39.74f, bool north = true,
+                                        float longitude = 104.99f, bool west = true, float magVar = 0.0f,
+                                        bool magVarWest = true, int region = LOC_REGION_NORTH_AMERICA);
 
 std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);

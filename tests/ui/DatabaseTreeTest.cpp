@@ -5,26 +5,16 @@
 
 #include <QApplication>
 
+#include "TestSupport.h"
 #include "display/DragRecords.h"
 #include "satellites/SatelliteTree.h"
-
-namespace {
-
-std::unique_ptr<CSatellite> Sat(const std::string& name, int region) {
-    auto sat = std::make_unique<CSatellite>();
-    sat->SetName(name);
-    sat->SetFlags(SAT_BAND_KU | region);
-    return sat;
-}
-
-}  // namespace
 
 TEST(DatabaseTreeTest, ALargeRegionGetsItsItemsWhenFirstOpened) {
     CSatelliteTree tree;
     const int large = static_cast<int>(CDatabaseTree::kItemsWhenOpened) + 1;
-    for (int i = large; i-- > 0;) tree.Database().Append(Sat("Big " + std::to_string(100000 + i), SAT_REGION_ASIA));
-    tree.Database().Append(Sat("Small b", SAT_REGION_EUROPE));
-    tree.Database().Append(Sat("small A", SAT_REGION_EUROPE));
+    for (int i = large; i-- > 0;) tree.Database().Append(MakeSatellite("Big " + std::to_string(100000 + i), 97.0f, true, SAT_BAND_KU | SAT_REGION_ASIA));
+    tree.Database().Append(MakeSatellite("Small b", 97.0f, true, SAT_BAND_KU | SAT_REGION_EUROPE));
+    tree.Database().Append(MakeSatellite("small A", 97.0f, true, SAT_BAND_KU | SAT_REGION_EUROPE));
     tree.FillTree();
     tree.show();
     QTreeWidgetItem* root = tree.RootItem();

@@ -17,20 +17,6 @@
 
 namespace {
 
-std::unique_ptr<CLocation> Loc(const std::string& name, float lat, bool north, float lon, bool west, float var,
-                               bool varWest, int region) {
-    auto l = std::make_unique<CLocation>();
-    l->SetName(name);
-    l->SetLatitude(lat);
-    l->SetNorth(north);
-    l->SetLongitude(lon);
-    l->SetWest(west);
-    l->SetMagVar(var);
-    l->SetMagVarWest(varWest);
-    l->SetRegion(region);
-    return l;
-}
-
 class LocationEditorTest : public ::testing::Test {
 protected:
     TempDir dir;
@@ -42,9 +28,9 @@ protected:
     void SetUp() override {
         std::filesystem::copy_file(SourceDataDir() / "MagData.dat", dir / "MagData.dat");
         cwd = std::make_unique<ScopedCwd>(dir.Path());
-        db.Append(Loc("Denver, CO", 39.74f, true, 104.99f, true, 7.2f, false, LOC_REGION_NORTH_AMERICA));
-        db.Append(Loc("Berlin", 52.52f, true, 13.405f, false, MAGVAR_AUTO, true, LOC_REGION_EUROPE));
-        db.Append(Loc("Nowhere", 1.0f, false, 2.0f, false, 100.0f, true, 4096));
+        db.Append(MakeLocation("Denver, CO", 39.74f, true, 104.99f, true, 7.2f, false, LOC_REGION_NORTH_AMERICA));
+        db.Append(MakeLocation("Berlin", 52.52f, true, 13.405f, false, MAGVAR_AUTO, true, LOC_REGION_EUROPE));
+        db.Append(MakeLocation("Nowhere", 1.0f, false, 2.0f, false, 100.0f, true, 4096));
     }
     void TearDown() override { cwd.reset(); }
     void Open(CLocation* initial = nullptr) {

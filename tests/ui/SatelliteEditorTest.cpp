@@ -17,15 +17,6 @@
 
 namespace {
 
-std::unique_ptr<CSatellite> Sat(const std::string& name, float slot, bool west, int flags) {
-    auto s = std::make_unique<CSatellite>();
-    s->SetName(name);
-    s->SetSlot(slot);
-    s->SetWest(west);
-    s->SetFlags(flags);
-    return s;
-}
-
 class SatelliteEditorTest : public ::testing::Test {
 protected:
     CSatelliteDatabase db;
@@ -33,9 +24,9 @@ protected:
     std::unique_ptr<CSatelliteEditorDlg> dlg;
 
     void SetUp() override {
-        db.Append(Sat("Galaxy 19", 97.0f, true, SAT_BAND_KU | SAT_REGION_AMERICAS));
-        db.Append(Sat("Astra 1KR", 19.2f, false, SAT_BAND_KU | SAT_BAND_DBS | SAT_REGION_EUROPE));
-        db.Append(Sat("AMC 21", 125.0f, true, SAT_BAND_KU | SAT_BAND_C | SAT_REGION_AMERICAS));
+        db.Append(MakeSatellite("Galaxy 19", 97.0f, true, SAT_BAND_KU | SAT_REGION_AMERICAS));
+        db.Append(MakeSatellite("Astra 1KR", 19.2f, false, SAT_BAND_KU | SAT_BAND_DBS | SAT_REGION_EUROPE));
+        db.Append(MakeSatellite("AMC 21", 125.0f, true, SAT_BAND_KU | SAT_BAND_C | SAT_REGION_AMERICAS));
     }
     void Open(CSatellite* initial = nullptr) {
         dlg = std::make_unique<CSatelliteEditorDlg>();

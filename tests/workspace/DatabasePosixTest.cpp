@@ -8,19 +8,12 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "TestSupport.h"
 #include "ArchiveSupport.h"
 #include "satellites/SatelliteDatabase.h"
 #include "workspace/TilvexDoc.h"
 
 namespace {
-
-std::unique_ptr<CSatellite> Sat(const std::string& name) {
-    auto sat = std::make_unique<CSatellite>();
-    sat->SetName(name);
-    sat->SetSlot(97.0f);
-    sat->SetFlags(SAT_BAND_KU | SAT_REGION_AMERICAS);
-    return sat;
-}
 
 struct SatelliteDatabasePosixTest : ::testing::Test {
     TempDir dir;
@@ -51,13 +44,13 @@ private:
 
 TEST_F(SatelliteDatabasePosixTest, FailedSavesLeaveTheOldFile) {
     CSatelliteDatabase db;
-    db.Append(Sat("Original"));
+    db.Append(MakeSatellite("Original"));
     ASSERT_TRUE(db.SaveDatabase());
     const std::string original = ReadFileBytes("satdemo.tdb");
 
     // A write that fails part-way (the file-size limit stands in for a full
     // disk).
-    for (int i = 0; i < 3000; ++i) db.Append(Sat("Satellite " + std::to_string(i)));
+    for (int i = 0; i < 3000; ++i) db.Append(MakeSatellite("Satellite " + std::to_string(i)));
     {
         MessageCapture messages;
         FileSizeLimit limit(20000);

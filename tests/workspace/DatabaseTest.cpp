@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "TestSupport.h"
 #include "ArchiveSupport.h"
 #include "locations/LocationDatabase.h"
 #include "satellites/SatelliteDatabase.h"
@@ -11,23 +12,6 @@ namespace {
 
 const std::string kSatCorrupted = "File satdemo.tdb missing or corrupted.\nOpening empty workspace.";
 const std::string kLocCorrupted = "File locdemo.tdb missing or corrupted.\nOpening empty workspace.";
-
-std::unique_ptr<CSatellite> Sat(const std::string& name, float slot = 97.0f) {
-    auto sat = std::make_unique<CSatellite>();
-    sat->SetName(name);
-    sat->SetSlot(slot);
-    sat->SetFlags(SAT_BAND_KU | SAT_REGION_AMERICAS);
-    return sat;
-}
-
-std::unique_ptr<CLocation> Loc(const std::string& name) {
-    auto loc = std::make_unique<CLocation>();
-    loc->SetName(name);
-    loc->SetLatitude(39.74f);
-    loc->SetLongitude(104.99f);
-    loc->SetRegion(LOC_REGION_NORTH_AMERICA);
-    return loc;
-}
 
 // A database folder as the working directory.
 struct DatabaseFolder : ::testing::Test {
@@ -45,8 +29,8 @@ TEST_F(SatelliteDatabaseTest, FileLayoutAndRoundTrip) {
     ASSERT_TRUE(db.SaveDatabase());
     EXPECT_EQ(ReadFileBytes("satdemo.tdb"), std::string("\0\0", 2));
 
-    db.Append(Sat("Galaxy 19"));
-    db.Append(Sat("AMC 21", 125.0f));
+    db.Append(MakeSatellite("Galaxy 19"));
+    db.Append(MakeSatellite("AMC 21", 125.0f));
     db.GetRecords().back()->SetComments(std::string(255, 'c'));
     ASSERT_TRUE(db.SaveDatabase());
     const std::string bytes = ReadFileBytes("satdemo.tdb");
@@ -74,7 +58,7 @@ TEST_F(SatelliteDatabaseTest, FileLayoutAndRoundTrip) {
 
 TEST_F(SatelliteDatabaseTest, LoadFailures) {
     CSatelliteDatabase db;
-    db.Append(Sat("Kept"));
+    db.Append(MakeSatellite("Kept"));
     {
         MessageCapture messages;
         EXPECT_EQ(db.LoadDatabase(), CSatelliteDatabase::LoadResult::CannotOpen);
@@ -93,7 +77,7 @@ TEST_F(SatelliteDatabaseTest, LoadFailures) {
     for (const auto& [what, bytes] : corrupt) {
         SCOPED_TRACE(what);
         WriteFileBytes("satdemo.tdb", bytes);
-        db.Append(Sat("Stale"));
+        db.Append(MakeSatellite("Stale"));
         MessageCapture messages;
         EXPECT_EQ(db.LoadDatabase(), CSatelliteDatabase::LoadResult::Corrupted);
         EXPECT_TRUE(db.IsEmpty());
@@ -103,8 +87,8 @@ TEST_F(SatelliteDatabaseTest, LoadFailures) {
 
 TEST_F(LocationDatabaseTest, CutInsideTheSecondRecordGivesAnEmptyDatabase) {
     CLocationDatabase db;
-    db.Append(Loc("Denver, CO"));
-    db.Append(Loc("Boise, ID"));
+    db.Append(MakeLocation("Denver, CO"));
+    db.Append(MakeLocation("Boise, ID"));
     ASSERT_TRUE(db.SaveDatabase());
     const std::string bytes = ReadFileBytes("locdemo.tdb");
     EXPECT_EQ(bytes.substr(0, 2 + 6 + 9), Bytes().u16(2).u16(0xFFFF).u16(1).u16(9).raw("CLocation").s());
@@ -121,7 +105,7 @@ TEST_F(LocationDatabaseTest, CutInsideTheSecondRecordGivesAnEmptyDatabase) {
 
     // Satellites in the location file are not locations.
     CSatelliteDatabase satellites;
-    satellites.Append(Sat("Galaxy 19"));
+    satellites.Append(MakeSatellite("Galaxy 19"));
     ASSERT_TRUE(satellites.SaveDatabase());
     std::filesystem::rename("satdemo.tdb", "locdemo.tdb");
     EXPECT_EQ(loaded.LoadDatabase(), CLocationDatabase::LoadResult::Corrupted);
@@ -131,9 +115,9 @@ TEST_F(LocationDatabaseTest, CutInsideTheSecondRecordGivesAnEmptyDatabase) {
 TEST_F(SatelliteDatabaseTest, FindIgnoresTheCaseOfAToZAndTakesTheFirst) {
     CSatelliteDatabase db;
     EXPECT_EQ(db.FindSatellite("Galaxy 19"), nullptr);
-    db.Append(Sat("Galaxy 19"));
-    db.Append(Sat("GALAXY 19"));
-    db.Append(Sat("\xC9" "cole"));
+    db.Append(MakeSatellite("Galaxy 19"));
+    db.Append(MakeSatellite("GALAXY 19"));
+    db.Append(MakeSatellite("\xC9" "cole"));
     EXPECT_EQ(db.FindSatellite("galaxy 19"), db.GetRecords()[0].get());
     EXPECT_EQ(db.FindSatellite("\xC9" "COLE"), db.GetRecords()[2].get());
     EXPECT_EQ(db.FindSatellite("\xE9" "cole"), nullptr);  // only A to Z fold
@@ -150,7 +134,7 @@ TEST_F(SatelliteDatabaseTest, FindIgnoresTheCaseOfAToZAndTakesTheFirst) {
     // memory).
     EXPECT_EQ(db.FindSatellite("\xC9" "cole"), db.GetRecords()[1].get());
     db.Erase(db.GetRecords()[1].get());
-    db.Append(Sat("Replaced"));
+    db.Append(MakeSatellite("Replaced"));
     EXPECT_EQ(db.FindSatellite("\xC9" "cole"), nullptr);
     EXPECT_EQ(db.FindSatellite("replaced"), db.GetRecords()[1].get());
 }
@@ -163,7 +147,7 @@ TEST_F(LocationDatabaseTest, RecordsHoldingNaNOrInfinityAreRefused) {
     for (int field = 0; field < 3; ++field) {
         CLocationDatabase db;
         for (int i = 0; i < 3000; ++i) {
-            auto loc = Loc("Site " + std::to_string(i));
+            auto loc = MakeLocation("Site " + std::to_string(i));
             const float value = bad[i % 3];
             if (field == 0) loc->SetLatitude(value);
             if (field == 1) loc->SetLongitude(value);
@@ -179,7 +163,7 @@ TEST_F(LocationDatabaseTest, RecordsHoldingNaNOrInfinityAreRefused) {
     }
     CSatelliteDatabase satellites;
     for (int i = 0; i < 3000; ++i) {
-        auto sat = Sat("Bird " + std::to_string(i));
+        auto sat = MakeSatellite("Bird " + std::to_string(i));
         sat->SetSlot(bad[i % 3]);
         satellites.Append(std::move(sat));
     }
@@ -194,7 +178,7 @@ TEST_F(LocationDatabaseTest, RecordsHoldingNaNOrInfinityAreRefused) {
 // what the program wrote.
 TEST_F(SatelliteDatabaseTest, BytesAfterTheLastRecordMarkTheFileDamaged) {
     CSatelliteDatabase db;
-    db.Append(Sat("Galaxy 19"));
+    db.Append(MakeSatellite("Galaxy 19"));
     ASSERT_TRUE(db.SaveDatabase());
     WriteFileBytes("satdemo.tdb", ReadFileBytes("satdemo.tdb") + "x");
     MessageCapture messages;
