@@ -277,7 +277,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AboutDlg.cpp" line="35"/>
+        <location filename="../src/app/AboutDlg.cpp" line="37"/>
         <source>&amp;Visit the Tilvex Web Site...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -324,11 +324,11 @@ Keep the version made here?</source>
     </message>
     <message>
         <location filename="../src/app/AboutDlg.cpp" line="29"/>
-        <source>&lt;b&gt;Tilvex&lt;/b&gt; version 0.1&lt;br&gt;Look angles for satellite dishes.&lt;br&gt;Copyright © 2026 Tilvex Developers. All rights reserved.&lt;br&gt;&lt;br&gt;Magnetic variation from the World Magnetic Model 2025&lt;br&gt;(NOAA NCEI and the British Geological Survey;&lt;br&gt;public domain in the United States).</source>
+        <source>&lt;b&gt;Tilvex&lt;/b&gt; version 0.1&lt;br&gt;Look angles for satellite dishes.&lt;br&gt;Copyright © 2026 Tilvex Developers. All rights reserved.&lt;br&gt;&lt;br&gt;Magnetic variation from the World Magnetic Model 2025&lt;br&gt;(NOAA NCEI and the British Geological Survey;&lt;br&gt;public domain in the United States).&lt;br&gt;&lt;br&gt;Place names: GeoNames (www.geonames.org), CC BY 4.0.&lt;br&gt;Map: made with Natural Earth (public domain).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="596"/>
+        <location filename="../src/app/MainFrame.cpp" line="591"/>
         <source>A database changed by another program was read again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -441,7 +441,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="750"/>
+        <location filename="../src/app/MainFrame.cpp" line="745"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -512,7 +512,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="743"/>
+        <location filename="../src/app/MainFrame.cpp" line="738"/>
         <source>Current location</source>
         <translation type="unfinished"></translation>
     </message>
@@ -628,7 +628,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="743"/>
+        <location filename="../src/app/MainFrame.cpp" line="738"/>
         <source>Every location of the workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -638,8 +638,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="746"/>
-        <location filename="../src/app/MainFrame.cpp" line="749"/>
+        <location filename="../src/app/MainFrame.cpp" line="741"/>
+        <location filename="../src/app/MainFrame.cpp" line="744"/>
         <source>Export Look Angles</source>
         <translation type="unfinished"></translation>
     </message>
@@ -665,7 +665,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AboutDlg.cpp" line="58"/>
+        <location filename="../src/app/AboutDlg.cpp" line="60"/>
         <source>If you want to visit the Tilvex web page, go to </source>
         <translation type="unfinished"></translation>
     </message>
@@ -763,7 +763,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="749"/>
+        <location filename="../src/app/MainFrame.cpp" line="744"/>
         <location filename="../src/display/TilvexView.cpp" line="44"/>
         <source>Look Angles</source>
         <translation type="unfinished"></translation>
@@ -785,7 +785,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="746"/>
+        <location filename="../src/app/MainFrame.cpp" line="741"/>
         <source>Look angles from:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -816,7 +816,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="550"/>
+        <location filename="../src/app/MainFrame.cpp" line="545"/>
         <source>Open Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -932,7 +932,7 @@ Opening empty workspace.</source>
     </message>
     <message>
         <location filename="../src/app/MainFrame.cpp" line="127"/>
-        <location filename="../src/app/MainFrame.cpp" line="534"/>
+        <location filename="../src/app/MainFrame.cpp" line="529"/>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1220,7 +1220,7 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="763"/>
+        <location filename="../src/app/MainFrame.cpp" line="758"/>
         <source>The workspace has no location to export.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1245,7 +1245,7 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AboutDlg.cpp" line="57"/>
+        <location filename="../src/app/AboutDlg.cpp" line="59"/>
         <source>Tilvex couldn't locate your browser.  </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1281,7 +1281,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="550"/>
+        <location filename="../src/app/MainFrame.cpp" line="545"/>
         <location filename="../src/app/TilvexApp.cpp" line="165"/>
         <source>Workspace Files(*.wrk)</source>
         <translation type="unfinished"></translation>
@@ -1332,7 +1332,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="606"/>
+        <location filename="../src/app/MainFrame.cpp" line="601"/>
         <source>not saved</source>
         <translation type="unfinished"></translation>
     </message>

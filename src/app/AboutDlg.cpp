@@ -30,7 +30,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
                             "Copyright © 2026 Tilvex Developers. All rights reserved.<br><br>"
                             "Magnetic variation from the World Magnetic Model 2025<br>"
                             "(NOAA NCEI and the British Geological Survey;<br>"
-                            "public domain in the United States)."),
+                            "public domain in the United States).<br><br>"
+                            "Place names: GeoNames (www.geonames.org), CC BY 4.0.<br>"
+                            "Map: made with Natural Earth (public domain)."),
                             this);
     auto* visit = new QPushButton(Tr("&Visit the Tilvex Web Site..."), this);
     visit->setObjectName("visitWebSite");
