@@ -65,6 +65,15 @@ protected:
         return items.size() == 1 ? items[0] : nullptr;
     }
     std::filesystem::path File(const char* name) { return data / name; }
+    // "Add Location" and a new location typed into the editor's fields.
+    static void TypeNewLocation(CLocationEditorDlg* dlg, const QString& name, const QString& latitude,
+                                const QString& longitude, const QString& region) {
+        Click(dlg, "addLocation");
+        TypeInto(Child<QLineEdit>(dlg, "locationName"), name);
+        TypeInto(Child<QLineEdit>(dlg, "latitude"), latitude);
+        TypeInto(Child<QLineEdit>(dlg, "longitude"), longitude);
+        PickCombo(Child<QComboBox>(dlg, "region"), region);
+    }
 };
 
 }  // namespace
@@ -75,11 +84,7 @@ TEST_F(EditingFlowTest, LocationAddedFromThePaneIsWrittenAndShownInTheTree) {
     WhenModal<CLocationEditorDlg>([&](CLocationEditorDlg* dlg) {
         seen = dlg;
         preselected = Child<QLineEdit>(dlg, "locationName")->text();
-        Click(dlg, "addLocation");
-        TypeInto(Child<QLineEdit>(dlg, "locationName"), "Boulder, CO");
-        TypeInto(Child<QLineEdit>(dlg, "latitude"), "40.01");
-        TypeInto(Child<QLineEdit>(dlg, "longitude"), "105.27");
-        PickCombo(Child<QComboBox>(dlg, "region"), "North America");
+        TypeNewLocation(dlg, "Boulder, CO", "40.01", "105.27", "North America");
         Click(dlg, "save");
         Click(dlg, "close");
     });
@@ -321,12 +326,8 @@ TEST_F(EditingFlowTest, CloseOffersToSaveATypedNewLocation) {
     QString keptName;
     std::vector<std::string> asked;
     WhenModal<CLocationEditorDlg>([&](CLocationEditorDlg* dlg) {
-        Click(dlg, "addLocation");
-        TypeInto(Child<QLineEdit>(dlg, "locationName"), "Berlin Two");
-        TypeInto(Child<QLineEdit>(dlg, "latitude"), "52.5");
-        TypeInto(Child<QLineEdit>(dlg, "longitude"), "13.4");
+        TypeNewLocation(dlg, "Berlin Two", "52.5", "13.4", "Europe");
         Click(dlg, "longitudeEast");
-        PickCombo(Child<QComboBox>(dlg, "region"), "Europe");
         messages->Script({IDCANCEL});
         Click(dlg, "close");
         openAfterCancel = dlg->isVisible();
@@ -444,11 +445,7 @@ TEST_F(EditingFlowTest, TreesKeepTheirOpenFoldersAcrossASave) {
 TEST_F(EditingFlowTest, AFailedSaveIsShownAndAskedAboutAtExit) {
     std::filesystem::permissions(File("locdemo.tdb"), std::filesystem::perms::owner_read);
     WhenModal<CLocationEditorDlg>([&](CLocationEditorDlg* dlg) {
-        Click(dlg, "addLocation");
-        TypeInto(Child<QLineEdit>(dlg, "locationName"), "Alpha, AA");
-        TypeInto(Child<QLineEdit>(dlg, "latitude"), "10");
-        TypeInto(Child<QLineEdit>(dlg, "longitude"), "20");
-        PickCombo(Child<QComboBox>(dlg, "region"), "Europe");
+        TypeNewLocation(dlg, "Alpha, AA", "10", "20", "Europe");
         Click(dlg, "save");
         Click(dlg, "close");
     });
