@@ -2,20 +2,20 @@
 // outages.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <memory>
-#include <unistd.h>
 #include <vector>
 
-#include "framework/File.h"
-#include "geomag/GeomagModel.h"
-#include "satellites/LookAngles.h"
-#include "satellites/Satellite.h"
-#include "workspace/Archive.h"
-#include "satellites/SatelliteDatabase.h"
-#include "satellites/SunOutage.h"
-#include "display/DragRecords.h"
-#include "workspace/DatabaseHost.h"
+#include "core/display/DragRecords.h"
+#include "core/framework/File.h"
+#include "core/geomag/GeomagModel.h"
+#include "core/satellites/LookAngles.h"
+#include "core/satellites/Satellite.h"
+#include "core/satellites/SatelliteDatabase.h"
+#include "core/satellites/SunOutage.h"
+#include "core/workspace/Archive.h"
+#include "core/workspace/DatabaseHost.h"
 
 namespace {
 
@@ -33,7 +33,8 @@ void BM_DeclinationWithFileRead(benchmark::State& state) {
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(std::filesystem::path(TILVEX_SOURCE_DIR) / "data");
     CGeomagModel model;
-    for (auto _ : state) benchmark::DoNotOptimize(model.Declination(39.74f, -104.99f));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(model.Declination(39.74f, -104.99f));
     std::filesystem::current_path(previous);
 }
 BENCHMARK(BM_DeclinationWithFileRead)->Unit(benchmark::kMicrosecond);
@@ -68,7 +69,8 @@ std::vector<std::unique_ptr<CSatellite>> MakeSatellites(int count) {
 
 const std::string& BenchFile() {
     static const std::string path =
-        (std::filesystem::temp_directory_path() / ("tilvex-bench-" + std::to_string(::getpid()) + ".tdb")).string();
+        (std::filesystem::temp_directory_path() / ("tilvex-bench-" + std::to_string(::getpid()) + ".tdb"))
+            .string();
     return path;
 }
 
@@ -118,12 +120,17 @@ void ValidateWorkspace(benchmark::State& state, bool rebuildIndex) {
         doc.AddSatellite(&named, false);
     }
     for (auto _ : state) {
-        if (rebuildIndex) host.satellites.NoteChanged();
+        if (rebuildIndex)
+            host.satellites.NoteChanged();
         benchmark::DoNotOptimize(doc.ValidateSatellites(false));
     }
 }
-void BM_Validate10kNamesAgainst100k(benchmark::State& state) { ValidateWorkspace(state, false); }
-void BM_Validate10kNamesAgainst100kWithIndexBuild(benchmark::State& state) { ValidateWorkspace(state, true); }
+void BM_Validate10kNamesAgainst100k(benchmark::State& state) {
+    ValidateWorkspace(state, false);
+}
+void BM_Validate10kNamesAgainst100kWithIndexBuild(benchmark::State& state) {
+    ValidateWorkspace(state, true);
+}
 BENCHMARK(BM_Validate10kNamesAgainst100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Validate10kNamesAgainst100kWithIndexBuild)->Unit(benchmark::kMillisecond);
 
@@ -135,7 +142,8 @@ void BM_AddRegionToWorkspace(benchmark::State& state) {
     host.satellites.SetRecords(MakeSatellites(count));
     DraggedRecords region;
     region.folder = true;
-    for (const auto& sat : host.satellites.GetRecords()) region.names.push_back(sat->GetName());
+    for (const auto& sat : host.satellites.GetRecords())
+        region.names.push_back(sat->GetName());
     for (auto _ : state) {
         state.PauseTiming();
         CTilvexDoc doc(&host);

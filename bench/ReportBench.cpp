@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "locations/Location.h"
-#include "printing/Report.h"
-#include "printing/ReportPdf.h"
-#include "satellites/Satellite.h"
+#include "core/locations/Location.h"
+#include "core/reports/Report.h"
+#include "core/satellites/Satellite.h"
+#include "ui/printing/ReportPdf.h"
 
 namespace {
 
@@ -46,8 +46,10 @@ struct ReportData {
         ReportJobInput input;
         input.currentLocationOnly = false;
         input.currentLocation = locations.front().get();
-        for (const auto& l : locations) input.locations.push_back(l.get());
-        for (const auto& s : satellites) input.rows.push_back(s.get());
+        for (const auto& l : locations)
+            input.locations.push_back(l.get());
+        for (const auto& s : satellites)
+            input.rows.push_back(s.get());
         input.gridOptions = 0x01 | 0x08 | 0x10 | 0x80;
         input.workspaceTitle = "Benchmark";
         input.date = "12/08/26";
@@ -67,7 +69,8 @@ void BM_ReportPageDescriptions(benchmark::State& state) {
     const CReportJob job(input);
     int pages = 0;
     for (auto _ : state) {
-        for (int page = 1; page <= job.PageCount(); ++page) benchmark::DoNotOptimize(job.Page(page).texts.data());
+        for (int page = 1; page <= job.PageCount(); ++page)
+            benchmark::DoNotOptimize(job.Page(page).texts.data());
         pages += job.PageCount();
     }
     state.counters["pages"] = job.PageCount();
@@ -84,7 +87,8 @@ void BM_ReportToPdf(benchmark::State& state) {
     for (auto _ : state) {
         std::string pdf;
         const int made = RenderReportPdf(input, ReportPaper::Letter, pdf);
-        if (made == 0) state.SkipWithError("no pages");
+        if (made == 0)
+            state.SkipWithError("no pages");
         pages += made;
         bytes = pdf.size();
     }

@@ -9,14 +9,14 @@
 #include <cstdio>
 #include <memory>
 
-#include "display/ArcGridModel.h"
-#include "display/SkyView.h"
-#include "display/SkyViewGeometry.h"
-#include "locations/Location.h"
-#include "locations/LocationDatabase.h"
-#include "satellites/Satellite.h"
-#include "satellites/SatelliteDatabase.h"
-#include "workspace/TilvexDoc.h"
+#include "core/display/ArcGridModel.h"
+#include "core/display/SkyViewGeometry.h"
+#include "core/locations/Location.h"
+#include "core/locations/LocationDatabase.h"
+#include "core/satellites/Satellite.h"
+#include "core/satellites/SatelliteDatabase.h"
+#include "core/workspace/TilvexDoc.h"
+#include "ui/display/SkyView.h"
 
 namespace {
 
@@ -87,12 +87,14 @@ void BM_SkyViewPlacement(benchmark::State& state) {
     std::vector<std::pair<double, double>> sizes;
     int current = -1;
     for (const SkyPoint& point : points) {
-        if (point.current) current = static_cast<int>(at.size());
+        if (point.current)
+            current = static_cast<int>(at.size());
         at.push_back(plot.Place(point.direction));
         // Text about 7 pixels a letter and 15 high.
         sizes.emplace_back(7.0 * static_cast<double>(point.label.size()) + 2, 15.0);
     }
-    for (auto _ : state) benchmark::DoNotOptimize(PlaceSkyLabels(at, sizes, kWidth, kHeight, 6.0, current));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlaceSkyLabels(at, sizes, kWidth, kHeight, 6.0, current));
     state.counters["points"] = static_cast<double>(at.size());
 }
 BENCHMARK(BM_SkyViewPlacement)->Arg(8000)->Arg(100000)->Unit(benchmark::kMillisecond);

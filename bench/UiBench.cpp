@@ -7,18 +7,18 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/MainFrame.h"
-#include "app/TilvexApp.h"
-#include "display/ArcGrid.h"
-#include "display/LocationPane.h"
-#include "display/TilvexView.h"
-#include "framework/AppMessageBox.h"
-#include "framework/QtText.h"
-#include "display/DragRecords.h"
-#include "locations/LocationEditorDlg.h"
-#include "locations/LocationTree.h"
-#include "satellites/SatelliteEditorDlg.h"
-#include "satellites/SatelliteTree.h"
+#include "core/display/DragRecords.h"
+#include "core/framework/AppMessageBox.h"
+#include "ui/app/MainFrame.h"
+#include "ui/app/TilvexApp.h"
+#include "ui/display/ArcGrid.h"
+#include "ui/display/LocationPane.h"
+#include "ui/display/TilvexView.h"
+#include "ui/framework/QtText.h"
+#include "ui/locations/LocationEditorDlg.h"
+#include "ui/locations/LocationTree.h"
+#include "ui/satellites/SatelliteEditorDlg.h"
+#include "ui/satellites/SatelliteTree.h"
 
 namespace {
 
@@ -103,8 +103,10 @@ void BM_SwitchToAutomaticLocation(benchmark::State& state) {
     CLocationDatabase& locations = frame->LocationTree()->Database();
     std::vector<CLocation*> automatic;
     for (const auto& loc : locations.GetRecords())
-        if (loc->IsMagVarAuto() && automatic.size() < 2) automatic.push_back(loc.get());
-    for (CLocation* loc : automatic) doc->AddLocation(loc, true);
+        if (loc->IsMagVarAuto() && automatic.size() < 2)
+            automatic.push_back(loc.get());
+    for (CLocation* loc : automatic)
+        doc->AddLocation(loc, true);
     QApplication::processEvents();
     std::size_t next = 0;
     for (auto _ : state) {
@@ -130,7 +132,8 @@ void BM_FillTree10000(benchmark::State& state) {
         db.Append(std::move(sat));
     }
     db.NoteChanged();
-    for (auto _ : state) tree->FillTree();
+    for (auto _ : state)
+        tree->FillTree();
     app->MainFrame()->GetDocument()->SetModifiedFlag(false);
     app->MainFrame()->close();
 }
@@ -255,7 +258,8 @@ BENCHMARK(BM_OpenLocationEditor)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(be
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     UseCNumericLocale();
     InitTilvexResources();

@@ -6,7 +6,8 @@
 namespace {
 FuzzFunction Target() {
     for (const FuzzTarget& target : FuzzTargets())
-        if (std::strcmp(target.name, TILVEX_FUZZ_TARGET) == 0) return target.run;
+        if (std::strcmp(target.name, TILVEX_FUZZ_TARGET) == 0)
+            return target.run;
     return nullptr;
 }
 

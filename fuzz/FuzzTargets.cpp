@@ -1,5 +1,6 @@
 #include "FuzzTargets.h"
 
+#include <unistd.h>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -7,16 +8,15 @@
 #include <fstream>
 #include <optional>
 #include <string_view>
-#include <unistd.h>
 
-#include "cli/RecordCsv.h"
-#include "framework/AppMessageBox.h"
-#include "framework/Profile.h"
-#include "geomag/GeomagModel.h"
-#include "locations/LocationDatabase.h"
-#include "satellites/SatelliteDatabase.h"
-#include "workspace/DatabaseHost.h"
-#include "workspace/TilvexDoc.h"
+#include "core/framework/AppMessageBox.h"
+#include "core/framework/Profile.h"
+#include "core/geomag/GeomagModel.h"
+#include "core/locations/LocationDatabase.h"
+#include "core/satellites/SatelliteDatabase.h"
+#include "core/workspace/DatabaseHost.h"
+#include "core/workspace/RecordCsv.h"
+#include "core/workspace/TilvexDoc.h"
 
 namespace {
 
@@ -29,8 +29,10 @@ namespace {
 
 void Put(const char* file, const std::uint8_t* data, std::size_t size) {
     std::FILE* f = std::fopen(file, "wb");
-    if (!f) Broken(file, "cannot write the input to the scratch folder");
-    if (size) std::fwrite(data, 1, size, f);
+    if (!f)
+        Broken(file, "cannot write the input to the scratch folder");
+    if (size)
+        std::fwrite(data, 1, size, f);
     std::fclose(f);
 }
 
@@ -44,21 +46,29 @@ void LoadDatabase(const char* target, const char* file, const std::uint8_t* data
     const auto result = db.LoadDatabase();
     using R = typename Database::LoadResult;
     if (result == R::Loaded) {
-        if (!messages.empty()) Broken(target, "loaded with a message");
+        if (!messages.empty())
+            Broken(target, "loaded with a message");
         for (const auto& record : db.GetRecords())
-            if (!record || !record->HasFiniteNumbers()) Broken(target, "loaded a record without finite numbers");
+            if (!record || !record->HasFiniteNumbers())
+                Broken(target, "loaded a record without finite numbers");
         // Every record can be found by its name, and stored again.
         for (const auto& record : db.GetRecords())
-            if (!db.Find(record->GetName())) Broken(target, "a loaded record is not found by its name");
-        if (!db.SaveDatabase()) Broken(target, "a loaded database could not be stored again");
+            if (!db.Find(record->GetName()))
+                Broken(target, "a loaded record is not found by its name");
+        if (!db.SaveDatabase())
+            Broken(target, "a loaded database could not be stored again");
         Database again;
         if (again.LoadDatabase() != R::Loaded || again.GetSize() != db.GetSize())
             Broken(target, "a stored database does not load again");
     } else {
-        if (result != R::Corrupted) Broken(target, "the file could not be opened");
-        if (!db.IsEmpty()) Broken(target, "a refused file left records behind");
-        const std::string expected = std::string("File ") + file + " missing or corrupted.\nOpening empty workspace.";
-        if (messages != std::vector<std::string>{expected}) Broken(target, "a refused file without its message");
+        if (result != R::Corrupted)
+            Broken(target, "the file could not be opened");
+        if (!db.IsEmpty())
+            Broken(target, "a refused file left records behind");
+        const std::string expected =
+            std::string("File ") + file + " missing or corrupted.\nOpening empty workspace.";
+        if (messages != std::vector<std::string>{expected})
+            Broken(target, "a refused file without its message");
     }
 }
 
@@ -78,11 +88,14 @@ void Workspace(const std::uint8_t* data, std::size_t size) {
     doc.OnNewDocument();
     if (doc.OnOpenDocument("fuzz.wrk")) {
         // Names, indexes and options of a loaded workspace store again.
-        if (!doc.OnSaveDocument("fuzz-again.wrk")) Broken("workspace", "a loaded workspace could not be stored");
+        if (!doc.OnSaveDocument("fuzz-again.wrk"))
+            Broken("workspace", "a loaded workspace could not be stored");
         CTilvexDoc again(&host);
         again.OnNewDocument();
-        if (!again.OnOpenDocument("fuzz-again.wrk")) Broken("workspace", "a stored workspace does not load");
-        if (again.GetSatelliteNames() != doc.GetSatelliteNames() || again.GetLocationNames() != doc.GetLocationNames())
+        if (!again.OnOpenDocument("fuzz-again.wrk"))
+            Broken("workspace", "a stored workspace does not load");
+        if (again.GetSatelliteNames() != doc.GetSatelliteNames() ||
+            again.GetLocationNames() != doc.GetLocationNames())
             Broken("workspace", "a stored workspace loads other names");
     } else if (messages.size() != 1) {
         Broken("workspace", "a refused workspace without exactly one message");
@@ -93,10 +106,13 @@ void MagData(const std::uint8_t* data, std::size_t size) {
     Put("MagData.dat", data, size);
     messages.clear();
     const float d = CGeomagModel().Declination(45.0f, -75.0f);
-    if (!std::isfinite(d) || d < -180.0f || d > 180.0f) Broken("magdata", "a declination outside -180..180");
-    if (d == 0.0f && messages.size() > 1) Broken("magdata", "more than one message for one call");
+    if (!std::isfinite(d) || d < -180.0f || d > 180.0f)
+        Broken("magdata", "a declination outside -180..180");
+    if (d == 0.0f && messages.size() > 1)
+        Broken("magdata", "more than one message for one call");
     const auto computed = CGeomagModel::Compute("MagData.dat", 0.0f, -33.9f, 151.2f, 2027.5f);
-    if (computed && !std::isfinite(*computed)) Broken("magdata", "a declination that is not a number");
+    if (computed && !std::isfinite(*computed))
+        Broken("magdata", "a declination that is not a number");
 }
 
 void Settings(const std::uint8_t* data, std::size_t size) {
@@ -106,8 +122,10 @@ void Settings(const std::uint8_t* data, std::size_t size) {
     profile.GetProfileInt("Startup", "x1", 7);
     profile.GetProfileString("Recent File List", "File1", "");
     // A value written is read back, whatever else the file holds.
-    if (!profile.WriteProfileString("Font", "Face Name", "Arial")) Broken("settings", "could not write an entry");
-    if (profile.GetProfileString("Font", "Face Name", "") != "Arial") Broken("settings", "an entry written is not read back");
+    if (!profile.WriteProfileString("Font", "Face Name", "Arial"))
+        Broken("settings", "could not write an entry");
+    if (profile.GetProfileString("Font", "Face Name", "") != "Arial")
+        Broken("settings", "an entry written is not read back");
     if (!profile.WriteProfileInt("Startup", "x1", -5) || profile.GetProfileInt("Startup", "x1", 7) != -5)
         Broken("settings", "a number written is not read back");
 }
@@ -119,7 +137,8 @@ void Csv(const char* target, const std::uint8_t* data, std::size_t size, Parse p
         const auto records = parse(text);
         // What was taken writes out and reads back the same.
         const std::string written = format(records);
-        if (format(parse(written)) != written) Broken(target, "export then import changes the records");
+        if (format(parse(written)) != written)
+            Broken(target, "export then import changes the records");
     } catch (const CsvError&) {
         // A refusal with the line, as documented.
     }
@@ -137,8 +156,12 @@ void CsvLocations(const std::uint8_t* data, std::size_t size) {
 
 const std::vector<FuzzTarget>& FuzzTargets() {
     static const std::vector<FuzzTarget> targets = {
-        {"satellite-database", Satellites}, {"location-database", Locations}, {"workspace", Workspace},
-        {"magdata", MagData},           {"settings", Settings},           {"csv-satellites", CsvSatellites},
+        {"satellite-database", Satellites},
+        {"location-database", Locations},
+        {"workspace", Workspace},
+        {"magdata", MagData},
+        {"settings", Settings},
+        {"csv-satellites", CsvSatellites},
         {"csv-locations", CsvLocations},
     };
     return targets;
@@ -146,11 +169,13 @@ const std::vector<FuzzTarget>& FuzzTargets() {
 
 void FuzzSetUp() {
     static bool done = false;
-    if (done) return;
+    if (done)
+        return;
     done = true;
     // Scratch files live in memory where the system offers it.
     std::error_code ec;
-    std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+    std::filesystem::path base =
+        std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
     const auto scratch = base / ("tilvex-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(scratch, ec);
     std::filesystem::current_path(scratch, ec);

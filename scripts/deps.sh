@@ -15,6 +15,9 @@ packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth f
 # The sky view writes SVG pictures with Qt SVG.
 packages+=(qt6-svg-dev)
 
+# The check that the sources are formatted as .clang-format says.
+packages+=(clang-format)
+
 # The locale sources (/usr/share/i18n) from which localedef makes de_DE.UTF-8.
 packages+=(locales)
 

@@ -8,14 +8,17 @@
 MessageCapture::MessageCapture(int answer) {
     m_previous = SetMessageBoxHandler([this, answer](const std::string& text, unsigned, unsigned) {
         m_texts.push_back(text);
-        if (m_script.empty()) return answer;
+        if (m_script.empty())
+            return answer;
         const int scripted = m_script.front();
         m_script.pop_front();
         return scripted;
     });
 }
 
-MessageCapture::~MessageCapture() { SetMessageBoxHandler(m_previous); }
+MessageCapture::~MessageCapture() {
+    SetMessageBoxHandler(m_previous);
+}
 
 TempDir::TempDir() {
     std::random_device rd;
@@ -39,7 +42,9 @@ ScopedCwd::ScopedCwd(const std::filesystem::path& dir) : m_previous(std::filesys
     std::filesystem::current_path(dir);
 }
 
-ScopedCwd::~ScopedCwd() { std::filesystem::current_path(m_previous); }
+ScopedCwd::~ScopedCwd() {
+    std::filesystem::current_path(m_previous);
+}
 
 std::string ReadFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -51,7 +56,9 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::filesystem::path SourceDataDir() { return std::filesystem::path(TILVEX_SOURCE_DIR) / "data"; }
+std::filesystem::path SourceDataDir() {
+    return std::filesystem::path(TILVEX_SOURCE_DIR) / "data";
+}
 
 std::unique_ptr<CSatellite> MakeSatellite(const std::string& name, float slot, bool west, int flags) {
     auto satellite = std::make_unique<CSatellite>();

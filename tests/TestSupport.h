@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/AppMessageBox.h"
-#include "locations/Location.h"
-#include "satellites/Satellite.h"
+#include "core/framework/AppMessageBox.h"
+#include "core/locations/Location.h"
+#include "core/satellites/Satellite.h"
 
 // Records every message shown while it lives, answering each with `answer`.
 class MessageCapture {

@@ -39,10 +39,8 @@ using DrawFn = std::function<void(QPainter&)>;
 
 QString g_root;
 
-QImage render(int w, int h, double scale, const DrawFn& fn)
-{
-    QImage img(int(std::lround(w * scale)), int(std::lround(h * scale)),
-               QImage::Format_ARGB32_Premultiplied);
+QImage render(int w, int h, double scale, const DrawFn& fn) {
+    QImage img(int(std::lround(w * scale)), int(std::lround(h * scale)), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -54,8 +52,7 @@ QImage render(int w, int h, double scale, const DrawFn& fn)
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-void save(const QImage& img, const QString& rel)
-{
+void save(const QImage& img, const QString& rel) {
     const QString path = g_root + "/" + rel;
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!img.save(path, "PNG", 9)) {
@@ -66,19 +63,16 @@ void save(const QImage& img, const QString& rel)
 }
 
 // Writes name.png at size x size and name@2x.png at twice that.
-void saveIcon(const QString& dir, const QString& name, int size, const DrawFn& fn)
-{
+void saveIcon(const QString& dir, const QString& name, int size, const DrawFn& fn) {
     save(render(size, size, 1.0, fn), dir + "/" + name + ".png");
     save(render(size, size, 2.0, fn), dir + "/" + name + "@2x.png");
 }
 
-QPen pen(const QColor& c, double w = 1.0)
-{
+QPen pen(const QColor& c, double w = 1.0) {
     return QPen(c, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
-QLinearGradient vgrad(double y0, double y1, const QColor& a, const QColor& b)
-{
+QLinearGradient vgrad(double y0, double y1, const QColor& a, const QColor& b) {
     QLinearGradient g(0, y0, 0, y1);
     g.setColorAt(0, a);
     g.setColorAt(1, b);
@@ -90,8 +84,7 @@ QLinearGradient vgrad(double y0, double y1, const QColor& a, const QColor& b)
 
 const QColor kFolderLine(0x8a, 0x5d, 0x00);
 
-void folderBack(QPainter& p)
-{
+void folderBack(QPainter& p) {
     QPainterPath back;
     back.moveTo(1.5, 2.5);
     back.lineTo(5.5, 2.5);
@@ -105,8 +98,7 @@ void folderBack(QPainter& p)
     p.drawPath(back);
 }
 
-void drawFolderClosed(QPainter& p)
-{
+void drawFolderClosed(QPainter& p) {
     folderBack(p);
     p.setPen(pen(kFolderLine));
     p.setBrush(vgrad(5, 14, QColor(0xff, 0xe4, 0x8a), QColor(0xf4, 0xbb, 0x38)));
@@ -115,8 +107,7 @@ void drawFolderClosed(QPainter& p)
     p.drawLine(QPointF(2.5, 6.5), QPointF(13.5, 6.5));
 }
 
-void drawFolderOpen(QPainter& p)
-{
+void drawFolderOpen(QPainter& p) {
     folderBack(p);
     // A sheet of paper inside.
     p.setPen(pen(QColor(0x80, 0x80, 0x80)));
@@ -142,8 +133,7 @@ void drawFolderOpen(QPainter& p)
 const QColor kPanelLine(0x0f, 0x26, 0x58);
 const QColor kBodyLine(0x6b, 0x45, 0x08);
 
-void solarPanel(QPainter& p, const QRectF& r, int cols, int rows)
-{
+void solarPanel(QPainter& p, const QRectF& r, int cols, int rows) {
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0, QColor(0x5a, 0x8c, 0xe0));
     g.setColorAt(1, QColor(0x1c, 0x44, 0x9a));
@@ -161,8 +151,7 @@ void solarPanel(QPainter& p, const QRectF& r, int cols, int rows)
     }
 }
 
-void satBody(QPainter& p, const QRectF& r)
-{
+void satBody(QPainter& p, const QRectF& r) {
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0, QColor(0xff, 0xdc, 0x70));
     g.setColorAt(1, QColor(0xc0, 0x84, 0x18));
@@ -172,8 +161,7 @@ void satBody(QPainter& p, const QRectF& r)
 }
 
 // 16 unit satellite: panels, body and a small dish on top.
-void drawSatellite16(QPainter& p)
-{
+void drawSatellite16(QPainter& p) {
     p.setPen(pen(QColor(0x50, 0x50, 0x50)));
     p.drawLine(QPointF(5.0, 8.5), QPointF(6.0, 8.5));
     p.drawLine(QPointF(10.0, 8.5), QPointF(11.0, 8.5));
@@ -194,8 +182,7 @@ void drawSatellite16(QPainter& p)
 }
 
 // 20 unit satellite for the tab.
-void drawSatellite20(QPainter& p)
-{
+void drawSatellite20(QPainter& p) {
     p.setPen(pen(QColor(0x50, 0x50, 0x50)));
     p.drawLine(QPointF(7.0, 10.5), QPointF(8.0, 10.5));
     p.drawLine(QPointF(12.0, 10.5), QPointF(13.0, 10.5));
@@ -219,8 +206,7 @@ void drawSatellite20(QPainter& p)
 
 // Vector satellite for the larger pictures, centred on c, span about 'size'
 // wide, turned by 'deg' degrees.
-void drawSatelliteVec(QPainter& p, QPointF c, double size, double deg)
-{
+void drawSatelliteVec(QPainter& p, QPointF c, double size, double deg) {
     p.save();
     p.translate(c);
     p.rotate(deg);
@@ -267,8 +253,7 @@ void drawSatelliteVec(QPainter& p, QPointF c, double size, double deg)
 
 // Globe in a box whose top left corner is (x, y), 'd' units across; lines are
 // one unit wide in the caller's coordinates.
-void drawGlobe(QPainter& p, double x, double y, double d)
-{
+void drawGlobe(QPainter& p, double x, double y, double d) {
     const double r = d / 2.0 - 0.5;
     const QPointF c(x + d / 2.0, y + d / 2.0);
     QRadialGradient g(c + QPointF(-r * 0.35, -r * 0.4), r * 1.5);
@@ -291,13 +276,11 @@ void drawGlobe(QPainter& p, double x, double y, double d)
                  c + QPointF(-r * 0.2, -r * 0.1));
     land.cubicTo(c + QPointF(-r * 0.35, r * 0.2), c + QPointF(-r * 0.25, r * 0.7),
                  c + QPointF(-r * 0.55, r * 0.8));
-    land.cubicTo(c + QPointF(-r * 0.9, r * 0.5), c + QPointF(-r * 1.1, 0),
-                 c + QPointF(-r * 0.9, -r * 0.5));
+    land.cubicTo(c + QPointF(-r * 0.9, r * 0.5), c + QPointF(-r * 1.1, 0), c + QPointF(-r * 0.9, -r * 0.5));
     land.moveTo(c + QPointF(r * 0.25, -r * 0.75));
     land.cubicTo(c + QPointF(r * 0.8, -r * 0.8), c + QPointF(r * 1.0, -r * 0.2),
                  c + QPointF(r * 0.7, r * 0.1));
-    land.cubicTo(c + QPointF(r * 0.6, r * 0.5), c + QPointF(r * 0.3, r * 0.6),
-                 c + QPointF(r * 0.3, r * 0.2));
+    land.cubicTo(c + QPointF(r * 0.6, r * 0.5), c + QPointF(r * 0.3, r * 0.6), c + QPointF(r * 0.3, r * 0.2));
     land.cubicTo(c + QPointF(r * 0.1, -r * 0.1), c + QPointF(r * 0.0, -r * 0.5),
                  c + QPointF(r * 0.25, -r * 0.75));
     p.drawPath(land);
@@ -318,10 +301,11 @@ void drawGlobe(QPainter& p, double x, double y, double d)
     p.drawEllipse(c, r, r);
 }
 
-void drawGlobe16(QPainter& p) { drawGlobe(p, 0.0, 0.0, 15.0); }
+void drawGlobe16(QPainter& p) {
+    drawGlobe(p, 0.0, 0.0, 15.0);
+}
 
-void drawPin(QPainter& p, QPointF head, double r, double tipY)
-{
+void drawPin(QPainter& p, QPointF head, double r, double tipY) {
     QPainterPath pin;
     pin.moveTo(head.x(), tipY);
     pin.cubicTo(QPointF(head.x() - r * 0.3, tipY - r * 1.0), QPointF(head.x() - r, head.y() + r * 0.8),
@@ -345,8 +329,7 @@ void drawPin(QPainter& p, QPointF head, double r, double tipY)
     p.drawEllipse(head, r * 0.38, r * 0.38);
 }
 
-void drawTabLocations(QPainter& p)
-{
+void drawTabLocations(QPainter& p) {
     drawGlobe(p, 0.5, 3.5, 16.0);
     drawPin(p, QPointF(14.5, 5.5), 4.0, 15.0);
 }
@@ -356,9 +339,8 @@ void drawTabLocations(QPainter& p)
 
 // Dish whose rim centre is 'rim', rim radius R, aimed 'aimDeg' degrees above
 // the horizontal towards the right; stands on a pole down to 'groundY'.
-void drawDish(QPainter& p, QPointF rim, double R, double aimDeg, double groundY,
-              const QColor& line, double lw)
-{
+void drawDish(QPainter& p, QPointF rim, double R, double aimDeg, double groundY, const QColor& line,
+              double lw) {
     const double a = aimDeg * M_PI / 180.0;
     const QPointF axis(std::cos(a), -std::sin(a));
     const double depth = R * 0.42;
@@ -385,7 +367,8 @@ void drawDish(QPainter& p, QPointF rim, double R, double aimDeg, double groundY,
     // Foot.
     p.setPen(QPen(line, lw));
     p.setBrush(QColor(0xa8, 0xae, 0xb8));
-    p.drawRoundedRect(QRectF(poleTop.x() - R * 0.4, groundY - R * 0.12, R * 0.8, R * 0.16), R * 0.05, R * 0.05);
+    p.drawRoundedRect(QRectF(poleTop.x() - R * 0.4, groundY - R * 0.12, R * 0.8, R * 0.16), R * 0.05,
+                      R * 0.05);
 
     p.save();
     p.translate(rim);
@@ -424,8 +407,7 @@ void drawDish(QPainter& p, QPointF rim, double R, double aimDeg, double groundY,
 // ---------------------------------------------------------------------------
 // Application icon (64 unit grid)
 
-void drawAppIcon(QPainter& p)
-{
+void drawAppIcon(QPainter& p) {
     // Night-sky tile.
     QRectF tile(2, 2, 60, 60);
     QLinearGradient sky(0, 2, 0, 62);
@@ -442,8 +424,8 @@ void drawAppIcon(QPainter& p)
     p.setClipPath(clip);
     // Stars.
     p.setPen(Qt::NoPen);
-    const QPointF stars[] = {{10, 10}, {22, 7}, {33, 14}, {14, 22}, {27, 24}, {56, 34},
-                             {40, 6}, {8, 33}, {46, 28}, {20, 36}};
+    const QPointF stars[] = {{10, 10}, {22, 7}, {33, 14}, {14, 22}, {27, 24},
+                             {56, 34}, {40, 6}, {8, 33},  {46, 28}, {20, 36}};
     for (int i = 0; i < 10; ++i) {
         p.setBrush(QColor(255, 255, 255, i % 3 == 0 ? 230 : 150));
         const double rr = i % 3 == 0 ? 0.8 : 0.55;
@@ -481,8 +463,7 @@ QPointF arcPoint(double t)  // t = 0 .. pi, left to right along the arc
     return {c.x() - rx * std::cos(t), c.y() - ry * std::sin(t)};
 }
 
-void drawSplash(QPainter& p)
-{
+void drawSplash(QPainter& p) {
     const double W = 480, H = 300;
     QLinearGradient sky(0, 0, 0, H);
     sky.setColorAt(0, QColor(0x03, 0x08, 0x1c));
@@ -614,8 +595,7 @@ void drawSplash(QPainter& p)
 // ---------------------------------------------------------------------------
 // Toolbar (16 unit grid)
 
-void drawNew(QPainter& p)
-{
+void drawNew(QPainter& p) {
     QPainterPath page;
     page.moveTo(2.5, 0.5);
     page.lineTo(9.5, 0.5);
@@ -636,8 +616,7 @@ void drawNew(QPainter& p)
 }
 
 // The sky view: the geostationary arc over the horizon, a satellite on it.
-void drawSkyView(QPainter& p)
-{
+void drawSkyView(QPainter& p) {
     p.setPen(pen(QColor(0x1f, 0x5f, 0xbf), 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(1.5, 4.5, 13, 18), 20 * 16, 140 * 16);
@@ -648,8 +627,7 @@ void drawSkyView(QPainter& p)
     p.drawLine(QPointF(0.5, 14.5), QPointF(15.5, 14.5));
 }
 
-void drawSave(QPainter& p)
-{
+void drawSave(QPainter& p) {
     QPainterPath disk;
     disk.moveTo(1.5, 1.5);
     disk.lineTo(13.0, 1.5);
@@ -676,8 +654,7 @@ void drawSave(QPainter& p)
     p.drawLine(QPointF(5.0, 12.5), QPointF(11.0, 12.5));
 }
 
-void drawPrint(QPainter& p)
-{
+void drawPrint(QPainter& p) {
     // Paper going in.
     p.setPen(pen(QColor(0x78, 0x78, 0x78)));
     p.setBrush(QColor(0xff, 0xff, 0xff));
@@ -701,8 +678,7 @@ void drawPrint(QPainter& p)
     p.drawLine(QPointF(5.0, 14.0), QPointF(9.0, 14.0));
 }
 
-void drawHelp(QPainter& p)
-{
+void drawHelp(QPainter& p) {
     // Arrow pointer.
     QPainterPath arrow;
     arrow.moveTo(1.5, 1.5);
@@ -733,8 +709,7 @@ void drawHelp(QPainter& p)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     g_root = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
 

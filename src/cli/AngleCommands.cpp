@@ -8,17 +8,19 @@
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/PlaceCommand.h"
-#include "framework/Cp1252.h"
-#include "geomag/GeomagModel.h"
-#include "locations/Location.h"
-#include "satellites/LnbSkew.h"
-#include "satellites/LookAngles.h"
-#include "satellites/Satellite.h"
+#include "core/framework/Cp1252.h"
+#include "core/geomag/GeomagModel.h"
+#include "core/locations/Location.h"
+#include "core/satellites/LnbSkew.h"
+#include "core/satellites/LookAngles.h"
+#include "core/satellites/Satellite.h"
 
 int CmdAngles(int argc, char** argv) {
-    CommandLine line(argc, argv, 2, {"--magvar", "--data", "--place"}, {"--auto-magvar", "--magnetic", "--skew"});
+    CommandLine line(argc, argv, 2, {"--magvar", "--data", "--place"},
+                     {"--auto-magvar", "--magnetic", "--skew"});
     const std::optional<SiteArgument> site = RequireSite(line, 1, "angles", stderr, EnterDataFolder);
-    if (!site) return kExitFailed;
+    if (!site)
+        return kExitFailed;
     const TypedAngle lat = site->latitude;
     const TypedAngle lon = site->longitude;
     const TypedAngle slot = RequireAngle(line.Positional()[site->next], AngleKind::Longitude, "slot");
@@ -50,13 +52,16 @@ int CmdAngles(int argc, char** argv) {
         WarnOutsideModel(CGeomagModel::CurrentYear(), "the automatic variation for");
     // Without the model's file the variation is unknown (the message is on
     // stderr): a magnetic azimuth cannot be given, the other angles can.
-    if (messages.Shown() && line.Flag("--magnetic")) return kExitFailed;
-    const LookAngleTexts texts = ComputeLookAngles(place.SignedLatitude(), place.SignedLongitude(), magVar,
-                                                   satellite.SignedLongitude(), line.Flag("--magnetic") ? 1 : 0);
+    if (messages.Shown() && line.Flag("--magnetic"))
+        return kExitFailed;
+    const LookAngleTexts texts =
+        ComputeLookAngles(place.SignedLatitude(), place.SignedLongitude(), magVar,
+                          satellite.SignedLongitude(), line.Flag("--magnetic") ? 1 : 0);
     std::printf("%s\t%s", Cp1252ToUtf8(texts.elevation).c_str(), Cp1252ToUtf8(texts.azimuth).c_str());
     if (line.Flag("--skew"))
         std::printf("\t%s", Cp1252ToUtf8(LnbSkewText(place.SignedLatitude(), place.SignedLongitude(),
-                                                     satellite.SignedLongitude())).c_str());
+                                                     satellite.SignedLongitude()))
+                                .c_str());
     std::printf("\n");
     return kExitOk;
 }
@@ -69,7 +74,8 @@ int CmdDeclination(int argc, char** argv) {
     float year = CGeomagModel::CurrentYear();
     if (const std::string* yearText = line.Value("--year")) {
         auto parsed = ParseYear(*yearText);
-        if (!parsed) throw UsageError{"bad year '" + *yearText + "': expected a year like 2027 or 2027.5"};
+        if (!parsed)
+            throw UsageError{"bad year '" + *yearText + "': expected a year like 2027 or 2027.5"};
         year = *parsed;
     }
     EnterDataFolder(line, {MagDataFile()});
@@ -78,7 +84,8 @@ int CmdDeclination(int argc, char** argv) {
     const float latitude = lat.positive ? lat.magnitude : -lat.magnitude;
     const float eastLongitude = lon.positive ? -lon.magnitude : lon.magnitude;
     const float declination = CGeomagModel().Declination(latitude, eastLongitude, year);
-    if (messages.Shown()) return kExitFailed;
+    if (messages.Shown())
+        return kExitFailed;
     WarnOutsideModel(year, "the declination for");
     std::printf("%.4f\n", static_cast<double>(declination));
     return kExitOk;

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "framework/AppMessageBox.h"
-#include "framework/AngleText.h"
-#include "framework/Cp1252.h"
+#include "core/framework/AngleText.h"
+#include "core/framework/AppMessageBox.h"
+#include "core/framework/Cp1252.h"
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
@@ -34,9 +34,11 @@ public:
             if (Contains(flagOptions, word)) {
                 m_flags.push_back(word);
             } else if (Contains(valueOptions, word)) {
-                if (i + 1 >= argc) throw UsageError{"option " + word + " needs a value"};
+                if (i + 1 >= argc)
+                    throw UsageError{"option " + word + " needs a value"};
                 m_values.emplace_back(word, argv[++i]);
-            } else if (word.size() > 1 && word[0] == '-' && !std::isdigit(static_cast<unsigned char>(word[1]))) {
+            } else if (word.size() > 1 && word[0] == '-' &&
+                       !std::isdigit(static_cast<unsigned char>(word[1]))) {
                 throw UsageError{"unknown option " + word};
             } else {
                 m_positional.push_back(word);
@@ -49,14 +51,17 @@ public:
     std::vector<std::string> Values(const std::string& name) const {
         std::vector<std::string> out;
         for (const auto& [option, value] : m_values)
-            if (option == name) out.push_back(value);
+            if (option == name)
+                out.push_back(value);
         return out;
     }
     const std::string* Value(const std::string& name) const {
         const std::string* found = nullptr;
         for (const auto& [option, value] : m_values) {
-            if (option != name) continue;
-            if (found) throw UsageError{"option " + name + " given twice"};
+            if (option != name)
+                continue;
+            if (found)
+                throw UsageError{"option " + name + " given twice"};
             found = &value;
         }
         return found;
@@ -65,7 +70,8 @@ public:
 private:
     static bool Contains(const std::vector<std::string>& list, const std::string& word) {
         for (const auto& item : list)
-            if (item == word) return true;
+            if (item == word)
+                return true;
         return false;
     }
 

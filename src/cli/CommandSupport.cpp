@@ -7,13 +7,15 @@
 #include <cstring>
 
 #include "cli/Console.h"
-#include "framework/File.h"
-#include "framework/SafeFile.h"
-#include "framework/StringTable.h"
-#include "geomag/GeomagModel.h"
+#include "core/framework/File.h"
+#include "core/framework/SafeFile.h"
+#include "core/framework/StringTable.h"
+#include "core/geomag/GeomagModel.h"
 #include "resources/ids.h"
 
-std::string MagDataFile() { return LoadString(ids::IDS_MAGDATA_FILE); }
+std::string MagDataFile() {
+    return LoadString(ids::IDS_MAGDATA_FILE);
+}
 
 // The folders that may hold the program's files, for a command given no
 // --data, in the order they are tried: the current folder, the desktop
@@ -22,7 +24,8 @@ std::string MagDataFile() { return LoadString(ids::IDS_MAGDATA_FILE); }
 std::vector<std::filesystem::path> DataFolders() {
     std::error_code error;
     std::vector<std::filesystem::path> candidates{std::filesystem::current_path(error)};
-    if (const std::string user = UserDataFolder(); !user.empty()) candidates.push_back(FileSystemPath(user));
+    if (const std::string user = UserDataFolder(); !user.empty())
+        candidates.push_back(FileSystemPath(user));
     if (const std::string program = ProgramFolder(); !program.empty())
         candidates.push_back(FileSystemPath(program) / ".." / "share" / "tilvex");
 #ifdef TILVEX_INSTALL_DATA_DIR
@@ -41,12 +44,14 @@ void EnterDataFolder(const CommandLine& line, const std::vector<std::string>& ne
     // Once in a folder, a command stays there (a site given as a place and
     // the model's file are read from the same folder).
     static bool entered = false;
-    if (entered) return;
+    if (entered)
+        return;
     if (line.Value("--data")) {
         entered = true;
         return EnterDataDir(line);
     }
-    if (needs.empty()) return;
+    if (needs.empty())
+        return;
     entered = true;
     const std::vector<std::filesystem::path> folders = DataFolders();
     std::error_code error;
@@ -55,32 +60,44 @@ void EnterDataFolder(const CommandLine& line, const std::vector<std::string>& ne
         const bool holds = std::all_of(needs.begin(), needs.end(), [&](const std::string& name) {
             return std::filesystem::is_regular_file(folder / name, error);
         });
-        if (!holds) continue;
-        if (folder == here) return;
+        if (!holds)
+            continue;
+        if (folder == here)
+            return;
         std::filesystem::current_path(folder, error);
-        if (error) continue;
+        if (error)
+            continue;
         std::fprintf(stderr, "tilvex-cli: reading the data in %s\n", PathText(folder).c_str());
         return;
     }
     std::string names, places;
-    for (const std::string& name : needs) names += (names.empty() ? "" : ", ") + name;
-    for (const auto& folder : folders) places += (places.empty() ? "" : ", ") + PathText(folder);
-    std::fprintf(stderr, "tilvex-cli: no data folder holds %s; looked in %s\n", names.c_str(), places.c_str());
+    for (const std::string& name : needs)
+        names += (names.empty() ? "" : ", ") + name;
+    for (const auto& folder : folders)
+        places += (places.empty() ? "" : ", ") + PathText(folder);
+    std::fprintf(stderr, "tilvex-cli: no data folder holds %s; looked in %s\n", names.c_str(),
+                 places.c_str());
 }
 
 void WarnOutsideModel(float year, const char* what) {
     const auto span = CGeomagModel::ValidYears();
-    if (!span || span->Covers(year)) return;
-    std::fprintf(stderr, "tilvex-cli: warning: the magnetic model is valid from %.1f to %.1f; %s %.1f is an "
+    if (!span || span->Covers(year))
+        return;
+    std::fprintf(stderr,
+                 "tilvex-cli: warning: the magnetic model is valid from %.1f to %.1f; %s %.1f is an "
                  "extrapolation and may be far off\n",
-                 static_cast<double>(span->first), static_cast<double>(span->last), what, static_cast<double>(year));
+                 static_cast<double>(span->first), static_cast<double>(span->last), what,
+                 static_cast<double>(year));
 }
 
-bool IsStandardOutput(const std::string& path) { return path == "-"; }
+bool IsStandardOutput(const std::string& path) {
+    return path == "-";
+}
 
 bool WriteStandardOutput(const std::string& bytes) {
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
     std::fprintf(stderr, "cannot write to standard output: %s\n", std::strerror(errno));
     return false;
 }
@@ -88,7 +105,8 @@ bool WriteStandardOutput(const std::string& bytes) {
 bool CheckOutputFile(const std::string& path, const char* option) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(FileSystemPath(path), error);
-    if (error || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) return true;
+    if (error || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status))
+        return true;
     const int reason = std::filesystem::is_directory(status) ? EISDIR : kErrorNotRegularFile;
     std::fprintf(stderr, "cannot write '%s': %s%s\n", path.c_str(), ErrorText(reason).c_str(),
                  option ? (std::string("; ") + option + " - writes to standard output").c_str() : "");
@@ -96,7 +114,8 @@ bool CheckOutputFile(const std::string& path, const char* option) {
 }
 
 std::string SettingsFilePath() {
-    if (const char* ini = std::getenv("TILVEX_INI"); ini && *ini) return ini;
+    if (const char* ini = std::getenv("TILVEX_INI"); ini && *ini)
+        return ini;
     std::string base;
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
         base = config;
@@ -108,10 +127,12 @@ std::string SettingsFilePath() {
 }
 
 bool WriteOutput(const std::string& path, const std::string& bytes) {
-    if (IsStandardOutput(path)) return WriteStandardOutput(bytes);
+    if (IsStandardOutput(path))
+        return WriteStandardOutput(bytes);
     const SafeWriteResult result =
         SafeWriteFile(path, [&bytes](CFile& file) { file.Write(bytes.data(), bytes.size()); });
-    if (result.ok) return true;
+    if (result.ok)
+        return true;
     std::fprintf(stderr, "cannot write '%s': %s\n", path.c_str(), SafeWriteReason(result).c_str());
     return false;
 }

@@ -10,25 +10,26 @@
 #include "cli/Arguments.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
-#include "cli/JsonText.h"
-#include "cli/RecordCsv.h"
-#include "framework/AppMessageBox.h"
-#include "framework/Cp1252.h"
-#include "framework/File.h"
-#include "framework/Format.h"
-#include "framework/StringTable.h"
-#include "locations/LocationDatabase.h"
-#include "satellites/SatelliteDatabase.h"
-#include "workspace/Archive.h"
-#include "workspace/DatabaseHost.h"
-#include "workspace/TilvexDoc.h"
+#include "core/framework/AppMessageBox.h"
+#include "core/framework/Cp1252.h"
+#include "core/framework/File.h"
+#include "core/framework/Format.h"
+#include "core/framework/StringTable.h"
+#include "core/locations/LocationDatabase.h"
+#include "core/reports/JsonText.h"
+#include "core/satellites/SatelliteDatabase.h"
+#include "core/workspace/Archive.h"
+#include "core/workspace/DatabaseHost.h"
+#include "core/workspace/RecordCsv.h"
+#include "core/workspace/TilvexDoc.h"
 
 namespace {
 
 std::string SatelliteJson(const CSatellite& s) {
     std::string region;
     for (const auto& entry : kSatelliteRegions)
-        if (s.Region() == entry.flag) region = LoadString(entry.nameId);
+        if (s.Region() == entry.flag)
+            region = LoadString(entry.nameId);
     return CJsonObject()
         .String("name", s.GetName())
         .Float("slot", s.GetSlot())
@@ -44,7 +45,8 @@ std::string SatelliteJson(const CSatellite& s) {
 std::string LocationJson(const CLocation& l) {
     std::string region;
     for (const auto& entry : kLocationRegions)
-        if (l.GetRegion() == entry.value) region = LoadString(entry.nameId);
+        if (l.GetRegion() == entry.value)
+            region = LoadString(entry.nameId);
     return CJsonObject()
         .String("name", l.GetName())
         .Float("latitude", l.GetLatitude())
@@ -60,7 +62,8 @@ std::string LocationJson(const CLocation& l) {
 }
 
 template <class T>
-void PrintRecords(const char* type, const std::vector<std::unique_ptr<T>>& records, std::string (*json)(const T&)) {
+void PrintRecords(const char* type, const std::vector<std::unique_ptr<T>>& records,
+                  std::string (*json)(const T&)) {
     std::printf("{\"type\": %s, \"records\": [", JsonString(type).c_str());
     for (std::size_t i = 0; i < records.size(); ++i)
         std::printf("%s\n  %s", i ? "," : "", json(*records[i]).c_str());
@@ -82,7 +85,8 @@ bool HasDatabaseName(const std::string& path) {
 FileKind KindOfFile(const std::string& path) {
     const FileKind unknown = HasDatabaseName(path) ? FileKind::Satellites : FileKind::Workspace;
     CFile file;
-    if (!file.OpenToRead(path, kDataFileLimit)) return unknown;
+    if (!file.OpenToRead(path, kDataFileLimit))
+        return unknown;
     try {
         CArchive ar(&file, CArchive::load);
         DWORD count = 0;
@@ -93,10 +97,13 @@ FileKind KindOfFile(const std::string& path) {
         } catch (const CFileException&) {
             return unknown;
         }
-        if (count == 0) return file.GetLength() == 2 ? FileKind::EmptyDatabase : FileKind::Workspace;
+        if (count == 0)
+            return file.GetLength() == 2 ? FileKind::EmptyDatabase : FileKind::Workspace;
         const CRuntimeClass* cls = ar.ReadNextObjectClass();
-        if (cls == RUNTIME_CLASS(CSatellite)) return FileKind::Satellites;
-        if (cls == RUNTIME_CLASS(CLocation)) return FileKind::Locations;
+        if (cls == RUNTIME_CLASS(CSatellite))
+            return FileKind::Satellites;
+        if (cls == RUNTIME_CLASS(CLocation))
+            return FileKind::Locations;
     } catch (const CArchiveException&) {
     } catch (const CFileException&) {
     }
@@ -111,13 +118,15 @@ bool ReadRecordsAsTheyAre(const std::string& path, std::vector<std::unique_ptr<T
     CFile file;
     if (!file.OpenToRead(path, kDataFileLimit)) {
         const int refusal = ReadRefusal(path, kDataFileLimit);
-        std::fprintf(stderr, "Unable to open %s%s\n", path.c_str(), refusal ? (": " + ErrorText(refusal)).c_str() : "");
+        std::fprintf(stderr, "Unable to open %s%s\n", path.c_str(),
+                     refusal ? (": " + ErrorText(refusal)).c_str() : "");
         return false;
     }
     try {
         CArchive ar(&file, CArchive::load);
         SerializeObjectList(ar, records);
-        if (!ar.IsAtEnd()) ar.Throw(CArchiveException::genericException);
+        if (!ar.IsAtEnd())
+            ar.Throw(CArchiveException::genericException);
         ar.Close();
     } catch (const CArchiveException&) {
         AppMessageBox(Format("File %s missing or corrupted.\nOpening empty workspace.", path.c_str()));
@@ -138,7 +147,8 @@ bool ReadRecordsAsTheyAre(const std::string& path, std::vector<std::unique_ptr<T
 template <class T>
 bool LoadRecords(const std::string& path, std::vector<std::unique_ptr<T>>& records) {
     CRecordDatabase<T> database(path);
-    if (database.LoadDatabase() != CRecordDatabase<T>::LoadResult::Loaded) return false;
+    if (database.LoadDatabase() != CRecordDatabase<T>::LoadResult::Loaded)
+        return false;
     records = database.TakeRecords();
     return true;
 }
@@ -146,7 +156,9 @@ bool LoadRecords(const std::string& path, std::vector<std::unique_ptr<T>>& recor
 // A file that keeps what is written to it.
 class CMemoryFile : public CFile {
 public:
-    void Write(const void* buffer, std::size_t count) override { bytes.append(static_cast<const char*>(buffer), count); }
+    void Write(const void* buffer, std::size_t count) override {
+        bytes.append(static_cast<const char*>(buffer), count);
+    }
     void Flush() override {}
     std::string bytes;
 };
@@ -176,30 +188,34 @@ int CmdDump(int argc, char** argv) {
         case FileKind::Satellites:
         case FileKind::EmptyDatabase: {
             std::vector<std::unique_ptr<CSatellite>> records;
-            if (!ReadRecordsAsTheyAre(path, records)) return kExitFailed;
+            if (!ReadRecordsAsTheyAre(path, records))
+                return kExitFailed;
             PrintRecords(records.empty() ? "database" : "satellites", records, SatelliteJson);
             return kExitOk;
         }
         case FileKind::Locations: {
             std::vector<std::unique_ptr<CLocation>> records;
-            if (!ReadRecordsAsTheyAre(path, records)) return kExitFailed;
+            if (!ReadRecordsAsTheyAre(path, records))
+                return kExitFailed;
             PrintRecords("locations", records, LocationJson);
             return kExitOk;
         }
-        case FileKind::Workspace: break;
+        case FileKind::Workspace:
+            break;
     }
     CTilvexDoc doc;
-    if (!doc.OnOpenDocument(path) || doc.LoadFailed()) return kExitFailed;
+    if (!doc.OnOpenDocument(path) || doc.LoadFailed())
+        return kExitFailed;
     const CSettings& s = doc.GetSettings();
     std::printf("%s\n", CJsonObject()
-                             .String("type", "workspace")
-                             .Json("satellites", JsonStringList(doc.GetSatelliteNames()))
-                             .Json("locations", JsonStringList(doc.GetLocationNames()))
-                             .Integer("options", s.GetOptions())
-                             .Integer("currentLocation", s.GetCurLocation())
-                             .Integer("currentSatellite", s.GetCurSatellite())
-                             .Text()
-                             .c_str());
+                            .String("type", "workspace")
+                            .Json("satellites", JsonStringList(doc.GetSatelliteNames()))
+                            .Json("locations", JsonStringList(doc.GetLocationNames()))
+                            .Integer("options", s.GetOptions())
+                            .Integer("currentLocation", s.GetCurLocation())
+                            .Integer("currentSatellite", s.GetCurSatellite())
+                            .Text()
+                            .c_str());
     return kExitOk;
 }
 
@@ -211,13 +227,16 @@ int ImportCsv(int argc, char** argv, const char* command,
     CommandLine line(argc, argv, 2, {"-o"}, {});
     RequireCount(line, 1, command);
     const std::string* out = line.Value("-o");
-    if (!out) throw UsageError{"the output file is missing: -o FILE"};
-    if (!IsStandardOutput(*out) && !CheckOutputFile(*out, "-o")) return kExitFailed;
+    if (!out)
+        throw UsageError{"the output file is missing: -o FILE"};
+    if (!IsStandardOutput(*out) && !CheckOutputFile(*out, "-o"))
+        return kExitFailed;
     std::vector<std::unique_ptr<T>> records;
     std::string csv;
     int osError = 0;
     if (!ReadWholeFile(line.Positional()[0], csv, kDataFileLimit, &osError)) {
-        std::fprintf(stderr, "cannot read '%s': %s\n", line.Positional()[0].c_str(), ErrorText(osError).c_str());
+        std::fprintf(stderr, "cannot read '%s': %s\n", line.Positional()[0].c_str(),
+                     ErrorText(osError).c_str());
         return kExitFailed;
     }
     try {
@@ -237,12 +256,14 @@ int ExportCsv(int argc, char** argv, const char* command,
     RequireCount(line, 1, command);
     MessagesToStderr messages;
     std::vector<std::unique_ptr<T>> records;
-    if (!LoadRecords(line.Positional()[0], records)) return kExitFailed;
+    if (!LoadRecords(line.Positional()[0], records))
+        return kExitFailed;
     std::string text;
     try {
         text = format(records);
     } catch (const CsvError& e) {
-        std::fprintf(stderr, "%s: record %zu: %s\n", line.Positional()[0].c_str(), e.m_line, e.m_message.c_str());
+        std::fprintf(stderr, "%s: record %zu: %s\n", line.Positional()[0].c_str(), e.m_line,
+                     e.m_message.c_str());
         return kExitFailed;
     }
     std::fwrite(text.data(), 1, text.size(), stdout);
@@ -268,33 +289,41 @@ int CmdNewWorkspace(int argc, char** argv) {
     CommandLine line(argc, argv, 2, {"--sat", "--loc", "--data"}, {});
     RequireCount(line, 1, "new-workspace");
     const std::string out = PathText(std::filesystem::absolute(FileSystemPath(line.Positional()[0])));
-    if (!CheckOutputFile(out, nullptr)) return kExitFailed;
+    if (!CheckOutputFile(out, nullptr))
+        return kExitFailed;
     const auto sats = line.Values("--sat");
     const auto locs = line.Values("--loc");
     std::vector<std::string> needs;
-    if (!sats.empty()) needs.push_back(kSatelliteDatabaseFile);
-    if (!locs.empty()) needs.push_back(kLocationDatabaseFile);
+    if (!sats.empty())
+        needs.push_back(kSatelliteDatabaseFile);
+    if (!locs.empty())
+        needs.push_back(kLocationDatabaseFile);
     EnterDataFolder(line, needs);
     MessagesToStderr messages;
     CDatabasesHost host;
-    if (!sats.empty() && host.satellites.LoadDatabase() != CSatelliteDatabase::LoadResult::Loaded) return kExitFailed;
-    if (!locs.empty() && host.locations.LoadDatabase() != CLocationDatabase::LoadResult::Loaded) return kExitFailed;
+    if (!sats.empty() && host.satellites.LoadDatabase() != CSatelliteDatabase::LoadResult::Loaded)
+        return kExitFailed;
+    if (!locs.empty() && host.locations.LoadDatabase() != CLocationDatabase::LoadResult::Loaded)
+        return kExitFailed;
 
     CTilvexDoc doc(&host);
     doc.OnNewDocument();
     bool unknown = false;
     for (const auto& name : sats) {
         const CSatellite* sat = host.satellites.FindSatellite(Utf8ToCp1252(name));
-        if (!sat) std::fprintf(stderr, "no satellite named '%s' in %s\n", name.c_str(), kSatelliteDatabaseFile);
+        if (!sat)
+            std::fprintf(stderr, "no satellite named '%s' in %s\n", name.c_str(), kSatelliteDatabaseFile);
         unknown |= !sat;
         doc.AddSatellite(sat, false);
     }
     for (const auto& name : locs) {
         const CLocation* loc = host.locations.FindLocation(Utf8ToCp1252(name));
-        if (!loc) std::fprintf(stderr, "no location named '%s' in %s\n", name.c_str(), kLocationDatabaseFile);
+        if (!loc)
+            std::fprintf(stderr, "no location named '%s' in %s\n", name.c_str(), kLocationDatabaseFile);
         unknown |= !loc;
         doc.AddLocation(loc, false);
     }
-    if (unknown) return kExitFailed;
+    if (unknown)
+        return kExitFailed;
     return doc.OnSaveDocument(out) ? kExitOk : kExitFailed;
 }

@@ -3,9 +3,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/framework/Format.h"
 #include "core/sites/Gazetteer.h"
 #include "core/sites/Maidenhead.h"
-#include "framework/Format.h"
 
 namespace {
 
@@ -23,15 +23,20 @@ std::string LongitudeText(double longitude) {
 // when it cannot.
 bool LoadGazetteer(const CommandLine& line, const DataFolderEntry& enterData, CGazetteer& gazetteer,
                    std::FILE* err) {
-    if (enterData) enterData(line, {CGazetteer::kFileName});
-    else EnterDataDir(line);
+    if (enterData)
+        enterData(line, {CGazetteer::kFileName});
+    else
+        EnterDataDir(line);
     std::string error;
-    if (gazetteer.Load(CGazetteer::kFileName, &error)) return true;
+    if (gazetteer.Load(CGazetteer::kFileName, &error))
+        return true;
     std::fprintf(err, "tilvex-cli: cannot read the gazetteer: %s\n", error.c_str());
     return false;
 }
 
-TypedAngle Latitude(double degrees) { return TypedAngle{static_cast<float>(std::abs(degrees)), degrees >= 0.0 ? 1 : 0}; }
+TypedAngle Latitude(double degrees) {
+    return TypedAngle{static_cast<float>(std::abs(degrees)), degrees >= 0.0 ? 1 : 0};
+}
 TypedAngle Longitude(double eastDegrees) {
     return TypedAngle{static_cast<float>(std::abs(eastDegrees)), eastDegrees <= 0.0 ? 1 : 0};
 }
@@ -42,11 +47,15 @@ int RunFindPlace(const std::vector<std::string>& args, std::FILE* out, std::FILE
                  const DataFolderEntry& enterData) {
     try {
         std::vector<char*> words;
-        for (const std::string& arg : args) words.push_back(const_cast<char*>(arg.c_str()));
-        const CommandLine line(static_cast<int>(words.size()), words.data(), 0, {"--limit", "--country", "--data"}, {});
-        if (line.Positional().empty()) throw UsageError{"find-place takes a place's name"};
+        for (const std::string& arg : args)
+            words.push_back(const_cast<char*>(arg.c_str()));
+        const CommandLine line(static_cast<int>(words.size()), words.data(), 0,
+                               {"--limit", "--country", "--data"}, {});
+        if (line.Positional().empty())
+            throw UsageError{"find-place takes a place's name"};
         std::string query;
-        for (const std::string& word : line.Positional()) query += (query.empty() ? "" : " ") + word;
+        for (const std::string& word : line.Positional())
+            query += (query.empty() ? "" : " ") + word;
         std::size_t limit = kDefaultLimit;
         if (const std::string* text = line.Value("--limit")) {
             const char* end = text->data() + text->size();
@@ -63,7 +72,8 @@ int RunFindPlace(const std::vector<std::string>& args, std::FILE* out, std::FILE
         }
 
         CGazetteer gazetteer;
-        if (!LoadGazetteer(line, enterData, gazetteer, err)) return kExitFailed;
+        if (!LoadGazetteer(line, enterData, gazetteer, err))
+            return kExitFailed;
         const std::vector<PlaceHit> hits = gazetteer.Find(query, limit, country);
         if (hits.empty()) {
             std::fprintf(err, "tilvex-cli: no place matches '%s'%s\n", query.c_str(),
@@ -92,23 +102,25 @@ std::optional<SiteArgument> RequireSite(const CommandLine& line, std::size_t res
             throw UsageError{Format("%s with --place takes %zu more arguments, got %zu", command, rest,
                                     positional.size())};
         CGazetteer gazetteer;
-        if (!LoadGazetteer(line, enterData, gazetteer, err)) return std::nullopt;
+        if (!LoadGazetteer(line, enterData, gazetteer, err))
+            return std::nullopt;
         const std::vector<PlaceHit> hits = gazetteer.Find(*query, 1);
         if (hits.empty()) {
             std::fprintf(err, "tilvex-cli: no place matches '%s'\n", query->c_str());
             return std::nullopt;
         }
         const Place& p = *hits.front().place;
-        std::fprintf(err, "tilvex-cli: place: %.*s, %s%s%s, %s %s\n", static_cast<int>(p.name.size()), p.name.data(),
-                     std::string(p.region).c_str(), p.region.empty() ? "" : ", ", p.country,
+        std::fprintf(err, "tilvex-cli: place: %.*s, %s%s%s, %s %s\n", static_cast<int>(p.name.size()),
+                     p.name.data(), std::string(p.region).c_str(), p.region.empty() ? "" : ", ", p.country,
                      LatitudeText(p.latitude).c_str(), LongitudeText(p.longitude).c_str());
         return SiteArgument{Latitude(p.latitude), Longitude(p.longitude), 0};
     }
     if (positional.size() == rest + 1) {
         if (const auto point = ParseMaidenhead(positional[0]))
             return SiteArgument{Latitude(point->latitude), Longitude(point->longitude), 1};
-        throw UsageError{Format("bad site '%s': expected LAT LON, a Maidenhead locator like JP99lp, or --place QUERY",
-                                positional[0].c_str())};
+        throw UsageError{
+            Format("bad site '%s': expected LAT LON, a Maidenhead locator like JP99lp, or --place QUERY",
+                   positional[0].c_str())};
     }
     if (positional.size() != rest + 2)
         throw UsageError{Format("%s takes %zu arguments, got %zu", command, rest + 2, positional.size())};

@@ -9,20 +9,20 @@
 #include "cli/Arguments.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
-#include "cli/ReportOutput.h"
-#include "display/ArcGridModel.h"
-#include "framework/Cp1252.h"
-#include "framework/Profile.h"
-#include "geomag/GeomagModel.h"
-#include "locations/LocationDatabase.h"
-#include "printing/Report.h"
+#include "core/display/ArcGridModel.h"
+#include "core/framework/Cp1252.h"
+#include "core/framework/Profile.h"
+#include "core/geomag/GeomagModel.h"
+#include "core/locations/LocationDatabase.h"
+#include "core/reports/Report.h"
+#include "core/reports/ReportOutput.h"
 #ifdef TILVEX_HAVE_PDF
-#include "printing/ReportPdf.h"
+#include "ui/printing/ReportPdf.h"
 #endif
-#include "satellites/SatelliteDatabase.h"
-#include "workspace/DatabaseHost.h"
-#include "workspace/Settings.h"
-#include "workspace/TilvexDoc.h"
+#include "core/satellites/SatelliteDatabase.h"
+#include "core/workspace/DatabaseHost.h"
+#include "core/workspace/Settings.h"
+#include "core/workspace/TilvexDoc.h"
 
 namespace {
 const char* const kDefaultWorkspace = "United States Ku Band Satellites.wrk";
@@ -38,20 +38,25 @@ int CmdReport(int argc, char** argv) {
         throw UsageError{"bad format '" + format + "': expected text, csv, json or pdf"};
     if (line.Flag("--all") && line.Value("--location"))
         throw UsageError{"--location and --all cannot be given together"};
-    if (line.Flag("--excel") && format != "csv") throw UsageError{"--excel is for --format csv"};
+    if (line.Flag("--excel") && format != "csv")
+        throw UsageError{"--excel is for --format csv"};
     [[maybe_unused]] ReportPaper paper = DefaultReportPaper();
     if (const std::string* paperText = line.Value("--paper")) {
-        if (format != "pdf") throw UsageError{"--paper is for --format pdf"};
+        if (format != "pdf")
+            throw UsageError{"--paper is for --format pdf"};
         const auto parsed = ParseReportPaper(*paperText);
-        if (!parsed) throw UsageError{"bad paper '" + *paperText + "': expected a4 or letter"};
+        if (!parsed)
+            throw UsageError{"bad paper '" + *paperText + "': expected a4 or letter"};
         paper = *parsed;
     }
     const std::string* outPath = line.Value("-o");
-    if (format == "pdf" && !outPath) throw UsageError{"a PDF report needs an output file: -o FILE"};
+    if (format == "pdf" && !outPath)
+        throw UsageError{"a PDF report needs an output file: -o FILE"};
     const std::string out = !outPath                     ? std::string()
                             : IsStandardOutput(*outPath) ? *outPath
                                                          : std::filesystem::absolute(*outPath).string();
-    if (!out.empty() && !IsStandardOutput(out) && !CheckOutputFile(out, "-o")) return kExitFailed;
+    if (!out.empty() && !IsStandardOutput(out) && !CheckOutputFile(out, "-o"))
+        return kExitFailed;
     // Files named on the command line are relative to where it was given.
     const std::string* workspaceArg = line.Value("--workspace");
     std::string workspace = workspaceArg ? std::filesystem::absolute(*workspaceArg).string() : std::string();
@@ -65,12 +70,14 @@ int CmdReport(int argc, char** argv) {
 
     const CProfile settings(SettingsFilePath());
     if (const std::string problem = settings.ReadProblem(); !problem.empty())
-        std::fprintf(stderr, "tilvex-cli: the settings file '%s' is not used: %s\n", settings.GetPath().c_str(),
-                     problem.c_str());
-    if (workspace.empty()) workspace = settings.GetProfileString(CRecentFileList::kSection, "File1", kDefaultWorkspace);
-    const std::string face =
-        line.Value("--face") ? Utf8ToCp1252(*line.Value("--face")) : settings.GetProfileString("Font", "Face Name", "Arial");
-    const std::string size = line.Value("--size") ? *line.Value("--size") : settings.GetProfileString("Font", "Size", "14");
+        std::fprintf(stderr, "tilvex-cli: the settings file '%s' is not used: %s\n",
+                     settings.GetPath().c_str(), problem.c_str());
+    if (workspace.empty())
+        workspace = settings.GetProfileString(CRecentFileList::kSection, "File1", kDefaultWorkspace);
+    const std::string face = line.Value("--face") ? Utf8ToCp1252(*line.Value("--face"))
+                                                  : settings.GetProfileString("Font", "Face Name", "Arial");
+    const std::string size =
+        line.Value("--size") ? *line.Value("--size") : settings.GetProfileString("Font", "Size", "14");
 
     MessagesToStderr messages;
     if (!std::filesystem::is_regular_file(workspace)) {
@@ -78,8 +85,10 @@ int CmdReport(int argc, char** argv) {
         return kExitFailed;
     }
     CDatabasesHost host;
-    if (host.satellites.LoadDatabase() != CSatelliteDatabase::LoadResult::Loaded) return kExitFailed;
-    if (host.locations.LoadDatabase() != CLocationDatabase::LoadResult::Loaded) return kExitFailed;
+    if (host.satellites.LoadDatabase() != CSatelliteDatabase::LoadResult::Loaded)
+        return kExitFailed;
+    if (host.locations.LoadDatabase() != CLocationDatabase::LoadResult::Loaded)
+        return kExitFailed;
     CTilvexDoc doc(&host);
     if (!doc.OnOpenDocument(workspace) || doc.LoadFailed()) {
         std::fprintf(stderr, "cannot read the workspace '%s'\n", workspace.c_str());
@@ -111,7 +120,8 @@ int CmdReport(int argc, char** argv) {
             doc.ValidateLocations(false);
             current = doc.GetCurrentLocation();
         }
-        if (current) chosen.push_back(current);
+        if (current)
+            chosen.push_back(current);
     }
     if (chosen.empty()) {
         std::fprintf(stderr, "the workspace '%s' has no locations\n", Cp1252ToUtf8(doc.GetTitle()).c_str());
@@ -133,7 +143,8 @@ int CmdReport(int argc, char** argv) {
         input.fontHeight = PrintFontHeightFromSize(size);
         EnsureReportGuiApplication();
         if (RenderReportPdf(input, paper, bytes) == 0) {
-            std::fprintf(stderr, "nothing to print: the workspace '%s' lists no satellite that the grid shows\n",
+            std::fprintf(stderr,
+                         "nothing to print: the workspace '%s' lists no satellite that the grid shows\n",
                          Cp1252ToUtf8(doc.GetTitle()).c_str());
             return kExitFailed;
         }
@@ -148,7 +159,8 @@ int CmdReport(int argc, char** argv) {
                                    : ReportAsText(reports, doc.GetTitle(), grid.GetOptions());
     }
     // A variation that the model could not compute: no report.
-    if (messages.Shown()) return kExitFailed;
+    if (messages.Shown())
+        return kExitFailed;
     if (std::any_of(chosen.begin(), chosen.end(), [](const CLocation* l) { return l->IsMagVarAuto(); }))
         WarnOutsideModel(CGeomagModel::CurrentYear(), "the automatic variation for");
     if (out.empty()) {

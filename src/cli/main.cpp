@@ -12,7 +12,7 @@
 #include "cli/Commands.h"
 #include "cli/Console.h"
 #include "cli/PlaceCommand.h"
-#include "framework/SafeFile.h"
+#include "core/framework/SafeFile.h"
 
 namespace {
 
@@ -29,7 +29,8 @@ const char* const kUsage =
     "  tilvex-cli export-locations FILE\n"
     "  tilvex-cli new-workspace FILE [--sat NAME]... [--loc NAME]... [--data DIR]\n"
     "  tilvex-cli report [--workspace FILE] [--location NAME | --all] [--format text|csv|json|pdf]\n"
-    "                    [-o FILE|-] [--excel] [--paper a4|letter] [--face NAME] [--size POINTS] [--data DIR]\n"
+    "                    [-o FILE|-] [--excel] [--paper a4|letter] [--face NAME] [--size POINTS] [--data "
+    "DIR]\n"
     "  tilvex-cli --help\n"
     "SITE is LAT LON, a Maidenhead locator like JP99lp, or --place QUERY (the first place found).\n"
     "LAT like 40N or 30S; LON and SLOT like 100W or 19.2E; VAR like 15W or 12E.\n"
@@ -47,7 +48,9 @@ int main(int argc, char** argv) {
         {"declination", CmdDeclination},
         {"sun-outage", CmdSunOutage},
         {"find-place",
-         [](int c, char** v) { return RunFindPlace({v + 2, v + c}, stdout, stderr, EnterDataFolder); }},
+         [](int c, char** v) {
+             return RunFindPlace({v + 2, v + c}, stdout, stderr, EnterDataFolder);
+         }},
         {"dump", CmdDump},
         {"import-satellites", CmdImportSatellites},
         {"import-locations", CmdImportLocations},

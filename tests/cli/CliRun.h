@@ -23,7 +23,8 @@ CliRun RunCli(const std::string& args);
 class ScopedEnvironment {
 public:
     ScopedEnvironment(std::string name, const std::optional<std::string>& value) : m_name(std::move(name)) {
-        if (const char* old = std::getenv(m_name.c_str())) m_old = old;
+        if (const char* old = std::getenv(m_name.c_str()))
+            m_old = old;
         if (value)
             SetEnvironment(m_name, *value);
         else

@@ -11,17 +11,20 @@
 
 #include "TestSupport.h"
 #include "cli/CliRun.h"
-#include "geomag/GeomagModel.h"
-#include "satellites/SatelliteDatabase.h"
+#include "core/geomag/GeomagModel.h"
+#include "core/satellites/SatelliteDatabase.h"
 
 namespace {
 
-std::string DataDir() { return std::string("'").append(SourceDataDir().string()).append("'"); }
+std::string DataDir() {
+    return std::string("'").append(SourceDataDir().string()).append("'");
+}
 
 std::vector<std::string> LinesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 
@@ -42,8 +45,10 @@ Synopsis SynopsisOf(const std::vector<std::string>& lines) {
             out[command];
             line = line.substr(line.find(name) + name.size());
         }
-        if (command.empty()) continue;
-        for (auto it = std::sregex_iterator(line.begin(), line.end(), option); it != std::sregex_iterator(); ++it)
+        if (command.empty())
+            continue;
+        for (auto it = std::sregex_iterator(line.begin(), line.end(), option); it != std::sregex_iterator();
+             ++it)
             out[command].insert((*it)[2]);
     }
     return out;
@@ -55,9 +60,12 @@ std::vector<std::string> Section(const std::string& text, const std::string& fir
     std::vector<std::string> out;
     bool in = false;
     for (const std::string& line : LinesOf(text)) {
-        if (in && line.rfind(end, 0) == 0) break;
-        if (in) out.push_back(line);
-        if (!in && line.rfind(first, 0) == 0) in = true;
+        if (in && line.rfind(end, 0) == 0)
+            break;
+        if (in)
+            out.push_back(line);
+        if (!in && line.rfind(first, 0) == 0)
+            in = true;
     }
     return out;
 }
@@ -106,7 +114,8 @@ TEST(CliTest, AutomaticVariationReadsTheDataFolder) {
 
     // Without the coefficient file: the model's message and no angles.
     TempDir empty;
-    const CliRun missing = RunCli("angles 40N 100W 90W --auto-magvar --magnetic --data '" + empty.Path().string() + "'");
+    const CliRun missing =
+        RunCli("angles 40N 100W 90W --auto-magvar --magnetic --data '" + empty.Path().string() + "'");
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "Couldn't find MagData.dat.  Cannot calculate magnetic variation.\n");
     EXPECT_EQ(missing.out, "");
@@ -131,8 +140,9 @@ TEST(CliTest, DeclinationWithFourDecimals) {
     const CliRun early = RunCli("declination 33.87S 151.21E --year 1900 --data " + DataDir());
     EXPECT_EQ(early.status, 0);
     EXPECT_FALSE(early.out.empty());
-    EXPECT_EQ(early.err, "tilvex-cli: warning: the magnetic model is valid from 2025.0 to 2030.0; the declination for "
-                         "1900.0 is an extrapolation and may be far off\n");
+    EXPECT_EQ(early.err,
+              "tilvex-cli: warning: the magnetic model is valid from 2025.0 to 2030.0; the declination for "
+              "1900.0 is an extrapolation and may be far off\n");
 
     TempDir empty;
     const CliRun missing = RunCli("declination 40N 100W --data '" + empty.Path().string() + "'");
@@ -173,37 +183,54 @@ TEST(CliTest, DatabaseFilesThroughTextAndBack) {
     const CliRun exported = RunCli("export-satellites '" + sats + "'");
     ASSERT_EQ(exported.status, 0);
     WriteFileBytes(dir / "again.csv", exported.out);
-    ASSERT_EQ(RunCli("import-satellites '" + (dir / "again.csv").string() + "' -o '" + (dir / "again.tdb").string() + "'").status, 0);
+    ASSERT_EQ(RunCli("import-satellites '" + (dir / "again.csv").string() + "' -o '" +
+                     (dir / "again.tdb").string() + "'")
+                  .status,
+              0);
     EXPECT_EQ(ReadFileBytes(dir / "again.tdb"), ReadFileBytes(sats));
 
-    WriteFileBytes(dir / "bad.csv", "name,latitude,longitude,magvar,region\nA,1N,2W,auto,Europe\nB,95N,2W,auto,Europe\n");
+    WriteFileBytes(dir / "bad.csv",
+                   "name,latitude,longitude,magvar,region\nA,1N,2W,auto,Europe\nB,95N,2W,auto,Europe\n");
     const CliRun bad = RunCli("import-locations '" + (dir / "bad.csv").string() + "' -o '" + locs + "'");
     EXPECT_EQ(bad.status, 1);
     EXPECT_NE(bad.err.find("line 3"), std::string::npos) << bad.err;
     EXPECT_FALSE(std::filesystem::exists(locs));
 
-    const CliRun missing = RunCli("import-locations '" + (dir / "nowhere.csv").string() + "' -o '" + locs + "'");
+    const CliRun missing =
+        RunCli("import-locations '" + (dir / "nowhere.csv").string() + "' -o '" + locs + "'");
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("nowhere.csv"), std::string::npos);
 }
 
 TEST(CliTest, DumpAndNewWorkspace) {
     TempDir dir;
-    WriteFileBytes(dir / "locs.csv", "name,latitude,longitude,magvar,region\n\"Denver, CO\",39.74N,104.99W,auto,North America\n");
-    WriteFileBytes(dir / "sats.csv", "name,slot,side,bands,region,comments\nGalaxy 19,97,W,Ku C,Americas,\"Say \"\"hi\"\"\"\n");
-    ASSERT_EQ(RunCli("import-locations '" + (dir / "locs.csv").string() + "' -o '" + (dir / "locdemo.tdb").string() + "'").status, 0);
-    ASSERT_EQ(RunCli("import-satellites '" + (dir / "sats.csv").string() + "' -o '" + (dir / "satdemo.tdb").string() + "'").status, 0);
+    WriteFileBytes(
+        dir / "locs.csv",
+        "name,latitude,longitude,magvar,region\n\"Denver, CO\",39.74N,104.99W,auto,North America\n");
+    WriteFileBytes(dir / "sats.csv",
+                   "name,slot,side,bands,region,comments\nGalaxy 19,97,W,Ku C,Americas,\"Say \"\"hi\"\"\"\n");
+    ASSERT_EQ(RunCli("import-locations '" + (dir / "locs.csv").string() + "' -o '" +
+                     (dir / "locdemo.tdb").string() + "'")
+                  .status,
+              0);
+    ASSERT_EQ(RunCli("import-satellites '" + (dir / "sats.csv").string() + "' -o '" +
+                     (dir / "satdemo.tdb").string() + "'")
+                  .status,
+              0);
 
     const std::string data = " --data '" + dir.Path().string() + "'";
-    const CliRun made = RunCli("new-workspace '" + (dir / "w.wrk").string() + "' --sat 'GALAXY 19' --loc 'denver, co'" + data);
+    const CliRun made = RunCli("new-workspace '" + (dir / "w.wrk").string() +
+                               "' --sat 'GALAXY 19' --loc 'denver, co'" + data);
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(RunCli("dump '" + (dir / "w.wrk").string() + "'").out,
               "{\"type\": \"workspace\", \"satellites\": [\"Galaxy 19\"], \"locations\": [\"Denver, CO\"], "
               "\"options\": 31, \"currentLocation\": 0, \"currentSatellite\": 0}\n");
     const CliRun sats = RunCli("dump '" + (dir / "satdemo.tdb").string() + "'");
-    EXPECT_NE(sats.out.find("\"slotText\": \"97.0\u00B0W\", \"bands\": \"Ku, C\""), std::string::npos) << sats.out;
+    EXPECT_NE(sats.out.find("\"slotText\": \"97.0\u00B0W\", \"bands\": \"Ku, C\""), std::string::npos)
+        << sats.out;
     EXPECT_NE(sats.out.find("\"comments\": \"Say \\\"hi\\\"\"}"), std::string::npos) << sats.out;
-    EXPECT_NE(RunCli("dump '" + (dir / "locdemo.tdb").string() + "'").out.find("\"magVarAuto\": true"), std::string::npos);
+    EXPECT_NE(RunCli("dump '" + (dir / "locdemo.tdb").string() + "'").out.find("\"magVarAuto\": true"),
+              std::string::npos);
 
     const CliRun unknown = RunCli("new-workspace '" + (dir / "x.wrk").string() + "' --sat Nope" + data);
     EXPECT_EQ(unknown.status, 1);
@@ -213,7 +240,8 @@ TEST(CliTest, DumpAndNewWorkspace) {
     WriteFileBytes(dir / "cut.tdb", ReadFileBytes(dir / "satdemo.tdb").substr(0, 20));
     const CliRun cut = RunCli("dump '" + (dir / "cut.tdb").string() + "'");
     EXPECT_EQ(cut.status, 1);
-    EXPECT_EQ(cut.err, "File " + (dir / "cut.tdb").string() + " missing or corrupted.\nOpening empty workspace.\n");
+    EXPECT_EQ(cut.err,
+              "File " + (dir / "cut.tdb").string() + " missing or corrupted.\nOpening empty workspace.\n");
     WriteFileBytes(dir / "cut.wrk", "\x01\x00\x05");
     const CliRun cutWorkspace = RunCli("dump '" + (dir / "cut.wrk").string() + "'");
     EXPECT_EQ(cutWorkspace.status, 1);
@@ -221,7 +249,8 @@ TEST(CliTest, DumpAndNewWorkspace) {
 
     // The kind of file is told by what it holds, not by its name.
     std::filesystem::copy_file(dir / "w.wrk", dir / "US.WRK");
-    EXPECT_EQ(RunCli("dump '" + (dir / "US.WRK").string() + "'").out, RunCli("dump '" + (dir / "w.wrk").string() + "'").out);
+    EXPECT_EQ(RunCli("dump '" + (dir / "US.WRK").string() + "'").out,
+              RunCli("dump '" + (dir / "w.wrk").string() + "'").out);
     std::filesystem::copy_file(dir / "satdemo.tdb", dir / "sats.wrk");
     EXPECT_EQ(RunCli("dump '" + (dir / "sats.wrk").string() + "'").out, sats.out);
 
@@ -243,13 +272,15 @@ TEST(CliTest, DumpAndNewWorkspace) {
     const CliRun empty = RunCli("dump '" + (dir / "empty.tdb").string() + "'");
     EXPECT_EQ(empty.status, 1);
     EXPECT_EQ(empty.out, "");
-    EXPECT_EQ(empty.err, "File " + (dir / "empty.tdb").string() + " missing or corrupted.\nOpening empty workspace.\n");
+    EXPECT_EQ(empty.err,
+              "File " + (dir / "empty.tdb").string() + " missing or corrupted.\nOpening empty workspace.\n");
     const CliRun absent = RunCli("dump '" + (dir / "absent.TDB").string() + "'");
     EXPECT_EQ(absent.status, 1);
     EXPECT_EQ(absent.err, "Unable to open " + (dir / "absent.TDB").string() + "\n");
     // A workspace is one by its content, whatever its name.
     std::filesystem::copy_file(dir / "w.wrk", dir / "w.tdb");
-    EXPECT_EQ(RunCli("dump '" + (dir / "w.tdb").string() + "'").out, RunCli("dump '" + (dir / "w.wrk").string() + "'").out);
+    EXPECT_EQ(RunCli("dump '" + (dir / "w.tdb").string() + "'").out,
+              RunCli("dump '" + (dir / "w.wrk").string() + "'").out);
 }
 
 // The usage that --help prints, the man page's synopsis and the README's
@@ -259,7 +290,8 @@ TEST(CliTest, HelpManPageAndReadmeAgree) {
     ASSERT_EQ(help.status, 0);
     std::vector<std::string> usage;
     for (const std::string& line : Section(help.out, "usage:", "LAT"))
-        if (line.rfind("  ", 0) == 0) usage.push_back(line);
+        if (line.rfind("  ", 0) == 0)
+            usage.push_back(line);
     const Synopsis fromHelp = SynopsisOf(usage);
     ASSERT_GE(fromHelp.size(), 11u) << help.out;
     EXPECT_TRUE(fromHelp.count("sun-outage"));
@@ -268,8 +300,10 @@ TEST(CliTest, HelpManPageAndReadmeAgree) {
 
     const std::filesystem::path source(TILVEX_SOURCE_DIR);
     std::vector<std::string> man;
-    for (const std::string& line : Section(ReadFileBytes(source / "dist" / "tilvex-cli.1"), ".SH SYNOPSIS", ".SH"))
-        if (line != ".nf" && line != ".fi") man.push_back(ManText(line));
+    for (const std::string& line :
+         Section(ReadFileBytes(source / "dist" / "tilvex-cli.1"), ".SH SYNOPSIS", ".SH"))
+        if (line != ".nf" && line != ".fi")
+            man.push_back(ManText(line));
     EXPECT_EQ(SynopsisOf(man), fromHelp);
 
     const std::vector<std::string> commandLine =
@@ -278,7 +312,8 @@ TEST(CliTest, HelpManPageAndReadmeAgree) {
     for (const std::string& line : Section(
              [&] {
                  std::string text;
-                 for (const std::string& l : commandLine) text += l + "\n";
+                 for (const std::string& l : commandLine)
+                     text += l + "\n";
                  return text;
              }(),
              "```", "```"))
@@ -289,11 +324,14 @@ TEST(CliTest, HelpManPageAndReadmeAgree) {
     std::set<std::string> described;
     const std::vector<std::string> page = LinesOf(ReadFileBytes(source / "dist" / "tilvex-cli.1"));
     for (std::size_t i = 1; i < page.size(); ++i) {
-        if (page[i - 1] != ".TP") continue;
+        if (page[i - 1] != ".TP")
+            continue;
         std::istringstream tag(std::regex_replace(ManText(page[i]), std::regex(R"([",])"), " "));
-        for (std::string word; tag >> word;) described.insert(word);
+        for (std::string word; tag >> word;)
+            described.insert(word);
     }
-    for (const auto& [command, options] : fromHelp) EXPECT_TRUE(described.count(command)) << command;
+    for (const auto& [command, options] : fromHelp)
+        EXPECT_TRUE(described.count(command)) << command;
 }
 
 #ifndef _WIN32
@@ -314,17 +352,19 @@ TEST(CliTest, WithoutDataTheFilesAreLookedForWhereTheProgramKeepsThem) {
 
     // Nowhere: the folders looked in, then the model's own message.
     const CliRun nowhere = RunCli("declination 40N 100W --year 2027");
-    if (nowhere.status == 0) GTEST_SKIP() << "installed data answered: " << nowhere.err;
+    if (nowhere.status == 0)
+        GTEST_SKIP() << "installed data answered: " << nowhere.err;
     EXPECT_EQ(nowhere.status, 1);
-    EXPECT_EQ(nowhere.err.rfind("tilvex-cli: no data folder holds MagData.dat; looked in " + here.string() + ", " +
-                                    user.string() + ", ",
+    EXPECT_EQ(nowhere.err.rfind("tilvex-cli: no data folder holds MagData.dat; looked in " + here.string() +
+                                    ", " + user.string() + ", ",
                                 0),
               0u)
         << nowhere.err;
     EXPECT_NE(nowhere.err.find("Couldn't find MagData.dat."), std::string::npos);
 
     // The desktop program's folder, which the window fills on first start.
-    for (const char* name : {"MagData.dat", "satdemo.tdb", "locdemo.tdb", "United States Ku Band Satellites.wrk"})
+    for (const char* name :
+         {"MagData.dat", "satdemo.tdb", "locdemo.tdb", "United States Ku Band Satellites.wrk"})
         std::filesystem::copy_file(std::filesystem::path(TILVEX_BUILD_DATA_DIR) / name, user / name);
     const CliRun fromUser = RunCli("declination 40N 100W --year 2027");
     EXPECT_EQ(fromUser.status, 0);
@@ -343,7 +383,8 @@ TEST(CliTest, WithoutDataTheFilesAreLookedForWhereTheProgramKeepsThem) {
         const CliRun fromHome = RunCli("declination 40N 100W --year 2027");
         EXPECT_EQ(fromHome.out, expected);
         EXPECT_EQ(fromHome.err, "tilvex-cli: reading the data in " +
-                                    (root / "home" / ".local" / "share" / "Tilvex" / "Tilvex").string() + "\n");
+                                    (root / "home" / ".local" / "share" / "Tilvex" / "Tilvex").string() +
+                                    "\n");
     }
 
     // The current folder comes first, and goes without saying.
@@ -366,7 +407,8 @@ TEST(CliTest, InstalledProgramReadsTheDataBesideIt) {
     std::filesystem::create_directories(root / "prefix" / "share" / "tilvex");
     std::filesystem::create_directories(root / "empty");
     std::filesystem::copy_file(TILVEX_CLI, root / "prefix" / "bin" / "tilvex-cli");
-    std::filesystem::copy_file(SourceDataDir() / "MagData.dat", root / "prefix" / "share" / "tilvex" / "MagData.dat");
+    std::filesystem::copy_file(SourceDataDir() / "MagData.dat",
+                               root / "prefix" / "share" / "tilvex" / "MagData.dat");
     const ScopedEnvironment dataHome("XDG_DATA_HOME", (root / "empty").string());
     const ScopedCwd cwd(root / "empty");
     const std::string command = "'" + (root / "prefix" / "bin" / "tilvex-cli").string() +
@@ -374,7 +416,8 @@ TEST(CliTest, InstalledProgramReadsTheDataBesideIt) {
     std::string out;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {
         std::array<char, 256> buffer{};
-        for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), n);
+        for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+            out.append(buffer.data(), n);
         EXPECT_EQ(::pclose(pipe), 0);
     }
     EXPECT_EQ(out, RunCli("declination 40N 100W --year 2027 --data " + DataDir()).out);

@@ -18,7 +18,8 @@ std::string Drain(std::FILE* file) {
     std::string text;
     std::rewind(file);
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, n);
     return text;
 }
 
@@ -38,12 +39,14 @@ Captured FindPlace(const std::vector<std::string>& args) {
 std::optional<SiteArgument> Site(std::vector<std::string> words, std::string& err) {
     ScopedCwd cwd{TILVEX_BUILD_DATA_DIR};
     std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
+    for (std::string& word : words)
+        argv.push_back(word.data());
     const CommandLine line(static_cast<int>(argv.size()), argv.data(), 0, {"--place"}, {});
     File file(std::tmpfile(), std::fclose);
     std::vector<std::string> entered;
-    const auto site = RequireSite(line, 1, "angles", file.get(),
-                                  [&](const CommandLine&, const std::vector<std::string>& needs) { entered = needs; });
+    const auto site =
+        RequireSite(line, 1, "angles", file.get(),
+                    [&](const CommandLine&, const std::vector<std::string>& needs) { entered = needs; });
     err = Drain(file.get());
     if (line.Value("--place")) {
         EXPECT_EQ(entered, std::vector<std::string>{"places.tsv"});
@@ -64,7 +67,9 @@ TEST(PlaceCommandTest, FindPlacePrintsOneLinePerPlaceBestFirst) {
     const Captured sanJose = FindPlace({"san", "jose"});
     EXPECT_EQ(sanJose.out.substr(0, sanJose.out.find("\t")), "San Jose");
     EXPECT_EQ(std::count(sanJose.out.begin(), sanJose.out.end(), '\n'), 10);
-    EXPECT_EQ(FindPlace({"sydney", "--country", "AU", "--limit", "1"}).out.find("Sydney\tNew South Wales\tAU\t33."), 0u);
+    EXPECT_EQ(
+        FindPlace({"sydney", "--country", "AU", "--limit", "1"}).out.find("Sydney\tNew South Wales\tAU\t33."),
+        0u);
 
     const Captured none = FindPlace({"qxzqxz"});
     EXPECT_EQ(none.status, 1);
@@ -106,7 +111,10 @@ TEST(PlaceCommandTest, SiteIsLatLonLocatorOrPlace) {
 
     EXPECT_FALSE(Site({"--place", "qxzqxz", "19.2E"}, err));
     EXPECT_EQ(err, "tilvex-cli: no place matches 'qxzqxz'\n");
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"--place", "oslo", "40N", "19.2E"}, {"ZZ99", "19.2E"}, {"40N", "19.2E"}, {"95N", "10E", "19.2E"}})
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"--place", "oslo", "40N", "19.2E"},
+                                               {"ZZ99", "19.2E"},
+                                               {"40N", "19.2E"},
+                                               {"95N", "10E", "19.2E"}})
         EXPECT_THROW(Site(bad, err), UsageError) << bad[0];
 }

@@ -12,15 +12,17 @@
 #endif
 
 #include "TestSupport.h"
-#include "platform/TestPlatform.h"
 #include "cli/CliRun.h"
-#include "cli/ReportOutput.h"
-#include "display/ArcGridModel.h"
-#include "workspace/DatabaseHost.h"
+#include "core/display/ArcGridModel.h"
+#include "core/reports/ReportOutput.h"
+#include "core/workspace/DatabaseHost.h"
+#include "platform/TestPlatform.h"
 
 namespace {
 
-std::string Quoted(const std::filesystem::path& path) { return std::string("'").append(path.string()).append("'"); }
+std::string Quoted(const std::filesystem::path& path) {
+    return std::string("'").append(path.string()).append("'");
+}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -51,11 +53,18 @@ protected:
                        "West Bird,123,W,Ku,Americas,\n"
                        "Centre Bird,97,W,Ku,Americas,\n"
                        "Only C,99,W,C,Americas,\n");
-        ASSERT_EQ(RunCli("import-locations " + Quoted(dir / "locs.csv") + " -o " + Quoted(dir / "locdemo.tdb")).status, 0);
-        ASSERT_EQ(RunCli("import-satellites " + Quoted(dir / "sats.csv") + " -o " + Quoted(dir / "satdemo.tdb")).status, 0);
+        ASSERT_EQ(
+            RunCli("import-locations " + Quoted(dir / "locs.csv") + " -o " + Quoted(dir / "locdemo.tdb"))
+                .status,
+            0);
+        ASSERT_EQ(
+            RunCli("import-satellites " + Quoted(dir / "sats.csv") + " -o " + Quoted(dir / "satdemo.tdb"))
+                .status,
+            0);
         const CliRun made = RunCli("new-workspace " + Quoted(dir / "roof.wrk") +
                                    " --sat 'West Bird' --sat 'Centre Bird' --sat 'Only C'"
-                                   " --loc 'Zenith Ridge' --loc 'Mid Town' --loc 'able, TX'" + data);
+                                   " --loc 'Zenith Ridge' --loc 'Mid Town' --loc 'able, TX'" +
+                                   data);
         ASSERT_EQ(made.status, 0) << made.err;
     }
     void TearDown() override { UnsetEnvironment("TILVEX_INI"); }
@@ -89,7 +98,8 @@ TEST_F(ReportCliTest, TextTableOfTheCurrentLocationListsTheGridRows) {
     // lists all bands, so it is there).
     const std::string elevationAz97 = Angles("40N 100W 97W --magvar 10E --magnetic");
     const std::string el97 = elevationAz97.substr(0, elevationAz97.find('\t'));
-    const std::string az97 = elevationAz97.substr(elevationAz97.find('\t') + 1, elevationAz97.size() - elevationAz97.find('\t') - 2);
+    const std::string az97 = elevationAz97.substr(elevationAz97.find('\t') + 1,
+                                                  elevationAz97.size() - elevationAz97.find('\t') - 2);
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 10u) << run.out;
     EXPECT_EQ(lines[0], "Zenith Ridge");
@@ -113,10 +123,11 @@ TEST_F(ReportCliTest, GridOptionsOfTheWorkspaceDecideRowsTextsAndAzimuth) {
     const std::string az = Angles("35N 90W 97W --magvar 2W");
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 7u) << run.out;
-    EXPECT_EQ(lines[0],
-              "Location,Latitude,Longitude,Magnetic Variation,Satellite,Slot,Azimuth (True),Elevation,LNB Skew,"
-              "Latitude (degrees north),Longitude (degrees east),Magnetic Variation (degrees east),"
-              "Slot (degrees east),Azimuth True (degrees),Elevation (degrees),LNB Skew (degrees clockwise)");
+    EXPECT_EQ(
+        lines[0],
+        "Location,Latitude,Longitude,Magnetic Variation,Satellite,Slot,Azimuth (True),Elevation,LNB Skew,"
+        "Latitude (degrees north),Longitude (degrees east),Magnetic Variation (degrees east),"
+        "Slot (degrees east),Azimuth True (degrees),Elevation (degrees),LNB Skew (degrees clockwise)");
     // Locations as the location list orders them, letter case aside.
     EXPECT_EQ(lines[1].rfind("\"able, TX\",30.0\u00B0N,97.0\u00B0W,4.0\u00B0E,", 0), 0u) << lines[1];
     const std::string skew = Angles("35N 90W 97W --skew");
@@ -125,9 +136,9 @@ TEST_F(ReportCliTest, GridOptionsOfTheWorkspaceDecideRowsTextsAndAzimuth) {
     const std::string skewText = skew.substr(skew.rfind('\t') + 1, skew.size() - skew.rfind('\t') - 2);
     // "192.1°" counts as 192.1 (the degree sign is two bytes in UTF-8).
     auto number = [](const std::string& angle) { return angle.substr(0, angle.size() - 2); };
-    EXPECT_EQ(lines[3], "Mid Town,35.0\u00B0N,90.0\u00B0W,2.0\u00B0W,Centre Bird  97\u00B0W,97.0\u00B0W," + azimuth + "," +
-                            elevation + "," + skewText + ",35,-90,-2.0,-97," + number(azimuth) + "," +
-                            number(elevation) + "," + number(skewText));
+    EXPECT_EQ(lines[3], "Mid Town,35.0\u00B0N,90.0\u00B0W,2.0\u00B0W,Centre Bird  97\u00B0W,97.0\u00B0W," +
+                            azimuth + "," + elevation + "," + skewText + ",35,-90,-2.0,-97," +
+                            number(azimuth) + "," + number(elevation) + "," + number(skewText));
     EXPECT_EQ(lines[4].rfind("Mid Town,35.0\u00B0N,90.0", 0), 0u) << lines[4];
     EXPECT_NE(lines[4].find(",West Bird  123\u00B0W,"), std::string::npos);
     EXPECT_EQ(lines[5].substr(0, 12), "Zenith Ridge");
@@ -146,8 +157,7 @@ TEST_F(ReportCliTest, JsonForOneNamedLocationAndTheSettingsWorkspace) {
               "\"magneticVariation\": \"2.0\u00B0W\", \"rows\": [\n"
               "    {\"satellite\": \"Centre Bird\", \"azimuth\": \"" +
                   az.substr(az.find('\t') + 1, az.size() - az.find('\t') - 2) + "\", \"elevation\": \"" +
-                  az.substr(0, az.find('\t')) + "\"},\n" +
-                  "    " + Lines(run.out)[3].substr(4) + "\n" +
+                  az.substr(0, az.find('\t')) + "\"},\n" + "    " + Lines(run.out)[3].substr(4) + "\n" +
                   "  ]}\n]}\n");
     EXPECT_NE(Lines(run.out)[3].find("\"West Bird\""), std::string::npos);
 }
@@ -180,7 +190,8 @@ TEST_F(ReportCliTest, FailuresAreNamedAndLeaveNoFileBehind) {
     EXPECT_EQ(ReadFileBytes(out), "old");
     EXPECT_FALSE(std::filesystem::exists(dir / "no"));
     std::size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) ++files;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        ++files;
     EXPECT_EQ(files, 6u);  // the two CSV sources, the two databases, the workspace, report.txt
 }
 
@@ -200,16 +211,19 @@ TEST_F(ReportCliTest, PdfOfAllLocationsHoldsTheHeadersAndEveryRow) {
         return csv.out;
     }();
     TempDir scratch;
-    ASSERT_EQ(std::system(("pdftotext -layout " + Quoted(pdf) + " " + Quoted(scratch / "all.txt")).c_str()), 0);
+    ASSERT_EQ(std::system(("pdftotext -layout " + Quoted(pdf) + " " + Quoted(scratch / "all.txt")).c_str()),
+              0);
     const std::string printed = ReadFileBytes(scratch / "all.txt");
     // One page a location, in the list's order, each with its header.
     EXPECT_EQ(std::count(printed.begin(), printed.end(), '\f'), 3);
-    const std::size_t able = printed.find("able, TX"), mid = printed.find("Mid Town"), zenith = printed.find("Zenith Ridge");
+    const std::size_t able = printed.find("able, TX"), mid = printed.find("Mid Town"),
+                      zenith = printed.find("Zenith Ridge");
     ASSERT_NE(zenith, std::string::npos);
     EXPECT_LT(able, mid);
     EXPECT_LT(mid, zenith);
-    for (const char* header : {"Site Latitude: 40.0°N", "Site Longitude: 97.0°W", "Magnetic Variation: 2.0°W",
-                               "Workspace: roof", "Updated:", "Satellite", "Azimuth", "(Magnetic)", "Elevation"})
+    for (const char* header :
+         {"Site Latitude: 40.0°N", "Site Longitude: 97.0°W", "Magnetic Variation: 2.0°W", "Workspace: roof",
+          "Updated:", "Satellite", "Azimuth", "(Magnetic)", "Elevation"})
         EXPECT_NE(printed.find(header), std::string::npos) << header;
     EXPECT_EQ(printed.find("Page "), std::string::npos);
     // Every row of the CSV report stands on its location's page.
@@ -221,9 +235,12 @@ TEST_F(ReportCliTest, PdfOfAllLocationsHoldsTheHeadersAndEveryRow) {
         std::string field;
         bool quoted = false;
         for (char c : rows[i] + ",") {
-            if (c == '"') quoted = !quoted;
-            else if (c == ',' && !quoted) fields.push_back(std::exchange(field, std::string()));
-            else field += c;
+            if (c == '"')
+                quoted = !quoted;
+            else if (c == ',' && !quoted)
+                fields.push_back(std::exchange(field, std::string()));
+            else
+                field += c;
         }
         ASSERT_EQ(fields.size(), 16u);
         const std::size_t page = printed.find(fields[0]);
@@ -265,8 +282,10 @@ TEST_F(ReportCliTest, PdfPaperIsTheOneChosen) {
     };
     for (const auto& [option, box] : cases) {
         SCOPED_TRACE(option);
-        const CliRun run = RunCli("report --format pdf -o " + Quoted(dir / "p.pdf") + option + workspace + data);
-        if (run.status == 1 && run.err.find("not available") != std::string::npos) GTEST_SKIP() << run.err;
+        const CliRun run =
+            RunCli("report --format pdf -o " + Quoted(dir / "p.pdf") + option + workspace + data);
+        if (run.status == 1 && run.err.find("not available") != std::string::npos)
+            GTEST_SKIP() << run.err;
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_NE(ReadFileBytes(dir / "p.pdf").find(box), std::string::npos);
     }
@@ -285,17 +304,20 @@ TEST_F(ReportCliTest, OutputGoesToARegularFileOrStandardOutput) {
 #ifndef _WIN32
     const std::filesystem::path pipe = dir / "pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const std::string& command : {"report" + workspace + data, "import-locations " + Quoted(dir / "locs.csv")}) {
+    for (const std::string& command :
+         {"report" + workspace + data, "import-locations " + Quoted(dir / "locs.csv")}) {
         SCOPED_TRACE(command);
         const CliRun refused = RunCli(command + " -o " + Quoted(pipe));
         EXPECT_EQ(refused.status, 1);
-        EXPECT_EQ(refused.err, "cannot write '" + pipe.string() + "': not a regular file; -o - writes to standard output\n");
+        EXPECT_EQ(refused.err, "cannot write '" + pipe.string() +
+                                   "': not a regular file; -o - writes to standard output\n");
     }
     EXPECT_TRUE(std::filesystem::is_fifo(pipe));
     SetEnvironment("TILVEX_INI", pipe.string());
     const CliRun settings = RunCli("report" + workspace + data);
     EXPECT_EQ(settings.out, plain.out);
-    EXPECT_EQ(settings.err, "tilvex-cli: the settings file '" + pipe.string() + "' is not used: not a regular file\n");
+    EXPECT_EQ(settings.err,
+              "tilvex-cli: the settings file '" + pipe.string() + "' is not used: not a regular file\n");
 #endif
 }
 
@@ -307,7 +329,9 @@ TEST(ReportOutputTest, NamesCannotActAsFormulasOrOnTheTerminal) {
     report.name = "=cmd\x1B[2J";
     report.latitude = "Site Latitude: 39.7\xB0N";
     report.longitude = "Site Longitude: 105.0\xB0W";
-    report.magVar = "Magnetic Variation: 7.6\xB0" "E";
+    report.magVar =
+        "Magnetic Variation: 7.6\xB0"
+        "E";
     report.signedLatitude = 39.7f;
     report.signedLongitude = 105.0f;
     report.signedMagVar = -7.6f;
@@ -316,7 +340,8 @@ TEST(ReportOutputTest, NamesCannotActAsFormulasOrOnTheTerminal) {
     report.slotLongitudes.push_back(97.0f);
     report.skews.push_back("-12.5\xB0");
     const std::string csv = ReportAsCsv({report}, 0);
-    EXPECT_NE(csv.find("\n'=cmd\x1B[2J,39.7\xC2\xB0N,105.0\xC2\xB0W,7.6\xC2\xB0" "E,'@Bird\x07,97.0\xC2\xB0W,185.3\xC2\xB0,"
+    EXPECT_NE(csv.find("\n'=cmd\x1B[2J,39.7\xC2\xB0N,105.0\xC2\xB0W,7.6\xC2\xB0"
+                       "E,'@Bird\x07,97.0\xC2\xB0W,185.3\xC2\xB0,"
                        "-2.0\xC2\xB0,-12.5\xC2\xB0,39.7,-105,7.6,-97,185.3,-2.0,-12.5\n"),
               std::string::npos)
         << csv;

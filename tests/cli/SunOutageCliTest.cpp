@@ -2,8 +2,8 @@
 
 #include "TestSupport.h"
 #include "cli/CliRun.h"
-#include "framework/Cp1252.h"
-#include "satellites/SunOutage.h"
+#include "core/framework/Cp1252.h"
+#include "core/satellites/SunOutage.h"
 
 TEST(SunOutageCliTest, AnglesWithSkewAddsAThirdColumn) {
     EXPECT_EQ(RunCli("angles 52.52N 13.405E 37.5W --skew").out, "14.1\u00B0\t237.2\u00B0\t30.8\u00B0\n");
@@ -28,9 +28,10 @@ TEST(SunOutageCliTest, SunOutagePrintsTheCoresDaysOneLineEach) {
 }
 
 TEST(SunOutageCliTest, BadArgumentsEndWithStatusTwo) {
-    for (const char* args : {"40N 100W 90W --dish 0", "40N 100W 90W --freq -12", "40N 100W 90W --year 1899",
-                             "40N 100W 90W --year 2101", "40N 100W 90W --year 2026.5", "40N 100W 90W --dish big",
-                             "40N 100W", "95N 100W 90W", "40N 100W 90W --dish 0.01 --freq 1"}) {
+    for (const char* args :
+         {"40N 100W 90W --dish 0", "40N 100W 90W --freq -12", "40N 100W 90W --year 1899",
+          "40N 100W 90W --year 2101", "40N 100W 90W --year 2026.5", "40N 100W 90W --dish big", "40N 100W",
+          "95N 100W 90W", "40N 100W 90W --dish 0.01 --freq 1"}) {
         const CliRun run = RunCli(std::string("sun-outage ") + args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.err.find("tilvex-cli sun-outage: "), std::string::npos) << args << ": " << run.err;

@@ -5,11 +5,11 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -22,17 +22,17 @@
 #include <memory>
 
 #include "UiSupport.h"
-#include "app/AboutDlg.h"
-#include "app/Appearance.h"
-#include "display/ArcGrid.h"
-#include "display/GridOptionsDlg.h"
-#include "locations/LocationEditorDlg.h"
-#include "printing/PrintOptionsDlg.h"
-#include "satellites/SatelliteDetailsDlg.h"
-#include "locations/Location.h"
-#include "satellites/Satellite.h"
-#include "satellites/SunOutageDlg.h"
-#include "satellites/SatelliteEditorDlg.h"
+#include "core/locations/Location.h"
+#include "core/satellites/Satellite.h"
+#include "ui/app/AboutDlg.h"
+#include "ui/app/Appearance.h"
+#include "ui/display/ArcGrid.h"
+#include "ui/display/GridOptionsDlg.h"
+#include "ui/locations/LocationEditorDlg.h"
+#include "ui/printing/PrintOptionsDlg.h"
+#include "ui/satellites/SatelliteDetailsDlg.h"
+#include "ui/satellites/SatelliteEditorDlg.h"
+#include "ui/satellites/SunOutageDlg.h"
 
 namespace {
 
@@ -44,7 +44,8 @@ QString AccessibleName(QWidget* widget) {
 // The letter after a single '&', lower case; none for "&&" or no '&'.
 QChar Mnemonic(const QString& text) {
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&') continue;
+        if (text[i] != '&')
+            continue;
         if (text[i + 1] == '&') {
             ++i;
             continue;
@@ -59,18 +60,24 @@ std::multimap<QChar, QString> Mnemonics(QWidget* dialog) {
     std::multimap<QChar, QString> found;
     for (QWidget* w : dialog->findChildren<QWidget*>()) {
         QString text;
-        if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
-        if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
-        if (auto* group = qobject_cast<QGroupBox*>(w)) text = group->title();
-        if (const QChar letter = Mnemonic(text); !letter.isNull()) found.emplace(letter, text);
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            text = button->text();
+        if (auto* label = qobject_cast<QLabel*>(w))
+            text = label->text();
+        if (auto* group = qobject_cast<QGroupBox*>(w))
+            text = group->title();
+        if (const QChar letter = Mnemonic(text); !letter.isNull())
+            found.emplace(letter, text);
     }
     return found;
 }
 
 // A control's name in the tab chain: its object name, else its text.
 QString ChainName(QWidget* w) {
-    if (!w->objectName().isEmpty()) return w->objectName();
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text().remove('&');
+    if (!w->objectName().isEmpty())
+        return w->objectName();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text().remove('&');
     return w->metaObject()->className();
 }
 
@@ -81,7 +88,8 @@ std::string TabChain(QWidget* dialog) {
         // An editable combo box's or a spin box's line edit stands for the
         // box itself.
         if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(dialog) && dialog->isAncestorOf(w) &&
-            !qobject_cast<QComboBox*>(w->parentWidget()) && !qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
+            !qobject_cast<QComboBox*>(w->parentWidget()) &&
+            !qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
             chain << ChainName(w);
     return chain.join(", ").toStdString();
 }
@@ -92,8 +100,8 @@ void ExpectUniqueMnemonics(QWidget* dialog) {
     for (auto it = found.begin(); it != found.end(); ++it) {
         const auto next = std::next(it);
         if (next != found.end() && next->first == it->first)
-            ADD_FAILURE() << dialog->objectName().toStdString() << ": \"" << it->second.toStdString() << "\" and \""
-                          << next->second.toStdString() << "\" share a mnemonic";
+            ADD_FAILURE() << dialog->objectName().toStdString() << ": \"" << it->second.toStdString()
+                          << "\" and \"" << next->second.toStdString() << "\" share a mnemonic";
     }
 }
 
@@ -103,10 +111,12 @@ void ExpectNamedInputs(QWidget* dialog) {
         const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
                            qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QAbstractItemView*>(w) ||
                            qobject_cast<QAbstractButton*>(w);
-        if (!input || !w->isVisibleTo(dialog) || qobject_cast<QLineEdit*>(w->parentWidget())) continue;
+        if (!input || !w->isVisibleTo(dialog) || qobject_cast<QLineEdit*>(w->parentWidget()))
+            continue;
         if (qobject_cast<QComboBox*>(w->parentWidget()) || qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
             continue;  // the box's own parts
-        if (qobject_cast<QHeaderView*>(w)) continue;  // a list's headings, read with the list
+        if (qobject_cast<QHeaderView*>(w))
+            continue;  // a list's headings, read with the list
         EXPECT_FALSE(AccessibleName(w).trimmed().isEmpty())
             << dialog->objectName().toStdString() << ": " << ChainName(w).toStdString() << " has no name";
     }
@@ -143,7 +153,8 @@ TEST_F(AccessibilityTest, MainWindowControlsAndPanesHaveNames) {
 
     // Nothing a person can click or type into is left without a name.
     for (QWidget* w : frame->findChildren<QWidget*>()) {
-        if (!w->isVisible()) continue;
+        if (!w->isVisible())
+            continue;
         const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
                              qobject_cast<QAbstractItemView*>(w) || qobject_cast<QTabBar*>(w);
         if (control) {
@@ -152,8 +163,8 @@ TEST_F(AccessibilityTest, MainWindowControlsAndPanesHaveNames) {
         }
     }
     // The main controls explain themselves in What's This mode.
-    for (const char* object : {"currentLocation", "locationList", "arcGrid", "gridOptionsButton", "bandFilter",
-                               "azimuthKind", "satelliteInfoPane", "detailedReport"}) {
+    for (const char* object : {"currentLocation", "locationList", "arcGrid", "gridOptionsButton",
+                               "bandFilter", "azimuthKind", "satelliteInfoPane", "detailedReport"}) {
         auto* w = frame->findChild<QWidget*>(object);
         ASSERT_NE(w, nullptr) << object;
         EXPECT_FALSE(w->whatsThis().isEmpty()) << object;
@@ -175,15 +186,16 @@ TEST_F(AccessibilityTest, EveryDialogHasItsTabOrderAndUniqueMnemonics) {
           "addSatellite", "save", "delete", "close"}},
         {[] { return std::make_unique<CLocationEditorDlg>(); },
          {"locationName", "locationList", "latitude", "north", "south", "longitude", "longitudeWest",
-          "longitudeEast", "autoVariation", "variation", "variationWest", "variationEast", "region", "addLocation",
-          "save", "delete", "close"}},
+          "longitudeEast", "autoVariation", "variation", "variationWest", "variationEast", "region",
+          "addLocation", "save", "delete", "close"}},
         {[] { return std::make_unique<CSatelliteDetailsDlg>(); }, {"ok", "editData", "sunOutagesButton"}},
         {[] {
              static CSatellite satellite;
              static CLocation location;
              return std::make_unique<CSunOutageDlg>(satellite, location);
          },
-         {"sunOutageDish", "sunOutageFrequency", "sunOutageYear", "sunOutageUtcOffset", "sunOutageList", "Close"}},
+         {"sunOutageDish", "sunOutageFrequency", "sunOutageYear", "sunOutageUtcOffset", "sunOutageList",
+          "Close"}},
         {[] { return std::make_unique<CAboutDlg>(); }, {"visitWebSite", "OK"}},
     };
     for (const Case& c : cases) {
@@ -212,7 +224,8 @@ TEST_F(AccessibilityTest, GridTextsFollowADarkPalette) {
         const QModelIndex index = grid->model()->index(0, 0);
         QStyleOptionViewItem option;
         option.initFrom(grid->viewport());
-        option.state = selected ? (option.state | QStyle::State_Selected) : (option.state & ~QStyle::State_Selected);
+        option.state =
+            selected ? (option.state | QStyle::State_Selected) : (option.state & ~QStyle::State_Selected);
         option.rect = QRect(QPoint(0, 0), grid->itemDelegate()->sizeHint(option, index));
         QImage image(option.rect.size(), QImage::Format_ARGB32);
         image.fill(Qt::magenta);
@@ -226,7 +239,8 @@ TEST_F(AccessibilityTest, GridTextsFollowADarkPalette) {
             for (int x = 1; x < image.width() - 1; ++x) {
                 const QColor c = image.pixelColor(x, y);
                 if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
-                        std::abs(c.blue() - colour.blue()) < 60)
+                        std::abs(c.blue() - colour.blue()) <
+                    60)
                     ++n;
             }
         return n;

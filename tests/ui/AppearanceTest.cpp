@@ -9,8 +9,8 @@
 #include <cmath>
 #include <memory>
 
-#include "app/Appearance.h"
-#include "display/ArcGrid.h"
+#include "ui/app/Appearance.h"
+#include "ui/display/ArcGrid.h"
 
 namespace {
 
@@ -51,8 +51,10 @@ TEST(AppearanceTest, ChosenRadioButtonShowsADotAsClearAsText) {
         int clear = 0;
         for (int y = 0; y < indicator.height() * ratio; ++y)
             for (int x = 0; x < indicator.width() * ratio; ++x) {
-                const QColor pixel = image.pixelColor(int(indicator.x() * ratio) + x, int(indicator.y() * ratio) + y);
-                if (Contrast(pixel, dark.color(QPalette::Base)) >= 7.0) ++clear;
+                const QColor pixel =
+                    image.pixelColor(int(indicator.x() * ratio) + x, int(indicator.y() * ratio) + y);
+                if (Contrast(pixel, dark.color(QPalette::Base)) >= 7.0)
+                    ++clear;
             }
         return clear;
     };

@@ -6,13 +6,15 @@
 #include <QApplication>
 
 #include "TestSupport.h"
-#include "display/DragRecords.h"
-#include "satellites/SatelliteTree.h"
+#include "core/display/DragRecords.h"
+#include "ui/satellites/SatelliteTree.h"
 
 TEST(DatabaseTreeTest, ALargeRegionGetsItsItemsWhenFirstOpened) {
     CSatelliteTree tree;
     const int large = static_cast<int>(CDatabaseTree::kItemsWhenOpened) + 1;
-    for (int i = large; i-- > 0;) tree.Database().Append(MakeSatellite("Big " + std::to_string(100000 + i), 97.0f, true, SAT_BAND_KU | SAT_REGION_ASIA));
+    for (int i = large; i-- > 0;)
+        tree.Database().Append(
+            MakeSatellite("Big " + std::to_string(100000 + i), 97.0f, true, SAT_BAND_KU | SAT_REGION_ASIA));
     tree.Database().Append(MakeSatellite("Small b", 97.0f, true, SAT_BAND_KU | SAT_REGION_EUROPE));
     tree.Database().Append(MakeSatellite("small A", 97.0f, true, SAT_BAND_KU | SAT_REGION_EUROPE));
     tree.FillTree();

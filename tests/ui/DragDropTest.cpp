@@ -7,11 +7,11 @@
 #include <QMimeData>
 
 #include "UiSupport.h"
-#include "display/ArcGrid.h"
-#include "display/DragRecords.h"
-#include "framework/QtText.h"
-#include "locations/LocationTree.h"
-#include "satellites/SatelliteTree.h"
+#include "core/display/DragRecords.h"
+#include "ui/display/ArcGrid.h"
+#include "ui/framework/QtText.h"
+#include "ui/locations/LocationTree.h"
+#include "ui/satellites/SatelliteTree.h"
 
 namespace {
 
@@ -93,7 +93,8 @@ protected:
     }
     QStringList RowNames() const {
         QStringList names;
-        for (int row = 0; row < grid->count(); ++row) names << FromCp1252(grid->SatelliteAt(row)->GetName());
+        for (int row = 0; row < grid->count(); ++row)
+            names << FromCp1252(grid->SatelliteAt(row)->GetName());
         return names;
     }
 };
@@ -144,7 +145,8 @@ TEST_F(DragDropTest, RegionFolderAddsItsNewSatellitesInTreeOrderWithOneUpdate) {
     messages = std::make_unique<MessageCapture>(IDNO);
     updates.reset();
     Stop();
-    EXPECT_EQ(messages->Texts(), std::vector<std::string>{"Save changes to United States Ku Band Satellites.wrk?"});
+    EXPECT_EQ(messages->Texts(),
+              std::vector<std::string>{"Save changes to United States Ku Band Satellites.wrk?"});
 }
 
 TEST_F(DragDropTest, EmptyRegionAddsNothingButUpdatesOnce) {
@@ -152,9 +154,11 @@ TEST_F(DragDropTest, EmptyRegionAddsNothingButUpdatesOnce) {
     CSatelliteDatabase& db = frame->SatelliteTree()->Database();
     std::vector<const CSatellite*> intelsat;
     for (const auto& sat : db.GetRecords())
-        if (sat->GetFlags() & SAT_REGION_INTELSAT) intelsat.push_back(sat.get());
+        if (sat->GetFlags() & SAT_REGION_INTELSAT)
+            intelsat.push_back(sat.get());
     ASSERT_FALSE(intelsat.empty());
-    for (const CSatellite* sat : intelsat) db.Erase(sat);
+    for (const CSatellite* sat : intelsat)
+        db.Erase(sat);
     frame->SatelliteTree()->FillTree();
     ASSERT_EQ(Find(frame->SatelliteTree(), "IntelSat")->childCount(), 0);
 
@@ -179,7 +183,8 @@ TEST_F(DragDropTest, RootCannotBeDraggedAndRecordsAndFoldersCan) {
     }
     // The drag image shows the item's picture and text.
     const QPixmap image = frame->SatelliteTree()->DragPixmap(Find(frame->SatelliteTree(), "Astra 1KR"));
-    EXPECT_GT(image.deviceIndependentSize().width(), 16 + frame->SatelliteTree()->fontMetrics().horizontalAdvance("Astra"));
+    EXPECT_GT(image.deviceIndependentSize().width(),
+              16 + frame->SatelliteTree()->fontMetrics().horizontalAdvance("Astra"));
 }
 
 TEST_F(DragDropTest, LocationsDropOnTheLocationListOnly) {

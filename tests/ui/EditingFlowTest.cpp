@@ -12,19 +12,19 @@
 
 #include "EditorSupport.h"
 #include "UiSupport.h"
-#include "display/ArcGrid.h"
-#include "display/ArcGridModel.h"
-#include "display/LocationPane.h"
-#include "display/TilvexView.h"
-#include "locations/LocationDatabase.h"
-#include "locations/LocationEditorDlg.h"
-#include "locations/LocationTree.h"
+#include "core/display/ArcGridModel.h"
+#include "core/locations/LocationDatabase.h"
+#include "core/workspace/DatabaseEditor.h"
 #include "resources/ids.h"
-#include "satellites/SatelliteDetailsDlg.h"
-#include "satellites/SatelliteEditorDlg.h"
-#include "satellites/SatelliteInfoPane.h"
-#include "satellites/SatelliteTree.h"
-#include "workspace/DatabaseEditor.h"
+#include "ui/display/ArcGrid.h"
+#include "ui/display/LocationPane.h"
+#include "ui/display/TilvexView.h"
+#include "ui/locations/LocationEditorDlg.h"
+#include "ui/locations/LocationTree.h"
+#include "ui/satellites/SatelliteDetailsDlg.h"
+#include "ui/satellites/SatelliteEditorDlg.h"
+#include "ui/satellites/SatelliteInfoPane.h"
+#include "ui/satellites/SatelliteTree.h"
 
 namespace {
 
@@ -41,8 +41,7 @@ protected:
     CArcGrid* Grid() { return View()->Grid(); }
     int GridRow(const QString& name) {
         for (int row = 0; row < Grid()->count(); ++row)
-            if (Grid()->item(row)->text() == name ||
-                Grid()->RowTexts(row).name == name.toStdString())
+            if (Grid()->item(row)->text() == name || Grid()->RowTexts(row).name == name.toStdString())
                 return row;
         return -1;
     }
@@ -153,7 +152,8 @@ TEST_F(EditingFlowTest, ARenameFromTheDetailsDialogReachesTreeGridPaneAndDialog)
         after = details->NameText();
         afterElevation = details->ElevationText();
         const int row = GridRow("Renamed Bird");
-        if (row >= 0) gridElevation = QString::fromLatin1(Grid()->RowTexts(row).elevation.c_str());
+        if (row >= 0)
+            gridElevation = QString::fromLatin1(Grid()->RowTexts(row).elevation.c_str());
         Click(details, "ok");
     });
     QTest::mouseClick(info->ReportButton(), Qt::LeftButton);
@@ -400,7 +400,8 @@ TEST_F(EditingFlowTest, RecordTextsAreShownAsPlainText) {
     auto checkLabels = [](QWidget* window) {
         int shown = 0;
         for (QLabel* label : window->findChildren<QLabel*>()) {
-            if (!label->text().contains("<i>") && !label->text().contains("<C-band>")) continue;
+            if (!label->text().contains("<i>") && !label->text().contains("<C-band>"))
+                continue;
             ++shown;
             EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
         }
@@ -436,7 +437,8 @@ TEST_F(EditingFlowTest, TreesKeepTheirOpenFoldersAcrossASave) {
     EXPECT_TRUE(after->parent()->isExpanded());
     EXPECT_EQ(after->parent()->text(0), region);
     int open = 0;
-    for (int i = 0; i < tree->RootItem()->childCount(); ++i) open += tree->RootItem()->child(i)->isExpanded();
+    for (int i = 0; i < tree->RootItem()->childCount(); ++i)
+        open += tree->RootItem()->child(i)->isExpanded();
     EXPECT_EQ(open, 1);
 }
 
@@ -461,8 +463,9 @@ TEST_F(EditingFlowTest, AFailedSaveIsShownAndAskedAboutAtExit) {
     messages->Clear();
     messages->Script({IDCANCEL});
     EXPECT_FALSE(frame->close());
-    EXPECT_EQ(messages->Texts(), std::vector<std::string>{
-        "The location database could not be saved: Permission denied\n\nSave again, or discard?"});
+    EXPECT_EQ(messages->Texts(),
+              std::vector<std::string>{
+                  "The location database could not be saved: Permission denied\n\nSave again, or discard?"});
     std::filesystem::permissions(File("locdemo.tdb"),
                                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     messages->Script({IDYES});
@@ -481,6 +484,7 @@ TEST_F(EditingFlowTest, ADatabaseRewrittenByAnotherProgramIsReadAgain) {
     beta->SetName("Beta, BB");
     other.Append(std::move(beta));
     ASSERT_TRUE(other.SaveDatabase());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return TreeItem(frame->LocationTree(), "Beta, BB") != nullptr; }, 5000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return TreeItem(frame->LocationTree(), "Beta, BB") != nullptr; }, 5000));
     EXPECT_NE(frame->LocationTree()->FindLocation("Beta, BB"), nullptr);
 }

@@ -45,12 +45,18 @@ inline void Click(QWidget* parent, const char* name) {
 }
 
 // A list's rows as the user sees them.
-inline int ListCount(const QAbstractItemView* list) { return list->model()->rowCount(); }
+inline int ListCount(const QAbstractItemView* list) {
+    return list->model()->rowCount();
+}
 inline QString ListText(const QAbstractItemView* list, int row) {
     return list->model()->index(row, 0).data().toString();
 }
-inline int CurrentRow(const QAbstractItemView* list) { return list->currentIndex().row(); }
-inline QString CurrentText(const QAbstractItemView* list) { return list->currentIndex().data().toString(); }
+inline int CurrentRow(const QAbstractItemView* list) {
+    return list->currentIndex().row();
+}
+inline QString CurrentText(const QAbstractItemView* list) {
+    return list->currentIndex().data().toString();
+}
 
 // Clicks the list entry with this text.
 inline void PickEntry(QAbstractItemView* list, const QString& text) {
@@ -77,7 +83,8 @@ void WhenModal(std::function<void(T*)> act) {
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, act] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog) return;
+        if (!dialog)
+            return;
         timer->stop();
         timer->deleteLater();
         act(dialog);

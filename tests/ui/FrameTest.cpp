@@ -8,28 +8,28 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
-#include <QStatusBar>
-#include <QStyleOptionMenuItem>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStyle>
-#include <QPushButton>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QTextBrowser>
-#include <QUrl>
 #include <QTimer>
+#include <QUrl>
 
 #include "EditorSupport.h"
 #include "UiSupport.h"
-#include "app/UserFolders.h"
-#include "app/AboutDlg.h"
-#include "app/SplashWnd.h"
+#include "core/display/StatusText.h"
+#include "core/satellites/SatelliteDatabase.h"
 #include "resources/ids.h"
-#include "display/ArcGrid.h"
-#include "display/StatusText.h"
-#include "framework/QtText.h"
-#include "locations/LocationTree.h"
-#include "satellites/SatelliteDatabase.h"
+#include "ui/app/AboutDlg.h"
+#include "ui/app/SplashWnd.h"
+#include "ui/app/UserFolders.h"
+#include "ui/display/ArcGrid.h"
+#include "ui/framework/QtText.h"
+#include "ui/locations/LocationTree.h"
 
 using FrameTest = ProgramFixture;
 
@@ -89,7 +89,8 @@ TEST_F(FrameTest, InfoPaneShowsAWholeLongNameWrapped) {
     doc->AddSatellite(hispasat, true);
     auto* grid = frame->findChild<CArcGrid*>("arcGrid");
     for (int row = 0; row < grid->count(); ++row)
-        if (grid->SatelliteAt(row) == hispasat) grid->setCurrentRow(row);
+        if (grid->SatelliteAt(row) == hispasat)
+            grid->setCurrentRow(row);
     QApplication::processEvents();
     auto* name = frame->findChild<QLabel*>("infoName");
     auto* slot = frame->findChild<QLabel*>("infoSlot");
@@ -97,10 +98,10 @@ TEST_F(FrameTest, InfoPaneShowsAWholeLongNameWrapped) {
     ASSERT_EQ(name->text(), "Hispasat 36W-1");
     // Every word of the name is drawn inside the label.
     const QRect room = name->contentsRect();
-    const QRect needed = name->fontMetrics().boundingRect(room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-                                                          name->text());
-    EXPECT_TRUE(room.contains(needed)) << needed.width() << "x" << needed.height() << " in " << room.width() << "x"
-                                       << room.height();
+    const QRect needed =
+        name->fontMetrics().boundingRect(room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, name->text());
+    EXPECT_TRUE(room.contains(needed))
+        << needed.width() << "x" << needed.height() << " in " << room.width() << "x" << room.height();
     // The rows follow each other inside the pane, above its button.
     QWidget* button = frame->findChild<QWidget*>("detailedReport");
     EXPECT_LE(name->geometry().bottom(), slot->geometry().top());
@@ -143,7 +144,8 @@ TEST_F(FrameTest, WindowStoredBeyondTheScreenIsBroughtWhollyBack) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     {
         CProfile profile(settings.string());
-        WritePlacement(profile, {150, -1, SW_SHOWNORMAL, screen.width() + 300, 30, screen.width() + 800, 430});
+        WritePlacement(profile,
+                       {150, -1, SW_SHOWNORMAL, screen.width() + 300, 30, screen.width() + 800, 430});
     }
     CMainFrame* frame = Start();
     ASSERT_NE(frame, nullptr);
@@ -158,7 +160,8 @@ TEST_F(FrameTest, WindowStoredBeyondTheScreenIsBroughtWhollyBack) {
     }
     frame = Start();
     ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(screen.contains(frame->geometry())) << frame->geometry().x() << "," << frame->geometry().width();
+    EXPECT_TRUE(screen.contains(frame->geometry()))
+        << frame->geometry().x() << "," << frame->geometry().width();
     EXPECT_GT(frame->width(), 100);
     EXPECT_GT(frame->height(), 100);
 }
@@ -198,15 +201,19 @@ TEST_F(FrameTest, WebSiteHelpAndUnsavedChanges) {
 
     // The browser cannot be started: the box says where to go and stays open.
     std::vector<QUrl> opened;
-    CAboutDlg::SetUrlOpener([&](const QUrl& url) { opened.push_back(url); return false; });
+    CAboutDlg::SetUrlOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return false;
+    });
     CAboutDlg about(frame);
     about.show();
     QTest::mouseClick(about.findChild<QPushButton*>("visitWebSite"), Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].toString(), CAboutDlg::kWebAddress);
-    EXPECT_EQ(messages->Texts(), std::vector<std::string>{std::string("Tilvex couldn't locate your browser.  If you want "
-                                                                      "to visit the Tilvex web page, go to ") +
-                                                          CAboutDlg::kWebAddress + "."});
+    EXPECT_EQ(messages->Texts(),
+              std::vector<std::string>{std::string("Tilvex couldn't locate your browser.  If you want "
+                                                   "to visit the Tilvex web page, go to ") +
+                                       CAboutDlg::kWebAddress + "."});
     EXPECT_TRUE(about.isVisible());
     // When it can, the box closes.
     CAboutDlg::SetUrlOpener([](const QUrl&) { return true; });
@@ -275,7 +282,8 @@ TEST_F(FrameTest, StartupMessageBelongsToTheMainWindowAndStaysOnTop) {
     QTimer poll;  // looks for the message while it is up
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
+        if (!box)
+            return;
         poll.stop();
         CMainFrame* frame = app->MainFrame();
         seen = {box->text(), box->parentWidget(), (box->windowFlags() & Qt::WindowStaysOnTopHint) != 0,
@@ -305,7 +313,8 @@ TEST_F(FrameTest, StatusBarShowsTheSiteWhileIdle) {
     ASSERT_NE(frame, nullptr);
     auto* idle = frame->findChild<QLabel*>("idleText");
     ASSERT_NE(idle, nullptr);
-    EXPECT_EQ(idle->text(), QString::fromUtf8("Denver, CO: 39.74\u00B0N 104.99\u00B0W, variation 7.6\u00B0E"));
+    EXPECT_EQ(idle->text(),
+              QString::fromUtf8("Denver, CO: 39.74\u00B0N 104.99\u00B0W, variation 7.6\u00B0E"));
 
     // Chicago's variation comes from the geomagnetic model.
     auto* list = frame->findChild<QListWidget*>("locationList");

@@ -4,15 +4,15 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QPainter>
-#include <QStyleOptionViewItem>
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -22,12 +22,12 @@
 #include <functional>
 
 #include "UiSupport.h"
-#include "display/ArcGrid.h"
-#include "framework/QtText.h"
+#include "core/satellites/Satellite.h"
 #include "resources/ids.h"
-#include "satellites/Satellite.h"
-#include "locations/LocationTree.h"
-#include "satellites/SatelliteTree.h"
+#include "ui/display/ArcGrid.h"
+#include "ui/framework/QtText.h"
+#include "ui/locations/LocationTree.h"
+#include "ui/satellites/SatelliteTree.h"
 
 namespace {
 
@@ -328,11 +328,11 @@ TEST_F(GridTest, LocationListIgnoresLetterCaseInItsOrder) {
     }
     frame->GetDocument()->UpdateAllViews(nullptr);
     QStringList shown;
-    for (int i = 0; i < locations->count(); ++i) shown << locations->item(i)->text();
+    for (int i = 0; i < locations->count(); ++i)
+        shown << locations->item(i)->text();
     QStringList sorted = shown;
-    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(shown, sorted);
     EXPECT_EQ(shown.front(), "athens");
 }
@@ -378,12 +378,15 @@ TEST_F(GridTest, HeadingsFitAtEveryFontSize) {
         QApplication::setFont(font);
         StartProgram();
         std::vector<QRect> texts;
-        for (QLabel* label : {frame->findChild<QLabel*>("azimuthKind"), frame->findChild<QLabel*>("bandFilter")})
+        for (QLabel* label :
+             {frame->findChild<QLabel*>("azimuthKind"), frame->findChild<QLabel*>("bandFilter")})
             ASSERT_NE(label, nullptr);
-        for (const QString& text : {QString("Satellite"), QString("Azimuth"), QString("(Magnetic)"), QString("Elevation")}) {
+        for (const QString& text :
+             {QString("Satellite"), QString("Azimuth"), QString("(Magnetic)"), QString("Elevation")}) {
             QLabel* label = nullptr;
             for (QLabel* l : frame->findChildren<QLabel*>())
-                if (l->text() == text && l->parentWidget()->objectName() == "satellitePane") label = l;
+                if (l->text() == text && l->parentWidget()->objectName() == "satellitePane")
+                    label = l;
             ASSERT_NE(label, nullptr) << text.toStdString();
             const int width = QFontMetrics(label->font()).horizontalAdvance(text);
             EXPECT_LE(width, label->width()) << text.toStdString();
@@ -408,9 +411,10 @@ TEST_F(GridTest, LongNamesAreClippedNotShortened) {
     StartProgram();
     frame->GetDocument()->SetGridOptions(frame->GetDocument()->GetOptions() | GRID_SHOW_SLOT);
     const QStringList names = RowNames();
-    const int row = static_cast<int>(std::max_element(names.begin(), names.end(), [](const QString& a, const QString& b) {
-                                         return a.size() < b.size();
-                                     }) - names.begin());
+    const int row = static_cast<int>(
+        std::max_element(names.begin(), names.end(),
+                         [](const QString& a, const QString& b) { return a.size() < b.size(); }) -
+        names.begin());
     const QString name = names[row];
     const QModelIndex index = grid->model()->index(row, 0);
     QStyleOptionViewItem option;
@@ -450,7 +454,8 @@ TEST_F(GridTest, RowsAndLocationsHaveAccessibleNames) {
         QStringList out;
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
         for (int i = 0; iface && i < iface->childCount(); ++i)
-            if (QAccessibleInterface* child = iface->child(i); child && child->role() == QAccessible::ListItem)
+            if (QAccessibleInterface* child = iface->child(i);
+                child && child->role() == QAccessible::ListItem)
                 out << child->text(QAccessible::Name);
         return out;
     };
@@ -467,6 +472,7 @@ TEST_F(GridTest, RowsAndLocationsHaveAccessibleNames) {
     EXPECT_EQ(accessibleNames(grid)[0], FromCp1252(CArcGridModel::RowSummary(grid->RowTexts(0))));
 
     QStringList listed;
-    for (int i = 0; i < locations->count(); ++i) listed << locations->item(i)->text();
+    for (int i = 0; i < locations->count(); ++i)
+        listed << locations->item(i)->text();
     EXPECT_EQ(accessibleNames(locations), listed);
 }

@@ -5,15 +5,15 @@
 #include <QAction>
 #include <QFile>
 #include <QImage>
-#include <QRegularExpression>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <map>
 
 #include "UiSupport.h"
-#include "display/SkyView.h"
 #include "resources/ids.h"
+#include "ui/display/SkyView.h"
 
 using HelpTest = ProgramFixture;
 
@@ -37,7 +37,8 @@ TEST_F(HelpTest, GuideCoversAimingAndShowsItsPictures) {
     for (auto it = image.globalMatch(html); it.hasNext(); ++pictures) {
         const QString name = it.next().captured(1);
         // What the browser itself finds for the page's relative name.
-        EXPECT_TRUE(help->loadResource(QTextDocument::ImageResource, QUrl(name)).isValid()) << name.toStdString();
+        EXPECT_TRUE(help->loadResource(QTextDocument::ImageResource, QUrl(name)).isValid())
+            << name.toStdString();
         EXPECT_FALSE(QImage(":/help/" + name).isNull()) << name.toStdString();
     }
     EXPECT_GE(pictures, 4);
@@ -60,7 +61,8 @@ TEST_F(HelpTest, GuideNamesOnlyCommandsThatCanBeChosen) {
     std::multimap<QString, QMenu*> menus;
     for (QMenuBar* bar : {frame->menuBar(), frame->SkyView()->menuBar()})
         for (QAction* action : bar->actions())
-            if (action->menu()) menus.emplace(action->text().remove('&'), action->menu());
+            if (action->menu())
+                menus.emplace(action->text().remove('&'), action->menu());
 
     QFile page(":/help/index.html");
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
@@ -71,12 +73,14 @@ TEST_F(HelpTest, GuideNamesOnlyCommandsThatCanBeChosen) {
         const auto match = it.next();
         const QString item = match.captured(2).trimmed();
         // Adding acts on the entry the guide has the reader select first.
-        if (item == "Add to Workspace") continue;
+        if (item == "Add to Workspace")
+            continue;
         SCOPED_TRACE((match.captured(1) + " > " + item).toStdString());
         QAction* found = nullptr;
         for (auto [begin, end] = menus.equal_range(match.captured(1)); begin != end; ++begin)
             for (QAction* action : begin->second->actions())
-                if (action->text().remove('&').section('\t', 0, 0).startsWith(item)) found = action;
+                if (action->text().remove('&').section('\t', 0, 0).startsWith(item))
+                    found = action;
         ASSERT_NE(found, nullptr);
         EXPECT_TRUE(found->isEnabled());
     }

@@ -9,11 +9,11 @@
 
 #include "EditorSupport.h"
 #include "TestSupport.h"
-#include "framework/Format.h"
-#include "geomag/GeomagModel.h"
-#include "locations/LocationDatabase.h"
-#include "locations/LocationEditorDlg.h"
-#include "workspace/EditorRules.h"
+#include "core/framework/Format.h"
+#include "core/geomag/GeomagModel.h"
+#include "core/locations/LocationDatabase.h"
+#include "core/workspace/EditorRules.h"
+#include "ui/locations/LocationEditorDlg.h"
 
 namespace {
 
@@ -28,7 +28,8 @@ protected:
     void SetUp() override {
         std::filesystem::copy_file(SourceDataDir() / "MagData.dat", dir / "MagData.dat");
         cwd = std::make_unique<ScopedCwd>(dir.Path());
-        db.Append(MakeLocation("Denver, CO", 39.74f, true, 104.99f, true, 7.2f, false, LOC_REGION_NORTH_AMERICA));
+        db.Append(
+            MakeLocation("Denver, CO", 39.74f, true, 104.99f, true, 7.2f, false, LOC_REGION_NORTH_AMERICA));
         db.Append(MakeLocation("Berlin", 52.52f, true, 13.405f, false, MAGVAR_AUTO, true, LOC_REGION_EUROPE));
         db.Append(MakeLocation("Nowhere", 1.0f, false, 2.0f, false, 100.0f, true, 4096));
     }
@@ -41,7 +42,9 @@ protected:
         dlg->show();
     }
     template <class T>
-    T* C(const char* name) { return Child<T>(dlg.get(), name); }
+    T* C(const char* name) {
+        return Child<T>(dlg.get(), name);
+    }
     QLineEdit* Edit(const char* name) { return C<QLineEdit>(name); }
     std::vector<std::string> Save() {
         messages.Clear();
@@ -171,7 +174,8 @@ TEST_F(LocationEditorTest, ANewLocationIsValidatedInOrderThenAdded) {
     TypeInto(Edit("locationName"), "denver, co");
     TypeInto(Edit("latitude"), "40");
     TypeInto(Edit("longitude"), "105");
-    EXPECT_EQ(Save(), std::vector<std::string>{"Location denver, co already exists.  Save under a new name."});
+    EXPECT_EQ(Save(),
+              std::vector<std::string>{"Location denver, co already exists.  Save under a new name."});
     TypeInto(Edit("locationName"), "");
     EXPECT_EQ(Save(), std::vector<std::string>{m::kLocationNoRegion});
     PickCombo(C<QComboBox>("region"), "South Pacific");

@@ -9,10 +9,10 @@
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QTest>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <array>
 #include <cstdio>
@@ -21,18 +21,18 @@
 #include <regex>
 
 #include "UiSupport.h"
-#include "display/ArcGrid.h"
-#include "display/LocationPane.h"
-#include "display/TilvexView.h"
-#include "framework/Cp1252.h"
-#include "framework/QtText.h"
-#include "locations/Location.h"
-#include "printing/PrintOptionsDlg.h"
-#include "printing/PrintSupport.h"
-#include "printing/Report.h"
+#include "core/framework/Cp1252.h"
+#include "core/locations/Location.h"
+#include "core/reports/Report.h"
+#include "core/satellites/LnbSkew.h"
 #include "resources/ids.h"
-#include "satellites/LnbSkew.h"
-#include "satellites/SatelliteTree.h"
+#include "ui/display/ArcGrid.h"
+#include "ui/display/LocationPane.h"
+#include "ui/display/TilvexView.h"
+#include "ui/framework/QtText.h"
+#include "ui/printing/PrintOptionsDlg.h"
+#include "ui/printing/PrintSupport.h"
+#include "ui/satellites/SatelliteTree.h"
 
 namespace {
 
@@ -43,7 +43,8 @@ public:
         m_timer.setInterval(5);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == m_last || !modal->isVisible()) return;
+            if (!modal || modal == m_last || !modal->isVisible())
+                return;
             m_last = modal;
             m_act(modal);
         });
@@ -59,21 +60,25 @@ private:
 // The text of a PDF (or, with `how` "-bbox", each word with its box in
 // points), or nothing when pdftotext is not installed.
 std::optional<std::string> PdfText(const std::filesystem::path& pdf, const std::string& how = "-layout") {
-    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) return std::nullopt;
+    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)
+        return std::nullopt;
     const std::string command = "pdftotext " + how + " '" + pdf.string() + "' -";
     std::string text;
     FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return std::nullopt;
+    if (!pipe)
+        return std::nullopt;
     std::array<char, 4096> buffer{};
     std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) text.append(buffer.data(), n);
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        text.append(buffer.data(), n);
     ::pclose(pipe);
     return text;
 }
 
 std::size_t Count(const std::string& text, const std::string& what) {
     std::size_t n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++n;
     return n;
 }
 
@@ -124,7 +129,8 @@ protected:
         return std::make_unique<ModalDriver>([&answers](QWidget* modal) {
             if (auto* options = qobject_cast<CPrintOptionsDlg*>(modal)) {
                 ++answers.options;
-                if (answers.choose) answers.choose(options);
+                if (answers.choose)
+                    answers.choose(options);
                 if (answers.cancelOptions)
                     options->reject();
                 else
@@ -157,7 +163,8 @@ TEST_F(PrintTest, PrintCommandsNeedACurrentLocationAndAGridRow) {
 
     // No satellite left in the grid: nothing to print.
     CTilvexDoc* doc = frame->GetDocument();
-    while (view->Grid()->count() > 0) doc->RemoveSatellite(view->Grid()->SatelliteAt(0));
+    while (view->Grid()->count() > 0)
+        doc->RemoveSatellite(view->Grid()->SatelliteAt(0));
     EXPECT_FALSE(frame->Action(ids::ID_FILE_PRINT)->isEnabled());
     EXPECT_FALSE(frame->Action(ids::ID_FILE_PRINT_PREVIEW)->isEnabled());
     EXPECT_TRUE(frame->Action(ids::ID_FILE_PRINT_SETUP)->isEnabled());
@@ -175,7 +182,8 @@ TEST_F(PrintTest, PrintCommandsNeedACurrentLocationAndAGridRow) {
     // Print Setup shows the page setup of the program's printer.
     int setups = 0;
     ModalDriver setup([&setups](QWidget* modal) {
-        if (!qobject_cast<QPageSetupDialog*>(modal)) return;
+        if (!qobject_cast<QPageSetupDialog*>(modal))
+            return;
         ++setups;
         static_cast<QDialog*>(modal)->reject();
     });
@@ -188,14 +196,17 @@ TEST_F(PrintTest, OptionsDialogOffersScalableFacesAndSizesSortedAsText) {
     {
         CPrintOptionsDlg dialog(&profile, frame);
         QStringList sizes;
-        for (int i = 0; i < dialog.SizeBox()->count(); ++i) sizes << dialog.SizeBox()->itemText(i);
+        for (int i = 0; i < dialog.SizeBox()->count(); ++i)
+            sizes << dialog.SizeBox()->itemText(i);
         EXPECT_EQ(sizes, QStringList({"10", "12", "14", "16", "18", "24", "32", "6", "8"}));
         // Nothing stored: Arial at 14, shown as text when the face is absent.
         EXPECT_EQ(dialog.FaceBox()->currentText(), "Arial");
         EXPECT_EQ(dialog.SizeBox()->currentText(), "14");
         EXPECT_GE(dialog.FaceBox()->findText("DejaVu Sans"), 0);
         for (int i = 1; i < dialog.FaceBox()->count(); ++i)
-            EXPECT_LE(dialog.FaceBox()->itemText(i - 1).compare(dialog.FaceBox()->itemText(i), Qt::CaseInsensitive), 0);
+            EXPECT_LE(
+                dialog.FaceBox()->itemText(i - 1).compare(dialog.FaceBox()->itemText(i), Qt::CaseInsensitive),
+                0);
         EXPECT_TRUE(dialog.CurrentLocationRadio()->isChecked());
         EXPECT_FALSE(dialog.AllLocationsRadio()->isChecked());
 
@@ -301,9 +312,11 @@ TEST_F(PrintTest, PrintedPagesHoldTheHeaderAndEveryRowOfEveryLocation) {
     // The default workspace fits a location on a page.
     EXPECT_EQ(printDialogPages, locations->count());
     const auto text = PdfText(pdf);
-    if (!text) GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
+    if (!text)
+        GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
 
-    EXPECT_EQ(Count(*text, "Workspace: United States Ku Band Satellites"), static_cast<std::size_t>(locations->count()));
+    EXPECT_EQ(Count(*text, "Workspace: United States Ku Band Satellites"),
+              static_cast<std::size_t>(locations->count()));
     EXPECT_EQ(Count(*text, "(Magnetic)"), static_cast<std::size_t>(locations->count()));
     EXPECT_EQ(Count(*text, "Page "), 0u);
     for (int row = 0; row < locations->count(); ++row) {
@@ -339,8 +352,10 @@ TEST_F(PrintTest, PrintedPagesHoldTheHeaderAndEveryRowOfEveryLocation) {
 // printed nearer than half an inch to the paper's edge.
 TEST_F(PrintTest, PaperIsTheLocalesAndThePageStaysHalfAnInchInside) {
     QPrinter& printer = ReportPrinter();
-    if (printer.outputFormat() == QPrinter::NativeFormat) GTEST_SKIP() << "a real printer keeps its own paper";
-    const QPageSize::PageSizeId paper = DefaultReportPaper() == ReportPaper::A4 ? QPageSize::A4 : QPageSize::Letter;
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        GTEST_SKIP() << "a real printer keeps its own paper";
+    const QPageSize::PageSizeId paper =
+        DefaultReportPaper() == ReportPaper::A4 ? QPageSize::A4 : QPageSize::Letter;
     EXPECT_EQ(printer.pageLayout().pageSize().id(), paper);
 
     const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
@@ -352,7 +367,8 @@ TEST_F(PrintTest, PaperIsTheLocalesAndThePageStaysHalfAnInchInside) {
     printer.setPageMargins(margins, QPageLayout::Millimeter);
     ASSERT_TRUE(std::filesystem::exists(pdf));
     const auto boxes = PdfText(pdf, "-bbox");
-    if (!boxes) GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
+    if (!boxes)
+        GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
     const std::regex page(R"re(<page width="([0-9.]+)" height="([0-9.]+)")re");
     const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)")re");
     std::smatch size;
@@ -360,7 +376,8 @@ TEST_F(PrintTest, PaperIsTheLocalesAndThePageStaysHalfAnInchInside) {
     const double width = std::stod(size[1]), height = std::stod(size[2]);
     EXPECT_NEAR(width, paper == QPageSize::A4 ? 595.0 : 612.0, 1.0);
     int words = 0;
-    for (auto it = std::sregex_iterator(boxes->begin(), boxes->end(), word); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(boxes->begin(), boxes->end(), word); it != std::sregex_iterator();
+         ++it) {
         ++words;
         EXPECT_GE(std::stod((*it)[1]), 36.0 - 0.5);
         EXPECT_GE(std::stod((*it)[2]), 36.0 - 0.5);

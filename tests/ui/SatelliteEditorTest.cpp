@@ -10,10 +10,10 @@
 
 #include "EditorSupport.h"
 #include "TestSupport.h"
-#include "framework/Cp1252.h"
-#include "satellites/SatelliteDatabase.h"
-#include "satellites/SatelliteEditorDlg.h"
-#include "workspace/EditorRules.h"
+#include "core/framework/Cp1252.h"
+#include "core/satellites/SatelliteDatabase.h"
+#include "core/workspace/EditorRules.h"
+#include "ui/satellites/SatelliteEditorDlg.h"
 
 namespace {
 
@@ -36,11 +36,14 @@ protected:
         dlg->show();
     }
     template <class T>
-    T* C(const char* name) { return Child<T>(dlg.get(), name); }
+    T* C(const char* name) {
+        return Child<T>(dlg.get(), name);
+    }
     QListView* List() { return C<QListView>("satelliteList"); }
     QStringList Entries() {
         QStringList texts;
-        for (int row = 0; row < ListCount(List()); ++row) texts << ListText(List(), row);
+        for (int row = 0; row < ListCount(List()); ++row)
+            texts << ListText(List(), row);
         return texts;
     }
     // "Add Satellite" with every field filled in.
@@ -106,7 +109,8 @@ TEST_F(SatelliteEditorTest, ValidationStopsAtTheFirstFaultInItsOrder) {
     PickCombo(C<QComboBox>("region"), "Europe, Africa & Middle East");
     EXPECT_EQ(Save(), std::vector<std::string>{m::kSatelliteNoName});
     TypeInto(C<QLineEdit>("satelliteName"), "galaxy 19");
-    EXPECT_EQ(Save(), std::vector<std::string>{"Satellite galaxy 19 already exists.  Save under a new name."});
+    EXPECT_EQ(Save(),
+              std::vector<std::string>{"Satellite galaxy 19 already exists.  Save under a new name."});
     TypeInto(C<QLineEdit>("satelliteName"), "Hot Bird 13G");
     for (const char* slot : {"-1", "360.5"}) {
         TypeInto(C<QLineEdit>("slot"), slot);
@@ -212,11 +216,12 @@ TEST_F(SatelliteEditorTest, NamesAndCommentsOutsideTheirLimitsAreRefused) {
     Open(db.GetRecords()[0].get());
     QLineEdit* name = C<QLineEdit>("satelliteName");
     TypeInto(name, QString(31, 'x'));
-    EXPECT_EQ(name->text().size(), 30);  // the field takes no more
+    EXPECT_EQ(name->text().size(), 30);                             // the field takes no more
     TypeInto(name, QString::fromUtf8("\xE6\x9D\xB1\xE4\xBA\xAC"));  // characters outside Windows-1252
     const auto refused = Save();
     ASSERT_EQ(refused.size(), 1u);
-    EXPECT_NE(refused[0].find("Tilvex cannot store some of the characters in the satellite name."), std::string::npos);
+    EXPECT_NE(refused[0].find("Tilvex cannot store some of the characters in the satellite name."),
+              std::string::npos);
     EXPECT_EQ(db.GetRecords()[0]->GetName(), "Galaxy 19");
 
     TypeInto(name, QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC"));  // é and € are in Windows-1252
@@ -262,7 +267,8 @@ TEST_F(SatelliteEditorTest, DeletingTheLastRecordClearsTheFormAndCloseReportsThe
     messages.Script({IDNO});
     Click(dlg.get(), "delete");
     EXPECT_EQ(db.GetSize(), 3u);
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Are you sure you want to delete satellite Astra 1KR?"});
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"Are you sure you want to delete satellite Astra 1KR?"});
     messages.Script({IDYES, IDYES, IDYES});
     Click(dlg.get(), "delete");
     EXPECT_EQ(db.GetSize(), 2u);

@@ -9,15 +9,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QInputDialog>
-#include <QPushButton>
-#include <QScreen>
 #include <QImage>
+#include <QInputDialog>
 #include <QLabel>
-#include <QSpinBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolBar>
 #include <QToolTip>
@@ -28,23 +28,23 @@
 
 #include "EditorSupport.h"
 #include "UiSupport.h"
+#include "core/framework/Cp1252.h"
+#include "core/locations/Location.h"
+#include "core/locations/LocationDatabase.h"
+#include "core/reports/ReportOutput.h"
+#include "core/satellites/LnbSkew.h"
+#include "core/satellites/Satellite.h"
+#include "core/satellites/SunOutage.h"
 #include "resources/ids.h"
-#include "app/UserFolders.h"
-#include "display/ArcGrid.h"
-#include "cli/ReportOutput.h"
-#include "display/SkyView.h"
-#include "display/TilvexView.h"
-#include "framework/Cp1252.h"
-#include "framework/QtText.h"
-#include "locations/Location.h"
-#include "locations/LocationTree.h"
-#include "satellites/LnbSkew.h"
-#include "satellites/Satellite.h"
-#include "locations/LocationDatabase.h"
-#include "satellites/SatelliteDetailsDlg.h"
-#include "satellites/SatelliteInfoPane.h"
-#include "satellites/SunOutage.h"
-#include "satellites/SunOutageDlg.h"
+#include "ui/app/UserFolders.h"
+#include "ui/display/ArcGrid.h"
+#include "ui/display/SkyView.h"
+#include "ui/display/TilvexView.h"
+#include "ui/framework/QtText.h"
+#include "ui/locations/LocationTree.h"
+#include "ui/satellites/SatelliteDetailsDlg.h"
+#include "ui/satellites/SatelliteInfoPane.h"
+#include "ui/satellites/SunOutageDlg.h"
 
 class SkyViewTest : public ProgramFixture {
 protected:
@@ -79,8 +79,8 @@ protected:
     // azimuths.
     QPointF Expected(const CSatellite& satellite) const {
         const CLocation* site = frame->GetDocument()->GetCurrentLocation();
-        const SkyDirection d =
-            GeostationaryLookAngle(site->SignedLatitude(), site->SignedLongitude(), satellite.SignedLongitude());
+        const SkyDirection d = GeostationaryLookAngle(site->SignedLatitude(), site->SignedLongitude(),
+                                                      satellite.SignedLongitude());
         const bool magnetic = frame->GetDocument()->GetOptions() & GRID_MAGNETIC;
         const double a = (d.azimuth + (magnetic ? site->SignedMagVar() : 0.0)) * M_PI / 180.0;
         const PolarPlot p = plot->Plot();
@@ -97,7 +97,8 @@ TEST_F(SkyViewTest, PointsAreDrawnWhereTheSatellitesStand) {
     const CArcGrid* grid = frame->GetLookAngleViewPane()->Grid();
     int visible = 0;
     for (int row = 0; row < grid->count(); ++row)
-        if (grid->RowTexts(row).elevation != "--") ++visible;
+        if (grid->RowTexts(row).elevation != "--")
+            ++visible;
     ASSERT_EQ(static_cast<int>(plot->Points().size()), visible);
     ASSERT_GE(visible, 5);
     const QImage image = plot->grab().toImage();
@@ -117,7 +118,8 @@ TEST_F(SkyViewTest, PointsAreDrawnWhereTheSatellitesStand) {
                 const QPointF o = Expected(*other.satellite);
                 underCurrent = std::hypot(o.x() - at.x(), o.y() - at.y()) < 8.0;
             }
-        if (underCurrent) continue;
+        if (underCurrent)
+            continue;
         if (point.current)
             EXPECT_GT(pixel.red(), 150) << pixel.name().toStdString();
         else
@@ -137,7 +139,8 @@ TEST_F(SkyViewTest, ClickingAPointMakesItCurrentAndTheViewFollowsChanges) {
     // A satellite that is not current.
     const SkyPoint* target = nullptr;
     for (const SkyPoint& point : before)
-        if (!point.current) target = &point;
+        if (!point.current)
+            target = &point;
     ASSERT_NE(target, nullptr);
     CSatellite* satellite = target->satellite;
     const QPointF at = Expected(*satellite);
@@ -145,7 +148,8 @@ TEST_F(SkyViewTest, ClickingAPointMakesItCurrentAndTheViewFollowsChanges) {
     EXPECT_EQ(frame->GetDocument()->GetCurrentSatellite(), satellite);
     EXPECT_EQ(frame->GetLookAngleViewPane()->Grid()->SelectedSatellite(), satellite);
     EXPECT_EQ(frame->findChild<QLabel*>("infoName")->text(), FromCp1252(satellite->GetName()));
-    for (const SkyPoint& point : plot->Points()) EXPECT_EQ(point.current, point.satellite == satellite);
+    for (const SkyPoint& point : plot->Points())
+        EXPECT_EQ(point.current, point.satellite == satellite);
     // A click on empty sky changes nothing.
     QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, QPoint(5, plot->height() - 5));
     EXPECT_EQ(frame->GetDocument()->GetCurrentSatellite(), satellite);
@@ -180,9 +184,11 @@ TEST_F(SkyViewTest, ThePointUnderTheMouseShowsItsName) {
         bool alone = true;
         for (const SkyPoint& other : plot->Points()) {
             const QPointF o = Expected(*other.satellite);
-            if (&other != &point && std::hypot(o.x() - at.x(), o.y() - at.y()) < 10.0) alone = false;
+            if (&other != &point && std::hypot(o.x() - at.x(), o.y() - at.y()) < 10.0)
+                alone = false;
         }
-        if (alone) target = &point;
+        if (alone)
+            target = &point;
     }
     ASSERT_NE(target, nullptr);
     const QPoint at = (Expected(*target->satellite) + QPointF(3, -2)).toPoint();
@@ -225,7 +231,8 @@ TEST_F(SkyViewTest, OptionsSwitchTheCaptionTheLabelsAndTheNorth) {
     // grid.
     doc->SetGridOptions(GRID_C | GRID_SORT_BY_SLOT);
     const CArcGrid* grid = frame->GetLookAngleViewPane()->Grid();
-    for (const SkyPoint& point : plot->Points()) EXPECT_TRUE(point.satellite->GetFlags() & SAT_BAND_C);
+    for (const SkyPoint& point : plot->Points())
+        EXPECT_TRUE(point.satellite->GetFlags() & SAT_BAND_C);
     EXPECT_LE(static_cast<int>(plot->Points().size()), grid->count());
 }
 
@@ -254,12 +261,14 @@ TEST_F(SkyViewTest, MenusHoldTheNewCommands) {
     frame = Start();
     ASSERT_NE(frame, nullptr);
     QStringList menus;
-    for (QAction* action : frame->menuBar()->actions()) menus << action->text();
+    for (QAction* action : frame->menuBar()->actions())
+        menus << action->text();
     EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Help"}));
     QMenu* file = frame->menuBar()->actions().front()->menu();
     EXPECT_TRUE(file->actions().contains(frame->Action(ids::ID_FILE_EXPORT)));
     EXPECT_EQ(frame->Action(ids::ID_FILE_EXPORT)->text(), "&Export Look Angles...");
-    EXPECT_TRUE(frame->findChild<QToolBar*>("toolBar")->actions().contains(frame->Action(ids::ID_VIEW_SKY_VIEW)));
+    EXPECT_TRUE(
+        frame->findChild<QToolBar*>("toolBar")->actions().contains(frame->Action(ids::ID_VIEW_SKY_VIEW)));
 }
 
 TEST_F(SkyViewTest, ExportWritesTheGridsRowsForOneOrEveryLocation) {
@@ -274,7 +283,10 @@ TEST_F(SkyViewTest, ExportWritesTheGridsRowsForOneOrEveryLocation) {
     EXPECT_EQ(one, LookAnglesCsv(grid, {doc->GetCurrentLocation()}));
     // A header and one line per grid row.
     EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), frame->GetLookAngleViewPane()->Grid()->count() + 1);
-    EXPECT_EQ(one.rfind("Location,Latitude,Longitude,Magnetic Variation,Satellite,Slot,Azimuth (Magnetic),Elevation,LNB Skew,", 0), 0u);
+    EXPECT_EQ(one.rfind("Location,Latitude,Longitude,Magnetic Variation,Satellite,Slot,Azimuth "
+                        "(Magnetic),Elevation,LNB Skew,",
+                        0),
+              0u);
 
     ASSERT_TRUE(frame->ExportLookAngles(path, true));
     const std::string all = ReadFileBytes(dir / "angles.csv");
@@ -319,7 +331,8 @@ TEST_F(SkyViewTest, DetailsShowTheSkewAndOpenTheSunOutages) {
             defaultRows = list->topLevelItemCount();
             if (defaultRows > 0) {
                 QTreeWidgetItem* item = list->topLevelItem(0);
-                for (int c = 0; c < 5; ++c) firstRow += (c ? "\t" : "") + item->text(c);
+                for (int c = 0; c < 5; ++c)
+                    firstRow += (c ? "\t" : "") + item->text(c);
                 firstLocal = item->text(7);
             }
             localOffset = outages->ChosenOffsetMinutes();
@@ -344,7 +357,8 @@ TEST_F(SkyViewTest, DetailsShowTheSkewAndOpenTheSunOutages) {
     // The dialog's first row as the command line prints it.
     EXPECT_EQ(firstRow, QString::fromUtf8(Cp1252ToUtf8(SunOutageLine(expected.front())).c_str()));
     const QDateTime peak = QDateTime::fromSecsSinceEpoch(expected.front().peak, Qt::UTC);
-    EXPECT_EQ(firstLocal, (localOffset ? peak.addSecs(*localOffset * 60LL) : peak.toLocalTime()).toString("HH:mm:ss"));
+    EXPECT_EQ(firstLocal,
+              (localOffset ? peak.addSecs(*localOffset * 60LL) : peak.toLocalTime()).toString("HH:mm:ss"));
     EXPECT_GT(smallDishRows, defaultRows);
     EXPECT_EQ(badRows, 0);
     EXPECT_EQ(badStatus, "The dish diameter must be greater than 0 metres.");
@@ -417,8 +431,8 @@ TEST_F(SkyViewTest, SunOutagesAndSkyViewOpenWhollyOnTheScreen) {
     sky->show();
     QApplication::processEvents();
     EXPECT_TRUE(screen.contains(sky->frameGeometry()))
-        << sky->frameGeometry().x() << "," << sky->frameGeometry().y() << " " << sky->frameGeometry().width() << "x"
-        << sky->frameGeometry().height();
+        << sky->frameGeometry().x() << "," << sky->frameGeometry().y() << " " << sky->frameGeometry().width()
+        << "x" << sky->frameGeometry().height();
 }
 
 // The picture and the look angles are offered in the documents folder, not

@@ -12,10 +12,10 @@
 #include <iterator>
 
 #include "UiSupport.h"
-#include "display/ArcGrid.h"
-#include "framework/QtText.h"
-#include "locations/LocationTree.h"
-#include "satellites/SatelliteTree.h"
+#include "ui/display/ArcGrid.h"
+#include "ui/framework/QtText.h"
+#include "ui/locations/LocationTree.h"
+#include "ui/satellites/SatelliteTree.h"
 
 namespace {
 

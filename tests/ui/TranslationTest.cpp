@@ -5,13 +5,13 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
-#include "display/ArcGridModel.h"
-#include "display/GridOptionsDlg.h"
-#include "framework/QtText.h"
-#include "framework/StringTable.h"
-#include "framework/Translate.h"
+#include "core/display/ArcGridModel.h"
+#include "core/framework/StringTable.h"
+#include "core/framework/Translate.h"
+#include "core/workspace/EditorRules.h"
 #include "resources/ids.h"
-#include "workspace/EditorRules.h"
+#include "ui/display/GridOptionsDlg.h"
+#include "ui/framework/QtText.h"
 
 namespace {
 
@@ -19,7 +19,8 @@ namespace {
 class QuotingTranslator : public QTranslator {
 public:
     QString translate(const char* context, const char* source, const char*, int) const override {
-        if (QByteArray(context) != "Tilvex" || !*source) return QString();
+        if (QByteArray(context) != "Tilvex" || !*source)
+            return QString();
         return QString::fromUtf8("\u00AB") + QString::fromUtf8(source) + QString::fromUtf8("\u00BB");
     }
     bool isEmpty() const override { return false; }
@@ -37,8 +38,12 @@ TEST(TranslationTest, InstalledTranslationReachesWindowsAndCore) {
     EXPECT_EQ(Tr("&Ku"), QString::fromUtf8("\u00AB&Ku\u00BB"));
 
     // Core texts come back in Windows-1252: the quotes are bytes 0xAB, 0xBB.
-    EXPECT_EQ(EditorMessage(editor_messages::kSaveChanges, "Denver, CO"), "\xAB" "Do you want to save changes to Denver, CO?\xBB");
-    EXPECT_EQ(LoadString(ids::IDS_LOC_EUROPE), "\xAB" "Europe\xBB");
+    EXPECT_EQ(EditorMessage(editor_messages::kSaveChanges, "Denver, CO"),
+              "\xAB"
+              "Do you want to save changes to Denver, CO?\xBB");
+    EXPECT_EQ(LoadString(ids::IDS_LOC_EUROPE),
+              "\xAB"
+              "Europe\xBB");
     EXPECT_EQ(AzimuthKindText(GRID_MAGNETIC), "\xAB(Magnetic)\xBB");
     // A source with a degree sign is looked up by its Unicode text.
     EXPECT_EQ(CoreTr("%.1f\xB0"), "\xAB%.1f\xB0\xBB");

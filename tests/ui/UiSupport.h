@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "app/MainFrame.h"
-#include "app/TilvexApp.h"
+#include "ui/app/MainFrame.h"
+#include "ui/app/TilvexApp.h"
 
 class ProgramFixture : public ::testing::Test {
 protected:
@@ -41,14 +41,17 @@ protected:
         options.dataDir = QString::fromStdString(data.string());
         options.workspace = workspace;
         app = std::make_unique<CTilvexApp>();
-        if (!app->InitInstance(options)) return nullptr;
+        if (!app->InitInstance(options))
+            return nullptr;
         QApplication::processEvents();
         return app->MainFrame();
     }
     // Closes the program as the user would and ends it.
     void Stop() {
-        if (!app) return;
-        if (CMainFrame* frame = app->MainFrame()) frame->close();
+        if (!app)
+            return;
+        if (CMainFrame* frame = app->MainFrame())
+            frame->close();
         app.reset();
         QApplication::processEvents();
     }

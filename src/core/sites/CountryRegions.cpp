@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "locations/Location.h"
+#include "core/locations/Location.h"
 
 namespace {
 
@@ -39,8 +39,10 @@ std::array<int, 26 * 26> MakeTable() {
 }
 
 int Letter(char c) {
-    if (c >= 'A' && c <= 'Z') return c - 'A';
-    if (c >= 'a' && c <= 'z') return c - 'a';
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a';
     return -1;
 }
 
@@ -48,8 +50,10 @@ int Letter(char c) {
 
 int CountryRegion(std::string_view country) {
     static const std::array<int, 26 * 26> table = MakeTable();
-    if (country.size() != 2) return 0;
+    if (country.size() != 2)
+        return 0;
     const int first = Letter(country[0]), second = Letter(country[1]);
-    if (first < 0 || second < 0) return 0;
+    if (first < 0 || second < 0)
+        return 0;
     return table[first * 26 + second];
 }

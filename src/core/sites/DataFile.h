@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <string>
 
-#include "framework/File.h"
+#include "core/framework/File.h"
 
 // Reads the whole file at `path`, a regular file of at most kSmallFileLimit
 // bytes, with one read of its length (the file's pages are touched once);
@@ -13,12 +13,14 @@
 inline bool ReadDataFile(const std::string& path, std::string& bytes, int& osError) {
     bytes.clear();
     CFile file;
-    if (!file.OpenToRead(path, kSmallFileLimit, &osError)) return false;
+    if (!file.OpenToRead(path, kSmallFileLimit, &osError))
+        return false;
     try {
         bytes.resize(static_cast<std::size_t>(file.GetLength()));
         bytes.resize(file.Read(bytes.data(), bytes.size()));
         char more = 0;
-        if (file.Read(&more, 1) != 0) throw CFileException(path, EFBIG, "Cannot read");  // it grew meanwhile
+        if (file.Read(&more, 1) != 0)
+            throw CFileException(path, EFBIG, "Cannot read");  // it grew meanwhile
     } catch (const CFileException& e) {
         osError = e.m_lOsError;
         bytes.clear();

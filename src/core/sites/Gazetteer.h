@@ -10,12 +10,12 @@
 #include <vector>
 
 struct Place {
-    std::string_view name;       // UTF-8, as the place calls itself ("Tromsø")
-    std::string_view asciiName;  // in ASCII letters where the name is Latin ("Tromso")
-    std::string_view region;     // the first-level region's name; empty when not known
-    char country[3] = {};        // ISO 3166-1 alpha-2 code ("NO")
-    double latitude = 0.0;       // degrees, North positive
-    double longitude = 0.0;      // degrees, East positive
+    std::string_view name;         // UTF-8, as the place calls itself ("Tromsø")
+    std::string_view asciiName;    // in ASCII letters where the name is Latin ("Tromso")
+    std::string_view region;       // the first-level region's name; empty when not known
+    char country[3] = {};          // ISO 3166-1 alpha-2 code ("NO")
+    double latitude = 0.0;         // degrees, North positive
+    double longitude = 0.0;        // degrees, East positive
     std::uint32_t population = 0;  // 0 when not known
 };
 
@@ -54,15 +54,17 @@ public:
     // the most populous first; at most `limit` of them (0: all).  With
     // `country` (an ISO code, letter case aside) only the places of that
     // country.  A query that folds to nothing finds nothing.
-    std::vector<PlaceHit> Find(std::string_view query, std::size_t limit, std::string_view country = {}) const;
+    std::vector<PlaceHit> Find(std::string_view query, std::size_t limit,
+                               std::string_view country = {}) const;
 
 private:
     std::string_view Key(std::size_t index) const {
-        return std::string_view(m_keys).substr(m_keyStart[index], m_keyStart[index + 1] - m_keyStart[index] - 1);
+        return std::string_view(m_keys).substr(m_keyStart[index],
+                                               m_keyStart[index + 1] - m_keyStart[index] - 1);
     }
 
-    std::unique_ptr<std::string> m_text;  // the file; the places' texts point into it
-    std::vector<Place> m_places;          // in the order of their keys
-    std::string m_keys;                   // each place's folded name followed by '\n'
+    std::unique_ptr<std::string> m_text;    // the file; the places' texts point into it
+    std::vector<Place> m_places;            // in the order of their keys
+    std::string m_keys;                     // each place's folded name followed by '\n'
     std::vector<std::uint32_t> m_keyStart;  // where each key begins; one more for the end
 };

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <set>
 
+#include "core/locations/Location.h"
 #include "core/sites/CountryRegions.h"
 #include "core/sites/Gazetteer.h"
 #include "core/sites/Maidenhead.h"
 #include "core/sites/TextFold.h"
 #include "core/sites/WorldMap.h"
-#include "locations/Location.h"
 
 namespace {
 
@@ -22,19 +22,32 @@ const CGazetteer& Shipped() {
     return gazetteer;
 }
 
-std::string Name(const PlaceHit& hit) { return std::string(hit.place->name) + ", " + hit.place->country; }
+std::string Name(const PlaceHit& hit) {
+    return std::string(hit.place->name) + ", " + hit.place->country;
+}
 
 }  // namespace
 
 TEST(TextFoldTest, LettersLoseCaseAndMarksPunctuationIsEvened) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Tromsø", "tromso"},          {"ZÜRICH", "zurich"},         {"Zu\u0308rich", "zurich"},
-        {"Straße", "strasse"},         {"Łódź", "lodz"},             {"Þingvellir", "thingvellir"},
-        {"Đà Nẵng", "da nang"},        {"Şanlıurfa", "sanliurfa"},   {"Æøå", "aeoa"},
-        {"L’Aquila", "laquila"},       {"Nukuʻalofa", "nukualofa"},  {" Saint-Étienne\t ", "saint etienne"},
-        {"Москва", "Москва"},          {"a\xFF\xC3z", "az"},          {"’ - ’", ""},
+        {"Tromsø", "tromso"},
+        {"ZÜRICH", "zurich"},
+        {"Zu\u0308rich", "zurich"},
+        {"Straße", "strasse"},
+        {"Łódź", "lodz"},
+        {"Þingvellir", "thingvellir"},
+        {"Đà Nẵng", "da nang"},
+        {"Şanlıurfa", "sanliurfa"},
+        {"Æøå", "aeoa"},
+        {"L’Aquila", "laquila"},
+        {"Nukuʻalofa", "nukualofa"},
+        {" Saint-Étienne\t ", "saint etienne"},
+        {"Москва", "Москва"},
+        {"a\xFF\xC3z", "az"},
+        {"’ - ’", ""},
     };
-    for (const auto& [text, folded] : cases) EXPECT_EQ(FoldForSearch(text), folded) << text;
+    for (const auto& [text, folded] : cases)
+        EXPECT_EQ(FoldForSearch(text), folded) << text;
 }
 
 // Places on every continent, each found first by its plain or its accented
@@ -47,17 +60,28 @@ TEST(GazetteerTest, PlacesAreFoundFirstByPlainOrAccentedNames) {
         double latitude, longitude;
     };
     const Row rows[] = {
-        {"tromso", "Tromsø", "NO", 69.65, 18.96},        {"TROMSØ", "Tromsø", "NO", 69.65, 18.96},
-        {"zurich", "Zürich", "CH", 47.37, 8.55},         {"lodz", "Łódź", "PL", 51.77, 19.47},
-        {"Reykjavík", "Reykjavík", "IS", 64.14, -21.90}, {"saint etienne", "Saint-Étienne", "FR", 45.43, 4.39},
-        {"montreal", "Montréal", "CA", 45.51, -73.59},   {"merida", "Mérida", "MX", 20.98, -89.62},
-        {"Québec", "Québec", "CA", 46.81, -71.21},       {"sao paulo", "São Paulo", "BR", -23.55, -46.64},
-        {"Bogotá", "Bogotá", "CO", 4.61, -74.08},        {"asuncion", "Asunción", "PY", -25.29, -57.65},
-        {"yaounde", "Yaoundé", "CM", 3.87, 11.52},       {"Lomé", "Lomé", "TG", 6.13, 1.22},
-        {"fes", "Fès", "MA", 34.03, -5.00},              {"izmir", "İzmir", "TR", 38.41, 27.14},
-        {"sanliurfa", "Şanlıurfa", "TR", 37.17, 38.79},  {"urumqi", "Ürümqi", "CN", 43.80, 87.60},
-        {"hue", "Huế", "VN", 16.46, 107.60},             {"noumea", "Nouméa", "NC", -22.27, 166.45},
-        {"papeete", "Papeete", "PF", -17.54, -149.57},   {"cordoba", "Córdoba", "AR", -31.41, -64.18},
+        {"tromso", "Tromsø", "NO", 69.65, 18.96},
+        {"TROMSØ", "Tromsø", "NO", 69.65, 18.96},
+        {"zurich", "Zürich", "CH", 47.37, 8.55},
+        {"lodz", "Łódź", "PL", 51.77, 19.47},
+        {"Reykjavík", "Reykjavík", "IS", 64.14, -21.90},
+        {"saint etienne", "Saint-Étienne", "FR", 45.43, 4.39},
+        {"montreal", "Montréal", "CA", 45.51, -73.59},
+        {"merida", "Mérida", "MX", 20.98, -89.62},
+        {"Québec", "Québec", "CA", 46.81, -71.21},
+        {"sao paulo", "São Paulo", "BR", -23.55, -46.64},
+        {"Bogotá", "Bogotá", "CO", 4.61, -74.08},
+        {"asuncion", "Asunción", "PY", -25.29, -57.65},
+        {"yaounde", "Yaoundé", "CM", 3.87, 11.52},
+        {"Lomé", "Lomé", "TG", 6.13, 1.22},
+        {"fes", "Fès", "MA", 34.03, -5.00},
+        {"izmir", "İzmir", "TR", 38.41, 27.14},
+        {"sanliurfa", "Şanlıurfa", "TR", 37.17, 38.79},
+        {"urumqi", "Ürümqi", "CN", 43.80, 87.60},
+        {"hue", "Huế", "VN", 16.46, 107.60},
+        {"noumea", "Nouméa", "NC", -22.27, 166.45},
+        {"papeete", "Papeete", "PF", -17.54, -149.57},
+        {"cordoba", "Córdoba", "AR", -31.41, -64.18},
         {"mcmurdo station", "McMurdo Station", "AQ", -77.85, 166.68},
     };
     for (const Row& row : rows) {
@@ -101,7 +125,8 @@ TEST(GazetteerTest, CountryFilterKeepsOnlyThatCountry) {
     const auto hits = Shipped().Find("paris", 0, "us");
     ASSERT_FALSE(hits.empty());
     EXPECT_EQ(hits[0].place->region, "Texas");
-    for (const PlaceHit& hit : hits) EXPECT_STREQ(hit.place->country, "US");
+    for (const PlaceHit& hit : hits)
+        EXPECT_STREQ(hit.place->country, "US");
     EXPECT_EQ(Name(Shipped().Find("london", 1, "CA").at(0)), "London, CA");
     EXPECT_TRUE(Shipped().Find("paris", 5, "XX").empty());
     EXPECT_TRUE(Shipped().Find("paris", 5, "USA").empty());
@@ -118,7 +143,8 @@ TEST(GazetteerTest, ShippedFileIsWholeAndConsistent) {
         ASSERT_EQ(FoldForSearch(p.name), FoldForSearch(p.asciiName)) << p.name;
         countries.insert(p.country);
     }
-    for (const std::string& country : countries) EXPECT_NE(CountryRegion(country), 0) << country;
+    for (const std::string& country : countries)
+        EXPECT_NE(CountryRegion(country), 0) << country;
     EXPECT_EQ(CountryRegion("NO"), LOC_REGION_EUROPE);
     EXPECT_EQ(CountryRegion("us"), LOC_REGION_NORTH_AMERICA);
     EXPECT_EQ(CountryRegion("BR"), LOC_REGION_SOUTH_AMERICA);
@@ -134,7 +160,9 @@ TEST(GazetteerTest, DamagedFilesAreRefusedAndOtherOrdersSorted) {
     const std::string head = "tilvex-places 1\n# note\nregions 1\nUS\tTexas\nplaces 2\n";
     CGazetteer g;
     std::string error;
-    ASSERT_TRUE(g.LoadText(head + "Zeta\t\tUS\t1\t1.5\t-2.25\t10\nÁlpha\tAlpha\tUS\t0\t-3\t4\t20\n", "t", &error)) << error;
+    ASSERT_TRUE(
+        g.LoadText(head + "Zeta\t\tUS\t1\t1.5\t-2.25\t10\nÁlpha\tAlpha\tUS\t0\t-3\t4\t20\n", "t", &error))
+        << error;
     ASSERT_EQ(g.Find("alpha", 1).size(), 1u);
     EXPECT_EQ(g.GetPlace(0).name, "Álpha");
     EXPECT_EQ(g.Find("zeta", 1).at(0).place->region, "Texas");
@@ -146,7 +174,8 @@ TEST(GazetteerTest, DamagedFilesAreRefusedAndOtherOrdersSorted) {
         {head + "A\t\tUS\t1\tnan\t0\t1\nB\t\tUS\t1\t0\t0\t1\n", "t line 6: bad latitude"},
         {head + "A\t\tUS\t1\t0\t0\n", "t line 6: expected 7 fields separated by tabs"},
         {head + "A\t\tUS\t1\t0\t0\t1\n", "t line 6: the file ends within the places"},
-        {head + "A\t\tUS\t1\t0\t0\t1\nB\t\tUS\t1\t0\t0\t1\nC\n", "t line 8: more lines than the places counted"},
+        {head + "A\t\tUS\t1\t0\t0\t1\nB\t\tUS\t1\t0\t0\t1\nC\n",
+         "t line 8: more lines than the places counted"},
     };
     for (const auto& [text, message] : bad) {
         EXPECT_FALSE(g.LoadText(text, "t", &error)) << message;
@@ -162,12 +191,11 @@ TEST(MaidenheadTest, KnownLocatorsBothWays) {
         double latitude, longitude;  // a point in the subsquare
     };
     const Row rows[] = {
-        {"JP99lp", 69.6489, 18.9551},   // Tromsø
-        {"FN31pr", 41.7147, -72.7272},  // Newington, Connecticut
-        {"IO91wm", 51.5074, -0.1278},   // London
-        {"QF56od", -33.8688, 151.2093}, // Sydney
-        {"AA00aa", -90.0, -180.0},
-        {"AR09ax", 90.0, 180.0},        // the North Pole's row; 180E is 180W
+        {"JP99lp", 69.6489, 18.9551},                             // Tromsø
+        {"FN31pr", 41.7147, -72.7272},                            // Newington, Connecticut
+        {"IO91wm", 51.5074, -0.1278},                             // London
+        {"QF56od", -33.8688, 151.2093},                           // Sydney
+        {"AA00aa", -90.0, -180.0},      {"AR09ax", 90.0, 180.0},  // the North Pole's row; 180E is 180W
     };
     for (const Row& row : rows) {
         EXPECT_EQ(MaidenheadLocator(row.latitude, row.longitude), row.locator);
@@ -176,7 +204,8 @@ TEST(MaidenheadTest, KnownLocatorsBothWays) {
         ASSERT_TRUE(centre) << row.locator;
         EXPECT_EQ(MaidenheadLocator(centre->latitude, centre->longitude), row.locator);
         EXPECT_NEAR(centre->latitude, row.latitude, 1.25 / 60 + 1e-9) << row.locator;
-        EXPECT_NEAR(std::remainder(centre->longitude - row.longitude, 360.0), 0.0, 2.5 / 60 + 1e-9) << row.locator;
+        EXPECT_NEAR(std::remainder(centre->longitude - row.longitude, 360.0), 0.0, 2.5 / 60 + 1e-9)
+            << row.locator;
     }
     // The centre of the subsquare and, for four characters, of the square;
     // letter case aside.

@@ -1,7 +1,0 @@
-#include "framework/LocalTime.h"
-
-std::tm LocalTime(std::time_t when) {
-    std::tm local{};
-    localtime_r(&when, &local);
-    return local;
-}

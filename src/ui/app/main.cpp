@@ -1,0 +1,40 @@
+// tilvex: the desktop program.
+#include <QApplication>
+#include <QIcon>
+#include <QStringList>
+
+#include "core/framework/SafeFile.h"
+#include "ui/app/Appearance.h"
+#include "ui/app/MainFrame.h"
+#include "ui/app/TilvexApp.h"
+#include "ui/framework/QtText.h"
+
+int main(int argc, char** argv) {
+    IgnoreFileSizeSignal();
+    // --help and --version only print: Qt's minimal platform, which needs no
+    // display, serves them (with the usage translated like the windows).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (CTilvexApp::OnlyPrints(arguments))
+        qputenv("QT_QPA_PLATFORM", "minimal");
+    QApplication application(argc, argv);
+    UseCNumericLocale();
+    QApplication::setApplicationName("Tilvex");
+    QApplication::setOrganizationName("Tilvex");
+    QApplication::setWindowIcon(QIcon(":/images/tilvex.png"));
+    // The desktop entry's file name, so that a desktop matches the window to it.
+    QGuiApplication::setDesktopFileName("org.example.tilvex");
+    ApplyNamedPalette(qEnvironmentVariable("TILVEX_PALETTE"));
+    InstallTranslations(CTilvexApp::ShippedDataDirs());
+    CTilvexApp::Options options;
+    if (!CTilvexApp::ParseCommandLine(QApplication::arguments(), options))
+        return 2;
+    if (options.helpShown)
+        return 0;
+    InstallQtMessageBoxes();
+    CTilvexApp app;
+    if (!app.InitInstance(options))
+        return 1;
+    return QApplication::exec();
+}
