@@ -105,11 +105,13 @@ void Workspace(const std::uint8_t* data, std::size_t size) {
 void MagData(const std::uint8_t* data, std::size_t size) {
     Put("MagData.dat", data, size);
     messages.clear();
-    const float d = CGeomagModel().Declination(45.0f, -75.0f);
-    if (!std::isfinite(d) || d < -180.0f || d > 180.0f)
+    const Outcome<float> declination = CGeomagModel().Declination(45.0f, -75.0f);
+    if (declination && (!std::isfinite(*declination) || *declination < -180.0f || *declination > 180.0f))
         Broken("magdata", "a declination outside -180..180");
-    if (d == 0.0f && messages.size() > 1)
-        Broken("magdata", "more than one message for one call");
+    if (!declination && declination.Message().empty())
+        Broken("magdata", "no declination and no message saying why");
+    if (!messages.empty())
+        Broken("magdata", "a message shown while computing");
     const auto computed = CGeomagModel::Compute("MagData.dat", 0.0f, -33.9f, 151.2f, 2027.5f);
     if (computed && !std::isfinite(*computed))
         Broken("magdata", "a declination that is not a number");

@@ -46,14 +46,16 @@ int CmdAngles(int argc, char** argv) {
     EnterDataFolder(line, line.Flag("--auto-magvar") ? std::vector<std::string>{MagDataFile()}
                                                      : std::vector<std::string>{});
 
-    MessagesToStderr messages;
-    const float magVar = place.SignedMagVar();
-    if (place.IsMagVarAuto() && !messages.Shown())
+    const Outcome<float> variation = place.SignedMagVar();
+    if (!variation)
+        PrintMessage(variation.Message());
+    else if (place.IsMagVarAuto())
         WarnOutsideModel(CGeomagModel::CurrentYear(), "the automatic variation for");
-    // Without the model's file the variation is unknown (the message is on
-    // stderr): a magnetic azimuth cannot be given, the other angles can.
-    if (messages.Shown() && line.Flag("--magnetic"))
+    // Without the model's file the variation is unknown: a magnetic azimuth
+    // cannot be given, the other angles can.
+    if (!variation && line.Flag("--magnetic"))
         return kExitFailed;
+    const float magVar = variation.ValueOr(0.0f);
     const LookAngleTexts texts =
         ComputeLookAngles(place.SignedLatitude(), place.SignedLongitude(), magVar,
                           satellite.SignedLongitude(), line.Flag("--magnetic") ? 1 : 0);
@@ -80,13 +82,14 @@ int CmdDeclination(int argc, char** argv) {
     }
     EnterDataFolder(line, {MagDataFile()});
 
-    MessagesToStderr messages;
     const float latitude = lat.positive ? lat.magnitude : -lat.magnitude;
     const float eastLongitude = lon.positive ? -lon.magnitude : lon.magnitude;
-    const float declination = CGeomagModel().Declination(latitude, eastLongitude, year);
-    if (messages.Shown())
+    const Outcome<float> declination = CGeomagModel().Declination(latitude, eastLongitude, year);
+    if (!declination) {
+        PrintMessage(declination.Message());
         return kExitFailed;
+    }
     WarnOutsideModel(year, "the declination for");
-    std::printf("%.4f\n", static_cast<double>(declination));
+    std::printf("%.4f\n", static_cast<double>(*declination));
     return kExitOk;
 }

@@ -80,24 +80,6 @@ private:
     std::vector<std::pair<std::string, std::string>> m_values;
 };
 
-// Prints messages on stderr and remembers whether any was shown.
-class MessagesToStderr {
-public:
-    MessagesToStderr() {
-        m_previous = SetMessageBoxHandler([this](const std::string& text, unsigned, unsigned) {
-            std::fprintf(stderr, "%s\n", Cp1252ToUtf8(text).c_str());
-            m_shown = true;
-            return IDOK;
-        });
-    }
-    ~MessagesToStderr() { SetMessageBoxHandler(m_previous); }
-    bool Shown() const { return m_shown; }
-
-private:
-    bool m_shown = false;
-    MessageBoxHandler m_previous;
-};
-
 // An angle argument of `kind`, or a UsageError naming `what`.
 TypedAngle RequireAngle(const std::string& text, AngleKind kind, const char* what);
 // Exactly `count` positional arguments, or a UsageError.

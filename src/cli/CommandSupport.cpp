@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "cli/Console.h"
+#include "core/framework/Cp1252.h"
 #include "core/framework/File.h"
 #include "core/framework/SafeFile.h"
 #include "core/framework/StringTable.h"
@@ -77,6 +78,10 @@ void EnterDataFolder(const CommandLine& line, const std::vector<std::string>& ne
         places += (places.empty() ? "" : ", ") + PathText(folder);
     std::fprintf(stderr, "tilvex-cli: no data folder holds %s; looked in %s\n", names.c_str(),
                  places.c_str());
+}
+
+void PrintMessage(const std::string& message) {
+    std::fprintf(stderr, "%s\n", Cp1252ToUtf8(message).c_str());
 }
 
 void WarnOutsideModel(float year, const char* what) {

@@ -23,6 +23,9 @@ std::vector<std::filesystem::path> DataFolders();
 // looked (the command then tells which file is missing).
 void EnterDataFolder(const CommandLine& line, const std::vector<std::string>& needs);
 
+// Prints a message of the core (Windows-1252) on stderr, a line of its own.
+void PrintMessage(const std::string& message);
+
 // The model's coefficients hold for five years; outside them the variation
 // is an extrapolation, which the model's documentation advises against.
 // Says so on stderr for `year`.

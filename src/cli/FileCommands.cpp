@@ -183,7 +183,6 @@ int CmdDump(int argc, char** argv) {
     CommandLine line(argc, argv, 2, {}, {});
     RequireCount(line, 1, "dump");
     const std::string& path = line.Positional()[0];
-    MessagesToStderr messages;
     switch (KindOfFile(path)) {
         case FileKind::Satellites:
         case FileKind::EmptyDatabase: {
@@ -245,7 +244,6 @@ int ImportCsv(int argc, char** argv, const char* command,
         std::fprintf(stderr, "%s: %s\n", line.Positional()[0].c_str(), e.what());
         return kExitFailed;
     }
-    MessagesToStderr messages;
     return SaveRecords(*out, records) ? kExitOk : kExitFailed;
 }
 
@@ -254,7 +252,6 @@ int ExportCsv(int argc, char** argv, const char* command,
               std::string (*format)(const std::vector<std::unique_ptr<T>>&)) {
     CommandLine line(argc, argv, 2, {}, {});
     RequireCount(line, 1, command);
-    MessagesToStderr messages;
     std::vector<std::unique_ptr<T>> records;
     if (!LoadRecords(line.Positional()[0], records))
         return kExitFailed;
@@ -299,7 +296,6 @@ int CmdNewWorkspace(int argc, char** argv) {
     if (!locs.empty())
         needs.push_back(kLocationDatabaseFile);
     EnterDataFolder(line, needs);
-    MessagesToStderr messages;
     CDatabasesHost host;
     if (!sats.empty() && host.satellites.LoadDatabase() != CSatelliteDatabase::LoadResult::Loaded)
         return kExitFailed;

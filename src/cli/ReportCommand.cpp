@@ -79,7 +79,6 @@ int CmdReport(int argc, char** argv) {
     const std::string size =
         line.Value("--size") ? *line.Value("--size") : settings.GetProfileString("Font", "Size", "14");
 
-    MessagesToStderr messages;
     if (!std::filesystem::is_regular_file(workspace)) {
         std::fprintf(stderr, "no workspace '%s'\n", workspace.c_str());
         return kExitFailed;
@@ -128,6 +127,16 @@ int CmdReport(int argc, char** argv) {
         return kExitFailed;
     }
 
+    // A variation that the model cannot compute: no report.
+    bool variationsKnown = true;
+    for (const CLocation* location : chosen)
+        if (const Outcome<float> variation = location->SignedMagVar(); !variation) {
+            PrintMessage(variation.Message());
+            variationsKnown = false;
+        }
+    if (!variationsKnown)
+        return kExitFailed;
+
     std::string bytes;
     if (format == "pdf") {
 #ifdef TILVEX_HAVE_PDF
@@ -158,9 +167,6 @@ int CmdReport(int argc, char** argv) {
                 : format == "json" ? ReportAsJson(reports, doc.GetTitle(), grid.GetOptions())
                                    : ReportAsText(reports, doc.GetTitle(), grid.GetOptions());
     }
-    // A variation that the model could not compute: no report.
-    if (messages.Shown())
-        return kExitFailed;
     if (std::any_of(chosen.begin(), chosen.end(), [](const CLocation* l) { return l->IsMagVarAuto(); }))
         WarnOutsideModel(CGeomagModel::CurrentYear(), "the automatic variation for");
     if (out.empty()) {

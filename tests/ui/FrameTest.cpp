@@ -321,7 +321,7 @@ TEST_F(FrameTest, StatusBarShowsTheSiteWhileIdle) {
     list->setCurrentRow(list->row(list->findItems("Chicago, IL", Qt::MatchExactly).front()));
     CLocation* chicago = frame->LocationTree()->FindLocation("Chicago, IL");
     ASSERT_TRUE(chicago->IsMagVarAuto());
-    EXPECT_EQ(idle->text(), FromCp1252(SiteStatusText(*chicago, chicago->SignedMagVar())));
+    EXPECT_EQ(idle->text(), FromCp1252(SiteStatusText(*chicago, *chicago->SignedMagVar())));
     EXPECT_TRUE(idle->text().endsWith(" (automatic)"));
 
     QAction* open = frame->Action(ids::ID_FILE_OPEN);

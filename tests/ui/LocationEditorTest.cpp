@@ -53,7 +53,7 @@ protected:
     }
     // The model's declination, East positive, for a site given North and
     // East positive.
-    static float Declination(float lat, float lon) { return CGeomagModel().Declination(lat, lon); }
+    static float Declination(float lat, float lon) { return *CGeomagModel().Declination(lat, lon); }
 };
 
 }  // namespace

@@ -82,7 +82,7 @@ protected:
         const SkyDirection d = GeostationaryLookAngle(site->SignedLatitude(), site->SignedLongitude(),
                                                       satellite.SignedLongitude());
         const bool magnetic = frame->GetDocument()->GetOptions() & GRID_MAGNETIC;
-        const double a = (d.azimuth + (magnetic ? site->SignedMagVar() : 0.0)) * M_PI / 180.0;
+        const double a = (d.azimuth + (magnetic ? *site->SignedMagVar() : 0.0)) * M_PI / 180.0;
         const PolarPlot p = plot->Plot();
         const double r = p.radius * (90.0 - d.elevation) / 90.0;
         return {p.centreX + r * std::sin(a), p.centreY - r * std::cos(a)};

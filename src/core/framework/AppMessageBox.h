@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "core/framework/Outcome.h"
+
 // Button sets and answers, with the values the dialogs of the program use.
 enum : unsigned {
     MB_OK = 0x0,
@@ -27,6 +29,16 @@ using MessageBoxHandler = std::function<int(const std::string& text, unsigned bu
 // Shows `text` and returns the button chosen.  With no handler installed the
 // text goes to stderr (converted to UTF-8) and the answer is IDOK.
 int AppMessageBox(const std::string& text, unsigned buttons = MB_OK, unsigned icon = 0);
+
+// The value of `outcome`; when the computation failed, its message is shown
+// and `fallback` stands in.  For the window and the command line, which
+// decide when a failure is shown: the core itself shows nothing this way.
+template <typename T>
+T ValueOrShow(const Outcome<T>& outcome, T fallback) {
+    if (!outcome)
+        AppMessageBox(outcome.Message());
+    return outcome.ValueOr(std::move(fallback));
+}
 
 // Installs `handler` (an empty one restores the default) and returns the
 // handler it replaces.

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <ctime>
 
-#include "core/framework/AppMessageBox.h"
 #include "core/framework/File.h"
 #include "core/framework/Format.h"
 #include "core/framework/LocalTime.h"
@@ -339,19 +338,16 @@ float PointDeclination(float alt, float glat, float glon, float time) {
 
 }  // namespace
 
-float CGeomagModel::Declination(float latitude, float longitude) {
+Outcome<float> CGeomagModel::Declination(float latitude, float longitude) const {
     return Declination(latitude, longitude, CurrentYear());
 }
 
-float CGeomagModel::Declination(float latitude, float longitude, float year) {
+Outcome<float> CGeomagModel::Declination(float latitude, float longitude, float year) const {
     const std::string name = LoadString(ids::IDS_MAGDATA_FILE);
-    const std::optional<float> result = Compute(name, 0.0f, latitude, longitude, year);
-    if (!result) {
-        AppMessageBox(
-            Format(CoreTr("Couldn't find %s.  Cannot calculate magnetic variation.").c_str(), name.c_str()));
-        return 0.0f;
-    }
-    return *result;
+    if (const std::optional<float> result = Compute(name, 0.0f, latitude, longitude, year))
+        return *result;
+    return Outcome<float>::Failure(
+        Format(CoreTr("Couldn't find %s.  Cannot calculate magnetic variation.").c_str(), name.c_str()));
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/framework/Outcome.h"
 #include "core/framework/RuntimeClass.h"
 
 class CGeomagModel : public CObject {
@@ -13,13 +14,13 @@ public:
     // Magnetic declination in degrees, East positive, at the given latitude
     // (North positive) and longitude (East positive), at altitude 0 for the
     // current whole calendar year.  The coefficient file is read anew on every
-    // call from the working directory.  When it cannot be opened the message
-    // "Couldn't find MagData.dat.  Cannot calculate magnetic variation." is
-    // shown and the result is 0.0.
-    float Declination(float latitude, float longitude);
+    // call from the working directory.  When it cannot be opened there is no
+    // value, and the message to show is "Couldn't find MagData.dat.  Cannot
+    // calculate magnetic variation."; nothing is shown here.
+    Outcome<float> Declination(float latitude, float longitude) const;
 
     // The same, for the decimal year `year` instead of the current one.
-    float Declination(float latitude, float longitude, float year);
+    Outcome<float> Declination(float latitude, float longitude, float year) const;
 
     // The computation itself: reads the coefficients from `path` and computes
     // at altitude `altKm` for the decimal year `year`.  Returns nothing (and

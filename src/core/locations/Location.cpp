@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include <memory>
-
 #include "core/framework/FileIdentity.h"
 #include "core/geomag/GeomagModel.h"
 #include "core/workspace/Archive.h"
@@ -35,12 +33,14 @@ const LocationRegion kLocationRegions[7] = {
     {LOC_REGION_SOUTH_PACIFIC, ids::IDS_LOC_SOUTH_PACIFIC},
 };
 
-float CLocation::SignedMagVar() const {
+Outcome<float> CLocation::SignedMagVar() const {
     if (m_fMagVar == MAGVAR_AUTO) {
         // The model takes longitude East positive and gives the declination
         // East positive.
-        auto model = std::make_unique<CGeomagModel>();
-        return -model->Declination(SignedLatitude(), -SignedLongitude());
+        const Outcome<float> declination = CGeomagModel().Declination(SignedLatitude(), -SignedLongitude());
+        if (!declination)
+            return declination;
+        return -*declination;
     }
     return m_bMagVarWest ? m_fMagVar : -m_fMagVar;
 }

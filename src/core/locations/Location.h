@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "core/framework/Outcome.h"
 #include "core/framework/RuntimeClass.h"
 
 // A stored magnetic variation of exactly this value means "compute it from
@@ -65,8 +66,9 @@ public:
     // West positive.
     float SignedLongitude() const { return m_bWest ? m_fLongitude : -m_fLongitude; }
     // West positive.  An automatic variation is computed anew from the
-    // geomagnetic model at every call.
-    float SignedMagVar() const;
+    // geomagnetic model at every call; without the model's file there is
+    // none, and the outcome holds the message to show.
+    Outcome<float> SignedMagVar() const;
 
     // Whether latitude, longitude and variation are numbers (a damaged or
     // foreign file may hold NaN or infinity).

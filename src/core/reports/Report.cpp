@@ -129,7 +129,9 @@ ReportPage CReportJob::Page(int page) const {
         return out;
     // The grid's options with this location's site; an automatic variation
     // is computed once for the page.
-    const float magVar = place.location->SignedMagVar();
+    const Outcome<float> variation = place.location->SignedMagVar();
+    out.message = variation.Message();
+    const float magVar = variation.ValueOr(0.0f);
     CArcGridModel site;
     site.SetOptions(m_input.gridOptions);
     site.SetSite(place.location->SignedLatitude(), place.location->SignedLongitude(), magVar);

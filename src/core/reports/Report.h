@@ -53,6 +53,9 @@ struct ReportPage {
     std::vector<ReportRect> frames;
     std::vector<ReportLine> lines;
     std::vector<ReportText> texts;
+    // Why the page's automatic variation could not be computed (it shows
+    // 0.0); empty when it could.  Whoever draws the page shows it.
+    std::string message;
 };
 
 // Heights of the header's fonts.

@@ -77,7 +77,8 @@ std::vector<LocationReport> BuildLocationReports(const CArcGridModel& grid,
     for (const CLocation* location : locations) {
         if (!location)
             continue;
-        const float magVar = location->SignedMagVar();
+        const Outcome<float> variation = location->SignedMagVar();
+        const float magVar = variation.ValueOr(0.0f);
         const std::vector<std::string> header =
             ReportHeaderLines(*location, magVar, std::string(), std::string());
         LocationReport report;
@@ -88,6 +89,7 @@ std::vector<LocationReport> BuildLocationReports(const CArcGridModel& grid,
         report.signedLatitude = location->SignedLatitude();
         report.signedLongitude = location->SignedLongitude();
         report.signedMagVar = magVar;
+        report.magVarMessage = variation.Message();
         CArcGridModel site = grid;
         site.SetSite(location->SignedLatitude(), location->SignedLongitude(), magVar);
         for (const CSatellite* satellite : site.Rows()) {

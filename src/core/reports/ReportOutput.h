@@ -30,6 +30,9 @@ struct LocationReport {
     // The LNB skew of each row ("--" below the horizon, empty where the grid
     // leaves the angles blank).
     std::vector<std::string> skews;
+    // Why the automatic variation could not be computed (0.0 stands in);
+    // empty when it could.
+    std::string magVarMessage;
 };
 
 // The grid's rows and texts seen from each location in turn (the grid's own

@@ -24,6 +24,7 @@
 
 #include "core/display/DragRecords.h"
 #include "core/display/StatusText.h"
+#include "core/framework/AppMessageBox.h"
 #include "core/framework/Profile.h"
 #include "core/framework/SafeFile.h"
 #include "core/framework/StringTable.h"
@@ -670,8 +671,9 @@ void CMainFrame::OnLocationsDropped(const DraggedRecords& records) {
 
 void CMainFrame::UpdateIdleText() {
     const CLocation* location = m_doc->GetCurrentLocation();
-    m_idleText->setText(location ? FromCp1252(SiteStatusText(*location, location->SignedMagVar()))
-                                 : Tr("Ready"));
+    m_idleText->setText(
+        location ? FromCp1252(SiteStatusText(*location, ValueOrShow(location->SignedMagVar(), 0.0f)))
+                 : Tr("Ready"));
 }
 
 QString CMainFrame::IdleText() const {
@@ -922,7 +924,11 @@ bool CMainFrame::ExportLookAngles(const QString& path, bool everyLocation) {
         AppMessageBox(CoreTr("The workspace has no location to export."), MB_OK, MB_ICONEXCLAMATION);
         return false;
     }
-    const std::string csv = LookAnglesCsv(m_view->Grid()->Model(), locations);
+    const std::vector<LocationReport> reports = BuildLocationReports(m_view->Grid()->Model(), locations);
+    for (const LocationReport& report : reports)
+        if (!report.magVarMessage.empty())
+            AppMessageBox(report.magVarMessage);
+    const std::string csv = ReportAsCsv(reports, m_view->Grid()->Model().GetOptions());
     const SafeWriteResult result =
         SafeWriteFile(path.toStdString(), [&csv](CFile& file) { file.Write(csv.data(), csv.size()); });
     if (!result.ok) {

@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 
+#include "core/framework/AppMessageBox.h"
 #include "core/locations/LocationDatabase.h"
 #include "core/satellites/SatelliteDatabase.h"
 #include "core/workspace/TilvexDoc.h"
@@ -106,7 +107,8 @@ void CTilvexView::OnUpdate(CView*) {
         location = m_pDoc->GetCurrentLocation();
     }
     if (location)
-        grid->SetSite(location->SignedLatitude(), location->SignedLongitude(), location->SignedMagVar());
+        grid->SetSite(location->SignedLatitude(), location->SignedLongitude(),
+                      ValueOrShow(location->SignedMagVar(), 0.0f));
     else
         grid->SetSite(0.0f, 0.0f, 0.0f);
     m_pLocationPane->SelectLocation(location);
@@ -119,7 +121,8 @@ void CTilvexView::OnUpdate(CView*) {
 void CTilvexView::ShowCurrentLocation(CLocation* location) {
     m_pInfoPane->SetLocation(location);
     if (location)
-        Grid()->SetSite(location->SignedLatitude(), location->SignedLongitude(), location->SignedMagVar());
+        Grid()->SetSite(location->SignedLatitude(), location->SignedLongitude(),
+                        ValueOrShow(location->SignedMagVar(), 0.0f));
     m_pSatellitePane->Refresh();
     Grid()->viewport()->repaint();
     m_pLocationPane->SelectLocation(location);

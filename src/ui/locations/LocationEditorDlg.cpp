@@ -263,7 +263,7 @@ void CLocationEditorDlg::ShowData() {
 void CLocationEditorDlg::ComputeVariation() {
     const float latitude = m_nNorthSouth == 1 ? -m_fLatitude : m_fLatitude;
     const float longitude = m_nLonWestEast == 1 ? m_fLongitude : -m_fLongitude;
-    const float declination = CGeomagModel().Declination(latitude, longitude);
+    const float declination = ValueOrShow(CGeomagModel().Declination(latitude, longitude), 0.0f);
     QScopedValueRollback<bool> filling(m_bFilling, true);
     m_editVariation->setText(VariationText(declination));
     (declination < 0.0f ? m_radioVarWest : m_radioVarEast)->setChecked(true);

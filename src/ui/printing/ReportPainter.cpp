@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/framework/AppMessageBox.h"
 #include "core/framework/Cp1252.h"
 
 namespace {
@@ -132,7 +133,10 @@ bool PaintReport(QPagedPaintDevice& device, ReportJobInput input, int from, int 
     for (int page = from; page <= to; ++page) {
         if (page > from)
             device.newPage();
-        draw.Draw(job.Page(page));
+        const ReportPage laidOut = job.Page(page);
+        if (!laidOut.message.empty())
+            AppMessageBox(laidOut.message);
+        draw.Draw(laidOut);
     }
     return painter.end();
 }

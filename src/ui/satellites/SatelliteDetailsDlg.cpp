@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/display/ArcGridModel.h"
+#include "core/framework/AppMessageBox.h"
 #include "core/framework/Translate.h"
 #include "core/locations/Location.h"
 #include "core/satellites/LnbSkew.h"
@@ -130,9 +131,9 @@ void CSatelliteDetailsDlg::OnInitDialog() {
     const bool magnetic = m_nOptions & GRID_MAGNETIC;
     m_azimuthLabel->setText(Tr("Azimuth ") + (magnetic ? Tr("(Magnetic):") : Tr("(True):")));
     // The same computation, in the same order, as the grid's rows.
-    const LookAngleTexts texts =
-        ComputeLookAngles(site->SignedLatitude(), site->SignedLongitude(),
-                          magnetic ? site->SignedMagVar() : 0.0f, satellite->SignedLongitude(), magnetic);
+    const LookAngleTexts texts = ComputeLookAngles(site->SignedLatitude(), site->SignedLongitude(),
+                                                   magnetic ? ValueOrShow(site->SignedMagVar(), 0.0f) : 0.0f,
+                                                   satellite->SignedLongitude(), magnetic);
     m_elevation->setText(FromCp1252(texts.elevation));
     m_azimuth->setText(FromCp1252(texts.azimuth));
     m_skew->setText(FromCp1252(

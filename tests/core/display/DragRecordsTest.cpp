@@ -140,7 +140,7 @@ TEST(StatusTextTest, SiteShowsItsCoordinatesAndTheVariationInUse) {
     denver.SetLongitude(104.99f);
     denver.SetMagVar(7.6f);
     denver.SetMagVarWest(0);
-    EXPECT_EQ(SiteStatusText(denver, denver.SignedMagVar()),
+    EXPECT_EQ(SiteStatusText(denver, *denver.SignedMagVar()),
               "Denver, CO: 39.74\xB0N 104.99\xB0W, variation 7.6\xB0"
               "E");
 

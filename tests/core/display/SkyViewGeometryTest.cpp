@@ -225,11 +225,11 @@ TEST(SkyViewGeometryTest, ShippedWorkspaceLabelsStayNearTheirPointsAndTheirLines
         ASSERT_NE(site, nullptr);
         CArcGridModel grid;
         grid.SetOptions(GRID_BANDS | GRID_MAGNETIC | GRID_SORT_BY_SLOT);
-        grid.SetSite(site->SignedLatitude(), site->SignedLongitude(), site->SignedMagVar());
+        grid.SetSite(site->SignedLatitude(), site->SignedLongitude(), *site->SignedMagVar());
         grid.Fill(satellites, satelliteDb);
         const auto points = SkyPoints(grid, grid.Rows().front());
         ASSERT_GE(points.size(), 10u);
-        const PolarPlot plot{width / 2, height / 2 + 8, radius, site->SignedMagVar()};
+        const PolarPlot plot{width / 2, height / 2 + 8, radius, *site->SignedMagVar()};
         std::vector<PolarPlot::Point> at;
         std::vector<std::pair<double, double>> sizes;
         for (std::size_t i = 0; i < points.size(); ++i) {

@@ -326,7 +326,7 @@ TEST(ReportTest, TableIsCentredRuledAndHoldsTheGridTexts) {
 
     // Rows: the grid's texts for this site, cells from y0 = -200 - 30 / 5.
     CArcGridModel grid = f.grid;
-    grid.SetSite(site->SignedLatitude(), site->SignedLongitude(), site->SignedMagVar());
+    grid.SetSite(site->SignedLatitude(), site->SignedLongitude(), *site->SignedMagVar());
     for (int r = 0; r < 3; ++r) {
         SCOPED_TRACE(r);
         const CSatellite& row = *grid.Rows()[static_cast<std::size_t>(r)];
@@ -390,7 +390,7 @@ TEST(ReportTest, HeaderGivesTheSideOfTheVariationInUse) {
     houston.SetLongitude(95.37f);
     houston.SetMagVar(MAGVAR_AUTO);
     houston.SetMagVarWest(1);
-    const float magVar = houston.SignedMagVar();
+    const float magVar = *houston.SignedMagVar();
     ASSERT_LT(magVar, 0.0f);
     EXPECT_EQ(ReportHeaderLines(houston, magVar, "W", "D")[2], Format("Magnetic Variation: %.1f\xB0"
                                                                       "E ",
@@ -398,13 +398,13 @@ TEST(ReportTest, HeaderGivesTheSideOfTheVariationInUse) {
     // A typed variation keeps its side; none at all has no letter.
     CLocation typed = houston;
     typed.SetMagVar(3.5f);
-    EXPECT_EQ(ReportHeaderLines(typed, typed.SignedMagVar(), "W", "D")[2], "Magnetic Variation: 3.5\xB0W ");
+    EXPECT_EQ(ReportHeaderLines(typed, *typed.SignedMagVar(), "W", "D")[2], "Magnetic Variation: 3.5\xB0W ");
     typed.SetMagVarWest(0);
-    EXPECT_EQ(ReportHeaderLines(typed, typed.SignedMagVar(), "W", "D")[2],
+    EXPECT_EQ(ReportHeaderLines(typed, *typed.SignedMagVar(), "W", "D")[2],
               "Magnetic Variation: 3.5\xB0"
               "E ");
     typed.SetMagVar(0.0f);
-    EXPECT_EQ(ReportHeaderLines(typed, typed.SignedMagVar(), "W", "D")[2], "Magnetic Variation: 0.0\xB0 ");
+    EXPECT_EQ(ReportHeaderLines(typed, *typed.SignedMagVar(), "W", "D")[2], "Magnetic Variation: 0.0\xB0 ");
 }
 
 TEST(ReportTest, DateIsIso8601) {

@@ -55,7 +55,7 @@ TEST(RecordCsvTest, LocationsRoundTripEveryField) {
     EXPECT_EQ(locs[4]->IsMagVarWest(), 0);
     EXPECT_TRUE(locs[0]->IsMagVarAuto());
     EXPECT_EQ(locs[1]->SignedLatitude(), -33.87f);
-    EXPECT_EQ(locs[1]->SignedMagVar(), -12.8f);
+    EXPECT_EQ(*locs[1]->SignedMagVar(), -12.8f);
     EXPECT_EQ(locs[1]->GetRegion(), LOC_REGION_SOUTH_PACIFIC);
     EXPECT_EQ(locs[2]->GetRegion(), LOC_REGION_AFRICA);
     // Small magnitudes are written as plain decimals, which read back.
