@@ -14,6 +14,9 @@
 #include "core/geomag/GeomagModel.h"
 #include "core/locations/LocationDatabase.h"
 #include "core/satellites/SatelliteDatabase.h"
+#include "core/sites/Gazetteer.h"
+#include "core/sites/TextFold.h"
+#include "core/sites/WorldMap.h"
 #include "core/workspace/DatabaseHost.h"
 #include "core/workspace/RecordCsv.h"
 #include "core/workspace/TilvexDoc.h"
@@ -154,6 +157,53 @@ void CsvLocations(const std::uint8_t* data, std::size_t size) {
     Csv("csv-locations", data, size, LocationsFromCsv, LocationsToCsv);
 }
 
+// The gazetteer refuses a file with the line that is wrong, or holds places
+// that each lie on the globe and are found by their own name.
+void Places(const std::uint8_t* data, std::size_t size) {
+    CGazetteer gazetteer;
+    std::string error;
+    if (!gazetteer.LoadText(std::string(reinterpret_cast<const char*>(data), size), "places.tsv", &error)) {
+        if (error.empty() || gazetteer.GetSize() != 0)
+            Broken("places", "a refused file without a reason, or with places kept");
+        return;
+    }
+    for (std::size_t i = 0; i < gazetteer.GetSize(); ++i) {
+        const Place& place = gazetteer.GetPlace(i);
+        if (!(std::fabs(place.latitude) <= 90.0) || !(std::fabs(place.longitude) <= 180.0))
+            Broken("places", "a place off the globe");
+        if (i < 8 && !FoldForSearch(place.name).empty()) {
+            bool found = false;
+            for (const PlaceHit& hit : gazetteer.Find(place.name, 0))
+                found = found || hit.place == &place;
+            if (!found)
+                Broken("places", "a place not found by its own name");
+        }
+    }
+}
+
+// The map refuses a file with the line that is wrong, or holds lines of two
+// or more points on the globe, no step of which crosses the antimeridian.
+void WorldMapLines(const std::uint8_t* data, std::size_t size) {
+    CWorldMap map;
+    std::string error;
+    if (!map.LoadText(std::string_view(reinterpret_cast<const char*>(data), size), "world-map.txt", &error)) {
+        if (error.empty() || !map.GetLines().empty())
+            Broken("world-map", "a refused file without a reason, or with lines kept");
+        return;
+    }
+    for (const MapLine& line : map.GetLines()) {
+        if (line.points.size() < 2)
+            Broken("world-map", "a line of fewer than two points");
+        for (std::size_t i = 0; i < line.points.size(); ++i) {
+            const MapPoint& p = line.points[i];
+            if (!(std::fabs(p.latitude) <= 90.0f) || !(std::fabs(p.longitude) <= 180.0f))
+                Broken("world-map", "a point off the globe");
+            if (i > 0 && std::fabs(p.longitude - line.points[i - 1].longitude) > 180.0f)
+                Broken("world-map", "a step across the antimeridian");
+        }
+    }
+}
+
 }  // namespace
 
 const std::vector<FuzzTarget>& FuzzTargets() {
@@ -165,6 +215,8 @@ const std::vector<FuzzTarget>& FuzzTargets() {
         {"settings", Settings},
         {"csv-satellites", CsvSatellites},
         {"csv-locations", CsvLocations},
+        {"places", Places},
+        {"world-map", WorldMapLines},
     };
     return targets;
 }
