@@ -5,12 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mapfile -t files < <(find src tests bench fuzz resources -name '*.cpp' -o -name '*.h' | sort)
 if [ "${1:-}" = "--check" ]; then
-  differ=()
-  for f in "${files[@]}"; do
-    clang-format --dry-run -Werror "$f" >/dev/null 2>&1 || differ+=("$f")
-  done
-  if [ "${#differ[@]}" -gt 0 ]; then
-    printf 'Not formatted (run scripts/format.sh): %s\n' "${differ[@]}"
+  # One run over every file; each difference is reported as "FILE:LINE:COL: error: ...".
+  if ! report=$(clang-format --dry-run -Werror "${files[@]}" 2>&1); then
+    echo "Not formatted (run scripts/format.sh):"
+    grep -oE '^[^:]+\.(cpp|h):' <<<"$report" | sort -u | sed 's/:$//'
     exit 1
   fi
   echo "${#files[@]} files formatted"
