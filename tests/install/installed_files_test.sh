@@ -27,6 +27,7 @@ id=org.example.tilvex
 workspace="United States Ku Band Satellites.wrk"
 for f in bin/tilvex bin/tilvex-cli \
     share/tilvex/satdemo.tdb share/tilvex/locdemo.tdb share/tilvex/MagData.dat "share/tilvex/$workspace" \
+    share/tilvex/places.tsv share/tilvex/world-map.txt \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
     share/icons/hicolor/scalable/apps/tilvex.svg share/icons/hicolor/48x48/apps/tilvex.png \
     share/icons/hicolor/256x256/apps/tilvex.png share/doc/tilvex/copyright; do
@@ -45,6 +46,7 @@ for f in share/man/man1/tilvex.1 share/man/man1/tilvex-cli.1 share/doc/tilvex/ch
 done
 [ -z "$(find "$prefix" -type d -empty)" ] || fail "empty folders installed: $(find "$prefix" -type d -empty)"
 grep -q 'World Magnetic Model' "$prefix/share/doc/tilvex/copyright" || fail "the copyright file does not credit the World Magnetic Model"
+grep -q 'GeoNames' "$prefix/share/doc/tilvex/copyright" || fail "the copyright file does not credit GeoNames"
 grep -q '^Exec=tilvex %f$' "$prefix/share/applications/$id.desktop" || fail "the desktop entry does not start tilvex"
 grep -q '<glob pattern="\*.wrk"/>' "$prefix/share/mime/packages/$id.xml" || fail "no *.wrk glob in the MIME package"
 
@@ -81,6 +83,12 @@ start_until() {
   wait "$pid" 2>/dev/null || true
   pid=""
 }
+
+# The installed command line finds a place in the installed gazetteer from
+# an empty folder.
+mkdir -p "$work/empty"
+place=$(cd "$work/empty" && "$prefix/bin/tilvex-cli" find-place tromso --limit 1 2>/dev/null) || true
+[[ "$place" == Tromsø$'\t'*$'\t'NO$'\t'69.6* ]] || fail "the installed tilvex-cli does not find Tromsø: '$place'"
 
 start_until "$user/$workspace"
 for f in satdemo.tdb locdemo.tdb MagData.dat "$workspace"; do
