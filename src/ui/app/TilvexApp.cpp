@@ -131,6 +131,14 @@ QStringList CTilvexApp::SeedDataDir(const QString& dir, const QStringList& shipp
     return copied;
 }
 
+QString CTilvexApp::FindDataFile(const QString& name) {
+    const QStringList dirs = QStringList{QDir::currentPath()} + ShippedDataDirs();
+    for (const QString& dir : dirs)
+        if (QFileInfo(dir + "/" + name).isFile())
+            return dir + "/" + name;
+    return QString();
+}
+
 QString CTilvexApp::DefaultDataDir() {
     // The user's own copy of the data, made on first run from the shipped one.
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

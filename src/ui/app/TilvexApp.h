@@ -49,6 +49,11 @@ public:
     // Copies each data file missing from dir from the first of shippedDirs
     // that holds it; never replaces a file.  Returns the names copied.
     static QStringList SeedDataDir(const QString& dir, const QStringList& shippedDirs);
+    // A data file that is not seeded (the list of places, the world map):
+    // the one in the data folder (the working directory) if it is there,
+    // else the one in the first of ShippedDataDirs that holds it; empty when
+    // none does.
+    static QString FindDataFile(const QString& name);
 
 private:
     bool EnterDataDir(const QString& dir);
