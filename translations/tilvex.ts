@@ -4,1360 +4,1519 @@
 <context>
     <name>Tilvex</name>
     <message>
-        <location filename="../src/display/StatusText.cpp" line="27"/>
+        <location filename="../src/core/display/StatusText.cpp" line="28"/>
         <source> (automatic)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/StatusText.cpp" line="24"/>
+        <location filename="../src/core/display/StatusText.cpp" line="25"/>
         <source> (automatic; the magnetic model is valid %.0f–%.0f)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.cpp" line="21"/>
+        <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
         <source> East to
 180</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.cpp" line="22"/>
+        <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
         <source> West.  Values greater than that will be converted to
 this format, with the East and West values changed
 accordingly.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.cpp" line="20"/>
+        <location filename="../src/core/workspace/EditorRules.cpp" line="22"/>
         <source> uses orbital slot values ranging from 180</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/Document.cpp" line="21"/>
+        <location filename="../src/core/framework/Document.cpp" line="21"/>
         <source>%1
 Cannot find this file.
 Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="85"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="86"/>
         <source>%1 (the site's longitude)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="29"/>
+        <location filename="../src/core/workspace/Archive.cpp" line="44"/>
         <source>%1 contained an unexpected object.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="30"/>
+        <location filename="../src/core/workspace/Archive.cpp" line="47"/>
         <source>%1 contains an incorrect schema.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="28"/>
+        <location filename="../src/core/workspace/Archive.cpp" line="41"/>
         <source>%1 has a bad format.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/Document.cpp" line="190"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="252"/>
+        <source>%1 places are listed, the most likely first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/sites/SiteData.cpp" line="168"/>
+        <source>%1° E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/sites/SiteData.cpp" line="163"/>
+        <source>%1° N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/sites/SiteData.cpp" line="163"/>
+        <source>%1° S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/sites/SiteData.cpp" line="168"/>
+        <source>%1° W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/Document.cpp" line="206"/>
         <source>%s was changed by another program. Overwrite it, or keep it and save yours under another name?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/DatabaseEditor.cpp" line="62"/>
+        <location filename="../src/core/workspace/DatabaseEditor.cpp" line="67"/>
         <source>%s was changed here and by another program since the file was read.
 
 Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/StatusText.cpp" line="17"/>
+        <location filename="../src/core/display/StatusText.cpp" line="17"/>
         <source>%s: %.2f°%s %.2f°%s, variation %.1f°%s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="291"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="398"/>
         <source>&amp;About Tilvex...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="91"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="83"/>
         <source>&amp;Add Satellite</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="277"/>
-        <location filename="../src/app/MainFrame.cpp" line="397"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="356"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="528"/>
         <source>&amp;Add to Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/PrintOptionsDlg.cpp" line="41"/>
+        <location filename="../src/ui/printing/PrintOptionsDlg.cpp" line="42"/>
         <source>&amp;All locations</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="30"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="31"/>
         <source>&amp;Alphabetically</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="20"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="57"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="20"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="48"/>
         <source>&amp;C</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SkyView.cpp" line="321"/>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="114"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="347"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="103"/>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="280"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="362"/>
         <source>&amp;Copy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/PrintOptionsDlg.cpp" line="40"/>
+        <location filename="../src/ui/printing/PrintOptionsDlg.cpp" line="41"/>
         <source>&amp;Current Location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="21"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="58"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="21"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="49"/>
         <source>&amp;DBS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="89"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="81"/>
         <source>&amp;Degrees East</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="39"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="39"/>
         <source>&amp;Detailed Report...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="95"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="97"/>
         <source>&amp;Dish diameter (m):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="341"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="464"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="76"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="78"/>
         <source>&amp;Edit Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="267"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="331"/>
         <source>&amp;Export Look Angles...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="319"/>
-        <location filename="../src/display/SkyView.cpp" line="316"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="440"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="342"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="96"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="98"/>
         <source>&amp;Frequency (GHz):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="39"/>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="39"/>
         <source>&amp;Grid Options...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="351"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="476"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="288"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="386"/>
         <source>&amp;Help Topics</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="19"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="19"/>
         <source>&amp;Ku</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="98"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
         <source>&amp;Local times:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="74"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="71"/>
         <source>&amp;Location Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="38"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="104"/>
+        <source>&amp;Locator:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="39"/>
         <source>&amp;Magnetic</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="88"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="80"/>
         <source>&amp;Magnetic Variation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/PrintOptionsDlg.cpp" line="52"/>
+        <location filename="../src/ui/printing/PrintOptionsDlg.cpp" line="53"/>
         <source>&amp;Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="253"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="289"/>
         <source>&amp;New Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="255"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="295"/>
         <source>&amp;Open Workspace...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="261"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="313"/>
         <source>&amp;Print...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="105"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="97"/>
         <source>&amp;Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="274"/>
-        <location filename="../src/app/MainFrame.cpp" line="392"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="350"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="523"/>
         <source>&amp;Remove from Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SkyView.cpp" line="317"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="343"/>
         <source>&amp;Save Picture...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="257"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="301"/>
         <source>&amp;Save Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/PrintOptionsDlg.cpp" line="53"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="56"/>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/printing/PrintOptionsDlg.cpp" line="54"/>
         <source>&amp;Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="269"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="337"/>
         <source>&amp;Sky View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="39"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="40"/>
         <source>&amp;True</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="282"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
         <source>&amp;Undo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="347"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="472"/>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AboutDlg.cpp" line="37"/>
+        <location filename="../src/ui/app/AboutDlg.cpp" line="41"/>
         <source>&amp;Visit the Tilvex Web Site...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="289"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="392"/>
         <source>&amp;What's This?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="97"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="112"/>
+        <source>&amp;Whole World</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
         <source>&amp;Year:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/ArcGridModel.cpp" line="61"/>
-        <location filename="../src/display/SatellitePane.cpp" line="46"/>
+        <location filename="../src/core/display/ArcGridModel.cpp" line="65"/>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="47"/>
         <source>(Magnetic)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="127"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="132"/>
         <source>(Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/ArcGridModel.cpp" line="61"/>
+        <location filename="../src/core/display/ArcGridModel.cpp" line="65"/>
         <source>(True)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="127"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="132"/>
         <source>(True):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="224"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="162"/>
         <source>(no region)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="225"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="163"/>
         <source>(unknown region %1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AboutDlg.cpp" line="29"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="250"/>
+        <source>1 place is listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/AboutDlg.cpp" line="33"/>
         <source>&lt;b&gt;Tilvex&lt;/b&gt; version 0.1&lt;br&gt;Look angles for satellite dishes.&lt;br&gt;Copyright © 2026 Tilvex Developers. All rights reserved.&lt;br&gt;&lt;br&gt;Magnetic variation from the World Magnetic Model 2025&lt;br&gt;(NOAA NCEI and the British Geological Survey;&lt;br&gt;public domain in the United States).&lt;br&gt;&lt;br&gt;Place names: GeoNames (www.geonames.org), CC BY 4.0.&lt;br&gt;Map: made with Natural Earth (public domain).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="591"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="748"/>
         <source>A database changed by another program was read again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="44"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
         <source>A workspace to open instead of the one used last.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AboutDlg.cpp" line="26"/>
+        <location filename="../src/ui/app/AboutDlg.cpp" line="30"/>
         <source>About Tilvex</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="111"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="103"/>
         <source>Add Locat&amp;ion</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="279"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
         <source>Add the selected database entries to the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="26"/>
+        <location filename="../src/core/workspace/Archive.cpp" line="35"/>
         <source>An attempt was made to access %1 past its end.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="27"/>
+        <location filename="../src/core/workspace/Archive.cpp" line="38"/>
         <source>An attempt was made to read from the writing %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="25"/>
+        <location filename="../src/core/workspace/Archive.cpp" line="32"/>
         <source>An attempt was made to write to the reading %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="24"/>
+        <location filename="../src/core/workspace/Archive.cpp" line="29"/>
         <source>An unknown error occurred while accessing %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="54"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="55"/>
         <source>Are you sure you want to delete location %s?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="53"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="54"/>
         <source>Are you sure you want to delete satellite %s?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="42"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="42"/>
         <source>At least one Band checkbox must be selected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="72"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="73"/>
         <source>At least one band must be selected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="37"/>
-        <location filename="../src/display/SatellitePane.cpp" line="44"/>
-        <location filename="../src/printing/Report.cpp" line="185"/>
+        <location filename="../src/core/reports/Report.cpp" line="210"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="38"/>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="45"/>
         <source>Azimuth</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="127"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="132"/>
         <source>Azimuth </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="57"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="59"/>
         <source>Azimuth (Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="37"/>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="37"/>
         <source>Band Filters</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="34"/>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="34"/>
         <source>Band Filters:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="55"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="46"/>
         <source>Band(s)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="18"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="18"/>
         <source>Bands</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="47"/>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="26"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Bands:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="29"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="30"/>
         <source>By &amp;Orbital Slot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="745"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="910"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/LocationPane.cpp" line="55"/>
-        <location filename="../src/display/LocationPane.cpp" line="61"/>
+        <location filename="../src/ui/display/LocationPane.cpp" line="56"/>
+        <location filename="../src/ui/display/LocationPane.cpp" line="62"/>
         <source>Calculate Look Angles For:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="87"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="78"/>
         <source>Calculate Variation A&amp;utomatically</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="271"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="346"/>
         <source>Choose the printer and its options</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="41"/>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="42"/>
         <source>Chooses the bands listed, the order of the rows, true or magnetic azimuth, and whether the slot follows the name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="94"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="83"/>
         <source>Cl&amp;ose</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="84"/>
+        <location filename="../src/ui/sites/WorldMapView.cpp" line="75"/>
+        <source>Click the map to pick a point. Drag the map or use the arrow keys to move it, the wheel or + and - to zoom, Home to see the whole world again; Space picks the point in the middle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="76"/>
         <source>Co&amp;mments</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="87"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="79"/>
         <source>Comments</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="62"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
         <source>Comments:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/geomag/GeomagModel.cpp" line="334"/>
+        <location filename="../src/core/geomag/GeomagModel.cpp" line="350"/>
         <source>Couldn't find %s.  Cannot calculate magnetic variation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/SplashWnd.cpp" line="20"/>
+        <location filename="../src/ui/app/SplashWnd.cpp" line="21"/>
         <source>Couldn't load bitmap from file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="78"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="70"/>
         <source>Coverage &amp;Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="81"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="73"/>
         <source>Coverage Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="254"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="292"/>
         <source>Create a new workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="738"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="902"/>
         <source>Current location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="89"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="81"/>
         <source>De&amp;grees West</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="93"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="83"/>
         <source>De&amp;lete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="86"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="69"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="77"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="61"/>
         <source>Degrees &amp;East</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="83"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="75"/>
         <source>Degrees &amp;North</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="84"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="75"/>
         <source>Degrees &amp;South</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="85"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="70"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="77"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="62"/>
         <source>Degrees &amp;West</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="113"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="103"/>
         <source>Dele&amp;te</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/DatabaseEditor.cpp" line="93"/>
+        <location filename="../src/core/workspace/DatabaseEditor.cpp" line="103"/>
         <source>Discard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="46"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="47"/>
         <source>Display &amp;Slot Value With Satellite Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="52"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="53"/>
         <source>Do you want to save changes to %s?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="273"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="348"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="286"/>
-        <location filename="../src/app/MainFrame.cpp" line="407"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="380"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="540"/>
         <source>Edit &amp;Location Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="284"/>
-        <location filename="../src/app/MainFrame.cpp" line="403"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="374"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="72"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="69"/>
         <source>Edit Location Database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="43"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="40"/>
         <source>Edit Satellite Database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="403"/>
-        <location filename="../src/app/MainFrame.cpp" line="407"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="534"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="539"/>
         <source>Edit data for </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="286"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
         <source>Edit the location database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="284"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="377"/>
         <source>Edit the satellite database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="43"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="43"/>
         <source>Either the East or West option must be selected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="51"/>
-        <location filename="../src/printing/Report.cpp" line="187"/>
+        <location filename="../src/core/reports/Report.cpp" line="216"/>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="53"/>
         <source>Elevation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="56"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="58"/>
         <source>Elevation:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="738"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="902"/>
         <source>Every location of the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="290"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="395"/>
         <source>Explain the next item clicked</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="741"/>
-        <location filename="../src/app/MainFrame.cpp" line="744"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="904"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="908"/>
         <source>Export Look Angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/Document.cpp" line="17"/>
+        <location filename="../src/core/framework/Document.cpp" line="17"/>
         <source>Failed to open document.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/Document.cpp" line="18"/>
+        <location filename="../src/core/framework/Document.cpp" line="18"/>
         <source>Failed to save document.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/RecordDatabase.h" line="229"/>
+        <location filename="../src/core/workspace/RecordDatabase.h" line="245"/>
         <source>File %s missing or corrupted.
 Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/PrintOptionsDlg.cpp" line="48"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="53"/>
+        <source>Find Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/printing/PrintOptionsDlg.cpp" line="49"/>
         <source>Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AboutDlg.cpp" line="60"/>
+        <location filename="../src/ui/app/AboutDlg.cpp" line="64"/>
         <source>If you want to visit the Tilvex web page, go to </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="51"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="52"/>
         <source>Invalid magnetic variation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="56"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="47"/>
         <source>K&amp;u</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/DatabaseEditor.cpp" line="61"/>
+        <location filename="../src/core/workspace/DatabaseEditor.cpp" line="65"/>
         <source>Keep Mine</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/DatabaseEditor.cpp" line="61"/>
+        <location filename="../src/core/workspace/DatabaseEditor.cpp" line="65"/>
         <source>Keep the Other</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="38"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="38"/>
         <source>Keep the settings in FILE.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="83"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="74"/>
         <source>L&amp;atitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="85"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="76"/>
         <source>L&amp;ongitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="188"/>
+        <location filename="../src/core/reports/Report.cpp" line="217"/>
         <source>LNB Skew</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="92"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="84"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="88"/>
         <source>Latitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="48"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="87"/>
+        <source>Latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/workspace/EditorRules.h" line="49"/>
         <source>Location %s already exists.  Save under a new name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TabView.cpp" line="53"/>
-        <location filename="../src/locations/LocationTree.cpp" line="8"/>
+        <location filename="../src/ui/app/TabView.cpp" line="53"/>
+        <location filename="../src/ui/locations/LocationTree.cpp" line="8"/>
         <source>Location Database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="77"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="71"/>
         <source>Location Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="52"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="54"/>
         <source>Location Name:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/LocationPane.cpp" line="52"/>
+        <location filename="../src/ui/display/LocationPane.cpp" line="53"/>
         <source>Location Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="50"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="51"/>
         <source>Location must have a name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="49"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="50"/>
         <source>Location must have a region selected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/LocationPane.cpp" line="65"/>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="81"/>
-        <location filename="../src/locations/LocationTree.cpp" line="16"/>
+        <location filename="../src/ui/display/LocationPane.cpp" line="67"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="72"/>
+        <location filename="../src/ui/locations/LocationTree.cpp" line="17"/>
         <source>Locations</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="96"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="88"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="90"/>
         <source>Longitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="744"/>
-        <location filename="../src/display/TilvexView.cpp" line="44"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="89"/>
+        <source>Longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="909"/>
+        <location filename="../src/ui/display/TilvexView.cpp" line="46"/>
         <source>Look Angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/PrintSupport.cpp" line="56"/>
-        <location filename="../src/printing/ReportPdf.cpp" line="38"/>
+        <location filename="../src/ui/printing/PrintSupport.cpp" line="56"/>
+        <location filename="../src/ui/printing/ReportPdf.cpp" line="41"/>
         <source>Look angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="42"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="42"/>
         <source>Look angles for satellite dishes.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="50"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
         <source>Look angles from</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="741"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="904"/>
         <source>Look angles from:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="100"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="92"/>
         <source>Magnetic Variation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="226"/>
+        <location filename="../src/core/reports/Report.cpp" line="261"/>
         <source>Magnetic Variation: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/DialogExchange.cpp" line="64"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="105"/>
+        <source>Maidenhead locator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/framework/DialogExchange.cpp" line="69"/>
         <source>Names hold at most %1 characters.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="292"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="404"/>
         <source>Next Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/Archive.cpp" line="21"/>
-        <location filename="../src/workspace/Archive.cpp" line="23"/>
+        <location filename="../src/core/workspace/Archive.cpp" line="23"/>
+        <location filename="../src/core/workspace/Archive.cpp" line="26"/>
         <source>No error occurred.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="545"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
+        <source>No place is called "%1".</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/sites/WorldMapView.cpp" line="114"/>
+        <source>No point picked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="697"/>
         <source>Open Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="256"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="298"/>
         <source>Open an existing workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="65"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="57"/>
         <source>Orbital &amp;Slot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="68"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="60"/>
         <source>Orbital Slot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="102"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="104"/>
         <source>Outage days</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/Document.cpp" line="188"/>
+        <location filename="../src/core/framework/Document.cpp" line="205"/>
         <source>Overwrite</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="271"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="343"/>
         <source>P&amp;rint Setup...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="143"/>
+        <location filename="../src/core/reports/Report.cpp" line="157"/>
         <source>Page %d of %d</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/DataExchange.cpp" line="84"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="165"/>
+        <source>Pick the site on the map or type its locator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/sites/WorldMapView.cpp" line="112"/>
+        <source>Picked point: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="64"/>
+        <source>Places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/DataExchange.cpp" line="102"/>
         <source>Please enter a number between %s and %s for the %s.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/DataExchange.cpp" line="80"/>
+        <location filename="../src/core/framework/DataExchange.cpp" line="98"/>
         <source>Please enter a number for the %s.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="157"/>
         <source>Please enter a number for the dish diameter and the frequency.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/DataExchange.cpp" line="88"/>
+        <location filename="../src/core/framework/DataExchange.cpp" line="107"/>
         <source>Please enter no more than %d characters.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="293"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="410"/>
         <source>Previous Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="265"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="325"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/PrintOptionsDlg.cpp" line="37"/>
+        <location filename="../src/ui/printing/PrintOptionsDlg.cpp" line="38"/>
         <source>Print Options</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="263"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="319"/>
         <source>Print Pre&amp;view</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/PrintOptionsDlg.cpp" line="39"/>
+        <location filename="../src/ui/printing/PrintOptionsDlg.cpp" line="40"/>
         <source>Print look angles for:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="262"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="316"/>
         <source>Print the look angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="265"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="328"/>
         <source>Print the look angles without asking</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="36"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="36"/>
         <source>Print the version and exit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="35"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="35"/>
         <source>Print this usage and exit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="273"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="348"/>
         <source>Quit Tilvex</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="39"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="39"/>
         <source>Read and write the data files in DIR.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="127"/>
-        <location filename="../src/app/MainFrame.cpp" line="529"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="135"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="676"/>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="108"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="100"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
         <source>Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="276"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="353"/>
         <source>Remove the selected satellite or location from the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="79"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="81"/>
         <source>S&amp;un Outages...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="112"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="92"/>
+        <location filename="../src/ui/framework/RecordEditorDlg.cpp" line="40"/>
         <source>Sa&amp;ve</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="43"/>
-        <location filename="../src/printing/Report.cpp" line="182"/>
+        <location filename="../src/core/reports/Report.cpp" line="203"/>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="44"/>
         <source>Satellite</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="44"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="45"/>
         <source>Satellite %s already exists.  Save under a new name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="45"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="42"/>
         <source>Satellite &amp;Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TabView.cpp" line="52"/>
-        <location filename="../src/satellites/SatelliteTree.cpp" line="8"/>
+        <location filename="../src/ui/app/TabView.cpp" line="52"/>
+        <location filename="../src/ui/satellites/SatelliteTree.cpp" line="8"/>
         <source>Satellite Database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="42"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="44"/>
         <source>Satellite Details</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="54"/>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="56"/>
         <source>Satellite Grid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="17"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="17"/>
         <source>Satellite Grid Options</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="21"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="21"/>
         <source>Satellite Info Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="31"/>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="31"/>
         <source>Satellite List Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="48"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="42"/>
         <source>Satellite Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="46"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="47"/>
         <source>Satellite must have a name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="45"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="46"/>
         <source>Satellite must have a region selected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="45"/>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="26"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="47"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Satellite:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/ArcGrid.cpp" line="111"/>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="52"/>
-        <location filename="../src/satellites/SatelliteTree.cpp" line="20"/>
+        <location filename="../src/ui/display/ArcGrid.cpp" line="114"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="43"/>
+        <location filename="../src/ui/satellites/SatelliteTree.cpp" line="21"/>
         <source>Satellites</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/DatabaseEditor.cpp" line="93"/>
+        <location filename="../src/core/workspace/DatabaseEditor.cpp" line="103"/>
         <source>Save Again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SkyView.cpp" line="365"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="395"/>
         <source>Save Picture</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/Document.cpp" line="188"/>
+        <location filename="../src/core/framework/Document.cpp" line="205"/>
         <source>Save Under Another Name...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="259"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="307"/>
         <source>Save Workspace &amp;As...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="164"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="180"/>
         <source>Save Workspace As</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/Document.cpp" line="212"/>
+        <location filename="../src/core/framework/Document.cpp" line="234"/>
         <source>Save changes to %1?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SkyView.cpp" line="319"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="345"/>
         <source>Save the sky view as a PNG or SVG picture</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="258"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="304"/>
         <source>Save the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="259"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="310"/>
         <source>Save the workspace under a new name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="270"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="57"/>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="340"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="288"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="389"/>
         <source>Show the help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="263"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="322"/>
         <source>Show the printed pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="291"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="401"/>
         <source>Show the program's version</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TabView.cpp" line="55"/>
+        <location filename="../src/ui/app/TabView.cpp" line="55"/>
         <source>Shows the location database by region.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TabView.cpp" line="54"/>
+        <location filename="../src/ui/app/TabView.cpp" line="54"/>
         <source>Shows the satellite database by coverage region.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="41"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="42"/>
         <source>Shows the selected satellite's data and its look angles from the current location.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="224"/>
+        <location filename="../src/core/reports/Report.cpp" line="257"/>
         <source>Site Latitude: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="225"/>
+        <location filename="../src/core/reports/Report.cpp" line="259"/>
         <source>Site Longitude: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SkyView.cpp" line="312"/>
-        <location filename="../src/display/SkyView.cpp" line="350"/>
-        <location filename="../src/display/SkyView.cpp" line="365"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="338"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="378"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="395"/>
         <source>Sky View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="184"/>
+        <location filename="../src/core/reports/Report.cpp" line="209"/>
         <source>Slot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/EditorRules.h" line="47"/>
+        <location filename="../src/core/workspace/EditorRules.h" line="48"/>
         <source>Slot value must be between 0 and 360.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteDetailsDlg.cpp" line="46"/>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="26"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="48"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Slot:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/GridOptionsDlg.cpp" line="28"/>
+        <location filename="../src/ui/display/GridOptionsDlg.cpp" line="29"/>
         <source>Sort Satellites</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="362"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="490"/>
         <source>Standard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="37"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="37"/>
         <source>Start without the splash picture.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="57"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="59"/>
         <source>Sun Outages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="38"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="109"/>
+        <source>The Maidenhead locator of the point ("JP99lp"). Type a locator of four or six characters to move the point to the middle of its square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="38"/>
         <source>The bands whose satellites the grid lists. Grid Options changes them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="91"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="93"/>
         <source>The clock that the local columns follow: this computer's, or a fixed offset from UTC such as the site's own.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SkyView.cpp" line="48"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="246"/>
+        <source>The first %1 places are listed, the most likely first; type more of the name to find others.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="51"/>
         <source>The geostationary arc as seen from the current location: North at the top, the horizon at the rim and the zenith in the centre.  Click a satellite to make it current.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/DatabaseEditor.cpp" line="109"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
+        <source>The list of places (%1) is not in the data folder, so places cannot be found by name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="173"/>
+        <source>The list of places cannot be read (%1), so places cannot be found by name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/workspace/DatabaseEditor.cpp" line="123"/>
         <source>The location database could not be saved: %s
 
 Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/LocationPane.cpp" line="62"/>
+        <location filename="../src/ui/display/LocationPane.cpp" line="64"/>
         <source>The location whose look angles the grid shows. Choose another in the list below.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationTree.cpp" line="9"/>
+        <location filename="../src/ui/locations/LocationTree.cpp" line="10"/>
         <source>The locations you can choose from, by region. Drag one (or a region) onto the workspace, or select it and choose Edit &gt; Add to Workspace. Double-click one to edit its data.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/ArcGrid.cpp" line="118"/>
+        <location filename="../src/ui/display/ArcGrid.cpp" line="122"/>
         <source>The look angles of the workspace's satellites from the current location: azimuth and elevation; "--" means the satellite is below the horizon.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/DatabaseEditor.cpp" line="107"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="58"/>
+        <source>The name of a town or city near the site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/workspace/DatabaseEditor.cpp" line="120"/>
         <source>The satellite database could not be saved: %s
 
 Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteInfoPane.cpp" line="22"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="22"/>
         <source>The satellite selected in the grid: its name, orbital slot and bands.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteTree.cpp" line="9"/>
+        <location filename="../src/ui/satellites/SatelliteTree.cpp" line="10"/>
         <source>The satellites you can choose from, by coverage region. Drag one (or a region) onto the workspace, or select it and choose Edit &gt; Add to Workspace. Double-click one to edit its data.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="758"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="924"/>
         <source>The workspace has no location to export.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/LocationPane.cpp" line="68"/>
+        <location filename="../src/ui/display/LocationPane.cpp" line="70"/>
         <source>The workspace's locations. Click one to compute the look angles from it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SunOutageDlg.cpp" line="79"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="183"/>
+        <source>The world map (%1) is not in the data folder: only the lines of latitude and longitude are shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="188"/>
+        <source>The world map cannot be read (%1): only the lines of latitude and longitude are shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="80"/>
         <source>This computer's time (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="10"/>
+        <location filename="../src/ui/app/HelpWindow.cpp" line="10"/>
         <source>Tilvex Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/DialogExchange.cpp" line="49"/>
+        <location filename="../src/ui/framework/DialogExchange.cpp" line="54"/>
         <source>Tilvex cannot store some of the characters in the %s.  Use only Western European letters, digits and signs.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/AboutDlg.cpp" line="59"/>
+        <location filename="../src/ui/app/AboutDlg.cpp" line="63"/>
         <source>Tilvex couldn't locate your browser.  </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/RecordDatabase.h" line="130"/>
+        <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="217"/>
+        <source>Type the name of a town or city near the site, or pick the site on the map.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/workspace/RecordDatabase.h" line="135"/>
         <source>Unable to create %s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/RecordDatabase.h" line="106"/>
+        <location filename="../src/core/workspace/RecordDatabase.h" line="110"/>
         <source>Unable to open %s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/framework/Document.cpp" line="19"/>
+        <location filename="../src/core/framework/Document.cpp" line="19"/>
         <source>Unexpected file format.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/TilvexDoc.h" line="47"/>
+        <location filename="../src/core/workspace/TilvexDoc.h" line="48"/>
         <source>Unexpected file format.
 Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="228"/>
+        <location filename="../src/core/reports/Report.cpp" line="263"/>
         <source>Updated:  </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/SatellitePane.cpp" line="48"/>
+        <location filename="../src/ui/display/SatellitePane.cpp" line="50"/>
         <source>Whether the azimuths are measured from magnetic north, as a compass shows, or from true north, as a map shows. Grid Options changes it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="545"/>
-        <location filename="../src/app/TilvexApp.cpp" line="165"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="697"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="181"/>
         <source>Workspace Files(*.wrk)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/printing/Report.cpp" line="227"/>
+        <location filename="../src/core/reports/Report.cpp" line="262"/>
         <source>Workspace: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/display/TilvexView.cpp" line="81"/>
+        <location filename="../src/ui/display/TilvexView.cpp" line="87"/>
         <source>Workspace:  </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="268"/>
+        <location filename="../src/ui/sites/WorldMapView.cpp" line="73"/>
+        <source>World map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="334"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="140"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="153"/>
         <source>cannot use the data folder %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="246"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="161"/>
         <source>comments</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="310"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="234"/>
         <source>latitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/DatabaseEditor.cpp" line="120"/>
+        <location filename="../src/core/workspace/DatabaseEditor.cpp" line="136"/>
         <source>location database not saved: %s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="301"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="225"/>
         <source>location name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/locations/LocationEditorDlg.cpp" line="307"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="230"/>
         <source>longitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainFrame.cpp" line="601"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="758"/>
         <source>not saved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="69"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="69"/>
         <source>only one workspace can be opened</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="251"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="164"/>
         <source>orbital slot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/workspace/DatabaseEditor.cpp" line="119"/>
+        <location filename="../src/core/workspace/DatabaseEditor.cpp" line="135"/>
         <source>satellite database not saved: %s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/satellites/SatelliteEditorDlg.cpp" line="245"/>
+        <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="159"/>
         <source>satellite name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/TilvexApp.cpp" line="157"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="172"/>
         <source>the settings file %1 is not used: %2</source>
         <translation type="unfinished"></translation>
     </message>
