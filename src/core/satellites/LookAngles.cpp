@@ -27,21 +27,25 @@ std::string AngleText(double degrees) {
 
 }  // namespace
 
-std::string CLookAngles::Elevation(float latitude, float siteLongitude, float satLongitude) const {
+double ElevationDegrees(float latitude, float siteLongitude, float satLongitude) {
     const double phi = ToRadians(latitude);
     const double delta = ToRadians(satLongitude) - ToRadians(siteLongitude);
     // Angle at the Earth's centre between the site and the sub-satellite point.
     const double gamma = std::acos(std::cos(phi) * std::cos(delta));
     // Angle at the satellite between the Earth's centre and the site.
     const double nu = std::atan(std::sin(gamma) / (kOrbitRadius - std::cos(gamma)));
-    const double elevation = 90.0 - nu * 180.0 / kPi - gamma * 180.0 / kPi;
+    return 90.0 - nu * 180.0 / kPi - gamma * 180.0 / kPi;
+}
+
+std::string CLookAngles::Elevation(float latitude, float siteLongitude, float satLongitude) const {
+    const double elevation = ElevationDegrees(latitude, siteLongitude, satLongitude);
     if (elevation < 0.0)
         return kBelowHorizon;
     return AngleText(elevation);
 }
 
-std::string CLookAngles::Azimuth(float latitude, float siteLongitude, float magneticVariation,
-                                 float satLongitude, int magnetic) const {
+double AzimuthDegrees(float latitude, float siteLongitude, float magneticVariation, float satLongitude,
+                      int magnetic) {
     // Bring both longitudes to the same side of the date line (in single
     // precision, as the inputs are).
     if (satLongitude > 0.0f && siteLongitude < 0.0f)
@@ -68,7 +72,12 @@ std::string CLookAngles::Azimuth(float latitude, float siteLongitude, float magn
         azimuth += 360.0;
     if (azimuth >= 360.0)
         azimuth -= 360.0;
-    return AngleText(azimuth);
+    return azimuth;
+}
+
+std::string CLookAngles::Azimuth(float latitude, float siteLongitude, float magneticVariation,
+                                 float satLongitude, int magnetic) const {
+    return AngleText(AzimuthDegrees(latitude, siteLongitude, magneticVariation, satLongitude, magnetic));
 }
 
 LookAngleTexts ComputeLookAngles(float latitude, float siteLongitude, float magneticVariation,

@@ -29,5 +29,12 @@ struct LookAngleTexts {
 LookAngleTexts ComputeLookAngles(float latitude, float siteLongitude, float magneticVariation,
                                  float satLongitude, int magnetic);
 
+// The numbers behind the texts, by the same arithmetic: the elevation in
+// degrees (negative below the horizon, where the text is "--") and the
+// azimuth in [0, 360), true or, when `magnetic` is nonzero, magnetic.
+double ElevationDegrees(float latitude, float siteLongitude, float satLongitude);
+double AzimuthDegrees(float latitude, float siteLongitude, float magneticVariation, float satLongitude,
+                      int magnetic);
+
 // The text shown below the horizon.
 inline constexpr const char* kBelowHorizon = "--";
