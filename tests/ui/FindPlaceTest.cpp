@@ -82,6 +82,7 @@ TEST_F(FindPlaceTest, TypingFindsThePlaceAndOkReturnsIt) {
     });
     ASSERT_TRUE(dlg->Run());
     EXPECT_EQ(dlg->PlaceName(), QString::fromUtf8("Tromsø"));
+    EXPECT_EQ(dlg->AsciiName(), "Tromso");
     EXPECT_NEAR(dlg->Latitude(), 69.65, 0.01);
     EXPECT_NEAR(dlg->Longitude(), 18.96, 0.01);
     EXPECT_EQ(dlg->Region(), LOC_REGION_EUROPE);

@@ -265,6 +265,7 @@ void CFindPlaceDlg::PlaceChosen() {
     const QString country = QString::fromLatin1(place.country);
     Choose(GeoPoint{place.latitude, place.longitude}, Text(place.name), CountryRegion(place.country),
            country);
+    m_asciiName = Text(place.asciiName);
     m_map->CentreOn(*m_point, kPlaceZoom);
 }
 
@@ -299,6 +300,7 @@ void CFindPlaceDlg::Choose(const GeoPoint& point, const QString& name, int regio
     m_map->SetPoint(point);
     m_point = m_map->Point();
     m_name = name;
+    m_asciiName = name;
     m_region = region;
     m_country = country;
     m_latitude->setText(LatitudeText(m_point->latitude));

@@ -5,6 +5,7 @@
 //     dlg.SetPoint(latitude, longitude);  // optional: the site known so far
 //     if (dlg.Run()) {
 //         name = dlg.PlaceName();  // UTF-8 (ToCp1252 for a record); may be empty
+//         ascii = dlg.AsciiName();  // the same in ASCII letters, if any
 //         latitude = dlg.Latitude();
 //         longitude = dlg.Longitude();
 //         region = dlg.Region();  // a LOC_REGION_* value, or 0
@@ -56,6 +57,9 @@ public:
     // ("JP99lp") when it was typed as a locator, empty when it was picked on
     // the map or given to SetPoint;
     QString PlaceName() const { return m_name; }
+    // the place's name in ASCII letters ("Tromso"; empty when the gazetteer
+    // has none, as for names in other scripts); otherwise PlaceName();
+    QString AsciiName() const { return m_asciiName; }
     // the point in degrees, North and East positive;
     double Latitude() const { return m_point ? m_point->latitude : 0.0; }
     double Longitude() const { return m_point ? m_point->longitude : 0.0; }
@@ -87,6 +91,7 @@ private:
 
     std::optional<GeoPoint> m_point;
     QString m_name;
+    QString m_asciiName;
     int m_region = 0;
     QString m_country;
 
