@@ -158,7 +158,8 @@ void CsvLocations(const std::uint8_t* data, std::size_t size) {
 }
 
 // The gazetteer refuses a file with the line that is wrong, or holds places
-// that each lie on the globe and are found by their own name.
+// that each lie on the globe and are found by their name in ASCII letters
+// (the search key; the name itself may be in another script).
 void Places(const std::uint8_t* data, std::size_t size) {
     CGazetteer gazetteer;
     std::string error;
@@ -171,12 +172,12 @@ void Places(const std::uint8_t* data, std::size_t size) {
         const Place& place = gazetteer.GetPlace(i);
         if (!(std::fabs(place.latitude) <= 90.0) || !(std::fabs(place.longitude) <= 180.0))
             Broken("places", "a place off the globe");
-        if (i < 8 && !FoldForSearch(place.name).empty()) {
+        if (i < 8 && !FoldForSearch(place.asciiName).empty()) {
             bool found = false;
-            for (const PlaceHit& hit : gazetteer.Find(place.name, 0))
+            for (const PlaceHit& hit : gazetteer.Find(place.asciiName, 0))
                 found = found || hit.place == &place;
             if (!found)
-                Broken("places", "a place not found by its own name");
+                Broken("places", "a place not found by its name in ASCII letters");
         }
     }
 }
