@@ -1,6 +1,7 @@
-// tilvex-cli angles and declination: look angles and the magnetic
-// variation of a site.
+// tilvex-cli angles and declination: look angles (and the clearance over a
+// horizon) and the magnetic variation of a site.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,15 +10,26 @@
 #include "cli/Commands.h"
 #include "cli/PlaceCommand.h"
 #include "core/framework/Cp1252.h"
+#include "core/framework/File.h"
 #include "core/geomag/GeomagModel.h"
+#include "core/horizon/Clearance.h"
+#include "core/horizon/HorizonFile.h"
 #include "core/locations/Location.h"
 #include "core/satellites/LnbSkew.h"
 #include "core/satellites/LookAngles.h"
 #include "core/satellites/Satellite.h"
 
 int CmdAngles(int argc, char** argv) {
-    CommandLine line(argc, argv, 2, {"--magvar", "--data", "--place"},
+    CommandLine line(argc, argv, 2, {"--magvar", "--data", "--place", "--horizon", "--dish", "--freq"},
                      {"--auto-magvar", "--magnetic", "--skew"});
+    // The horizon file is named relative to where the command was given
+    // (finding a place may change into the data folder).
+    const std::string* horizonArg = line.Value("--horizon");
+    const std::string horizonPath =
+        horizonArg ? std::filesystem::absolute(*horizonArg).string() : std::string();
+    if (!horizonArg && (line.Value("--dish") || line.Value("--freq")))
+        throw UsageError{"--dish and --freq are for --horizon"};
+    const DishBeam beam = RequireDishBeam(line);
     const std::optional<SiteArgument> site = RequireSite(line, 1, "angles", stderr, EnterDataFolder);
     if (!site)
         return kExitFailed;
@@ -43,6 +55,21 @@ int CmdAngles(int argc, char** argv) {
     CSatellite satellite;
     satellite.SetSlot(slot.magnitude);
     satellite.SetWest(slot.positive);
+    CHorizonProfile horizon;
+    if (horizonArg) {
+        std::string bytes;
+        int osError = 0;
+        if (!ReadWholeFile(horizonPath, bytes, kSmallFileLimit, &osError)) {
+            std::fprintf(stderr, "cannot read '%s': %s\n", horizonArg->c_str(), ErrorText(osError).c_str());
+            return kExitFailed;
+        }
+        const Outcome<CHorizonProfile> read = HorizonFromText(bytes, Utf8ToCp1252(*horizonArg));
+        if (!read) {
+            PrintMessage(read.Message());
+            return kExitFailed;
+        }
+        horizon = *read;
+    }
     EnterDataFolder(line, line.Flag("--auto-magvar") ? std::vector<std::string>{MagDataFile()}
                                                      : std::vector<std::string>{});
 
@@ -63,6 +90,11 @@ int CmdAngles(int argc, char** argv) {
     if (line.Flag("--skew"))
         std::printf("\t%s", Cp1252ToUtf8(LnbSkewText(place.SignedLatitude(), place.SignedLongitude(),
                                                      satellite.SignedLongitude()))
+                                .c_str());
+    if (horizonArg)
+        std::printf("\t%s", Cp1252ToUtf8(ClearanceText(SatelliteClearance(
+                                             horizon, BeamEdgeDegrees(beam), place.SignedLatitude(),
+                                             place.SignedLongitude(), satellite.SignedLongitude())))
                                 .c_str());
     std::printf("\n");
     return kExitOk;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +11,7 @@
 #include "cli/Console.h"
 #include "core/framework/Cp1252.h"
 #include "core/framework/File.h"
+#include "core/framework/Format.h"
 #include "core/framework/SafeFile.h"
 #include "core/framework/StringTable.h"
 #include "core/geomag/GeomagModel.h"
@@ -78,6 +81,26 @@ void EnterDataFolder(const CommandLine& line, const std::vector<std::string>& ne
         places += (places.empty() ? "" : ", ") + PathText(folder);
     std::fprintf(stderr, "tilvex-cli: no data folder holds %s; looked in %s\n", names.c_str(),
                  places.c_str());
+}
+
+double RequireNumberOption(const CommandLine& line, const char* option, double fallback) {
+    const std::string* text = line.Value(option);
+    if (!text)
+        return fallback;
+    double value = 0.0;
+    const char* end = text->data() + text->size();
+    const auto [ptr, ec] = std::from_chars(text->data(), end, value);
+    if (text->empty() || ec != std::errc() || ptr != end || !std::isfinite(value))
+        throw UsageError{Format("bad %s '%s': expected a number", option, text->c_str())};
+    return value;
+}
+
+DishBeam RequireDishBeam(const CommandLine& line) {
+    const DishBeam beam{RequireNumberOption(line, "--dish", kDefaultDishMetres),
+                        RequireNumberOption(line, "--freq", kDefaultFrequencyGHz)};
+    if (const auto error = DishBeamError(beam))
+        throw UsageError{*error};
+    return beam;
 }
 
 void PrintMessage(const std::string& message) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/Arguments.h"
+#include "core/horizon/Clearance.h"
 
 // The name of the geomagnetic model's coefficient file.
 std::string MagDataFile();
@@ -22,6 +23,13 @@ std::vector<std::filesystem::path> DataFolders();
 // when that is not the current one; when none does, stays and says where it
 // looked (the command then tells which file is missing).
 void EnterDataFolder(const CommandLine& line, const std::vector<std::string>& needs);
+
+// The number given with `option`, or `fallback` without it; a UsageError
+// for text that is not a plain decimal number.
+double RequireNumberOption(const CommandLine& line, const char* option, double fallback);
+// The dish of --dish METRES and --freq GHZ (each defaulting as the sun
+// outages do); a UsageError for values DishBeamError refuses.
+DishBeam RequireDishBeam(const CommandLine& line);
 
 // Prints a message of the core (Windows-1252) on stderr, a line of its own.
 void PrintMessage(const std::string& message);

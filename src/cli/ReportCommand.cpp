@@ -13,6 +13,7 @@
 #include "core/framework/Cp1252.h"
 #include "core/framework/Profile.h"
 #include "core/geomag/GeomagModel.h"
+#include "core/horizon/HorizonFile.h"
 #include "core/locations/LocationDatabase.h"
 #include "core/reports/Report.h"
 #include "core/reports/ReportOutput.h"
@@ -88,6 +89,13 @@ int CmdReport(int argc, char** argv) {
         return kExitFailed;
     if (host.locations.LoadDatabase() != CLocationDatabase::LoadResult::Loaded)
         return kExitFailed;
+    // The locations' horizons, where there are any: a damaged line is left
+    // out and named, an unreadable file leaves the column out.
+    CHorizonStore horizons;
+    if (const auto problem = horizons.Load(kHorizonFile))
+        PrintMessage(*problem);
+    for (const HorizonLineProblem& refused : horizons.Problems())
+        PrintMessage(refused.message);
     CTilvexDoc doc(&host);
     if (!doc.OnOpenDocument(workspace) || doc.LoadFailed()) {
         std::fprintf(stderr, "cannot read the workspace '%s'\n", workspace.c_str());
@@ -159,7 +167,8 @@ int CmdReport(int argc, char** argv) {
         }
 #endif
     } else {
-        const std::vector<LocationReport> reports = BuildLocationReports(grid, chosen);
+        const std::vector<LocationReport> reports =
+            BuildLocationReports(grid, chosen, &horizons, ReadDishBeam(settings));
         // Excel takes a CSV file for the system's code page unless it
         // begins with the byte-order mark.
         const char* mark = line.Flag("--excel") ? kUtf8ByteOrderMark : "";

@@ -19,6 +19,7 @@ namespace {
 const char* const kUsage =
     "usage:\n"
     "  tilvex-cli angles SITE SLOT [--magvar VAR | --auto-magvar] [--magnetic] [--skew] [--data DIR]\n"
+    "                    [--horizon FILE [--dish METRES] [--freq GHZ]]\n"
     "  tilvex-cli sun-outage SITE SLOT [--year YEAR] [--dish METRES] [--freq GHZ] [--data DIR]\n"
     "  tilvex-cli find-place QUERY [--limit N] [--country CC] [--data DIR]\n"
     "  tilvex-cli declination LAT LON [--year YEAR] [--data DIR]\n"

@@ -256,6 +256,50 @@ TEST_F(ReportCliTest, PdfOfAllLocationsHoldsTheHeadersAndEveryRow) {
     }
 }
 
+// A location with a horizon in horizons.csv gets a Clearance column, as
+// angles --horizon gives it, for the settings file's dish; the others'
+// reports stay as they were.
+TEST_F(ReportCliTest, LocationsWithAHorizonGetAClearanceColumn) {
+    const std::string midTown = "report --location 'Mid Town'" + workspace + data;
+    std::vector<std::string> before;
+    for (const char* format : {"text", "csv", "json"})
+        before.push_back(RunCli(midTown + " --format " + format).out);
+
+    WriteFileBytes(dir / "horizons.csv", "zenith ridge,0,30\nZenith Ridge,obstacle,200,1,1,0\n");
+    WriteFileBytes(dir / "site.csv", "0,30\n");
+    WriteFileBytes(dir / "tilvex.INI", "[Dish]\nDiameter=0.6\n");
+    std::string clearance =
+        RunCli("angles 40N 100W 97W --dish 0.6 --horizon " + Quoted(dir / "site.csv")).out;
+    clearance = clearance.substr(clearance.rfind('\t') + 1);
+    clearance.pop_back();
+    EXPECT_EQ(clearance.rfind("clear +", 0), 0u) << clearance;
+
+    const CliRun text = RunCli("report" + workspace + data);
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.err, "horizons.csv line 2: the width must be greater than 0 and at most 360\n");
+    const std::vector<std::string> lines = Lines(text.out);
+    ASSERT_EQ(lines.size(), 10u) << text.out;
+    EXPECT_EQ(lines[6], "Satellite    Azimuth (Magnetic)  Elevation  Clearance");
+    EXPECT_EQ(lines[7].substr(lines[7].size() - clearance.size() - 2), "  " + clearance);
+
+    const CliRun csv = RunCli("report --all --format csv" + workspace + data);
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const std::vector<std::string> rows = Lines(csv.out);
+    ASSERT_EQ(rows.size(), 10u) << csv.out;
+    EXPECT_EQ(rows[0].substr(rows[0].size() - 30), ",Clearance,Clearance (degrees)");
+    EXPECT_EQ(rows[4].substr(rows[4].size() - 2), ",,");  // Mid Town
+    const std::string number = clearance.substr(7, clearance.size() - 9);
+    EXPECT_EQ(rows[7].substr(rows[7].size() - clearance.size() - number.size() - 2),
+              "," + clearance + "," + number);
+
+    const CliRun json = RunCli("report --format json" + workspace + data);
+    EXPECT_NE(json.out.find("\"clearance\": \"" + clearance + "\"}"), std::string::npos) << json.out;
+
+    std::size_t i = 0;
+    for (const char* format : {"text", "csv", "json"})
+        EXPECT_EQ(RunCli(midTown + " --format " + format).out, before[i++]) << format;
+}
+
 TEST_F(ReportCliTest, CsvForExcelStartsWithAByteOrderMark) {
     const CliRun plain = RunCli("report --format csv" + workspace + data);
     ASSERT_EQ(plain.status, 0) << plain.err;

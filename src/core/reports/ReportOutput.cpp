@@ -5,6 +5,7 @@
 
 #include "core/framework/Cp1252.h"
 #include "core/framework/Format.h"
+#include "core/horizon/HorizonFile.h"
 #include "core/locations/LocationDatabase.h"
 #include "core/reports/ControlCharacters.h"
 #include "core/reports/JsonText.h"
@@ -72,7 +73,9 @@ std::string Pad(const std::string& text, std::size_t width) {
 }  // namespace
 
 std::vector<LocationReport> BuildLocationReports(const CArcGridModel& grid,
-                                                 const std::vector<const CLocation*>& locations) {
+                                                 const std::vector<const CLocation*>& locations,
+                                                 const CHorizonStore* horizons, const DishBeam& beam) {
+    const double beamEdge = BeamEdgeDegrees(beam);
     std::vector<LocationReport> out;
     for (const CLocation* location : locations) {
         if (!location)
@@ -90,6 +93,8 @@ std::vector<LocationReport> BuildLocationReports(const CArcGridModel& grid,
         report.signedLongitude = location->SignedLongitude();
         report.signedMagVar = magVar;
         report.magVarMessage = variation.Message();
+        const CHorizonProfile* horizon = horizons ? horizons->Find(location->GetName()) : nullptr;
+        report.hasHorizon = horizon != nullptr;
         CArcGridModel site = grid;
         site.SetSite(location->SignedLatitude(), location->SignedLongitude(), magVar);
         for (const CSatellite* satellite : site.Rows()) {
@@ -103,6 +108,15 @@ std::vector<LocationReport> BuildLocationReports(const CArcGridModel& grid,
                                        ? std::string()
                                        : LnbSkewText(location->SignedLatitude(), location->SignedLongitude(),
                                                      satellite->SignedLongitude()));
+            if (horizon) {
+                const bool blank = report.rows.back().elevation.empty();
+                const std::optional<double> margin =
+                    blank ? std::nullopt
+                          : SatelliteClearance(*horizon, beamEdge, location->SignedLatitude(),
+                                               location->SignedLongitude(), satellite->SignedLongitude());
+                report.clearances.push_back(blank ? std::string() : ClearanceText(margin));
+                report.margins.push_back(margin);
+            }
         }
         out.push_back(std::move(report));
     }
@@ -135,17 +149,23 @@ std::string ReportAsText(const std::vector<LocationReport>& reports, const std::
         std::vector<std::string> names;
         for (const auto& row : report.rows)
             names.push_back(Visible(row.name));
-        std::size_t width[2] = {headings[0].size(), headings[1].size()};
+        std::size_t width[3] = {headings[0].size(), headings[1].size(), headings[2].size()};
         for (std::size_t i = 0; i < report.rows.size(); ++i) {
             width[0] = std::max(width[0], names[i].size());
             width[1] = std::max(width[1], report.rows[i].azimuth.size());
+            width[2] = std::max(width[2], report.rows[i].elevation.size());
         }
-        auto line = [&](const std::string& a, const std::string& b, const std::string& c) {
-            out += TrimEnd(Pad(a, width[0]) + "  " + Pad(b, width[1]) + "  " + c) + '\n';
+        auto line = [&](const std::string& a, const std::string& b, const std::string& c,
+                        const std::string* d) {
+            std::string text = Pad(a, width[0]) + "  " + Pad(b, width[1]) + "  ";
+            text += d ? Pad(c, width[2]) + "  " + *d : c;
+            out += TrimEnd(text) + '\n';
         };
-        line(headings[0], headings[1], headings[2]);
+        const std::string clearanceHeading = "Clearance";
+        line(headings[0], headings[1], headings[2], report.hasHorizon ? &clearanceHeading : nullptr);
         for (std::size_t i = 0; i < report.rows.size(); ++i)
-            line(names[i], report.rows[i].azimuth, report.rows[i].elevation);
+            line(names[i], report.rows[i].azimuth, report.rows[i].elevation,
+                 report.hasHorizon ? &report.clearances[i] : nullptr);
     }
     return Cp1252ToUtf8(out);
 }
@@ -156,7 +176,10 @@ std::string ReportAsCsv(const std::vector<LocationReport>& reports, int gridOpti
                       CsvField(AzimuthHeading(gridOptions)) +
                       ",Elevation,LNB Skew,Latitude (degrees north),Longitude (degrees east),"
                       "Magnetic Variation (degrees east),Slot (degrees east),Azimuth " +
-                      azimuthKind + " (degrees),Elevation (degrees),LNB Skew (degrees clockwise)\n";
+                      azimuthKind + " (degrees),Elevation (degrees),LNB Skew (degrees clockwise)";
+    const bool clearance =
+        std::any_of(reports.begin(), reports.end(), [](const LocationReport& r) { return r.hasHorizon; });
+    out += clearance ? ",Clearance,Clearance (degrees)\n" : "\n";
     for (const LocationReport& report : reports)
         for (std::size_t i = 0; i < report.rows.size(); ++i) {
             const auto& row = report.rows[i];
@@ -183,14 +206,20 @@ std::string ReportAsCsv(const std::vector<LocationReport>& reports, int gridOpti
                 line += (k == 0 || k == 4 ? CsvTextField(texts[k]) : CsvField(texts[k])) + ',';
             for (const std::string& number : numbers)
                 line += number + ',';
+            if (clearance && report.hasHorizon)
+                line += CsvField(report.clearances[i]) + ',' +
+                        (report.margins[i] ? Format("%.1f", *report.margins[i]) : std::string()) + ',';
+            else if (clearance)
+                line += ",,";
             line.back() = '\n';
             out += line;
         }
     return Cp1252ToUtf8(out);
 }
 
-std::string LookAnglesCsv(const CArcGridModel& grid, const std::vector<const CLocation*>& locations) {
-    return ReportAsCsv(BuildLocationReports(grid, locations), grid.GetOptions());
+std::string LookAnglesCsv(const CArcGridModel& grid, const std::vector<const CLocation*>& locations,
+                          const CHorizonStore* horizons, const DishBeam& beam) {
+    return ReportAsCsv(BuildLocationReports(grid, locations, horizons, beam), grid.GetOptions());
 }
 
 std::string ReportAsJson(const std::vector<LocationReport>& reports, const std::string& workspaceTitle,
@@ -203,12 +232,15 @@ std::string ReportAsJson(const std::vector<LocationReport>& reports, const std::
         out += "{\"name\": " + JsonString(r.name) + ", \"latitude\": " + JsonString(ValueOf(r.latitude)) +
                ", \"longitude\": " + JsonString(ValueOf(r.longitude)) +
                ", \"magneticVariation\": " + JsonString(ValueOf(r.magVar)) + ", \"rows\": [";
-        for (std::size_t k = 0; k < r.rows.size(); ++k)
-            out += std::string(k ? ",\n    " : "\n    ") + CJsonObject()
-                                                               .String("satellite", r.rows[k].name)
-                                                               .String("azimuth", r.rows[k].azimuth)
-                                                               .String("elevation", r.rows[k].elevation)
-                                                               .Text();
+        for (std::size_t k = 0; k < r.rows.size(); ++k) {
+            CJsonObject row;
+            row.String("satellite", r.rows[k].name)
+                .String("azimuth", r.rows[k].azimuth)
+                .String("elevation", r.rows[k].elevation);
+            if (r.hasHorizon)
+                row.String("clearance", r.clearances[k]);
+            out += std::string(k ? ",\n    " : "\n    ") + row.Text();
+        }
         out += r.rows.empty() ? "]}" : "\n  ]}";
     }
     out += reports.empty() ? "]}\n" : "\n]}\n";

@@ -4,11 +4,14 @@
 // UTF-8.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/display/ArcGridModel.h"
+#include "core/horizon/Clearance.h"
 
+class CHorizonStore;
 class CLocation;
 
 struct LocationReport {
@@ -33,12 +36,22 @@ struct LocationReport {
     // Why the automatic variation could not be computed (0.0 stands in);
     // empty when it could.
     std::string magVarMessage;
+    // Whether the location has a horizon profile; then each row's clearance
+    // over it ("clear +4.2°", "blocked -2.1°", "--" below the horizon, empty
+    // where the grid leaves the angles blank) and its margin in degrees
+    // (none for "--" and blank).
+    bool hasHorizon = false;
+    std::vector<std::string> clearances;
+    std::vector<std::optional<double>> margins;
 };
 
 // The grid's rows and texts seen from each location in turn (the grid's own
-// site is not used).
+// site is not used); with `horizons`, the clearance of each row for the
+// locations that have a profile there, with the beam of `beam`.
 std::vector<LocationReport> BuildLocationReports(const CArcGridModel& grid,
-                                                 const std::vector<const CLocation*>& locations);
+                                                 const std::vector<const CLocation*>& locations,
+                                                 const CHorizonStore* horizons = nullptr,
+                                                 const DishBeam& beam = DishBeam());
 
 // The locations of the location pane's list, in its order: the workspace's
 // names found in the database, sorted by name without regard to letter case.
@@ -46,6 +59,10 @@ class CLocationDatabase;
 std::vector<const CLocation*> ListedLocations(const std::vector<std::string>& names,
                                               const CLocationDatabase& database);
 
+// A location with a horizon profile gets a last column "Clearance" in its
+// table, in the CSV form (with "Clearance (degrees)" after it, both empty
+// for the rows of locations without one) and in the JSON form ("clearance"
+// in each row); reports without any stay as they were.
 std::string ReportAsText(const std::vector<LocationReport>& reports, const std::string& workspaceTitle,
                          int gridOptions);
 // A header line and a line for each row: first the texts as the program
@@ -65,7 +82,8 @@ std::string ReportAsText(const std::vector<LocationReport>& reports, const std::
 std::string ReportAsCsv(const std::vector<LocationReport>& reports, int gridOptions);
 // The same for the grid's rows seen from each of `locations`: what File >
 // "Export Look Angles..." writes.
-std::string LookAnglesCsv(const CArcGridModel& grid, const std::vector<const CLocation*>& locations);
+std::string LookAnglesCsv(const CArcGridModel& grid, const std::vector<const CLocation*>& locations,
+                          const CHorizonStore* horizons = nullptr, const DishBeam& beam = DishBeam());
 // The UTF-8 byte-order mark that tells a spreadsheet program such as
 // Excel the encoding of a CSV file (tilvex-cli report --excel).
 inline constexpr const char* kUtf8ByteOrderMark = "\xEF\xBB\xBF";
