@@ -12,6 +12,7 @@
 #include "core/framework/AppMessageBox.h"
 #include "core/framework/Profile.h"
 #include "core/geomag/GeomagModel.h"
+#include "core/horizon/HorizonFile.h"
 #include "core/locations/LocationDatabase.h"
 #include "core/satellites/SatelliteDatabase.h"
 #include "core/sites/Gazetteer.h"
@@ -205,6 +206,46 @@ void WorldMapLines(const std::uint8_t* data, std::size_t size) {
     }
 }
 
+// horizons.csv: each line is taken or refused with its number; what is taken
+// holds values in range and a horizon from -5 to 90 degrees; the text
+// written, refused lines and all, reads back to the same text.  The horizon
+// file of the command line takes the same input without harm.
+void Horizons(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CHorizonStore store;
+    store.LoadText(text);
+    std::size_t last = 0;
+    for (const HorizonLineProblem& problem : store.Problems()) {
+        if (problem.line <= last || problem.message.empty())
+            Broken("horizons", "refused lines out of order or without a message");
+        last = problem.line;
+    }
+    for (const std::string& name : store.Locations()) {
+        const CHorizonProfile* profile = store.Find(name);
+        if (!profile || profile->IsEmpty())
+            Broken("horizons", "a location without its horizon");
+        for (const HorizonPoint& point : profile->Points())
+            if (HorizonPointError(point) || point.azimuth >= 360.0)
+                Broken("horizons", "a point out of range");
+        for (const HorizonObstacle& obstacle : profile->Obstacles())
+            if (HorizonObstacleError(obstacle))
+                Broken("horizons", "an obstacle out of range");
+        for (double azimuth = 0.0; azimuth < 360.0; azimuth += 7.5) {
+            const double horizon = profile->HorizonAt(azimuth);
+            if (!(horizon >= kHorizonMinElevation && horizon <= kHorizonMaxElevation))
+                Broken("horizons", "a horizon outside -5 to 90 degrees");
+        }
+    }
+    const std::string written = store.Text();
+    CHorizonStore again;
+    again.LoadText(written);
+    if (again.Text() != written || again.Problems().size() != store.Problems().size())
+        Broken("horizons", "the text written does not read back the same");
+    const Outcome<CHorizonProfile> site = HorizonFromText(text, "site.csv");
+    if (!site && site.Message().empty())
+        Broken("horizons", "a refused horizon file without a message");
+}
+
 }  // namespace
 
 const std::vector<FuzzTarget>& FuzzTargets() {
@@ -218,6 +259,7 @@ const std::vector<FuzzTarget>& FuzzTargets() {
         {"csv-locations", CsvLocations},
         {"places", Places},
         {"world-map", WorldMapLines},
+        {"horizons", Horizons},
     };
     return targets;
 }

@@ -133,17 +133,19 @@ bool StorableName(const std::string& name) {
     });
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Calls `take(number, line)` for each line of `text` (a UTF-8 byte-order
-// mark and the carriage return of "\r\n" left out).
+// mark and carriage returns at the ends of lines left out).
 template <class Take>
 void ForEachLine(std::string_view text, Take take) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
     std::size_t number = 0;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find('\n'), text.size());
         std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
+        while (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         take(++number, line);
         text.remove_prefix(std::min(end + 1, text.size()));
@@ -230,6 +232,10 @@ std::string CHorizonStore::Text() const {
     }
     for (const KeptLine& kept : m_kept)
         out += (kept.key.empty() ? std::string() : CsvTextField(Cp1252ToUtf8(kept.name))) + kept.rest + '\n';
+    // A refused line that starts with the mark's bytes keeps them: the
+    // reader takes the first mark for the file's own.
+    if (out.starts_with(kByteOrderMark))
+        out.insert(0, kByteOrderMark);
     return out;
 }
 

@@ -220,6 +220,14 @@ TEST(HorizonStoreTest, EachDamagedLineIsRefusedWithItsNumberAndNothingElseIsLost
               "Home,90,91\nHome,91,-5.5\nHome,obstacle,120,4,-10,20\nHome,obstacle,120,4,10,0\n"
               "Home,obstacle,120,4,10,361\nHome,100,high\nHome,-10,5\nHome,1,2,3\n\"Home,1,2\n"
               "\xFF\xFE,1,2\nHome,obstacle,120,4,0\n");
+
+    // A refused line that starts with a byte-order mark keeps it, behind the
+    // file's own; carriage returns end lines.
+    store.LoadText("\xEF\xBB\xBF\xEF\xBB\xBFodd\r\r\n");
+    const std::string odd = store.Text();
+    EXPECT_EQ(odd, "\xEF\xBB\xBF\xEF\xBB\xBFodd\n");
+    store.LoadText(odd);
+    EXPECT_EQ(store.Text(), odd);
 }
 
 TEST(HorizonStoreTest, RenameCarriesTheHorizonAndDeleteDropsIt) {
