@@ -39,6 +39,18 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="528"/>
+        <source>%1
+Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="543"/>
+        <source>%1
+These lines were left out; the rest of the file was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="86"/>
         <source>%1 (the site's longitude)</source>
         <translation type="unfinished"></translation>
@@ -56,6 +68,16 @@ Please verify that the correct path and file name are given.</source>
     <message>
         <location filename="../src/core/workspace/Archive.cpp" line="41"/>
         <source>%1 has a bad format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="532"/>
+        <source>%1 holds no horizon points or obstacles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="500"/>
+        <source>%1 is too large for a horizon file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -106,6 +128,11 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="297"/>
+        <source>&amp;Add Point...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="83"/>
         <source>&amp;Add Satellite</source>
         <translation type="unfinished"></translation>
@@ -124,6 +151,16 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/display/GridOptionsDlg.cpp" line="31"/>
         <source>&amp;Alphabetically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="146"/>
+        <source>&amp;Azimuth (true, °):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
+        <source>&amp;Bearing (true, °):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -160,6 +197,11 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="299"/>
+        <source>&amp;Delete Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="39"/>
         <source>&amp;Detailed Report...</source>
         <translation type="unfinished"></translation>
@@ -170,6 +212,11 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="163"/>
+        <source>&amp;Distance from the dish (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="464"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
@@ -177,6 +224,16 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="78"/>
         <source>&amp;Edit Data...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="298"/>
+        <source>&amp;Edit Point...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
+        <source>&amp;Elevation (°):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -201,6 +258,11 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
+        <source>&amp;Height above the dish (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="476"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
@@ -208,6 +270,11 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="386"/>
         <source>&amp;Help Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="312"/>
+        <source>&amp;Import...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -253,6 +320,11 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="295"/>
         <source>&amp;Open Workspace...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="295"/>
+        <source>&amp;Points:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -327,6 +399,11 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>
+        <source>&amp;Width (°):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
         <source>&amp;Year:</source>
         <translation type="unfinished"></translation>
@@ -393,8 +470,28 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
+        <source>Add Obs&amp;tacle...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="458"/>
+        <source>Add Obstacle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="427"/>
+        <source>Add Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
         <source>Add the selected database entries to the workspace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="314"/>
+        <source>Adds the points and obstacles of a horizon file: lines "azimuth,elevation" and "obstacle,bearing,height,distance,width".</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -441,6 +538,7 @@ Keep the version made here?</source>
         <location filename="../src/core/reports/Report.cpp" line="210"/>
         <location filename="../src/ui/display/GridOptionsDlg.cpp" line="38"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="45"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="146"/>
         <source>Azimuth</source>
         <translation type="unfinished"></translation>
     </message>
@@ -452,6 +550,11 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="59"/>
         <source>Azimuth (Magnetic):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="292"/>
+        <source>Azimuth (°)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -478,6 +581,16 @@ Keep the version made here?</source>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
         <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Bands:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
+        <source>Bearing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="301"/>
+        <source>Bearing (°)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -534,6 +647,16 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
         <source>Comments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="495"/>
+        <source>Could not read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="559"/>
+        <source>Could not write %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -609,6 +732,11 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="310"/>
+        <source>Delete Ob&amp;stacle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/DatabaseEditor.cpp" line="103"/>
         <source>Discard</source>
         <translation type="unfinished"></translation>
@@ -619,6 +747,16 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="163"/>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="301"/>
+        <source>Distance (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.h" line="53"/>
         <source>Do you want to save changes to %s?</source>
         <translation type="unfinished"></translation>
@@ -626,6 +764,11 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="348"/>
         <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="316"/>
+        <source>E&amp;xport...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -643,6 +786,21 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="69"/>
         <source>Edit Location Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="309"/>
+        <source>Edit Obstac&amp;le...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="470"/>
+        <source>Edit Obstacle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="439"/>
+        <source>Edit Point</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -674,7 +832,13 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="216"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="53"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
         <source>Elevation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="292"/>
+        <source>Elevation (°)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -690,6 +854,11 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="395"/>
         <source>Explain the next item clicked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="551"/>
+        <source>Export Horizon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -725,8 +894,39 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="301"/>
+        <source>Height (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="280"/>
+        <source>Horizon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="490"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="552"/>
+        <source>Horizon Files (*.csv *.txt);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="292"/>
+        <source>Horizon points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/AboutDlg.cpp" line="64"/>
         <source>If you want to visit the Tilvex web page, go to </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="489"/>
+        <source>Import Horizon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -910,6 +1110,16 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="306"/>
+        <source>O&amp;bstacles:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
+        <source>Obstacles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="697"/>
         <source>Open Workspace</source>
         <translation type="unfinished"></translation>
@@ -982,6 +1192,11 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/core/framework/DataExchange.cpp" line="107"/>
         <source>Please enter no more than %d characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="286"/>
+        <source>Points are joined by straight lines around the circle.  An obstacle raises the horizon to the angle of its top over its width, centred on its bearing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1305,6 +1520,16 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="282"/>
+        <source>The horizon at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="294"/>
+        <source>The horizon's outline: true azimuths with the elevation of the horizon there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
         <source>The list of places (%1) is not in the data folder, so places cannot be found by name.</source>
         <translation type="unfinished"></translation>
@@ -1399,6 +1624,11 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="303"/>
+        <source>Trees and buildings as measured from the dish: the true bearing of the middle, the height above the dish, the distance and the width in degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="217"/>
         <source>Type the name of a town or city near the site, or pick the site on the map.</source>
         <translation type="unfinished"></translation>
@@ -1435,6 +1665,16 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="301"/>
+        <source>Width (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="697"/>
         <location filename="../src/ui/app/TilvexApp.cpp" line="181"/>
         <source>Workspace Files(*.wrk)</source>
@@ -1461,6 +1701,16 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="146"/>
+        <source>azimuth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
+        <source>bearing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="153"/>
         <source>cannot use the data folder %1</source>
         <translation type="unfinished"></translation>
@@ -1468,6 +1718,21 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="161"/>
         <source>comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="163"/>
+        <source>distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
+        <source>elevation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
+        <source>height</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1518,6 +1783,11 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="172"/>
         <source>the settings file %1 is not used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>
+        <source>width</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
