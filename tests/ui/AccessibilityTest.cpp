@@ -187,7 +187,7 @@ TEST_F(AccessibilityTest, EveryDialogHasItsTabOrderAndUniqueMnemonics) {
         {[] { return std::make_unique<CLocationEditorDlg>(); },
          {"locationName", "locationList", "latitude", "north", "south", "longitude", "longitudeWest",
           "longitudeEast", "autoVariation", "variation", "variationWest", "variationEast", "region",
-          "addLocation", "save", "delete", "close"}},
+          "findPlace", "locator", "addLocation", "save", "delete", "close"}},
         {[] { return std::make_unique<CSatelliteDetailsDlg>(); }, {"ok", "editData", "sunOutagesButton"}},
         {[] {
              static CSatellite satellite;

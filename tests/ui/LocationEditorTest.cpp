@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 #include <cmath>
 
 #include "EditorSupport.h"
@@ -12,8 +14,10 @@
 #include "core/framework/Format.h"
 #include "core/geomag/GeomagModel.h"
 #include "core/locations/LocationDatabase.h"
+#include "core/sites/Maidenhead.h"
 #include "core/workspace/EditorRules.h"
 #include "ui/locations/LocationEditorDlg.h"
+#include "ui/sites/FindPlaceDlg.h"
 
 namespace {
 
@@ -209,4 +213,52 @@ TEST_F(LocationEditorTest, DeletingEveryLocationLeavesNothingToSave) {
     EXPECT_TRUE(db.IsEmpty());
     Click(dlg.get(), "close");
     EXPECT_EQ(dlg->result(), 1);
+}
+
+// "Find..." fills a new location from a place of the list: a name that
+// Windows-1252 cannot hold comes in ASCII letters, the sides follow the
+// signs, the region the country.  The locator follows the point, and a typed
+// locator moves it.
+TEST_F(LocationEditorTest, FindAndLocatorFillTheSite) {
+    Open();
+    Click(dlg.get(), "addLocation");
+    WhenModal<CFindPlaceDlg>([](CFindPlaceDlg* find) {
+        QTest::keyClicks(Child<QLineEdit>(find, "search"), "lodz");
+        auto* places = Child<QTreeWidget>(find, "places");
+        QTest::mouseClick(places->viewport(), Qt::LeftButton, {},
+                          places->visualItemRect(places->topLevelItem(0)).center());
+        QTest::mouseClick(find->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    Click(dlg.get(), "findPlace");
+    EXPECT_EQ(Edit("locationName")->text(), "Lodz");
+    EXPECT_EQ(Edit("latitude")->text(), "51.7706");
+    EXPECT_EQ(Edit("longitude")->text(), "19.4739");
+    EXPECT_TRUE(C<QRadioButton>("north")->isChecked());
+    EXPECT_TRUE(C<QRadioButton>("longitudeEast")->isChecked());
+    EXPECT_EQ(C<QComboBox>("region")->currentText(), "Europe");
+    EXPECT_EQ(Edit("locator")->text().toStdString(), MaidenheadLocator(51.7706, 19.4739));
+    EXPECT_TRUE(Save().empty());
+    ASSERT_EQ(db.GetSize(), 4u);
+    const CLocation* added = db.GetRecords()[3].get();
+    EXPECT_EQ(added->GetName(), "Lodz");
+    EXPECT_EQ(added->IsWest(), 0);
+    EXPECT_EQ(added->GetRegion(), LOC_REGION_EUROPE);
+    EXPECT_EQ(added->GetMagVar(), MAGVAR_AUTO);
+
+    // A typed locator moves the point to its square's centre, name and
+    // region kept; one that is no locator is refused with a message.
+    QLineEdit* locator = Edit("locator");
+    TypeInto(locator, "jp99lp");
+    QTest::keyClick(locator, Qt::Key_Return);
+    EXPECT_EQ(Edit("latitude")->text(), "69.6458");
+    EXPECT_EQ(Edit("longitude")->text(), "18.9583");
+    EXPECT_EQ(Edit("locationName")->text(), "Lodz");
+    EXPECT_TRUE(C<QPushButton>("save")->isEnabled());
+    EXPECT_EQ(locator->text(), "JP99lp");
+    messages.Clear();
+    TypeInto(locator, "ZZ99");
+    QTest::keyClick(locator, Qt::Key_Return);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_NE(messages.Texts()[0].find("Maidenhead locator"), std::string::npos);
+    EXPECT_EQ(Edit("latitude")->text(), "69.6458");
 }

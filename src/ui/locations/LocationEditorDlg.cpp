@@ -19,9 +19,11 @@
 #include "core/framework/Translate.h"
 #include "core/geomag/GeomagModel.h"
 #include "core/locations/LocationDatabase.h"
+#include "core/sites/Maidenhead.h"
 #include "core/workspace/EditorRules.h"
 #include "ui/framework/DialogExchange.h"
 #include "ui/framework/QtText.h"
+#include "ui/sites/FindPlaceDlg.h"
 
 namespace msg = editor_messages;
 
@@ -100,6 +102,20 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : CRecordEditor(msg::kDe
     m_comboRegion->setAccessibleName(Tr("Region"));
     regionLabel->setBuddy(m_comboRegion);
 
+    // A site found by a town's name, on the map or by its locator.
+    m_btnFind = MakeEditorButton(Tr("&Find..."), "findPlace", this);
+    auto* locatorLabel = new QLabel(Tr("Maiden&head Locator"), this);
+    m_editLocator = new QLineEdit(this);
+    m_editLocator->setObjectName("locator");
+    m_editLocator->setAccessibleName(Tr("Maidenhead Locator"));
+    m_editLocator->setMaxLength(10);
+    locatorLabel->setBuddy(m_editLocator);
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(m_btnFind);
+    findRow->addSpacing(12);
+    findRow->addWidget(locatorLabel);
+    findRow->addWidget(m_editLocator, 1);
+
     MakeButtons(Tr("Add Locat&ion"), "addLocation", Tr("Dele&te"), Tr("&Close"));
 
     auto* fields = new QVBoxLayout;
@@ -108,21 +124,28 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : CRecordEditor(msg::kDe
     fields->addWidget(variation);
     fields->addWidget(regionLabel);
     fields->addWidget(m_comboRegion);
+    fields->addLayout(findRow);
     fields->addStretch(1);
     LayOut(nameLabel, fields, 1);
     SetTabOrder({m_editLatitude, m_radioNorth, m_radioSouth, m_editLongitude, m_radioLonWest, m_radioLonEast,
-                 m_checkAuto, m_editVariation, m_radioVarWest, m_radioVarEast, m_comboRegion});
+                 m_checkAuto, m_editVariation, m_radioVarWest, m_radioVarEast, m_comboRegion, m_btnFind,
+                 m_editLocator});
 
     connect(m_editVariation, &QLineEdit::textEdited, this, &CLocationEditorDlg::NoteEdited);
     // A new position makes a typed variation stale: it must be typed again
     // (an automatic one is computed again at the next save).
     for (QLineEdit* edit : {m_editLatitude, m_editLongitude})
         connect(edit, &QLineEdit::textEdited, this, [this] {
+            UpdateLocator();
             if (m_bFilling)
                 return;
             m_editVariation->clear();
             SetDirty(true);
         });
+    for (QRadioButton* b : {m_radioNorth, m_radioSouth, m_radioLonWest, m_radioLonEast})
+        connect(b, &QRadioButton::toggled, this, [this] { UpdateLocator(); });
+    connect(m_btnFind, &QPushButton::clicked, this, &CLocationEditorDlg::OnFindPlace);
+    connect(m_editLocator, &QLineEdit::editingFinished, this, &CLocationEditorDlg::OnLocatorEntered);
     connect(m_comboRegion, &QComboBox::activated, this, &CLocationEditorDlg::NoteEdited);
     // A state change, not a click: an assistive tool's toggle sends no
     // click.  Of a pair of radio buttons only the one turned on counts.
@@ -182,6 +205,7 @@ void CLocationEditorDlg::ShowData() {
     SelectComboText(m_comboRegion, m_strRegion);
     m_checkAuto->setChecked(m_bAutoVariation);
     ShowFloat(m_editLatitude, m_fLatitude);
+    UpdateLocator();
 }
 
 void CLocationEditorDlg::ComputeVariation() {
@@ -204,14 +228,15 @@ void CLocationEditorDlg::ClearFields() {
     m_editVariation->clear();
     m_editLatitude->clear();
     m_editLongitude->clear();
+    m_editLocator->clear();
     m_comboRegion->setCurrentIndex(-1);
     m_comboRegion->setPlaceholderText(QString());
 }
 
 void CLocationEditorDlg::EnableFields(bool enable) {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_editName, m_editLongitude, m_editLatitude,
-                                                      m_comboRegion, m_btnDelete, m_radioNorth, m_radioSouth,
-                                                      m_radioLonWest, m_radioLonEast, m_checkAuto})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_editName, m_editLongitude, m_editLatitude, m_comboRegion, m_btnDelete, m_radioNorth,
+             m_radioSouth, m_radioLonWest, m_radioLonEast, m_checkAuto, m_btnFind, m_editLocator})
         w->setEnabled(enable);
     EnableVariation(enable && !m_checkAuto->isChecked());
 }
@@ -299,6 +324,82 @@ void CLocationEditorDlg::OnAutoVariation() {
     } else {
         m_fVariation = 0.0f;
         EnableVariation(true);
+    }
+    SetDirty(true);
+}
+
+std::optional<std::pair<double, double>> CLocationEditorDlg::TypedPoint() const {
+    bool latOk = false, lonOk = false;
+    const double latitude = m_editLatitude->text().trimmed().toDouble(&latOk);
+    const double longitude = m_editLongitude->text().trimmed().toDouble(&lonOk);
+    if (!latOk || !lonOk || !(latitude >= 0.0 && latitude <= 90.0) ||
+        !(longitude >= 0.0 && longitude <= 180.0))
+        return std::nullopt;
+    return std::make_pair(m_radioSouth->isChecked() ? -latitude : latitude,
+                          m_radioLonEast->isChecked() ? longitude : -longitude);
+}
+
+void CLocationEditorDlg::UpdateLocator() {
+    const auto point = TypedPoint();
+    m_editLocator->setText(point ? QString::fromStdString(MaidenheadLocator(point->first, point->second))
+                                 : QString());
+}
+
+void CLocationEditorDlg::ShowPoint(double latitude, double longitude) {
+    {
+        QScopedValueRollback<bool> filling(m_bFilling, true);
+        ShowFloat(m_editLatitude, static_cast<float>(std::fabs(latitude)));
+        ShowFloat(m_editLongitude, static_cast<float>(std::fabs(longitude)));
+        (latitude < 0.0 ? m_radioSouth : m_radioNorth)->setChecked(true);
+        (longitude > 0.0 ? m_radioLonEast : m_radioLonWest)->setChecked(true);
+    }
+    // As when the numbers are typed: a typed variation no longer holds (an
+    // automatic one is computed again at the save).
+    if (!m_checkAuto->isChecked())
+        m_editVariation->clear();
+    UpdateLocator();
+    SetDirty(true);
+}
+
+void CLocationEditorDlg::OnLocatorEntered() {
+    const QString text = m_editLocator->text().trimmed();
+    const auto point = TypedPoint();
+    // The locator shown for the typed point, in any letter case, moves
+    // nothing; neither does an emptied field.
+    if (text.isEmpty() ||
+        (point && text.compare(QString::fromStdString(MaidenheadLocator(point->first, point->second,
+                                                                        static_cast<int>(text.size()))),
+                               Qt::CaseInsensitive) == 0))
+        return;
+    const std::optional<GridPoint> square = ParseMaidenhead(text.toStdString());
+    if (!square) {
+        FailField(m_editLocator,
+                  ToCp1252(Tr("A Maidenhead locator is two letters from A to R, two digits and "
+                              "optionally two letters from A to X, such as JP99 or JP99lp.")));
+        return;
+    }
+    ShowPoint(square->latitude, square->longitude);
+}
+
+void CLocationEditorDlg::OnFindPlace() {
+    CFindPlaceDlg find(this);
+    if (const auto point = TypedPoint())
+        find.SetPoint(point->first, point->second);
+    if (!find.Run())
+        return;
+    ShowPoint(find.Latitude(), find.Longitude());
+    // A place of the list names the location, unless its name cannot be
+    // stored: then its name in ASCII letters does.
+    QString name = find.PlaceName();
+    if (!name.isEmpty() && FromCp1252(ToCp1252(name)) != name)
+        name = find.AsciiName();
+    if (!name.isEmpty() && (find.Region() != 0 || m_editName->text().trimmed().isEmpty())) {
+        QScopedValueRollback<bool> filling(m_bFilling, true);
+        m_editName->setText(name);
+    }
+    if (find.Region() != 0) {
+        QScopedValueRollback<bool> filling(m_bFilling, true);
+        SelectComboText(m_comboRegion, LocationRegionName(find.Region()));
     }
     SetDirty(true);
 }

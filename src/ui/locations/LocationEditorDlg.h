@@ -4,7 +4,9 @@
 // Automatically") and then stored as the automatic marker.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/locations/Location.h"
 #include "ui/framework/RecordEditorDlg.h"
@@ -22,6 +24,10 @@ public:
 
     // "Calculate Variation Automatically" ticked or cleared.
     void OnAutoVariation();
+    // "Find...": a place found by name, on the map or by its locator fills
+    // the latitude and longitude, and a place of the list also the name (when
+    // the field is empty or the point is a named place) and the region.
+    void OnFindPlace();
 
 private:
     void FillChoices() override;
@@ -35,6 +41,16 @@ private:
     void StoreFields(CLocation& location) const override;
 
     void ComputeVariation();
+    // The point typed so far, North and East positive; nothing while the
+    // latitude or longitude field holds no number in range.
+    std::optional<std::pair<double, double>> TypedPoint() const;
+    // The latitude and longitude fields and their sides for a point, North
+    // and East positive; a typed variation is stale and cleared.
+    void ShowPoint(double latitude, double longitude);
+    // The locator field from the typed point.
+    void UpdateLocator();
+    // A locator typed and confirmed moves the point to its square's centre.
+    void OnLocatorEntered();
     void EnableVariation(bool enable);
     // Members into the controls.
     void ShowData();
@@ -50,6 +66,8 @@ private:
     QRadioButton* m_radioVarEast;
     QCheckBox* m_checkAuto;
     QComboBox* m_comboRegion;
+    QPushButton* m_btnFind;
+    QLineEdit* m_editLocator;
 
     float m_fVariation = 0.0f;
     std::string m_strRegion;
