@@ -50,6 +50,7 @@ inline constexpr int ID_EDIT_SATELLITES = 32774;
 inline constexpr int ID_EDIT_LOCATIONS = 32775;
 inline constexpr int ID_VIEW_SKY_VIEW = 32778;
 inline constexpr int ID_FILE_EXPORT = 32779;  // Export Look Angles
+inline constexpr int ID_EDIT_LOCATION_FROM_PLACE = 32780;
 
 // Strings of the workspace commands.
 inline constexpr unsigned IDS_REMOVE_SATELLITE = 61466;

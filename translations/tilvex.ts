@@ -123,7 +123,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="398"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="417"/>
         <source>&amp;About Tilvex...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -138,8 +138,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="356"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="528"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="369"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="547"/>
         <source>&amp;Add to Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -171,12 +171,12 @@ Keep the version made here?</source>
     </message>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="347"/>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="103"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="119"/>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="362"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="375"/>
         <source>&amp;Copy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -192,7 +192,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="81"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="83"/>
         <source>&amp;Degrees East</source>
         <translation type="unfinished"></translation>
     </message>
@@ -217,7 +217,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="464"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="483"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -237,14 +237,19 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="331"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="344"/>
         <source>&amp;Export Look Angles...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="440"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="459"/>
         <location filename="../src/ui/display/SkyView.cpp" line="342"/>
         <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="106"/>
+        <source>&amp;Find...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -263,12 +268,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="476"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="495"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="386"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="405"/>
         <source>&amp;Help Topics</source>
         <translation type="unfinished"></translation>
     </message>
@@ -288,7 +293,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="71"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="73"/>
         <source>&amp;Location Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -303,7 +308,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="80"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="82"/>
         <source>&amp;Magnetic Variation</source>
         <translation type="unfinished"></translation>
     </message>
@@ -313,12 +318,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="289"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="302"/>
         <source>&amp;New Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="295"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="308"/>
         <source>&amp;Open Workspace...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -328,18 +333,18 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="313"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="326"/>
         <source>&amp;Print...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="97"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="99"/>
         <source>&amp;Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="350"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="523"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="363"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="542"/>
         <source>&amp;Remove from Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -349,7 +354,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="301"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="314"/>
         <source>&amp;Save Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -364,7 +369,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="337"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="350"/>
         <source>&amp;Sky View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -374,12 +379,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
         <source>&amp;Undo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="472"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="491"/>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -389,7 +394,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="392"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="411"/>
         <source>&amp;What's This?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -430,12 +435,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="162"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="185"/>
         <source>(no region)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="163"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="186"/>
         <source>(unknown region %1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -450,7 +455,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="748"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="377"/>
+        <source>A Maidenhead locator is two letters from A to R, two digits and optionally two letters from A to X, such as JP99 or JP99lp.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="767"/>
         <source>A database changed by another program was read again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -465,7 +475,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="103"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="119"/>
         <source>Add Locat&amp;ion</source>
         <translation type="unfinished"></translation>
     </message>
@@ -485,7 +495,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="372"/>
         <source>Add the selected database entries to the workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -599,7 +609,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="910"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="929"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -610,12 +620,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="78"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="80"/>
         <source>Calculate Variation A&amp;utomatically</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="346"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
         <source>Choose the printer and its options</source>
         <translation type="unfinished"></translation>
     </message>
@@ -685,17 +695,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="292"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="305"/>
         <source>Create a new workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="902"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="921"/>
         <source>Current location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="81"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="83"/>
         <source>De&amp;grees West</source>
         <translation type="unfinished"></translation>
     </message>
@@ -705,29 +715,29 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="77"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="79"/>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="61"/>
         <source>Degrees &amp;East</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="75"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="77"/>
         <source>Degrees &amp;North</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="75"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="77"/>
         <source>Degrees &amp;South</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="77"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="79"/>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="62"/>
         <source>Degrees &amp;West</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="103"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="119"/>
         <source>Dele&amp;te</source>
         <translation type="unfinished"></translation>
     </message>
@@ -762,7 +772,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="348"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -772,19 +782,19 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="380"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="540"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="559"/>
         <source>Edit &amp;Location Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="374"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="554"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="69"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="71"/>
         <source>Edit Location Database</source>
         <translation type="unfinished"></translation>
     </message>
@@ -809,18 +819,18 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="534"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="539"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="553"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="558"/>
         <source>Edit data for </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="396"/>
         <source>Edit the location database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="377"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="390"/>
         <source>Edit the satellite database</source>
         <translation type="unfinished"></translation>
     </message>
@@ -847,12 +857,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="902"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="921"/>
         <source>Every location of the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="395"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="414"/>
         <source>Explain the next item clicked</source>
         <translation type="unfinished"></translation>
     </message>
@@ -862,8 +872,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="904"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="908"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="923"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="927"/>
         <source>Export Look Angles</source>
         <translation type="unfinished"></translation>
     </message>
@@ -886,6 +896,11 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="53"/>
         <source>Find Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="402"/>
+        <source>Find a town by name or on the map and add it to the location database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -955,12 +970,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="74"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="76"/>
         <source>L&amp;atitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="76"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="78"/>
         <source>L&amp;ongitude</source>
         <translation type="unfinished"></translation>
     </message>
@@ -970,7 +985,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="84"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="86"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="88"/>
         <source>Latitude</source>
@@ -993,7 +1008,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="71"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="73"/>
         <source>Location Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1019,13 +1034,13 @@ Opening empty workspace.</source>
     </message>
     <message>
         <location filename="../src/ui/display/LocationPane.cpp" line="67"/>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="72"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="74"/>
         <location filename="../src/ui/locations/LocationTree.cpp" line="17"/>
         <source>Locations</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="88"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="90"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="90"/>
         <source>Longitude</source>
@@ -1037,7 +1052,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="909"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="928"/>
         <location filename="../src/ui/display/TilvexView.cpp" line="46"/>
         <source>Look Angles</source>
         <translation type="unfinished"></translation>
@@ -1059,18 +1074,28 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="904"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="923"/>
         <source>Look angles from:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="92"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="94"/>
         <source>Magnetic Variation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="261"/>
         <source>Magnetic Variation: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="107"/>
+        <source>Maiden&amp;head Locator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="110"/>
+        <source>Maidenhead Locator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1089,7 +1114,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="404"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="399"/>
+        <source>New Location from &amp;Place...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="423"/>
         <source>Next Pane</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1120,12 +1150,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="697"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="716"/>
         <source>Open Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="298"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="311"/>
         <source>Open an existing workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1150,7 +1180,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="343"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="356"/>
         <source>P&amp;rint Setup...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1200,12 +1230,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="410"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="429"/>
         <source>Previous Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="325"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="338"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1215,7 +1245,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="319"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="332"/>
         <source>Print Pre&amp;view</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1225,12 +1255,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="316"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="329"/>
         <source>Print the look angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="328"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="341"/>
         <source>Print the look angles without asking</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1245,7 +1275,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="348"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
         <source>Quit Tilvex</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1255,19 +1285,19 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="135"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="676"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="136"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="695"/>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="100"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="102"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
         <source>Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="353"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="366"/>
         <source>Remove the selected satellite or location from the workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1372,7 +1402,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="307"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="320"/>
         <source>Save Workspace &amp;As...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1392,12 +1422,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="304"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="317"/>
         <source>Save the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="310"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="323"/>
         <source>Save the workspace under a new name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1407,22 +1437,22 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="353"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="389"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="408"/>
         <source>Show the help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="322"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="335"/>
         <source>Show the printed pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="401"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="420"/>
         <source>Show the program's version</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1480,7 +1510,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="490"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="509"/>
         <source>Standard</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1584,7 +1614,7 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="924"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
         <source>The workspace has no location to export.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1675,7 +1705,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="697"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="716"/>
         <location filename="../src/ui/app/TilvexApp.cpp" line="181"/>
         <source>Workspace Files(*.wrk)</source>
         <translation type="unfinished"></translation>
@@ -1696,7 +1726,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="334"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="347"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1736,7 +1766,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="234"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="259"/>
         <source>latitude</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1746,17 +1776,17 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="225"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="250"/>
         <source>location name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="230"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="255"/>
         <source>longitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="758"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="777"/>
         <source>not saved</source>
         <translation type="unfinished"></translation>
     </message>

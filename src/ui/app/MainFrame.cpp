@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
+#include <utility>
 
 #include "core/display/DragRecords.h"
 #include "core/display/StatusText.h"
@@ -257,7 +258,19 @@ int CMainFrame::RunLocationEditor(CLocationDatabase& database, CLocation* initia
     CLocationEditorDlg editor(this);
     editor.SetDatabase(&database);
     editor.SetCurrent(initial);
+    // "New Location from Place...": a new location, begun with "Find...".
+    if (std::exchange(m_newLocationFromPlace, false))
+        QTimer::singleShot(0, &editor, [&editor] {
+            editor.OnAdd();
+            editor.OnFindPlace();
+        });
     return editor.DoModal();
+}
+
+void CMainFrame::OnNewLocationFromPlace() {
+    m_newLocationFromPlace = true;
+    CDatabaseEditor(*this).EditLocations(nullptr);
+    m_newLocationFromPlace = false;
 }
 
 void CMainFrame::ShowSatelliteDetails(CSatellite* satellite, CLocation* location) {
@@ -382,6 +395,12 @@ void CMainFrame::CreateActions() {
          nullptr,
          TrNoop("Edit the location database"),
          [this] { CDatabaseEditor(*this).EditLocations(LocationToEdit()); }},
+        {ids::ID_EDIT_LOCATION_FROM_PLACE,
+         TrNoop("New Location from &Place..."),
+         {},
+         nullptr,
+         TrNoop("Find a town by name or on the map and add it to the location database"),
+         [this] { OnNewLocationFromPlace(); }},
         {ids::ID_HELP,
          TrNoop("&Help Topics"),
          {QKeySequence(Qt::Key_F1)},
@@ -465,7 +484,7 @@ void CMainFrame::CreateMenus() {
     for (int id : {ids::ID_EDIT_REMOVE, ids::ID_EDIT_ADD})
         edit->addAction(Action(id));
     edit->addSeparator();
-    for (int id : {ids::ID_EDIT_SATELLITE_DATA, ids::ID_EDIT_LOCATION_DATA})
+    for (int id : {ids::ID_EDIT_SATELLITE_DATA, ids::ID_EDIT_LOCATION_DATA, ids::ID_EDIT_LOCATION_FROM_PLACE})
         edit->addAction(Action(id));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
 
@@ -484,7 +503,7 @@ void CMainFrame::CreateMenus() {
     for (int id : {ids::ID_EDIT_REMOVE, ids::ID_EDIT_ADD})
         m_contextMenu->addAction(Action(id));
     m_contextMenu->addSeparator();
-    for (int id : {ids::ID_EDIT_SATELLITE_DATA, ids::ID_EDIT_LOCATION_DATA})
+    for (int id : {ids::ID_EDIT_SATELLITE_DATA, ids::ID_EDIT_LOCATION_DATA, ids::ID_EDIT_LOCATION_FROM_PLACE})
         m_contextMenu->addAction(Action(id));
 
     QToolBar* tools = addToolBar(Tr("Standard"));

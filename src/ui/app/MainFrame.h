@@ -112,6 +112,9 @@ public:
     // File > "Export Look Angles...": asks which locations and where, then
     // writes the CSV.
     void OnExportLookAngles();
+    // Edit > "New Location from Place...": the location editor, on a new
+    // location, with "Find..." open.
+    void OnNewLocationFromPlace();
     // Writes the grid's rows for the current location, or for every location
     // of the workspace, as CSV to `path`; false (with a message) on failure.
     bool ExportLookAngles(const QString& path, bool everyLocation);
@@ -171,6 +174,8 @@ private:
     void RemoveLocation();
 
     EditTarget m_editTarget = EditTarget::None;
+    // The next location editor begins a new location with "Find...".
+    bool m_newLocationFromPlace = false;
 
     // The sky view and the look-angle export.
     CSkyView* m_skyView = nullptr;
