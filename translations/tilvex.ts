@@ -1505,6 +1505,11 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/horizon/SiteHorizons.cpp" line="38"/>
+        <source>Some horizons could not be read; the lines stay in the file as they are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/display/GridOptionsDlg.cpp" line="29"/>
         <source>Sort Satellites</source>
         <translation type="unfinished"></translation>
@@ -1557,6 +1562,11 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="294"/>
         <source>The horizon's outline: true azimuths with the elevation of the horizon there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/SiteHorizons.cpp" line="55"/>
+        <source>The horizons could not be saved:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
