@@ -11,6 +11,7 @@
 #include "core/framework/Format.h"
 #include "core/framework/LocalTime.h"
 #include "core/framework/Translate.h"
+#include "core/horizon/Clearance.h"
 #include "core/locations/Location.h"
 #include "core/satellites/LnbSkew.h"
 #include "core/satellites/Satellite.h"
@@ -52,14 +53,14 @@ int ReportTopInset(int printableTop) {
 }
 
 ReportPagination PaginateReport(int rowCount, bool hasLocation, const ReportFontMetrics& metrics,
-                                int pageWidth, int pageHeight, int topInset) {
+                                int pageWidth, int pageHeight, int topInset, int columnUnits) {
     ReportPagination p;
     p.rowCount = rowCount;
     if (!hasLocation || rowCount <= 0)
         return p;
     p.columnWidth = std::clamp(15 * metrics.aveCharWidth, 100, 180);
     // Every column stays on the page, between the header's side margins.
-    const int widest = (pageWidth - 2 * kSideMargin) / kReportColumnUnits;
+    const int widest = (pageWidth - 2 * kSideMargin) / std::max(1, columnUnits);
     if (widest > 0)
         p.columnWidth = std::min(p.columnWidth, widest);
     // Texts wider than their columns: a smaller font rather than cut texts.
@@ -84,16 +85,23 @@ ReportPagination PaginateReport(int rowCount, bool hasLocation, const ReportFont
 CReportJob::CReportJob(ReportJobInput input) : m_input(std::move(input)) {
     const int rows = static_cast<int>(m_input.rows.size());
     const int inset = ReportTopInset(m_input.printableTop);
+    // One column unit serves every page: narrow enough for the clearance
+    // column when any printed location has a horizon.
+    auto hasHorizon = [this](const CLocation* location) { return location && HorizonOf(*location); };
+    const bool clearance = m_input.currentLocationOnly
+                               ? hasHorizon(m_input.currentLocation)
+                               : std::any_of(m_input.locations.begin(), m_input.locations.end(), hasHorizon);
+    const int units = clearance ? kReportColumnUnitsWithClearance : kReportColumnUnits;
     if (m_input.currentLocationOnly) {
         m_pagination = PaginateReport(rows, m_input.currentLocation != nullptr, m_input.metrics,
-                                      m_input.pageWidth, m_input.pageHeight, inset);
+                                      m_input.pageWidth, m_input.pageHeight, inset, units);
         m_nPageCount = m_pagination.pages;
     } else {
         // Every location has the same rows: the first one's pagination
         // serves them all.
         const bool any = !m_input.locations.empty() && m_input.locations.front();
         m_pagination =
-            PaginateReport(rows, any, m_input.metrics, m_input.pageWidth, m_input.pageHeight, inset);
+            PaginateReport(rows, any, m_input.metrics, m_input.pageWidth, m_input.pageHeight, inset, units);
         m_nPageCount = m_pagination.pages * static_cast<int>(m_input.locations.size());
     }
 }
@@ -103,6 +111,11 @@ int CReportJob::TableFontHeight() const {
         return m_input.fontHeight;
     const int chosen = m_input.fontHeight > 0 ? m_input.fontHeight : m_input.metrics.height;
     return std::max(1, static_cast<int>(chosen * m_pagination.fontScale));
+}
+
+const CHorizonProfile* CReportJob::HorizonOf(const CLocation& location) const {
+    const auto found = m_input.horizons.find(location.GetName());
+    return found == m_input.horizons.end() || found->second.IsEmpty() ? nullptr : &found->second;
 }
 
 CReportJob::PagePlace CReportJob::PlaceOf(int page) const {
@@ -136,7 +149,7 @@ ReportPage CReportJob::Page(int page) const {
     site.SetOptions(m_input.gridOptions);
     site.SetSite(place.location->SignedLatitude(), place.location->SignedLongitude(), magVar);
     Header(out, *place.location, magVar, place.page, place.pageCount);
-    Table(out, site, place.page);
+    Table(out, site, place.page, HorizonOf(*place.location));
     return out;
 }
 
@@ -159,7 +172,8 @@ void CReportJob::Header(ReportPage& out, const CLocation& location, float magVar
     out.lines.push_back({kSideMargin, band.bottom, width - kSideMargin, band.bottom, kRuleWidth});
 }
 
-void CReportJob::Table(ReportPage& out, const CArcGridModel& site, int page) const {
+void CReportJob::Table(ReportPage& out, const CArcGridModel& site, int page,
+                       const CHorizonProfile* horizon) const {
     const ReportPagination& p = m_pagination;
     const auto& rows = m_input.rows;
     const int first = (page - 1) * p.rowsPerPage;
@@ -172,8 +186,9 @@ void CReportJob::Table(ReportPage& out, const CArcGridModel& site, int page) con
     // chose is the one measured.
     const int chosen = TableFontHeight();
     const int f = chosen > 0 ? chosen : m_input.metrics.height;
-    const int left = (m_input.pageWidth - kReportColumnUnits * u) / 2;
-    const int right = left + kReportColumnUnits * u;
+    const int units = horizon ? kReportColumnUnitsWithClearance : kReportColumnUnits;
+    const int left = (m_input.pageWidth - units * u) / 2;
+    const int right = left + units * u;
     const int top = kTableTop - ReportTopInset(m_input.printableTop);
     const int bottom = top - n * h;
     // The columns' left edges after the name's two units: slot, azimuth,
@@ -182,6 +197,7 @@ void CReportJob::Table(ReportPage& out, const CArcGridModel& site, int page) con
     const int azimuthLeft = left + 3 * u;
     const int elevationLeft = left + 4 * u;
     const int skewLeft = left + 5 * u;
+    const int clearanceLeft = left + 6 * u;
 
     // Frame, row rules and the column rules.
     out.frames.push_back({left, top, right, bottom});
@@ -189,6 +205,8 @@ void CReportJob::Table(ReportPage& out, const CArcGridModel& site, int page) con
         out.lines.push_back({left, top - i * h, right - 1, top - i * h, 1});
     for (int x : {slotLeft, azimuthLeft, elevationLeft, skewLeft})
         out.lines.push_back({x, top, x, bottom, 1});
+    if (horizon)
+        out.lines.push_back({clearanceLeft, top, clearanceLeft, bottom, 1});
 
     // The headings stand in the band just above the table's top edge; the
     // azimuth's kind is one line of the table font below "Azimuth".
@@ -214,7 +232,9 @@ void CReportJob::Table(ReportPage& out, const CArcGridModel& site, int page) con
                          ReportFont::Table,
                          {azimuthLeft, top + h + 20, elevationLeft, top + f}});
     centred(TrNoop("Elevation"), elevationLeft, skewLeft);
-    centred(TrNoop("LNB Skew"), skewLeft, right);
+    centred(TrNoop("LNB Skew"), skewLeft, skewLeft + u);
+    if (horizon)
+        centred(TrNoop("Clearance"), clearanceLeft, right);
     out.texts.push_back({AzimuthKindText(site.GetOptions()),
                          (azimuthLeft + elevationLeft) / 2,
                          top + h + 20 - f + 1,
@@ -244,6 +264,15 @@ void CReportJob::Table(ReportPage& out, const CArcGridModel& site, int page) con
         for (const auto& [text, cellLeft] : cells) {
             const ReportRect cell{cellLeft, cellTop, cellLeft + u, cellBottom};
             out.texts.push_back({*text, (cell.left + cell.right) / 2, cellTop + 1, ReportAlign::Center,
+                                 ReportFont::Table, cell});
+        }
+        if (horizon && !texts.elevation.empty()) {
+            // "clear +4.2°", "blocked -2.1°", "--" below the horizon; blank
+            // where the grid leaves the angles blank.
+            const std::string clearance = ClearanceText(SatelliteClearance(
+                *horizon, m_input.beamEdge, site.Latitude(), site.Longitude(), satellite->SignedLongitude()));
+            const ReportRect cell{clearanceLeft, cellTop, right, cellBottom};
+            out.texts.push_back({clearance, (cell.left + cell.right) / 2, cellTop + 1, ReportAlign::Center,
                                  ReportFont::Table, cell});
         }
     }

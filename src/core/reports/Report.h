@@ -8,12 +8,14 @@
 // therefore above (greater than) its bottom.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/display/ArcGridModel.h"
+#include "core/horizon/HorizonProfile.h"
 
 class CLocation;
 class CSatellite;
@@ -76,7 +78,8 @@ int PrintFontHeightFromSize(const std::string& sizeText);
 
 // The table's measures for one location.  The table is six column units
 // wide: the satellite's name takes two, its slot, the azimuth, the elevation
-// and the LNB skew one each.
+// and the LNB skew one each; a location with a horizon has a seventh for
+// the clearance.
 struct ReportPagination {
     int rowCount = 0;
     int lineHeight = 0;
@@ -88,6 +91,7 @@ struct ReportPagination {
     double fontScale = 1.0;
 };
 inline constexpr int kReportColumnUnits = 6;
+inline constexpr int kReportColumnUnitsWithClearance = 7;
 // A column unit holds about this many average characters: "(Magnetic)"
 // and a little room either side.
 inline constexpr int kReportCharsPerUnit = 12;
@@ -104,9 +108,12 @@ int ReportTopInset(int printableTop);
 // scales the table font (and the line height) down to fit.  The table
 // begins `topInset` lower than on a page whose printable area starts half an
 // inch inside the paper.  No location or no rows: 0 pages.  A font so tall
-// that no row fits still gives one row a page.
+// that no row fits still gives one row a page.  `columnUnits` is the widest
+// table of the job (kReportColumnUnitsWithClearance when a page has the
+// clearance column).
 ReportPagination PaginateReport(int rowCount, bool hasLocation, const ReportFontMetrics& metrics,
-                                int pageWidth, int pageHeight, int topInset = 0);
+                                int pageWidth, int pageHeight, int topInset = 0,
+                                int columnUnits = kReportColumnUnits);
 
 // The paper a report is laid out for.
 enum class ReportPaper { Letter, A4 };
@@ -145,6 +152,12 @@ struct ReportJobInput {
     int pageWidth = 0;
     int pageHeight = 0;
     int printableTop = 0;
+    // The locations' horizons by location name (exactly as GetName() gives
+    // it) and the beam's half-power half-width in degrees: a page of a
+    // location found here gets a "Clearance" column, those of the others
+    // stay as they were.
+    std::map<std::string, CHorizonProfile> horizons;
+    double beamEdge = 0.0;
 };
 
 // A print or preview job: its pages are numbered from 1.
@@ -168,13 +181,16 @@ public:
         int pageCount = 0;
     };
     PagePlace PlaceOf(int page) const;
+    // The location's horizon from the input, or nullptr.
+    const CHorizonProfile* HorizonOf(const CLocation& location) const;
     // The description of page `page` (1 ... PageCount()).
     ReportPage Page(int page) const;
 
     // The two halves of a page.  `site` holds the grid options and the
-    // location's site.
+    // location's site; with a `horizon`, the table has the clearance column.
     void Header(ReportPage& out, const CLocation& location, float magVar, int page, int pageCount) const;
-    void Table(ReportPage& out, const CArcGridModel& site, int page) const;
+    void Table(ReportPage& out, const CArcGridModel& site, int page,
+               const CHorizonProfile* horizon = nullptr) const;
 
 private:
     ReportJobInput m_input;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ctime>
 #include <memory>
 
@@ -8,6 +9,7 @@
 #include "core/framework/Cp1252.h"
 #include "core/framework/Format.h"
 #include "core/framework/LocalTime.h"
+#include "core/horizon/Clearance.h"
 #include "core/locations/Location.h"
 #include "core/reports/Report.h"
 #include "core/satellites/LnbSkew.h"
@@ -448,4 +450,73 @@ TEST(ReportTest, PaperByNameAndByLocale) {
         EXPECT_EQ(DefaultReportPaper(), ReportPaper::Letter);
     }
 #endif
+}
+
+namespace {
+
+// Everything a page draws, as one text to compare pages by.
+std::string PageDump(const ReportPage& page) {
+    std::string out;
+    for (const ReportRect& r : page.frames)
+        out += Format("F %d %d %d %d\n", r.left, r.top, r.right, r.bottom);
+    for (const ReportLine& l : page.lines)
+        out += Format("L %d %d %d %d %d\n", l.x1, l.y1, l.x2, l.y2, l.width);
+    for (const ReportText& t : page.texts)
+        out += Format("T %s %d %d %d %d %d %d %d %d\n", t.text.c_str(), t.x, t.y, static_cast<int>(t.align),
+                      static_cast<int>(t.font), t.clip.left, t.clip.top, t.clip.right, t.clip.bottom);
+    return out;
+}
+
+}  // namespace
+
+TEST(ReportTest, LocationWithAHorizonGetsAClearanceColumn) {
+    Fixture f(40, GRID_BANDS | GRID_SORT_BY_SLOT);
+    const CLocation* alpha = f.AddLocation("Alpha", 40, true, 100, true, 5, false);
+    const CLocation* beta = f.AddLocation("Beta", 40, true, 100, true, 5, false);
+    CHorizonProfile trees;
+    ASSERT_FALSE(trees.AddPoint({0.0, 35.0}));
+    const double beamEdge = 1.0;
+
+    ReportJobInput plain = f.Input(false);
+    ReportJobInput withHorizon = plain;
+    withHorizon.horizons.emplace("Alpha", trees);
+    withHorizon.horizons.emplace("Beta", CHorizonProfile());  // empty: no horizon
+    withHorizon.beamEdge = beamEdge;
+    const CReportJob job(withHorizon);
+    ASSERT_EQ(job.PageCount(), 4);
+    const ReportPage page = job.Page(1);
+    const ReportText* heading = FindText(page, "Clearance");
+    ASSERT_NE(heading, nullptr);
+    // Seven column units, the clearance one last.
+    const int u = job.Pagination().columnWidth;
+    ASSERT_EQ(page.frames.size(), 1u);
+    EXPECT_EQ(page.frames[0].right - page.frames[0].left, 7 * u);
+    EXPECT_EQ(heading->clip.right, page.frames[0].right);
+    EXPECT_EQ(heading->clip.left, page.frames[0].right - u);
+    // Each row's text is the margin over the horizon with the beam.
+    int clear = 0, blocked = 0;
+    for (int r = 0; r < job.Pagination().rowsPerPage; ++r) {
+        const CSatellite& satellite = *f.grid.Rows()[static_cast<std::size_t>(r)];
+        const std::string expected = ClearanceText(SatelliteClearance(
+            trees, beamEdge, alpha->SignedLatitude(), alpha->SignedLongitude(), satellite.SignedLongitude()));
+        const std::string name = satellite.GetName();
+        const auto cell = std::find_if(page.texts.begin(), page.texts.end(), [&](const ReportText& t) {
+            return t.clip.left == heading->clip.left && t.y < heading->y - job.Pagination().lineHeight &&
+                   t.text == expected;
+        });
+        EXPECT_NE(cell, page.texts.end()) << name << " " << expected;
+        (expected.rfind("clear", 0) == 0 ? clear : blocked)++;
+    }
+    EXPECT_GT(clear, 0);
+    EXPECT_GT(blocked, 0);
+
+    // Beta (an empty horizon) has no such column, in the job's column unit.
+    const ReportPage betaPage = job.Page(3);
+    EXPECT_EQ(Texts(betaPage, ReportFont::Large), std::vector<std::string>{"Beta"});
+    EXPECT_EQ(FindText(betaPage, "Clearance"), nullptr);
+    EXPECT_EQ(betaPage.frames[0].right - betaPage.frames[0].left, 6 * u);
+    // A job of locations without a horizon prints as it did.
+    withHorizon.currentLocationOnly = plain.currentLocationOnly = true;
+    withHorizon.currentLocation = plain.currentLocation = beta;
+    EXPECT_EQ(PageDump(CReportJob(withHorizon).Page(1)), PageDump(CReportJob(plain).Page(1)));
 }
