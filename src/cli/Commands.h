@@ -16,3 +16,5 @@ int CmdExportLocations(int argc, char** argv);
 int CmdNewWorkspace(int argc, char** argv);
 // report (ReportCommand.cpp)
 int CmdReport(int argc, char** argv);
+// orbits (OrbitsCommand.cpp)
+int CmdOrbits(int argc, char** argv);

@@ -32,6 +32,7 @@ const char* const kUsage =
     "  tilvex-cli report [--workspace FILE] [--location NAME | --all] [--format text|csv|json|pdf]\n"
     "                    [-o FILE|-] [--excel] [--paper a4|letter] [--face NAME] [--size POINTS] [--data "
     "DIR]\n"
+    "  tilvex-cli orbits FILE [--date YYYY-MM-DD] [--data DIR] [--update -o FILE]\n"
     "  tilvex-cli --help\n"
     "SITE is LAT LON, a Maidenhead locator like JP99lp, or --place QUERY (the first place found).\n"
     "LAT like 40N or 30S; LON and SLOT like 100W or 19.2E; VAR like 15W or 12E.\n"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
         {"export-locations", CmdExportLocations},
         {"new-workspace", CmdNewWorkspace},
         {"report", CmdReport},
+        {"orbits", CmdOrbits},
     };
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         std::fputs(kUsage, argc < 2 ? stderr : stdout);

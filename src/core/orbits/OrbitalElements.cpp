@@ -571,7 +571,7 @@ std::string InclinationText(double inclination) {
 }
 
 std::string AgeText(double days) {
-    return FormatSigned("%.0f d", days);
+    return FormatSigned("%.0f d", std::round(days));
 }
 
 std::string DifferenceText(double degrees) {
