@@ -7,6 +7,8 @@ int CmdAngles(int argc, char** argv);
 int CmdDeclination(int argc, char** argv);
 // sun-outage (SunOutageCommand.cpp)
 int CmdSunOutage(int argc, char** argv);
+// aim (AimCommand.cpp)
+int CmdAim(int argc, char** argv);
 // dump, import-*, export-*, new-workspace (FileCommands.cpp)
 int CmdDump(int argc, char** argv);
 int CmdImportSatellites(int argc, char** argv);

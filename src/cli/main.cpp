@@ -21,6 +21,8 @@ const char* const kUsage =
     "  tilvex-cli angles SITE SLOT [--magvar VAR | --auto-magvar] [--magnetic] [--skew] [--data DIR]\n"
     "                    [--horizon FILE [--dish METRES] [--freq GHZ]]\n"
     "  tilvex-cli sun-outage SITE SLOT [--year YEAR] [--dish METRES] [--freq GHZ] [--data DIR]\n"
+    "  tilvex-cli aim SITE SLOT [--magvar VAR | --auto-magvar] [--offset DEG] [--freq GHZ]\n"
+    "                 [--date YYYY-MM-DD] [--data DIR]\n"
     "  tilvex-cli find-place QUERY [--limit N] [--country CC] [--data DIR]\n"
     "  tilvex-cli declination LAT LON [--year YEAR] [--data DIR]\n"
     "  tilvex-cli dump FILE\n"
@@ -49,6 +51,7 @@ int main(int argc, char** argv) {
         {"angles", CmdAngles},
         {"declination", CmdDeclination},
         {"sun-outage", CmdSunOutage},
+        {"aim", CmdAim},
         {"find-place",
          [](int c, char** v) {
              return RunFindPlace({v + 2, v + c}, stdout, stderr, EnterDataFolder);
