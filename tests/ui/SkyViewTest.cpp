@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -29,6 +30,7 @@
 #include "EditorSupport.h"
 #include "UiSupport.h"
 #include "core/framework/Cp1252.h"
+#include "core/horizon/HorizonFile.h"
 #include "core/locations/Location.h"
 #include "core/locations/LocationDatabase.h"
 #include "core/reports/ReportOutput.h"
@@ -457,4 +459,50 @@ TEST_F(SkyViewTest, PictureAndExportAreOfferedInTheDocumentsFolder) {
     });
     frame->OnExportLookAngles();
     EXPECT_EQ(offered, QDir(DocumentsFolder()).filePath("Look Angles.csv"));
+}
+
+TEST_F(SkyViewTest, HorizonIsASilhouetteWhosePointsAreDraggedAndSaved) {
+    // Denver's horizon: 40 degrees to the North, 10 to the South.
+    CHorizonProfile horizon;
+    ASSERT_FALSE(horizon.AddPoint({0.0, 40.0}));
+    ASSERT_FALSE(horizon.AddPoint({180.0, 10.0}));
+    CHorizonStore written;
+    ASSERT_TRUE(written.SetProfile("Denver, CO", horizon));
+    ASSERT_TRUE(written.Save((data / kHorizonFile).string()));
+    OpenSkyView();
+    ChooseLocation("Denver, CO");
+    ASSERT_EQ(plot->Horizon(), horizon);
+    EXPECT_TRUE(sky->findChild<QAction*>("skyHorizon")->isEnabled());
+    // Below the horizon to the North the sky is earth-coloured; above it,
+    // and low in the South, the sky's own colour.
+    const PolarPlot p = plot->Plot();
+    auto pixel = [&](double azimuth, double elevation) {
+        const PolarPlot::Point at = p.Place({azimuth, elevation});
+        return plot->grab().toImage().pixelColor(qRound(at.x), qRound(at.y));
+    };
+    // (Off the spokes and circles of the frame.)
+    const QColor earth = pixel(15.0, 20.0), sky = pixel(15.0, 45.0), south = pixel(195.0, 20.0);
+    EXPECT_GT(sky.blue(), earth.blue() + 40) << earth.name().toStdString();
+    EXPECT_EQ(south, sky);
+
+    // The North point dragged to azimuth 90, elevation 30 is saved there.
+    const PolarPlot::Point from = p.Place({0.0, 40.0}), to = p.Place({90.0, 30.0});
+    ASSERT_EQ(plot->HorizonPointAt(QPointF(from.x, from.y)), 0);
+    const QPoint start(qRound(from.x), qRound(from.y)), end(qRound(to.x), qRound(to.y));
+    QTest::mousePress(plot, Qt::LeftButton, Qt::NoModifier, start);
+    QMouseEvent move(QEvent::MouseMove, QPointF(end), plot->mapToGlobal(QPointF(end)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(plot, &move);
+    QTest::mouseRelease(plot, Qt::LeftButton, Qt::NoModifier, end);
+    CHorizonStore saved;
+    ASSERT_FALSE(saved.Load((data / kHorizonFile).string()));
+    const CHorizonProfile* now = saved.Find("Denver, CO");
+    ASSERT_NE(now, nullptr);
+    ASSERT_EQ(now->Points().size(), 2u);
+    EXPECT_NEAR(now->Points()[0].azimuth, 90.0, 0.6);
+    EXPECT_NEAR(now->Points()[0].elevation, 30.0, 0.6);
+    EXPECT_EQ(now->Points()[1], (HorizonPoint{180.0, 10.0}));
+    EXPECT_EQ(plot->Horizon(), *now);
+    // Nothing was chosen by the press: the current satellite stays.
+    EXPECT_EQ(plot->HorizonPointAt(QPointF(from.x, from.y)), -1);
 }

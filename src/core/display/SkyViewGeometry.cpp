@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "core/display/ArcGridModel.h"
+#include "core/horizon/HorizonProfile.h"
 #include "core/satellites/Satellite.h"
 
 namespace {
@@ -526,6 +527,37 @@ std::vector<LabelBox> PlaceSkyLabels(const std::vector<PolarPlot::Point>& at,
         chosen = true;
     }
     return best.boxes;
+}
+
+std::vector<SkyDirection> HorizonOutline(const CHorizonProfile& horizon, int samples) {
+    samples = std::max(samples, 4);
+    std::vector<double> azimuths;
+    azimuths.reserve(static_cast<std::size_t>(samples) + 3 * horizon.Points().size() +
+                     6 * horizon.Obstacles().size());
+    for (int i = 0; i < samples; ++i)
+        azimuths.push_back(360.0 * i / samples);
+    // A step (an obstacle's edge, two points of one azimuth) is drawn as a
+    // nearly radial line between its two sides.
+    constexpr double kSide = 1e-6;
+    auto addStep = [&](double azimuth) {
+        for (double a : {azimuth - kSide, azimuth, azimuth + kSide})
+            azimuths.push_back(Wrap360(a));
+    };
+    for (const HorizonPoint& point : horizon.Points())
+        addStep(point.azimuth);
+    for (const HorizonObstacle& obstacle : horizon.Obstacles()) {
+        if (obstacle.width >= 360.0)
+            continue;
+        addStep(obstacle.bearing - obstacle.width / 2.0);
+        addStep(obstacle.bearing + obstacle.width / 2.0);
+    }
+    std::sort(azimuths.begin(), azimuths.end());
+    azimuths.erase(std::unique(azimuths.begin(), azimuths.end()), azimuths.end());
+    std::vector<SkyDirection> outline;
+    outline.reserve(azimuths.size());
+    for (double azimuth : azimuths)
+        outline.push_back({azimuth, horizon.HorizonAt(azimuth)});
+    return outline;
 }
 
 std::string SkyAzimuthCaption(int gridOptions) {

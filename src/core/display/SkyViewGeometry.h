@@ -10,6 +10,7 @@
 #include <vector>
 
 class CArcGridModel;
+class CHorizonProfile;
 class CSatellite;
 
 // Radius of the geostationary orbit in Earth radii (42,164 km over the
@@ -108,6 +109,14 @@ PolarPlot::Point LeaderEnd(const LabelBox& box, const PolarPlot::Point& point);
 // Whether two lines cross (touching at an end does not count).
 bool LeadersCross(const PolarPlot::Point& a1, const PolarPlot::Point& a2, const PolarPlot::Point& b1,
                   const PolarPlot::Point& b2);
+
+// The horizon's outline for the plot's silhouette: the horizon (points and
+// obstacles together) at `samples` azimuths evenly round the circle from
+// North, and on both sides of every point's azimuth and every obstacle's
+// edges so that its steps stay sharp; in azimuth order, each azimuth in
+// [0, 360).  Filled between the outline and the rim, it is what the horizon
+// hides.
+std::vector<SkyDirection> HorizonOutline(const CHorizonProfile& horizon, int samples = 360);
 
 // "Azimuth (True)" or "Azimuth (Magnetic)" for the plot's caption.
 std::string SkyAzimuthCaption(int gridOptions);

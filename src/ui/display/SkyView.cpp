@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPolygonF>
 #include <QSvgGenerator>
+#include <QToolBar>
 #include <QToolTip>
 #include <QtMath>
 #include <algorithm>
@@ -23,6 +25,8 @@
 #include "ui/app/UserFolders.h"
 #include "ui/app/WindowFit.h"
 #include "ui/framework/QtText.h"
+#include "ui/horizon/HorizonDlg.h"
+#include "ui/horizon/SiteHorizons.h"
 
 namespace {
 
@@ -35,6 +39,12 @@ const QColor kGridColor(0xB0, 0xB8, 0xC8);
 const QColor kArcColor(0x1F, 0x5F, 0xBF);
 const QColor kPointColor(0x20, 0x20, 0x20);
 const QColor kCurrentColor(0xD0, 0x20, 0x20);
+// The horizon's silhouette: earth brown, half seen through so that the sky's
+// circles and spokes show beneath it, with a darker edge and light handles.
+const QColor kHorizonFill(0x9C, 0x7A, 0x4E, 150);
+const QColor kHorizonEdge(0x5C, 0x42, 0x22);
+const QColor kHandleFill(0xFF, 0xF6, 0xE0);
+constexpr double kHandleHalf = 3.5;
 
 QString Degrees(double value) {
     return QString::number(value, 'f', 0) + QChar(0xB0);
@@ -49,7 +59,9 @@ CSkyPlot::CSkyPlot(const CArcGridModel* grid, CTilvexDoc* doc, QWidget* parent)
     setMouseTracking(false);
     setWhatsThis(
         Tr("The geostationary arc as seen from the current location: North at the top, the horizon at the "
-           "rim and the zenith in the centre.  Click a satellite to make it current."));
+           "rim and the zenith in the centre.  Click a satellite to make it current.  The location's "
+           "horizon is the brown silhouette; drag its points to change it."));
+    connect(&CSiteHorizons::Current(), &CSiteHorizons::changed, this, &CSkyPlot::Refresh);
 }
 
 void CSkyPlot::Refresh() {
@@ -66,6 +78,13 @@ void CSkyPlot::Refresh() {
         points = SkyPoints(*m_pGrid, m_pDoc->GetCurrentSatellite());
     } else {
         m_title = "No location";
+    }
+    // A drag in progress keeps the horizon it is changing.
+    if (m_dragged < 0) {
+        m_location = location ? location->GetName() : std::string();
+        const CHorizonProfile* horizon =
+            m_location.empty() ? nullptr : CSiteHorizons::Current().Find(m_location);
+        m_horizon = horizon ? *horizon : CHorizonProfile();
     }
     // The same points where they were keep their places and labels.
     auto same = [](const SkyPoint& a, const SkyPoint& b) {
@@ -164,6 +183,8 @@ void CSkyPlot::Render(QPainter& painter, QSize size) const {
         const PolarPlot::Point rim = frame.Place({double(azimuth), 0.0});
         painter.drawLine(centre, QPointF(rim.x, rim.y));
     }
+    if (m_bSite)
+        DrawHorizon(painter, plot);
     painter.setPen(Qt::darkGray);
     const QFontMetrics metrics = painter.fontMetrics();
     // The elevation marks on the spoke away from the arc: North for a
@@ -251,6 +272,54 @@ void CSkyPlot::Render(QPainter& painter, QSize size) const {
     }
 }
 
+void CSkyPlot::DrawHorizon(QPainter& painter, const PolarPlot& plot) const {
+    if (m_horizon.IsEmpty())
+        return;
+    // The ring between the rim and the horizon's outline.
+    QPolygonF outline;
+    for (const SkyDirection& direction : HorizonOutline(m_horizon)) {
+        const PolarPlot::Point p = plot.Place(direction);
+        outline << QPointF(p.x, p.y);
+    }
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addEllipse(QPointF(plot.centreX, plot.centreY), plot.radius, plot.radius);
+    path.addPolygon(outline);
+    path.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kHorizonFill);
+    painter.drawPath(path);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kHorizonEdge, 1.5));
+    painter.drawPolygon(outline);
+    // The points that can be dragged.
+    painter.setPen(QPen(kHorizonEdge, 1));
+    painter.setBrush(kHandleFill);
+    for (const HorizonPoint& point : m_horizon.Points()) {
+        const PolarPlot::Point p = plot.Place({point.azimuth, point.elevation});
+        painter.drawRect(QRectF(p.x - kHandleHalf, p.y - kHandleHalf, 2 * kHandleHalf, 2 * kHandleHalf));
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+int CSkyPlot::HorizonPointAt(QPointF position) const {
+    if (!m_bSite)
+        return -1;
+    const PolarPlot plot = Plot();
+    int nearest = -1;
+    double best = kReach;
+    const std::vector<HorizonPoint>& points = m_horizon.Points();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const PolarPlot::Point p = plot.Place({points[i].azimuth, points[i].elevation});
+        const double distance = std::hypot(p.x - position.x(), p.y - position.y());
+        if (distance <= best) {
+            best = distance;
+            nearest = static_cast<int>(i);
+        }
+    }
+    return nearest;
+}
+
 void CSkyPlot::DrawDots(QPainter& painter) const {
     // Many satellites share a pixel of a crowded arc: each place on the
     // device's pixels gets one dot.
@@ -325,12 +394,60 @@ void CSkyPlot::paintEvent(QPaintEvent*) {
 }
 
 void CSkyPlot::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_dragged < 0) {
+        // A horizon point under the mouse is dragged rather than the
+        // satellite beside it chosen.
+        const int point = HorizonPointAt(event->position());
+        if (point >= 0) {
+            m_dragged = point;
+            m_dragStart = m_horizon;
+            setCursor(Qt::ClosedHandCursor);
+            event->accept();
+            return;
+        }
+    }
     if (event->button() == Qt::LeftButton) {
         const int hit = PointAt(event->position());
         if (hit >= 0)
             emit satelliteClicked(m_points[static_cast<std::size_t>(hit)].satellite);
     }
     QWidget::mousePressEvent(event);
+}
+
+void CSkyPlot::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragged < 0) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    // The point goes where the mouse is, to a tenth of a degree, within the
+    // elevations a horizon may have (outside the rim is below the level).
+    const SkyDirection direction = Plot().DirectionAt(event->position().x(), event->position().y());
+    double azimuth = std::round(direction.azimuth * 10.0) / 10.0;
+    if (azimuth >= 360.0)
+        azimuth -= 360.0;
+    const double elevation =
+        std::clamp(std::round(direction.elevation * 10.0) / 10.0, kHorizonMinElevation, kHorizonMaxElevation);
+    CHorizonProfile moved = m_dragStart;
+    moved.RemovePoint(static_cast<std::size_t>(m_dragged));
+    if (!moved.AddPoint({azimuth, elevation})) {
+        m_horizon = std::move(moved);
+        update();
+    }
+    event->accept();
+}
+
+void CSkyPlot::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_dragged < 0 || event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    m_dragged = -1;
+    unsetCursor();
+    event->accept();
+    // Saved at once; the store's changed() brings back what it holds.
+    if (m_horizon != m_dragStart && !m_location.empty())
+        CSiteHorizons::Current().SetProfile(m_location, m_horizon);
+    Refresh();
 }
 
 CSkyView::CSkyView(const CArcGridModel* grid, CTilvexDoc* doc, QWidget* parent) : QMainWindow(parent) {
@@ -346,15 +463,36 @@ CSkyView::CSkyView(const CArcGridModel* grid, CTilvexDoc* doc, QWidget* parent) 
     file->addSeparator();
     QAction* close = file->addAction(Tr("&Close"), this, &QWidget::close);
     close->setObjectName("closeSkyView");
+    QMenu* site = menuBar()->addMenu(Tr("&Location"));
+    m_horizonAction = site->addAction(Tr("&Horizon..."), this, &CSkyView::OnHorizon);
+    m_horizonAction->setObjectName("skyHorizon");
+    m_horizonAction->setStatusTip(Tr("Edit the horizon of the current location: its points and obstacles"));
+    QToolBar* tools = addToolBar(Tr("Sky View"));
+    tools->setObjectName("skyViewTools");
+    tools->setMovable(false);
+    tools->addAction(m_horizonAction);
     resize(560, 600);
 }
 
 void CSkyView::OnUpdate(CView*) {
     m_plot->Refresh();
+    m_horizonAction->setEnabled(!m_plot->LocationName().empty());
+}
+
+void CSkyView::OnHorizon() {
+    const std::string location = m_plot->LocationName();
+    if (location.empty())
+        return;
+    CSiteHorizons& horizons = CSiteHorizons::Current();
+    const CHorizonProfile* saved = horizons.Find(location);
+    CHorizonDlg dialog(saved ? *saved : CHorizonProfile(), location, this);
+    if (dialog.Run())
+        horizons.SetProfile(location, dialog.Profile());
 }
 
 void CSkyView::showEvent(QShowEvent* event) {
     m_plot->Refresh();
+    m_horizonAction->setEnabled(!m_plot->LocationName().empty());
     QMainWindow::showEvent(event);
     if (!m_bPlaced) {
         // First shown beside the main window's centre, as a dialog opens,

@@ -1,7 +1,10 @@
 // The sky view: the visible part of the geostationary arc over the current
 // location as a polar plot, with the satellites that the grid lists as
 // labelled points and the current one highlighted.  It follows the grid's
-// site, options and rows, and the workspace's current satellite.
+// site, options and rows, and the workspace's current satellite.  The
+// location's horizon is a filled silhouette beneath the arc; its points
+// can be dragged to another azimuth and elevation, and the horizon is
+// saved when the mouse lets go.
 #pragma once
 
 #include <QMainWindow>
@@ -11,9 +14,11 @@
 
 #include "core/display/SkyViewGeometry.h"
 #include "core/framework/Document.h"
+#include "core/horizon/HorizonProfile.h"
 
 class CArcGridModel;
 class CSatellite;
+class QAction;
 class CTilvexDoc;
 
 class CSkyPlot : public QWidget {
@@ -33,6 +38,14 @@ public:
     // The point under the widget's `position` (within a few pixels), or -1.
     int PointAt(QPointF position) const;
     const std::vector<SkyDirection>& Arc() const { return m_arc; }
+    // The location's name (Windows-1252), empty without one.
+    const std::string& LocationName() const { return m_location; }
+    // The horizon as drawn (while a point is dragged, as it is dragged),
+    // empty for a location without one.
+    const CHorizonProfile& Horizon() const { return m_horizon; }
+    // The horizon point whose handle is under the widget's `position`, or
+    // -1.
+    int HorizonPointAt(QPointF position) const;
     QString Caption() const;
     QString Title() const { return m_title; }
 
@@ -43,6 +56,8 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const CArcGridModel* m_pGrid;
@@ -53,7 +68,14 @@ private:
     double m_azimuthOffset = 0.0;
     std::vector<SkyDirection> m_arc;
     std::vector<SkyPoint> m_points;
-    // The points and labels as drawn in one size, computed when first
+    std::string m_location;
+    CHorizonProfile m_horizon;
+    // The point being dragged (-1: none) and the horizon as it was when the
+    // drag began.
+    int m_dragged = -1;
+    CHorizonProfile m_dragStart;
+    void DrawHorizon(class QPainter& painter, const PolarPlot& plot)
+        const;  // The points and labels as drawn in one size, computed when first
     // needed after a change and kept until the next: where each point lies
     // and the index that finds it, the distinct places of the plain
     // points' dots on a device's pixels, and the labels as placed for one
@@ -87,11 +109,15 @@ public:
     // Writes the picture as SVG when the name ends in ".svg", else as PNG.
     bool SavePicture(const QString& path) const;
     void OnSavePicture();
+    // Opens the Horizon dialog on the current location's horizon and saves
+    // what it leaves on OK.
+    void OnHorizon();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     CSkyPlot* m_plot;
+    QAction* m_horizonAction;
     bool m_bPlaced = false;
 };

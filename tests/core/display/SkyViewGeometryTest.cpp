@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 #include "core/display/ArcGridModel.h"
 #include "core/display/SkyViewGeometry.h"
+#include "core/horizon/HorizonProfile.h"
 #include "core/locations/LocationDatabase.h"
 #include "core/satellites/LookAngles.h"
 #include "core/satellites/SatelliteDatabase.h"
@@ -342,4 +343,40 @@ TEST(SkyViewGeometryTest, PointIndexFindsTheNearestPoint) {
         }
     EXPECT_EQ(index.Nearest(at[10].x, at[10].y, 1.0), 500);
     EXPECT_EQ(SkyPointIndex().Nearest(0, 0, 8.0), -1);
+}
+
+TEST(SkyViewGeometryTest, HorizonOutlineFollowsPointsAndKeepsObstacleStepsSharp) {
+    // No horizon: the level rim all round.
+    const std::vector<SkyDirection> flat = HorizonOutline(CHorizonProfile(), 360);
+    ASSERT_EQ(flat.size(), 360u);
+    EXPECT_TRUE(
+        std::all_of(flat.begin(), flat.end(), [](const SkyDirection& d) { return d.elevation == 0; }));
+
+    // Points at North (10) and South (20); a 45-degree obstacle 20 wide
+    // straddling North.
+    CHorizonProfile horizon;
+    ASSERT_FALSE(horizon.AddPoint({0.0, 10.0}));
+    ASSERT_FALSE(horizon.AddPoint({180.0, 20.0}));
+    ASSERT_FALSE(horizon.AddObstacle({0.0, 1.0, 1.0, 20.0}));
+    const std::vector<SkyDirection> outline = HorizonOutline(horizon, 360);
+    EXPECT_TRUE(
+        std::is_sorted(outline.begin(), outline.end(),
+                       [](const SkyDirection& a, const SkyDirection& b) { return a.azimuth < b.azimuth; }));
+    EXPECT_GE(outline.front().azimuth, 0.0);
+    EXPECT_LT(outline.back().azimuth, 360.0);
+    auto at = [&](double azimuth) {
+        const auto found = std::find_if(outline.begin(), outline.end(), [&](const SkyDirection& d) {
+            return std::fabs(d.azimuth - azimuth) < 1e-9;
+        });
+        EXPECT_NE(found, outline.end()) << azimuth;
+        return found == outline.end() ? -99.0 : found->elevation;
+    };
+    EXPECT_NEAR(at(90.0), 15.0, 1e-9);
+    EXPECT_NEAR(at(270.0), 15.0, 1e-9);
+    EXPECT_NEAR(at(0.0), 45.0, 1e-9);
+    // Both edges of the obstacle have a side at 45 and a side on the line.
+    EXPECT_NEAR(at(10.0 - 1e-6), 45.0, 1e-9);
+    EXPECT_NEAR(at(10.0 + 1e-6), 10.0 + 10.0 * (10.0 + 1e-6) / 180.0, 1e-9);
+    EXPECT_NEAR(at(350.0 + 1e-6), 45.0, 1e-9);
+    EXPECT_NEAR(at(350.0 - 1e-6), 10.0 + 10.0 * (10.0 + 1e-6) / 180.0, 1e-9);
 }
