@@ -3,10 +3,12 @@
 #include <QPrinter>
 
 #include "core/framework/Document.h"
+#include "core/locations/Location.h"
 #include "core/workspace/TilvexDoc.h"
 #include "ui/display/ArcGrid.h"
 #include "ui/display/LocationPane.h"
 #include "ui/display/TilvexView.h"
+#include "ui/horizon/SiteHorizons.h"
 #include "ui/printing/PrintOptionsDlg.h"
 #include "ui/printing/PrintSupport.h"
 #include "ui/printing/ReportPainter.h"
@@ -44,6 +46,16 @@ ReportJobInput CTilvexView::PrintJobInput() const {
     input.date = CurrentDateText();
     input.face = m_strPrintFace;
     input.fontHeight = m_nPrintFontHeight;
+    // The horizons of the locations the job may print, and the dish's beam:
+    // their pages get the clearance column.
+    CSiteHorizons& horizons = CSiteHorizons::Current();
+    std::vector<const CLocation*> printed = input.locations;
+    printed.push_back(input.currentLocation);
+    for (const CLocation* location : printed)
+        if (location)
+            if (const CHorizonProfile* profile = horizons.Find(location->GetName()))
+                input.horizons.emplace(location->GetName(), *profile);
+    input.beamEdge = horizons.BeamEdge();
     return input;
 }
 
