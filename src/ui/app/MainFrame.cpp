@@ -30,6 +30,7 @@
 #include "core/framework/SafeFile.h"
 #include "core/framework/StringTable.h"
 #include "core/framework/Translate.h"
+#include "core/horizon/HorizonFile.h"
 #include "core/locations/LocationDatabase.h"
 #include "core/reports/ReportOutput.h"
 #include "resources/ids.h"
@@ -45,6 +46,7 @@
 #include "ui/display/SkyView.h"
 #include "ui/display/TilvexView.h"
 #include "ui/framework/QtText.h"
+#include "ui/horizon/SiteHorizons.h"
 #include "ui/locations/LocationEditorDlg.h"
 #include "ui/locations/LocationTree.h"
 #include "ui/printing/PrintSupport.h"
@@ -943,7 +945,15 @@ bool CMainFrame::ExportLookAngles(const QString& path, bool everyLocation) {
         AppMessageBox(CoreTr("The workspace has no location to export."), MB_OK, MB_ICONEXCLAMATION);
         return false;
     }
-    const std::vector<LocationReport> reports = BuildLocationReports(m_view->Grid()->Model(), locations);
+    // The horizons of the exported locations and the dish's beam, so that a
+    // location with a horizon gets its "Clearance" column.
+    CSiteHorizons& siteHorizons = CSiteHorizons::Current();
+    CHorizonStore horizons;
+    for (const CLocation* location : locations)
+        if (const CHorizonProfile* profile = siteHorizons.Find(location->GetName()))
+            horizons.SetProfile(location->GetName(), *profile);
+    const std::vector<LocationReport> reports =
+        BuildLocationReports(m_view->Grid()->Model(), locations, &horizons, siteHorizons.Beam());
     for (const LocationReport& report : reports)
         if (!report.magVarMessage.empty())
             AppMessageBox(report.magVarMessage);
