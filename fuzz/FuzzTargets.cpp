@@ -8,12 +8,15 @@
 #include <fstream>
 #include <optional>
 #include <string_view>
+#include <tuple>
 
 #include "core/framework/AppMessageBox.h"
 #include "core/framework/Profile.h"
 #include "core/geomag/GeomagModel.h"
 #include "core/horizon/HorizonFile.h"
 #include "core/locations/LocationDatabase.h"
+#include "core/orbits/OrbitalElements.h"
+#include "core/orbits/SlotMatch.h"
 #include "core/satellites/SatelliteDatabase.h"
 #include "core/sites/Gazetteer.h"
 #include "core/sites/TextFold.h"
@@ -246,6 +249,63 @@ void Horizons(const std::uint8_t* data, std::size_t size) {
         Broken("horizons", "a refused horizon file without a message");
 }
 
+// Orbital elements: refusals in line order, each with a message; every
+// object taken holds elements in range, and a geostationary one a longitude
+// in (-180, 180] that matches with the database without harm.
+void CheckOrbitFile(const char* target, const OrbitFile& file) {
+    std::size_t last = 0;
+    for (const OrbitLineProblem& problem : file.problems) {
+        if (problem.line < last || problem.line == 0 || problem.message.empty())
+            Broken(target, "refused lines out of order or without a message");
+        last = problem.line;
+    }
+    if (file.error && (file.error->message.empty() || !file.objects.empty()))
+        Broken(target, "a refused file without a reason, or with objects kept");
+    for (const OrbitalElements& e : file.objects) {
+        if (!(e.meanMotion > 0.0) || !std::isfinite(e.meanMotion) || !(e.eccentricity >= 0.0) ||
+            !(e.eccentricity < 1.0) || !(e.inclination >= 0.0 && e.inclination <= 180.0) ||
+            !(e.raan >= 0.0 && e.raan <= 360.0) || !(e.argPerigee >= 0.0 && e.argPerigee <= 360.0) ||
+            !(e.meanAnomaly >= 0.0 && e.meanAnomaly <= 360.0) || !std::isfinite(e.epoch) || e.line == 0 ||
+            e.catalogNumber < 0)
+            Broken(target, "an object with elements out of range");
+        for (char c : e.name)
+            if (static_cast<unsigned char>(c) < 0x20)
+                Broken(target, "a name holding a control character");
+    }
+    const std::vector<GeoObject> objects = GeostationaryObjects(file.objects, 2461376.0);
+    for (const GeoObject& object : objects) {
+        if (!(object.longitude > -180.0 && object.longitude <= 180.0) || !std::isfinite(object.drift))
+            Broken(target, "a longitude outside (-180, 180] or a drift that is no number");
+        (void)LongitudeText(object.longitude);
+        (void)DriftText(object.drift);
+        (void)AgeText(object.ageDays);
+    }
+    CSatelliteDatabase database;
+    for (const auto& [name, slot, west] :
+         {std::tuple{"Astra 1KR", 19.2f, 0}, std::tuple{"SES-1", 101.0f, 1}}) {
+        auto satellite = std::make_unique<CSatellite>();
+        satellite->SetName(name);
+        satellite->SetSlot(slot);
+        satellite->SetWest(west);
+        database.Append(std::move(satellite));
+    }
+    const std::vector<SlotMatch> matches = MatchSatellites(objects, database);
+    if (matches.size() != objects.size())
+        Broken(target, "not one match for each object");
+    ApplySlotUpdates(database, objects, matches);
+    for (const auto& satellite : database.GetRecords())
+        if (!satellite->HasFiniteNumbers() || satellite->GetSlot() > 180.0f || satellite->GetSlot() < 0.0f)
+            Broken(target, "a slot updated out of range");
+}
+
+void Tle(const std::uint8_t* data, std::size_t size) {
+    CheckOrbitFile("tle", ReadTle(std::string_view(reinterpret_cast<const char*>(data), size)));
+}
+
+void OmmCsv(const std::uint8_t* data, std::size_t size) {
+    CheckOrbitFile("omm-csv", ReadOmmCsv(std::string_view(reinterpret_cast<const char*>(data), size)));
+}
+
 }  // namespace
 
 const std::vector<FuzzTarget>& FuzzTargets() {
@@ -260,6 +320,8 @@ const std::vector<FuzzTarget>& FuzzTargets() {
         {"places", Places},
         {"world-map", WorldMapLines},
         {"horizons", Horizons},
+        {"tle", Tle},
+        {"omm-csv", OmmCsv},
     };
     return targets;
 }

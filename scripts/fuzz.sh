@@ -15,7 +15,7 @@ seconds="${1:-25}"
 bash scripts/install-packages.sh clang libclang-rt-14-dev cmake make libgtest-dev
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVEX_WERROR=ON -DTILVEX_FUZZ=ON >/dev/null
-targets=(satellite-database location-database workspace magdata settings csv-satellites csv-locations places world-map horizons)
+targets=(satellite-database location-database workspace magdata settings csv-satellites csv-locations places world-map horizons tle omm-csv)
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz-}"
 
 status=0
