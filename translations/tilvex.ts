@@ -51,6 +51,16 @@ These lines were left out; the rest of the file was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="157"/>
+        <source>%1 (blocked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="157"/>
+        <source>%1 (clear)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="86"/>
         <source>%1 (the site's longitude)</source>
         <translation type="unfinished"></translation>
@@ -123,7 +133,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="417"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="424"/>
         <source>&amp;About Tilvex...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -138,8 +148,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="369"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="547"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="376"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="554"/>
         <source>&amp;Add to Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -170,13 +180,13 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/SkyView.cpp" line="347"/>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="119"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="464"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="126"/>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="375"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="382"/>
         <source>&amp;Copy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -192,7 +202,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="83"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="85"/>
         <source>&amp;Degrees East</source>
         <translation type="unfinished"></translation>
     </message>
@@ -217,12 +227,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="483"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="490"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="78"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="83"/>
         <source>&amp;Edit Data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -237,18 +247,18 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="344"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="351"/>
         <source>&amp;Export Look Angles...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="459"/>
-        <location filename="../src/ui/display/SkyView.cpp" line="342"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="466"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="459"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="106"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="108"/>
         <source>&amp;Find...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -268,13 +278,18 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="495"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="502"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="405"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="412"/>
         <source>&amp;Help Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="467"/>
+        <source>&amp;Horizon...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -293,7 +308,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="73"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="466"/>
+        <source>&amp;Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="75"/>
         <source>&amp;Location Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -308,7 +328,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="82"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="84"/>
         <source>&amp;Magnetic Variation</source>
         <translation type="unfinished"></translation>
     </message>
@@ -318,12 +338,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="302"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="309"/>
         <source>&amp;New Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="308"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="315"/>
         <source>&amp;Open Workspace...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -333,28 +353,28 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="326"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="333"/>
         <source>&amp;Print...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="99"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="101"/>
         <source>&amp;Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="363"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="542"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="370"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="549"/>
         <source>&amp;Remove from Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/SkyView.cpp" line="343"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="460"/>
         <source>&amp;Save Picture...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="314"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="321"/>
         <source>&amp;Save Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -369,7 +389,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="350"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="357"/>
         <source>&amp;Sky View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -379,12 +399,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="388"/>
         <source>&amp;Undo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="491"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="498"/>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -394,7 +414,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="411"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="418"/>
         <source>&amp;What's This?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -420,7 +440,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="132"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="137"/>
         <source>(Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -430,18 +450,23 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="132"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="137"/>
         <source>(True):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="185"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="194"/>
         <source>(no region)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="186"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="195"/>
         <source>(unknown region %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <source>-- (below the horizon)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -455,12 +480,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="377"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="428"/>
         <source>A Maidenhead locator is two letters from A to R, two digits and optionally two letters from A to X, such as JP99 or JP99lp.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="767"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="774"/>
         <source>A database changed by another program was read again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -475,7 +500,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="119"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="126"/>
         <source>Add Locat&amp;ion</source>
         <translation type="unfinished"></translation>
     </message>
@@ -495,7 +520,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="372"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="379"/>
         <source>Add the selected database entries to the workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -545,7 +570,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="210"/>
+        <location filename="../src/core/reports/Report.cpp" line="228"/>
         <location filename="../src/ui/display/GridOptionsDlg.cpp" line="38"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="45"/>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="146"/>
@@ -553,12 +578,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="132"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="137"/>
         <source>Azimuth </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="59"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="61"/>
         <source>Azimuth (Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -588,7 +613,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
         <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Bands:</source>
         <translation type="unfinished"></translation>
@@ -609,7 +634,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="929"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="936"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -620,12 +645,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="80"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="82"/>
         <source>Calculate Variation A&amp;utomatically</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="337"/>
+        <source>Choose a location first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="366"/>
         <source>Choose the printer and its options</source>
         <translation type="unfinished"></translation>
     </message>
@@ -637,6 +667,16 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="83"/>
         <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/reports/Report.cpp" line="237"/>
+        <source>Clearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
+        <source>Clearance:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -655,7 +695,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="69"/>
         <source>Comments:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -695,17 +735,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="305"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="312"/>
         <source>Create a new workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="921"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="928"/>
         <source>Current location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="83"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="85"/>
         <source>De&amp;grees West</source>
         <translation type="unfinished"></translation>
     </message>
@@ -715,29 +755,29 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="79"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="81"/>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="61"/>
         <source>Degrees &amp;East</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="77"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="79"/>
         <source>Degrees &amp;North</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="77"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="79"/>
         <source>Degrees &amp;South</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="79"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="81"/>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="62"/>
         <source>Degrees &amp;West</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="119"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="126"/>
         <source>Dele&amp;te</source>
         <translation type="unfinished"></translation>
     </message>
@@ -772,7 +812,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -782,19 +822,19 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="559"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="400"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="566"/>
         <source>Edit &amp;Location Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="554"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="394"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="561"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="71"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="73"/>
         <source>Edit Location Database</source>
         <translation type="unfinished"></translation>
     </message>
@@ -819,18 +859,23 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="553"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="558"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="560"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="565"/>
         <source>Edit data for </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="396"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="469"/>
+        <source>Edit the horizon of the current location: its points and obstacles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="403"/>
         <source>Edit the location database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="390"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="397"/>
         <source>Edit the satellite database</source>
         <translation type="unfinished"></translation>
     </message>
@@ -840,7 +885,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="216"/>
+        <location filename="../src/core/reports/Report.cpp" line="234"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="53"/>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
         <source>Elevation</source>
@@ -852,17 +897,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="58"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="60"/>
         <source>Elevation:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="921"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="928"/>
         <source>Every location of the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="414"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="421"/>
         <source>Explain the next item clicked</source>
         <translation type="unfinished"></translation>
     </message>
@@ -872,8 +917,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="923"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="927"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="930"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="934"/>
         <source>Export Look Angles</source>
         <translation type="unfinished"></translation>
     </message>
@@ -899,7 +944,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="402"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="409"/>
         <source>Find a town by name or on the map and add it to the location database</source>
         <translation type="unfinished"></translation>
     </message>
@@ -916,6 +961,11 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="301"/>
         <source>Height (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="121"/>
+        <source>Hori&amp;zon...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -970,22 +1020,22 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="76"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="78"/>
         <source>L&amp;atitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="78"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="80"/>
         <source>L&amp;ongitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="217"/>
+        <location filename="../src/core/reports/Report.cpp" line="235"/>
         <source>LNB Skew</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="86"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="88"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="88"/>
         <source>Latitude</source>
@@ -1008,12 +1058,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="73"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="75"/>
         <source>Location Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="54"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="56"/>
         <source>Location Name:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1034,13 +1084,13 @@ Opening empty workspace.</source>
     </message>
     <message>
         <location filename="../src/ui/display/LocationPane.cpp" line="67"/>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="74"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="76"/>
         <location filename="../src/ui/locations/LocationTree.cpp" line="17"/>
         <source>Locations</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="90"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="92"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="90"/>
         <source>Longitude</source>
@@ -1052,8 +1102,8 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="928"/>
-        <location filename="../src/ui/display/TilvexView.cpp" line="46"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="935"/>
+        <location filename="../src/ui/display/TilvexView.cpp" line="58"/>
         <source>Look Angles</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1069,32 +1119,32 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="54"/>
         <source>Look angles from</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="923"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="930"/>
         <source>Look angles from:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="94"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="96"/>
         <source>Magnetic Variation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="261"/>
+        <location filename="../src/core/reports/Report.cpp" line="290"/>
         <source>Magnetic Variation: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="107"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="109"/>
         <source>Maiden&amp;head Locator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="110"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="112"/>
         <source>Maidenhead Locator</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1114,12 +1164,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="399"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="406"/>
         <source>New Location from &amp;Place...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="423"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="430"/>
         <source>Next Pane</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1150,12 +1200,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="716"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="723"/>
         <source>Open Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="311"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="318"/>
         <source>Open an existing workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1180,12 +1230,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="356"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="363"/>
         <source>P&amp;rint Setup...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="157"/>
+        <location filename="../src/core/reports/Report.cpp" line="170"/>
         <source>Page %d of %d</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1230,12 +1280,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="429"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="436"/>
         <source>Previous Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="338"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="345"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1245,7 +1295,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="332"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="339"/>
         <source>Print Pre&amp;view</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1255,12 +1305,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="329"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="336"/>
         <source>Print the look angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="341"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="348"/>
         <source>Print the look angles without asking</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1275,7 +1325,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
         <source>Quit Tilvex</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1285,24 +1335,24 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="136"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="695"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="143"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="702"/>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="102"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="104"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
         <source>Region</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="366"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="373"/>
         <source>Remove the selected satellite or location from the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="81"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="86"/>
         <source>S&amp;un Outages...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1312,7 +1362,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="203"/>
+        <location filename="../src/core/reports/Report.cpp" line="221"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="44"/>
         <source>Satellite</source>
         <translation type="unfinished"></translation>
@@ -1334,7 +1384,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="44"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="46"/>
         <source>Satellite Details</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1374,13 +1424,13 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="47"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
         <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Satellite:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/ArcGrid.cpp" line="114"/>
+        <location filename="../src/ui/display/ArcGrid.cpp" line="142"/>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="43"/>
         <location filename="../src/ui/satellites/SatelliteTree.cpp" line="21"/>
         <source>Satellites</source>
@@ -1392,7 +1442,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/SkyView.cpp" line="395"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="533"/>
         <source>Save Picture</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1402,7 +1452,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="320"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="327"/>
         <source>Save Workspace &amp;As...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1417,17 +1467,22 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/SkyView.cpp" line="345"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="335"/>
+        <source>Save the new location first: a horizon belongs to a saved location.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="462"/>
         <source>Save the sky view as a PNG or SVG picture</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="317"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="324"/>
         <source>Save the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="323"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="330"/>
         <source>Save the workspace under a new name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1437,22 +1492,22 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="353"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="360"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="408"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="415"/>
         <source>Show the help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="335"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="342"/>
         <source>Show the printed pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="420"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="427"/>
         <source>Show the program's version</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1472,24 +1527,25 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="257"/>
+        <location filename="../src/core/reports/Report.cpp" line="286"/>
         <source>Site Latitude: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="259"/>
+        <location filename="../src/core/reports/Report.cpp" line="288"/>
         <source>Site Longitude: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/SkyView.cpp" line="338"/>
-        <location filename="../src/ui/display/SkyView.cpp" line="378"/>
-        <location filename="../src/ui/display/SkyView.cpp" line="395"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="455"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="470"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="516"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="533"/>
         <source>Sky View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="209"/>
+        <location filename="../src/core/reports/Report.cpp" line="227"/>
         <source>Slot</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1499,7 +1555,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="48"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="50"/>
         <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Slot:</source>
         <translation type="unfinished"></translation>
@@ -1515,7 +1571,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="509"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="516"/>
         <source>Standard</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1550,8 +1606,8 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/SkyView.cpp" line="51"/>
-        <source>The geostationary arc as seen from the current location: North at the top, the horizon at the rim and the zenith in the centre.  Click a satellite to make it current.</source>
+        <location filename="../src/ui/display/SkyView.cpp" line="61"/>
+        <source>The geostationary arc as seen from the current location: North at the top, the horizon at the rim and the zenith in the centre.  Click a satellite to make it current.  The location's horizon is the brown silhouette; drag its points to change it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1597,13 +1653,18 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/ArcGrid.cpp" line="122"/>
+        <location filename="../src/ui/display/ArcGrid.cpp" line="150"/>
         <source>The look angles of the workspace's satellites from the current location: azimuth and elevation; "--" means the satellite is below the horizon.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="58"/>
         <source>The name of a town or city near the site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="336"/>
+        <source>The obstacles and the horizon seen from this location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1624,7 +1685,7 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="950"/>
         <source>The workspace has no location to export.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1695,7 +1756,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="263"/>
+        <location filename="../src/core/reports/Report.cpp" line="292"/>
         <source>Updated:  </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1715,18 +1776,18 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="716"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="723"/>
         <location filename="../src/ui/app/TilvexApp.cpp" line="181"/>
         <source>Workspace Files(*.wrk)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="262"/>
+        <location filename="../src/core/reports/Report.cpp" line="291"/>
         <source>Workspace: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/TilvexView.cpp" line="87"/>
+        <location filename="../src/ui/display/TilvexView.cpp" line="103"/>
         <source>Workspace:  </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1736,7 +1797,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="347"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="354"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1748,6 +1809,11 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
         <source>bearing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/ArcGrid.cpp" line="195"/>
+        <source>blocked by the horizon by %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1776,7 +1842,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="259"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="271"/>
         <source>latitude</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1786,17 +1852,17 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="250"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="262"/>
         <source>location name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="255"/>
+        <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="267"/>
         <source>longitude</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="777"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="784"/>
         <source>not saved</source>
         <translation type="unfinished"></translation>
     </message>

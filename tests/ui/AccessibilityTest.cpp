@@ -185,9 +185,10 @@ TEST_F(AccessibilityTest, EveryDialogHasItsTabOrderAndUniqueMnemonics) {
          {"satelliteName", "satelliteList", "ku", "c", "dbs", "slot", "east", "west", "region", "comments",
           "addSatellite", "save", "delete", "close"}},
         {[] { return std::make_unique<CLocationEditorDlg>(); },
-         {"locationName", "locationList", "latitude", "north", "south", "longitude", "longitudeWest",
-          "longitudeEast", "autoVariation", "variation", "variationWest", "variationEast", "region",
-          "findPlace", "locator", "addLocation", "save", "delete", "close"}},
+         {"locationName",  "locationList",  "latitude",      "north",         "south",
+          "longitude",     "longitudeWest", "longitudeEast", "autoVariation", "variation",
+          "variationWest", "variationEast", "region",        "findPlace",     "locator",
+          "horizon",       "addLocation",   "save",          "delete",        "close"}},
         {[] { return std::make_unique<CSatelliteDetailsDlg>(); }, {"ok", "editData", "sunOutagesButton"}},
         {[] {
              static CSatellite satellite;

@@ -115,6 +115,11 @@ CMainFrame::CMainFrame(CProfile* profile, CRecentFileList* recentFiles)
     setWindowIcon(QIcon(":/images/tilvex.png"));
     // Messages of the start-up (the databases load below) belong to this window.
     SetMessageBoxOwner(this);
+    // The horizons' clearance takes the dish and frequency of the settings,
+    // which go with the window.
+    CSiteHorizons& horizons = CSiteHorizons::Current();
+    horizons.SetSettings(m_pProfile);
+    connect(this, &QObject::destroyed, &horizons, [&horizons] { horizons.SetSettings(nullptr); });
 
     // The client area first: the views, and with the tabbed pane the databases.
     m_splitter = new GripSplitter(this);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "core/horizon/Clearance.h"
 #include "core/satellites/SatelliteDatabase.h"
 #include "ui/display/DragSupport.h"
 #include "ui/framework/QtText.h"
@@ -13,6 +14,21 @@ namespace {
 
 constexpr QRgb kGrey = 0x7F7F7F;
 constexpr QRgb kWhite = 0xFFFFFF;
+// A blocked satellite's stripe; its row's background is the palette's
+// button colour with this mixed in, light on a light palette and dark on a
+// dark one, so that the palette's button text stays readable on it.
+constexpr QRgb kBlocked = 0xD03030;
+constexpr double kBlockedTint = 0.4;
+constexpr int kStripeWidth = 3;
+
+QColor Tinted(const QColor& base) {
+    const QColor tint(kBlocked);
+    const auto mix = [](int a, int b) {
+        return static_cast<int>(a * (1.0 - kBlockedTint) + b * kBlockedTint);
+    };
+    return QColor(mix(base.red(), tint.red()), mix(base.green(), tint.green()),
+                  mix(base.blue(), tint.blue()));
+}
 
 // Paints a row as three framed cells: the name over half the width, the
 // azimuth and the elevation over a quarter each.
@@ -25,7 +41,11 @@ public:
         const QRect r = option.rect;
         const bool selected = option.state & QStyle::State_Selected;
         const QPalette& palette = m_grid->palette();
-        const QColor back = selected ? palette.color(QPalette::Highlight) : palette.color(QPalette::Button);
+        const CSatellite* satellite = m_grid->SatelliteAt(index.row());
+        const bool blocked = satellite && m_grid->BlockedMargin(*satellite);
+        QColor back = selected ? palette.color(QPalette::Highlight) : palette.color(QPalette::Button);
+        if (blocked && !selected)
+            back = Tinted(back);
         painter->save();
         painter->setPen(QColor(kGrey));
         painter->setBrush(back);
@@ -43,8 +63,11 @@ public:
             painter->drawLine(cell.bottomLeft(), cell.bottomRight());
             painter->drawLine(cell.topRight(), cell.bottomRight());
         }
-        if (const CSatellite* sat = m_grid->SatelliteAt(index.row())) {
-            const CArcGridModel::RowTexts texts = m_grid->Model().TextsFor(*sat);
+        if (blocked)
+            painter->fillRect(QRect(r.left() + 1, r.top() + 1, kStripeWidth, r.height() - 2),
+                              QColor(kBlocked));
+        if (satellite) {
+            const CArcGridModel::RowTexts texts = m_grid->Model().TextsFor(*satellite);
             // The texts take the palette's colours for the row's background
             // (black and white in a light palette), so that they stay
             // readable on a dark one.
@@ -91,6 +114,11 @@ public:
     QVariant data(int role) const override {
         if (role == Qt::AccessibleTextRole)
             return FromCp1252(CArcGridModel::RowSummary(m_grid->Model().TextsFor(*m_satellite)));
+        // A blocked satellite says so to a screen reader, and in a tooltip.
+        if (role == Qt::AccessibleDescriptionRole || role == Qt::ToolTipRole) {
+            const QString blocked = m_grid->BlockedText(m_grid->row(this));
+            return blocked.isEmpty() ? QVariant() : QVariant(blocked);
+        }
         if (role == CArcGrid::kSatelliteRole)
             return QVariant::fromValue(reinterpret_cast<quintptr>(m_satellite));
         return QListWidgetItem::data(role);
@@ -139,6 +167,32 @@ CArcGrid::CArcGrid(QWidget* parent) : QListWidget(parent) {
         if (chosen.size() == 1 && chosen.front() != currentItem())
             setCurrentItem(chosen.front());
     });
+}
+
+void CArcGrid::SetHorizon(const CHorizonProfile* horizon, double beamEdge) {
+    m_horizon = horizon ? std::optional<CHorizonProfile>(*horizon) : std::nullopt;
+    m_beamEdge = beamEdge;
+    viewport()->update();
+}
+
+std::optional<double> CArcGrid::BlockedMargin(const CSatellite& satellite) const {
+    // No site, no angles (the rows show none): nothing is marked either.
+    if (!m_horizon || (m_model.Latitude() == 0.0f && m_model.Longitude() == 0.0f))
+        return std::nullopt;
+    const std::optional<double> margin = SatelliteClearance(*m_horizon, m_beamEdge, m_model.Latitude(),
+                                                            m_model.Longitude(), satellite.SignedLongitude());
+    if (!margin || IsClear(*margin))
+        return std::nullopt;
+    return margin;
+}
+
+QString CArcGrid::BlockedText(int row) const {
+    const CSatellite* satellite = SatelliteAt(row);
+    const std::optional<double> margin = satellite ? BlockedMargin(*satellite) : std::nullopt;
+    if (!margin)
+        return QString();
+    // The shortfall with one decimal and a degree sign: "2.1°".
+    return Tr("blocked by the horizon by %1").arg(QString::number(-*margin, 'f', 1) + QChar(0xB0));
 }
 
 void CArcGrid::Fill(const std::vector<std::string>& names, const CSatelliteDatabase& database) {

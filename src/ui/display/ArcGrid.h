@@ -1,12 +1,16 @@
 // The satellite grid: one row per listed workspace satellite with its name,
 // azimuth and elevation from the current site, computed as each row is
-// painted.
+// painted.  A satellite that the site's horizon blocks is marked: its row
+// takes a red tint and a red stripe, and a screen reader hears "blocked by
+// the horizon by 2.1°" as the row's description.
 #pragma once
 
 #include <QListWidget>
+#include <optional>
 
 #include "core/display/ArcGridModel.h"
 #include "core/display/DragRecords.h"
+#include "core/horizon/HorizonProfile.h"
 
 class CSatellite;
 class CSatelliteDatabase;
@@ -25,6 +29,17 @@ public:
     void SetSite(float latitude, float longitude, float magVar) {
         m_model.SetSite(latitude, longitude, magVar);
     }
+    // The site's horizon (copied; null: none, no row is marked) and the
+    // beam's half-width in degrees.
+    void SetHorizon(const CHorizonProfile* horizon, double beamEdge);
+    bool HasHorizon() const { return m_horizon.has_value(); }
+    // The satellite's clearance margin (negative) when the horizon blocks
+    // it; nothing when it is clear, below the level horizon, or there is no
+    // horizon or site.
+    std::optional<double> BlockedMargin(const CSatellite& satellite) const;
+    // "blocked by the horizon by 2.1°" for a blocked satellite's row, an
+    // empty text otherwise.
+    QString BlockedText(int row) const;
     void Fill(const std::vector<std::string>& names, const CSatelliteDatabase& database);
     bool IsSatelliteShown(const CSatellite* satellite) const { return m_model.IsSatelliteShown(satellite); }
     const CArcGridModel& Model() const { return m_model; }
@@ -54,5 +69,7 @@ protected:
 
 private:
     CArcGridModel m_model;
+    std::optional<CHorizonProfile> m_horizon;
+    double m_beamEdge = 0.0;
     bool m_bFilling = false;
 };

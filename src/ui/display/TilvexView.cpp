@@ -13,7 +13,19 @@
 #include "ui/display/LocationPane.h"
 #include "ui/display/SatellitePane.h"
 #include "ui/framework/QtText.h"
+#include "ui/horizon/SiteHorizons.h"
 #include "ui/satellites/SatelliteInfoPane.h"
+
+namespace {
+
+// The grid marks what the location's horizon blocks (nothing without a
+// location or a horizon).
+void ShowHorizon(CArcGrid* grid, const CLocation* location) {
+    CSiteHorizons& horizons = CSiteHorizons::Current();
+    grid->SetHorizon(location ? horizons.Find(location->GetName()) : nullptr, horizons.BeamEdge());
+}
+
+}  // namespace
 
 // The scrolled area: draws the title band; the panes are its children.
 class CTilvexView::Canvas : public QWidget {
@@ -68,6 +80,10 @@ CTilvexView::CTilvexView(QWidget* parent) : QScrollArea(parent) {
     });
     connect(m_pSatellitePane, &CSatellitePane::removeRequested, this, &CTilvexView::removeRequested);
     connect(m_pLocationPane, &CLocationPane::removeRequested, this, &CTilvexView::removeRequested);
+    // A horizon set, renamed or removed, or the file read again: the marks
+    // follow.
+    connect(&CSiteHorizons::Current(), &CSiteHorizons::changed, this,
+            [this] { ShowHorizon(Grid(), m_pDoc ? m_pDoc->GetCurrentLocation() : nullptr); });
 }
 
 void CTilvexView::SetContext(CTilvexDoc* doc, CSatelliteDatabase* satellites, CLocationDatabase* locations) {
@@ -111,6 +127,7 @@ void CTilvexView::OnUpdate(CView*) {
                       ValueOrShow(location->SignedMagVar(), 0.0f));
     else
         grid->SetSite(0.0f, 0.0f, 0.0f);
+    ShowHorizon(grid, location);
     m_pLocationPane->SelectLocation(location);
     m_pInfoPane->SetLocation(location);
     m_pSatellitePane->Refresh();
@@ -120,9 +137,11 @@ void CTilvexView::OnUpdate(CView*) {
 
 void CTilvexView::ShowCurrentLocation(CLocation* location) {
     m_pInfoPane->SetLocation(location);
-    if (location)
+    if (location) {
         Grid()->SetSite(location->SignedLatitude(), location->SignedLongitude(),
                         ValueOrShow(location->SignedMagVar(), 0.0f));
+        ShowHorizon(Grid(), location);
+    }
     m_pSatellitePane->Refresh();
     Grid()->viewport()->repaint();
     m_pLocationPane->SelectLocation(location);

@@ -149,6 +149,8 @@ void CRecordEditorDlg::OnSave() {
         return;
     if (m_bAdding) {
         void* added = AppendRecord();
+        // The new record is saved: the form shows it as any other.
+        m_bAdding = false;
         {
             QScopedValueRollback<bool> filling(m_bFilling, true);
             m_records->Insert(added);

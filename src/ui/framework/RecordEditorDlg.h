@@ -147,6 +147,14 @@ protected:
 
     static const std::string& NameOf(const void* record) { return static_cast<const T*>(record)->GetName(); }
 
+    // An editor may follow a record's save or deletion by overriding these
+    // and calling them.
+    void StoreCurrent() override {
+        StoreFields(*Current());
+        m_pDatabase->NoteChanged();
+    }
+    bool EraseRecord(void* record) override { return m_pDatabase->Erase(static_cast<T*>(record)); }
+
 private:
     bool HasDatabase() const override { return m_pDatabase != nullptr; }
     std::vector<void*> DatabaseRecords() const override {
@@ -163,11 +171,6 @@ private:
         StoreFields(*record);
         return m_pDatabase->Append(std::move(record));
     }
-    void StoreCurrent() override {
-        StoreFields(*Current());
-        m_pDatabase->NoteChanged();
-    }
-    bool EraseRecord(void* record) override { return m_pDatabase->Erase(static_cast<T*>(record)); }
 
     CRecordDatabase<T>* m_pDatabase = nullptr;
 };

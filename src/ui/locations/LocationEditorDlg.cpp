@@ -23,6 +23,8 @@
 #include "core/workspace/EditorRules.h"
 #include "ui/framework/DialogExchange.h"
 #include "ui/framework/QtText.h"
+#include "ui/horizon/HorizonDlg.h"
+#include "ui/horizon/SiteHorizons.h"
 #include "ui/sites/FindPlaceDlg.h"
 
 namespace msg = editor_messages;
@@ -115,6 +117,11 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : CRecordEditor(msg::kDe
     findRow->addSpacing(12);
     findRow->addWidget(locatorLabel);
     findRow->addWidget(m_editLocator, 1);
+    // The obstacles and the horizon seen from the saved location.
+    m_btnHorizon = MakeEditorButton(Tr("Hori&zon..."), "horizon", this);
+    auto* horizonRow = new QHBoxLayout;
+    horizonRow->addWidget(m_btnHorizon);
+    horizonRow->addStretch(1);
 
     MakeButtons(Tr("Add Locat&ion"), "addLocation", Tr("Dele&te"), Tr("&Close"));
 
@@ -125,11 +132,12 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : CRecordEditor(msg::kDe
     fields->addWidget(regionLabel);
     fields->addWidget(m_comboRegion);
     fields->addLayout(findRow);
+    fields->addLayout(horizonRow);
     fields->addStretch(1);
     LayOut(nameLabel, fields, 1);
     SetTabOrder({m_editLatitude, m_radioNorth, m_radioSouth, m_editLongitude, m_radioLonWest, m_radioLonEast,
                  m_checkAuto, m_editVariation, m_radioVarWest, m_radioVarEast, m_comboRegion, m_btnFind,
-                 m_editLocator});
+                 m_editLocator, m_btnHorizon});
 
     connect(m_editVariation, &QLineEdit::textEdited, this, &CLocationEditorDlg::NoteEdited);
     // A new position makes a typed variation stale: it must be typed again
@@ -146,6 +154,7 @@ CLocationEditorDlg::CLocationEditorDlg(QWidget* parent) : CRecordEditor(msg::kDe
         connect(b, &QRadioButton::toggled, this, [this] { UpdateLocator(); });
     connect(m_btnFind, &QPushButton::clicked, this, &CLocationEditorDlg::OnFindPlace);
     connect(m_editLocator, &QLineEdit::editingFinished, this, &CLocationEditorDlg::OnLocatorEntered);
+    connect(m_btnHorizon, &QPushButton::clicked, this, &CLocationEditorDlg::OnHorizon);
     connect(m_comboRegion, &QComboBox::activated, this, &CLocationEditorDlg::NoteEdited);
     // A state change, not a click: an assistive tool's toggle sends no
     // click.  Of a pair of radio buttons only the one turned on counts.
@@ -193,6 +202,7 @@ void CLocationEditorDlg::ShowFields() {
         m_editVariation->setText(VariationText(m_fVariation));
         EnableVariation(m_editName->isEnabled());
     }
+    UpdateHorizonButton();
 }
 
 void CLocationEditorDlg::ShowData() {
@@ -231,6 +241,7 @@ void CLocationEditorDlg::ClearFields() {
     m_editLocator->clear();
     m_comboRegion->setCurrentIndex(-1);
     m_comboRegion->setPlaceholderText(QString());
+    UpdateHorizonButton();
 }
 
 void CLocationEditorDlg::EnableFields(bool enable) {
@@ -239,6 +250,7 @@ void CLocationEditorDlg::EnableFields(bool enable) {
              m_radioSouth, m_radioLonWest, m_radioLonEast, m_checkAuto, m_btnFind, m_editLocator})
         w->setEnabled(enable);
     EnableVariation(enable && !m_checkAuto->isChecked());
+    UpdateHorizonButton();
 }
 
 void CLocationEditorDlg::EnableVariation(bool enable) {
@@ -297,6 +309,45 @@ void CLocationEditorDlg::StoreFields(CLocation& location) const {
     location.SetNorth(m_nNorthSouth == 0 ? 1 : 0);
     location.SetWest(m_nLonWestEast == 0 ? 1 : 0);
     location.SetMagVarWest(m_nVarWestEast == 0 ? 1 : 0);
+}
+
+void CLocationEditorDlg::StoreCurrent() {
+    const std::string before = Current()->GetName();
+    CRecordEditor::StoreCurrent();
+    const std::string& after = Current()->GetName();
+    if (after != before)
+        CSiteHorizons::Current().RenameLocation(before, after);
+}
+
+bool CLocationEditorDlg::EraseRecord(void* record) {
+    // The name before the record is gone.
+    const std::string name = static_cast<const CLocation*>(record)->GetName();
+    if (!CRecordEditor::EraseRecord(record))
+        return false;
+    CSiteHorizons::Current().DeleteLocation(name);
+    return true;
+}
+
+void CLocationEditorDlg::UpdateHorizonButton() {
+    const bool saved = Current() && !IsAdding();
+    m_btnHorizon->setEnabled(saved && m_editName->isEnabled());
+    m_btnHorizon->setToolTip(IsAdding()
+                                 ? Tr("Save the new location first: a horizon belongs to a saved location.")
+                             : saved ? Tr("The obstacles and the horizon seen from this location")
+                                     : Tr("Choose a location first."));
+}
+
+void CLocationEditorDlg::OnHorizon() {
+    if (!Current() || IsAdding())
+        return;
+    // The saved name: a name typed but not yet saved takes the horizon
+    // along when it is saved.
+    const std::string name = Current()->GetName();
+    CSiteHorizons& horizons = CSiteHorizons::Current();
+    const CHorizonProfile* profile = horizons.Find(name);
+    CHorizonDlg dialog(profile ? *profile : CHorizonProfile(), name, this);
+    if (dialog.Run())
+        horizons.SetProfile(name, dialog.Profile());
 }
 
 bool CLocationEditorDlg::TakeFieldsForSave() {

@@ -1,7 +1,9 @@
 // "Edit Location Database": adds, changes and deletes the locations of the
 // location database in place.  The magnetic variation is typed with its
 // direction, or computed from the geomagnetic model ("Calculate Variation
-// Automatically") and then stored as the automatic marker.
+// Automatically") and then stored as the automatic marker.  "Horizon..."
+// edits the saved location's horizon; a location renamed here keeps its
+// horizon, a deleted one's goes with it.
 #pragma once
 
 #include <optional>
@@ -28,6 +30,9 @@ public:
     // the latitude and longitude, and a place of the list also the name (when
     // the field is empty or the point is a named place) and the region.
     void OnFindPlace();
+    // "Horizon...": the Horizon dialog for the shown location under its
+    // saved name; OK saves the horizon at once.
+    void OnHorizon();
 
 private:
     void FillChoices() override;
@@ -39,6 +44,11 @@ private:
     // An automatic variation is computed again for the save.
     bool TakeFieldsForSave() override;
     void StoreFields(CLocation& location) const override;
+    // The horizon follows a new name, and goes with a deleted location.
+    void StoreCurrent() override;
+    bool EraseRecord(void* record) override;
+    // "Horizon..." works on a saved location that is shown.
+    void UpdateHorizonButton();
 
     void ComputeVariation();
     // The point typed so far, North and East positive; nothing while the
@@ -68,6 +78,7 @@ private:
     QComboBox* m_comboRegion;
     QPushButton* m_btnFind;
     QLineEdit* m_editLocator;
+    QPushButton* m_btnHorizon;
 
     float m_fVariation = 0.0f;
     std::string m_strRegion;

@@ -11,11 +11,13 @@
 #include "core/display/ArcGridModel.h"
 #include "core/framework/AppMessageBox.h"
 #include "core/framework/Translate.h"
+#include "core/horizon/Clearance.h"
 #include "core/locations/Location.h"
 #include "core/satellites/LnbSkew.h"
 #include "core/satellites/LookAngles.h"
 #include "core/satellites/SatelliteDatabase.h"
 #include "ui/framework/QtText.h"
+#include "ui/horizon/SiteHorizons.h"
 #include "ui/satellites/SunOutageDlg.h"
 
 namespace {
@@ -59,6 +61,9 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     m_azimuth = AddRow(angleGrid, 2, Tr("Azimuth (Magnetic):"), "detailsAzimuth", angles, &m_azimuthLabel);
     m_azimuthLabel->setObjectName("detailsAzimuthLabel");
     m_skew = AddRow(angleGrid, 3, "LNB Skew:", "detailsSkew", angles);
+    m_clearance = AddRow(angleGrid, 4, Tr("Clearance:"), "detailsClearance", angles, &m_clearanceLabel);
+    m_clearance->setVisible(false);
+    m_clearanceLabel->setVisible(false);
     angleGrid->setColumnStretch(1, 1);
 
     auto* commentsLabel = new QLabel(Tr("Comments:"), this);
@@ -138,6 +143,23 @@ void CSatelliteDetailsDlg::OnInitDialog() {
     m_azimuth->setText(FromCp1252(texts.azimuth));
     m_skew->setText(FromCp1252(
         LnbSkewDirectionText(site->SignedLatitude(), site->SignedLongitude(), satellite->SignedLongitude())));
+    // The clearance above the location's horizon, as the grid marks it.
+    QString clearance;
+    CSiteHorizons& horizons = CSiteHorizons::Current();
+    if (const CHorizonProfile* horizon = horizons.Find(site->GetName())) {
+        const std::optional<double> margin =
+            SatelliteClearance(*horizon, horizons.BeamEdge(), site->SignedLatitude(), site->SignedLongitude(),
+                               satellite->SignedLongitude());
+        if (!margin) {
+            clearance = Tr("-- (below the horizon)");
+        } else {
+            const QString degrees = QString::number(*margin, 'f', 1) + QChar(0xB0);
+            clearance = IsClear(*margin) ? Tr("%1 (clear)").arg(degrees) : Tr("%1 (blocked)").arg(degrees);
+        }
+    }
+    m_clearance->setText(clearance);
+    m_clearance->setVisible(!clearance.isEmpty());
+    m_clearanceLabel->setVisible(!clearance.isEmpty());
     m_btnOK->setFocus(Qt::OtherFocusReason);
 }
 
@@ -179,6 +201,9 @@ QString CSatelliteDetailsDlg::AzimuthText() const {
 }
 QString CSatelliteDetailsDlg::SkewText() const {
     return m_skew->text();
+}
+QString CSatelliteDetailsDlg::ClearanceText() const {
+    return m_clearance->text();
 }
 
 void CSatelliteDetailsDlg::OnSunOutages() {

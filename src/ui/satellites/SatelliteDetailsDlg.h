@@ -1,5 +1,6 @@
 // "Satellite Details": one satellite's data and its look angles from a
 // location, with "Edit Data..." to change the record in the satellite editor.
+// A location with a horizon adds the satellite's clearance above it.
 #pragma once
 
 #include <QDialog>
@@ -49,6 +50,9 @@ public:
     QString ElevationText() const;
     QString AzimuthText() const;
     QString SkewText() const;
+    // "4.2° (clear)", "-2.1° (blocked)"; empty (and the line hidden) when
+    // the location has no horizon.
+    QString ClearanceText() const;
     QPushButton* SunOutagesButton() const { return m_btnSunOutages; }
 
 private:
@@ -63,6 +67,8 @@ private:
     QLabel* m_name;
     QLabel* m_slot;
     QLabel* m_skew;
+    QLabel* m_clearance;
+    QLabel* m_clearanceLabel;
     QPushButton* m_btnSunOutages;
 
     // The shown record, found in the database by its instance number (null
