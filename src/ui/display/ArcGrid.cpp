@@ -63,8 +63,10 @@ public:
             painter->drawLine(cell.bottomLeft(), cell.bottomRight());
             painter->drawLine(cell.topRight(), cell.bottomRight());
         }
+        // The stripe at the right end, clear of the name and the centred
+        // elevation.
         if (blocked)
-            painter->fillRect(QRect(r.left() + 1, r.top() + 1, kStripeWidth, r.height() - 2),
+            painter->fillRect(QRect(r.right() - kStripeWidth, r.top() + 1, kStripeWidth, r.height() - 2),
                               QColor(kBlocked));
         if (satellite) {
             const CArcGridModel::RowTexts texts = m_grid->Model().TextsFor(*satellite);
