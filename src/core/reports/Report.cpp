@@ -64,7 +64,9 @@ ReportPagination PaginateReport(int rowCount, bool hasLocation, const ReportFont
     if (widest > 0)
         p.columnWidth = std::min(p.columnWidth, widest);
     // Texts wider than their columns: a smaller font rather than cut texts.
-    const int needed = kReportCharsPerUnit * metrics.aveCharWidth;
+    const int chars =
+        columnUnits == kReportColumnUnitsWithClearance ? kReportClearanceChars : kReportCharsPerUnit;
+    const int needed = chars * metrics.aveCharWidth;
     if (needed > p.columnWidth)
         p.fontScale = static_cast<double>(p.columnWidth) / needed;
     p.lineHeight = static_cast<int>(metrics.height * p.fontScale) * 3 / 2;

@@ -95,6 +95,8 @@ inline constexpr int kReportColumnUnitsWithClearance = 7;
 // A column unit holds about this many average characters: "(Magnetic)"
 // and a little room either side.
 inline constexpr int kReportCharsPerUnit = 12;
+// The clearance column holds up to "blocked -12.3°".
+inline constexpr int kReportClearanceChars = 14;
 
 // How far below the printable area's top edge a page begins, so that the
 // header stays at least half an inch inside the paper's edge: `printableTop`

@@ -510,6 +510,11 @@ TEST(ReportTest, LocationWithAHorizonGetsAClearanceColumn) {
     EXPECT_GT(clear, 0);
     EXPECT_GT(blocked, 0);
 
+    // The font is drawn smaller where "blocked -12.3°" would not fit.
+    EXPECT_DOUBLE_EQ(PaginateReport(1, true, {20, 8}, kPageWidth, kPageHeight, 0, 7).fontScale,
+                     107.0 / 112.0);
+    EXPECT_DOUBLE_EQ(PaginateReport(1, true, {20, 7}, kPageWidth, kPageHeight, 0, 7).fontScale, 1.0);
+
     // Beta (an empty horizon) has no such column, in the job's column unit.
     const ReportPage betaPage = job.Page(3);
     EXPECT_EQ(Texts(betaPage, ReportFont::Large), std::vector<std::string>{"Beta"});
