@@ -570,7 +570,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="228"/>
+        <location filename="../src/core/reports/Report.cpp" line="230"/>
         <location filename="../src/ui/display/GridOptionsDlg.cpp" line="38"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="45"/>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="146"/>
@@ -670,7 +670,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="237"/>
+        <location filename="../src/core/reports/Report.cpp" line="239"/>
         <source>Clearance</source>
         <translation type="unfinished"></translation>
     </message>
@@ -885,7 +885,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="234"/>
+        <location filename="../src/core/reports/Report.cpp" line="236"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="53"/>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
         <source>Elevation</source>
@@ -1030,7 +1030,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="235"/>
+        <location filename="../src/core/reports/Report.cpp" line="237"/>
         <source>LNB Skew</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1134,7 +1134,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="290"/>
+        <location filename="../src/core/reports/Report.cpp" line="292"/>
         <source>Magnetic Variation: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1235,7 +1235,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="170"/>
+        <location filename="../src/core/reports/Report.cpp" line="172"/>
         <source>Page %d of %d</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1362,7 +1362,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="221"/>
+        <location filename="../src/core/reports/Report.cpp" line="223"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="44"/>
         <source>Satellite</source>
         <translation type="unfinished"></translation>
@@ -1430,7 +1430,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/ArcGrid.cpp" line="142"/>
+        <location filename="../src/ui/display/ArcGrid.cpp" line="144"/>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="43"/>
         <location filename="../src/ui/satellites/SatelliteTree.cpp" line="21"/>
         <source>Satellites</source>
@@ -1527,12 +1527,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="286"/>
+        <location filename="../src/core/reports/Report.cpp" line="288"/>
         <source>Site Latitude: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="288"/>
+        <location filename="../src/core/reports/Report.cpp" line="290"/>
         <source>Site Longitude: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1545,7 +1545,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="227"/>
+        <location filename="../src/core/reports/Report.cpp" line="229"/>
         <source>Slot</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1653,7 +1653,7 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/ArcGrid.cpp" line="150"/>
+        <location filename="../src/ui/display/ArcGrid.cpp" line="152"/>
         <source>The look angles of the workspace's satellites from the current location: azimuth and elevation; "--" means the satellite is below the horizon.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1756,7 +1756,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="292"/>
+        <location filename="../src/core/reports/Report.cpp" line="294"/>
         <source>Updated:  </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1782,7 +1782,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/reports/Report.cpp" line="291"/>
+        <location filename="../src/core/reports/Report.cpp" line="293"/>
         <source>Workspace: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1812,7 +1812,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/display/ArcGrid.cpp" line="195"/>
+        <location filename="../src/ui/display/ArcGrid.cpp" line="197"/>
         <source>blocked by the horizon by %1</source>
         <translation type="unfinished"></translation>
     </message>
