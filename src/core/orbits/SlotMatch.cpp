@@ -4,6 +4,8 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "core/framework/Format.h"
+
 std::string FoldSatelliteName(std::string_view name) {
     std::string folded;
     folded.reserve(name.size());
@@ -34,8 +36,9 @@ std::vector<SlotMatch> MatchSatellites(const std::vector<GeoObject>& objects,
     for (std::size_t s = 0; s < records.size(); ++s)
         byName[FoldSatelliteName(records[s]->GetName())].push_back(s);
     for (std::size_t o = 0; o < objects.size(); ++o) {
-        const auto it = byName.find(FoldSatelliteName(objects[o].elements.name));
-        if (it == byName.end() || objects[o].elements.name.empty())
+        const std::string folded = FoldSatelliteName(objects[o].elements.name);
+        const auto it = byName.find(folded);
+        if (it == byName.end() || folded.empty())
             continue;
         for (std::size_t s : it->second)
             if (!taken[s]) {
@@ -96,6 +99,28 @@ void MatchByHand(std::vector<SlotMatch>& matches, std::size_t object, const CSat
             if (match.satellite == satellite)
                 match = {};
     matches[object] = satellite ? SlotMatch{satellite, MatchKind::Hand} : SlotMatch{};
+}
+
+std::vector<bool> DefaultSlotUpdates(const std::vector<GeoObject>& objects,
+                                     const std::vector<SlotMatch>& matches) {
+    std::vector<bool> chosen(objects.size(), false);
+    for (std::size_t o = 0; o < objects.size() && o < matches.size(); ++o) {
+        if (!matches[o].satellite)
+            continue;
+        // The difference as shown, to 0.01 degree: a slot kept as a float
+        // (13.3 is 13.3000002) is not off by more than it shows.
+        const double shown =
+            std::round(std::fabs(SlotDifference(objects[o], *matches[o].satellite)) * 100.0) / 100.0;
+        chosen[o] = shown > kSlotUpdateThreshold;
+    }
+    return chosen;
+}
+
+std::string InclinedOrbitNote(double inclination) {
+    if (!(inclination > kInclinedOrbitLimit))
+        return {};
+    return Format("inclined orbit: moves \xB1%.1f\xB0 north and south each day; a fixed dish may lose it",
+                  inclination);
 }
 
 SlotValue SlotOfLongitude(double eastLongitude) {

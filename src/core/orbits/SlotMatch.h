@@ -63,6 +63,24 @@ std::vector<SlotMatch> MatchSatellites(const std::vector<GeoObject>& objects,
 // left with none.  Does nothing for an object index out of range.
 void MatchByHand(std::vector<SlotMatch>& matches, std::size_t object, const CSatellite* satellite);
 
+// A difference above this many degrees is worth an update: the rows the
+// import offers checked.
+inline constexpr double kSlotUpdateThreshold = 0.05;
+// One entry per object: true where the object has a satellite whose slot
+// differs from the object's longitude by more than kSlotUpdateThreshold
+// (the difference taken as DifferenceText shows it, to 0.01 degree).
+// The window's first choice of updates; ApplySlotUpdates takes it.
+std::vector<bool> DefaultSlotUpdates(const std::vector<GeoObject>& objects,
+                                     const std::vector<SlotMatch>& matches);
+
+// Above this inclination (degrees) a satellite's orbit is called inclined:
+// seen from the ground it swings north and south each day by as much.
+inline constexpr double kInclinedOrbitLimit = 1.0;
+// "inclined orbit: moves ±3.5° north and south each day; a fixed dish may
+// lose it" (Windows-1252) for an inclination above kInclinedOrbitLimit, else
+// empty: the note of the satellite's details and the info pane.
+std::string InclinedOrbitNote(double inclination);
+
 // The object's slot as the database would keep it: its longitude rounded to
 // 0.01 degree, West when it lies West of Greenwich.
 struct SlotValue {

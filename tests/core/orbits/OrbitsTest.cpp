@@ -102,6 +102,10 @@ TEST(OrbitsTest, ElementsWorkedByHand) {
     EXPECT_EQ(AgeText(2.7), "3 d");
     EXPECT_EQ(AgeText(-0.2), "0 d");
     EXPECT_EQ(DifferenceText(-0.013), "-0.01\xB0");
+    EXPECT_EQ(InclinedOrbitNote(3.5),
+              "inclined orbit: moves \xB1"
+              "3.5\xB0 north and south each day; a fixed dish may lose it");
+    EXPECT_EQ(InclinedOrbitNote(1.0), "");
 }
 
 TEST(OrbitsTest, LongitudeAgreesWithATwoBodyPropagation) {
@@ -217,6 +221,10 @@ TEST(OrbitsTest, MatchesByFoldedNameThenNearestSlotAndUpdatesSlots) {
     EXPECT_EQ(matches[4].satellite, nullptr);
     EXPECT_EQ(matches[5].kind, MatchKind::None);
     EXPECT_NEAR(SlotDifference(objects[0], *amc), 5.0, 1e-5);
+
+    // Offered for update: the matches more than 0.05° off.
+    EXPECT_EQ(DefaultSlotUpdates(objects, matches),
+              (std::vector<bool>{true, false, true, false, false, false}));
 
     // By hand: Hot Bird moves from object 2 to object 4.
     MatchByHand(matches, 4, hotBird);
