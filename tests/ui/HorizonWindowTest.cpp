@@ -142,7 +142,7 @@ TEST_F(HorizonWindowTest, DetailsGiveTheClearanceOnlyWithAHorizon) {
 }
 
 TEST_F(HorizonWindowTest, EditorRenameCarriesTheHorizonAndDeleteDropsIt) {
-    bool enabledForSaved = false, enabledWhileAdding = true;
+    bool enabledForSaved = false, enabledWhileAdding = true, enabledAfterSave = false;
     QString whyNot;
     WhenModal<CLocationEditorDlg>([&](CLocationEditorDlg* dlg) {
         auto* horizon = Child<QPushButton>(dlg, "horizon");
@@ -152,11 +152,19 @@ TEST_F(HorizonWindowTest, EditorRenameCarriesTheHorizonAndDeleteDropsIt) {
         Click(dlg, "addLocation");
         enabledWhileAdding = horizon->isEnabled();
         whyNot = horizon->toolTip();
+        // Once the new location is saved it can have a horizon.
+        TypeInto(Child<QLineEdit>(dlg, "locationName"), "Golden, CO");
+        TypeInto(Child<QLineEdit>(dlg, "latitude"), "39.76");
+        TypeInto(Child<QLineEdit>(dlg, "longitude"), "105.22");
+        PickCombo(Child<QComboBox>(dlg, "region"), "North America");
+        Click(dlg, "save");
+        enabledAfterSave = horizon->isEnabled();
         Click(dlg, "close");
     });
     CDatabaseEditor(*frame).EditLocations(denver);
     EXPECT_TRUE(enabledForSaved);
     EXPECT_FALSE(enabledWhileAdding);
+    EXPECT_TRUE(enabledAfterSave);
     EXPECT_TRUE(whyNot.contains("Save the new location first")) << whyNot.toStdString();
     EXPECT_EQ(Written().Locations(), std::vector<std::string>{"Denver West, CO"});
     EXPECT_GT(BlockedRows(), 0);
