@@ -43,6 +43,7 @@
 #include "ui/display/SkyView.h"
 #include "ui/display/TilvexView.h"
 #include "ui/framework/QtText.h"
+#include "ui/horizon/SiteHorizons.h"
 #include "ui/locations/LocationTree.h"
 #include "ui/satellites/SatelliteDetailsDlg.h"
 #include "ui/satellites/SatelliteInfoPane.h"
@@ -297,6 +298,18 @@ TEST_F(SkyViewTest, ExportWritesTheGridsRowsForOneOrEveryLocation) {
     EXPECT_EQ(all, LookAnglesCsv(grid, locations));
     EXPECT_EQ(std::count(all.begin(), all.end(), '\n'),
               static_cast<long>(locations.size()) * frame->GetLookAngleViewPane()->Grid()->count() + 1);
+
+    // The current location's horizon adds the Clearance column, with the
+    // settings' beam.
+    CHorizonProfile level;
+    ASSERT_FALSE(level.AddPoint({0.0, 30.0}));
+    CHorizonStore horizons;
+    ASSERT_TRUE(horizons.SetProfile(doc->GetCurrentLocation()->GetName(), level));
+    ASSERT_TRUE(CSiteHorizons::Current().SetProfile(doc->GetCurrentLocation()->GetName(), level));
+    ASSERT_TRUE(frame->ExportLookAngles(path, false));
+    const std::string clearance = ReadFileBytes(dir / "angles.csv");
+    EXPECT_EQ(clearance, LookAnglesCsv(grid, {doc->GetCurrentLocation()}, &horizons, DishBeam()));
+    EXPECT_NE(clearance.find(",Clearance,Clearance (degrees)\n"), std::string::npos);
 
     // A folder that does not exist: a message, and false.
     messages->Clear();
