@@ -13,6 +13,7 @@
 #include "core/framework/Cp1252.h"
 #include "core/framework/Profile.h"
 #include "core/geomag/GeomagModel.h"
+#include "core/horizon/Clearance.h"
 #include "core/horizon/HorizonFile.h"
 #include "core/locations/LocationDatabase.h"
 #include "core/reports/Report.h"
@@ -158,6 +159,11 @@ int CmdReport(int argc, char** argv) {
         input.date = CurrentDateText();
         input.face = face;
         input.fontHeight = PrintFontHeightFromSize(size);
+        // The Clearance column of locations with a horizon, as on the text forms.
+        for (const CLocation* location : chosen)
+            if (const CHorizonProfile* profile = horizons.Find(location->GetName()))
+                input.horizons.emplace(location->GetName(), *profile);
+        input.beamEdge = BeamEdgeDegrees(ReadDishBeam(settings));
         EnsureReportGuiApplication();
         if (RenderReportPdf(input, paper, bytes) == 0) {
             std::fprintf(stderr,

@@ -295,6 +295,21 @@ TEST_F(ReportCliTest, LocationsWithAHorizonGetAClearanceColumn) {
     const CliRun json = RunCli("report --format json" + workspace + data);
     EXPECT_NE(json.out.find("\"clearance\": \"" + clearance + "\"}"), std::string::npos) << json.out;
 
+    // The printed form has the column too, on the page of the location with
+    // a horizon only.
+    const std::string pdf = (dir / "horizon.pdf").string();
+    const CliRun printed = RunCli("report --all --format pdf -o " + Quoted(pdf) + workspace + data);
+    EXPECT_TRUE(printed.status == 0 || printed.err.find("not available") != std::string::npos) << printed.err;
+    if (printed.status == 0 && std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
+        ASSERT_EQ(
+            std::system(("pdftotext -layout " + Quoted(pdf) + " " + Quoted(dir / "horizon.txt")).c_str()), 0);
+        const std::string pages = ReadFileBytes(dir / "horizon.txt");
+        const std::size_t zenith = pages.find("Zenith Ridge");
+        ASSERT_NE(zenith, std::string::npos);
+        EXPECT_EQ(pages.find("Clearance"), pages.find("Clearance", zenith)) << pages;
+        EXPECT_NE(pages.find(clearance, zenith), std::string::npos) << pages;
+    }
+
     std::size_t i = 0;
     for (const char* format : {"text", "csv", "json"})
         EXPECT_EQ(RunCli(midTown + " --format " + format).out, before[i++]) << format;
