@@ -189,7 +189,8 @@ TEST_F(AccessibilityTest, EveryDialogHasItsTabOrderAndUniqueMnemonics) {
           "longitude",     "longitudeWest", "longitudeEast", "autoVariation", "variation",
           "variationWest", "variationEast", "region",        "findPlace",     "locator",
           "horizon",       "addLocation",   "save",          "delete",        "close"}},
-        {[] { return std::make_unique<CSatelliteDetailsDlg>(); }, {"ok", "editData", "sunOutagesButton"}},
+        {[] { return std::make_unique<CSatelliteDetailsDlg>(); },
+         {"aimOffset", "printAimingSheet", "ok", "editData", "sunOutagesButton"}},
         {[] {
              static CSatellite satellite;
              static CLocation location;

@@ -35,6 +35,7 @@ std::string AimLineLabel(const std::string& key) {
         {"delay", TrNoop("Delay")},
         {"path loss", TrNoop("Path loss")},
         {"shadow time", TrNoop("Shadow time")},
+        {"shadow time (local)", TrNoop("Shadow time (local)")},
     };
     for (const auto& [from, to] : kLabels)
         if (key == from)

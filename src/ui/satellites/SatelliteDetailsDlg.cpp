@@ -18,6 +18,7 @@
 #include "core/satellites/SatelliteDatabase.h"
 #include "ui/framework/QtText.h"
 #include "ui/horizon/SiteHorizons.h"
+#include "ui/satellites/AimingSection.h"
 #include "ui/satellites/SunOutageDlg.h"
 
 namespace {
@@ -65,6 +66,7 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     m_clearance->setVisible(false);
     m_clearanceLabel->setVisible(false);
     angleGrid->setColumnStretch(1, 1);
+    m_aiming = new CAimingSection(this);
 
     auto* commentsLabel = new QLabel(Tr("Comments:"), this);
     m_comments = new QLabel(this);
@@ -93,6 +95,7 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(data);
     layout->addWidget(angles);
+    layout->addWidget(m_aiming);
     layout->addWidget(commentsLabel);
     layout->addWidget(m_comments, 1);
     layout->addWidget(buttons);
@@ -160,6 +163,7 @@ void CSatelliteDetailsDlg::OnInitDialog() {
     m_clearance->setText(clearance);
     m_clearance->setVisible(!clearance.isEmpty());
     m_clearanceLabel->setVisible(!clearance.isEmpty());
+    m_aiming->SetSite(*site, *satellite, magnetic);
     m_btnOK->setFocus(Qt::OtherFocusReason);
 }
 

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class CAimingSection;
 class CLocation;
 class CSatellite;
 class CSatelliteDatabase;
@@ -54,6 +55,8 @@ public:
     // the location has no horizon.
     QString ClearanceText() const;
     QPushButton* SunOutagesButton() const { return m_btnSunOutages; }
+    // The installer's sheet for the site and the satellite.
+    CAimingSection* AimingSection() const { return m_aiming; }
 
 private:
     QPushButton* m_btnEdit;
@@ -70,6 +73,7 @@ private:
     QLabel* m_clearance;
     QLabel* m_clearanceLabel;
     QPushButton* m_btnSunOutages;
+    CAimingSection* m_aiming;
 
     // The shown record, found in the database by its instance number (null
     // when it is no longer there).
