@@ -39,24 +39,24 @@ Please verify that the correct path and file name are given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="528"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="533"/>
         <source>%1
 Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="543"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="548"/>
         <source>%1
 These lines were left out; the rest of the file was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="157"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="160"/>
         <source>%1 (blocked)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="157"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="160"/>
         <source>%1 (clear)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -81,12 +81,12 @@ These lines were left out; the rest of the file was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="532"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="537"/>
         <source>%1 holds no horizon points or obstacles.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="500"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="505"/>
         <source>%1 is too large for a horizon file.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -138,7 +138,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="297"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
         <source>&amp;Add Point...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -207,7 +207,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="299"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="304"/>
         <source>&amp;Delete Point</source>
         <translation type="unfinished"></translation>
     </message>
@@ -232,12 +232,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="83"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="85"/>
         <source>&amp;Edit Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="298"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="303"/>
         <source>&amp;Edit Point...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -293,7 +293,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="312"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="317"/>
         <source>&amp;Import...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -348,7 +348,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="295"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="300"/>
         <source>&amp;Points:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -440,7 +440,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="137"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="140"/>
         <source>(Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -450,7 +450,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="137"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="140"/>
         <source>(True):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -465,7 +465,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="157"/>
         <source>-- (below the horizon)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -505,17 +505,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="313"/>
         <source>Add Obs&amp;tacle...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="458"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="463"/>
         <source>Add Obstacle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="427"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="432"/>
         <source>Add Point</source>
         <translation type="unfinished"></translation>
     </message>
@@ -525,8 +525,19 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="314"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="319"/>
         <source>Adds the points and obstacles of a horizon file: lines "azimuth,elevation" and "obstacle,bearing,height,distance,width".</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="45"/>
+        <source>Aiming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="69"/>
+        <location filename="../src/ui/printing/AimPrinting.cpp" line="30"/>
+        <source>Aiming Sheet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -578,17 +589,27 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="137"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="140"/>
         <source>Azimuth </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="61"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="62"/>
         <source>Azimuth (Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="292"/>
+        <location filename="../src/core/reports/AimPage.cpp" line="27"/>
+        <source>Azimuth (magnetic)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="26"/>
+        <source>Azimuth (true)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="297"/>
         <source>Azimuth (°)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -613,7 +634,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
         <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Bands:</source>
         <translation type="unfinished"></translation>
@@ -624,7 +645,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="301"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="306"/>
         <source>Bearing (°)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -675,7 +696,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="65"/>
         <source>Clearance:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -695,17 +716,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="69"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
         <source>Comments:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="495"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="500"/>
         <source>Could not read %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="559"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="564"/>
         <source>Could not write %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -777,18 +798,33 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="35"/>
+        <source>Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="126"/>
         <source>Dele&amp;te</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="310"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="315"/>
         <source>Delete Ob&amp;stacle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/DatabaseEditor.cpp" line="103"/>
         <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="29"/>
+        <source>Dish face tilt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="58"/>
+        <source>Dish o&amp;ffset:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -802,7 +838,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="301"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="306"/>
         <source>Distance (m)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -817,7 +853,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="316"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="321"/>
         <source>E&amp;xport...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -839,17 +875,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="309"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="314"/>
         <source>Edit Obstac&amp;le...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="470"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="475"/>
         <source>Edit Obstacle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="439"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="444"/>
         <source>Edit Point</source>
         <translation type="unfinished"></translation>
     </message>
@@ -885,6 +921,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="25"/>
         <location filename="../src/core/reports/Report.cpp" line="236"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="53"/>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
@@ -892,12 +929,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="292"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="297"/>
         <source>Elevation (°)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="60"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="61"/>
         <source>Elevation:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -912,7 +949,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="551"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="556"/>
         <source>Export Horizon</source>
         <translation type="unfinished"></translation>
     </message>
@@ -954,12 +991,17 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="31"/>
+        <source>GotoX command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
         <source>Height</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="301"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="306"/>
         <source>Height (m)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -969,18 +1011,18 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="280"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="285"/>
         <source>Horizon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="490"/>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="552"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="495"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="557"/>
         <source>Horizon Files (*.csv *.txt);;All Files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="292"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="297"/>
         <source>Horizon points</source>
         <translation type="unfinished"></translation>
     </message>
@@ -990,7 +1032,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="489"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="494"/>
         <source>Import Horizon</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1035,6 +1077,11 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="28"/>
+        <source>LNB skew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="88"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="88"/>
@@ -1063,7 +1110,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="56"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="57"/>
         <source>Location Name:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1119,7 +1166,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="54"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="55"/>
         <source>Look angles from</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1151,6 +1198,21 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="105"/>
         <source>Maidenhead locator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="30"/>
+        <source>Motor angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="32"/>
+        <source>Motor axis elevation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="33"/>
+        <source>Motor declination</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1190,12 +1252,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="306"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
         <source>O&amp;bstacles:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="307"/>
         <source>Obstacles</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1240,6 +1302,11 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="36"/>
+        <source>Path loss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="165"/>
         <source>Pick the site on the map or type its locator.</source>
         <translation type="unfinished"></translation>
@@ -1275,7 +1342,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="286"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="291"/>
         <source>Points are joined by straight lines around the circle.  An obstacle raises the horizon to the angle of its top over its width, centred on its bearing.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1287,6 +1354,11 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="345"/>
         <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="60"/>
+        <source>Print &amp;Aiming Sheet...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1352,7 +1424,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="86"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="88"/>
         <source>S&amp;un Outages...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1384,7 +1456,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="46"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="47"/>
         <source>Satellite Details</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1424,7 +1496,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="50"/>
         <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Satellite:</source>
         <translation type="unfinished"></translation>
@@ -1492,6 +1564,16 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="37"/>
+        <source>Shadow time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="38"/>
+        <source>Shadow time (local)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="360"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation type="unfinished"></translation>
@@ -1545,6 +1627,11 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/core/reports/AimPage.cpp" line="34"/>
+        <source>Slant range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/reports/Report.cpp" line="229"/>
         <source>Slot</source>
         <translation type="unfinished"></translation>
@@ -1555,7 +1642,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="50"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
         <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
         <source>Slot:</source>
         <translation type="unfinished"></translation>
@@ -1601,6 +1688,11 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="55"/>
+        <source>The dish's offset angle in degrees: 22.6 for a usual offset dish, 0 for a prime-focus dish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="246"/>
         <source>The first %1 places are listed, the most likely first; type more of the name to find others.</source>
         <translation type="unfinished"></translation>
@@ -1611,12 +1703,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="282"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="287"/>
         <source>The horizon at %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="294"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="299"/>
         <source>The horizon's outline: true azimuths with the elevation of the horizon there.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1725,7 +1817,7 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="303"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
         <source>Trees and buildings as measured from the dish: the true bearing of the middle, the height above the dish, the distance and the width in degrees.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1771,7 +1863,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="301"/>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="306"/>
         <source>Width (°)</source>
         <translation type="unfinished"></translation>
     </message>

@@ -52,7 +52,7 @@ CAimingSection::CAimingSection(QWidget* parent) : QGroupBox(Tr("Aiming"), parent
     m_offset->setSuffix(QString(QChar(0xB0)));
     m_offset->setKeyboardTracking(false);
     m_offset->setToolTip(
-        Tr("The dish's offset angle: 22.6\u00B0 for a usual offset dish, 0 for a prime-focus dish"));
+        Tr("The dish's offset angle in degrees: 22.6 for a usual offset dish, 0 for a prime-focus dish"));
     const CProfile* settings = AfxGetAppContext().profile;
     m_offset->setValue(settings ? ReadDishOffset(*settings) : kDefaultDishOffset);
     auto* offsetLabel = new QLabel(Tr("Dish o&ffset:"), this);
