@@ -49,7 +49,8 @@ inline constexpr int ID_EDIT_LOCATION_DATA = 32777;
 inline constexpr int ID_EDIT_SATELLITES = 32774;
 inline constexpr int ID_EDIT_LOCATIONS = 32775;
 inline constexpr int ID_VIEW_SKY_VIEW = 32778;
-inline constexpr int ID_FILE_EXPORT = 32779;  // Export Look Angles
+inline constexpr int ID_FILE_EXPORT = 32779;         // Export Look Angles
+inline constexpr int ID_FILE_IMPORT_ORBITS = 32790;  // Import Orbital Elements
 inline constexpr int ID_EDIT_LOCATION_FROM_PLACE = 32780;
 
 // Strings of the workspace commands.

@@ -49,6 +49,7 @@
 #include "ui/horizon/SiteHorizons.h"
 #include "ui/locations/LocationEditorDlg.h"
 #include "ui/locations/LocationTree.h"
+#include "ui/orbits/OrbitsDlg.h"
 #include "ui/printing/PrintSupport.h"
 #include "ui/satellites/SatelliteDetailsDlg.h"
 #include "ui/satellites/SatelliteEditorDlg.h"
@@ -353,6 +354,18 @@ void CMainFrame::CreateActions() {
          nullptr,
          TrNoop("Write the look angles of the grid to a CSV file"),
          [this] { OnExportLookAngles(); }},
+        {ids::ID_FILE_IMPORT_ORBITS,
+         TrNoop("&Import Orbital Elements..."),
+         {},
+         nullptr,
+         TrNoop("Read a TLE or OMM CSV file and bring the satellites' slots to where they really are"),
+         [this] {
+             const QString path =
+                 QFileDialog::getOpenFileName(this, Tr("Import Orbital Elements"), QString(),
+                                              Tr("Orbital elements (*.tle *.txt *.csv);;All files (*)"));
+             if (!path.isEmpty())
+                 ImportOrbitalElements(*this, this, path);
+         }},
         {ids::ID_VIEW_SKY_VIEW,
          TrNoop("&Sky View"),
          {},
@@ -464,8 +477,8 @@ QAction* CMainFrame::Action(int id) const {
 
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(Tr("&File"));
-    for (int id :
-         {ids::ID_FILE_NEW, ids::ID_FILE_OPEN, ids::ID_FILE_SAVE, ids::ID_FILE_SAVE_AS, ids::ID_FILE_EXPORT})
+    for (int id : {ids::ID_FILE_NEW, ids::ID_FILE_OPEN, ids::ID_FILE_SAVE, ids::ID_FILE_SAVE_AS,
+                   ids::ID_FILE_EXPORT, ids::ID_FILE_IMPORT_ORBITS})
         file->addAction(Action(id));
     file->addSeparator();
     for (int id : {ids::ID_FILE_PRINT, ids::ID_FILE_PRINT_PREVIEW, ids::ID_FILE_PRINT_SETUP})

@@ -18,6 +18,7 @@
 #include "core/satellites/SatelliteDatabase.h"
 #include "ui/framework/QtText.h"
 #include "ui/horizon/SiteHorizons.h"
+#include "ui/orbits/SatelliteOrbits.h"
 #include "ui/satellites/AimingSection.h"
 #include "ui/satellites/SunOutageDlg.h"
 
@@ -50,6 +51,12 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     m_name = AddRow(data, 0, Tr("Satellite:"), "detailsName", this);
     m_slot = AddRow(data, 1, Tr("Slot:"), "detailsSlot", this);
     m_bands = AddRow(data, 2, Tr("Bands:"), "detailsBands", this);
+    // An inclined orbit, as the last import of orbital elements found it.
+    auto* orbitNote = new QLabel(this);
+    orbitNote->setObjectName("detailsOrbitNote");
+    orbitNote->setWordWrap(true);
+    orbitNote->setVisible(false);
+    data->addWidget(orbitNote, 3, 0, 1, 2);
     data->setColumnStretch(1, 1);
 
     auto* angles = new QGroupBox(Tr("Look angles from"), this);
@@ -135,6 +142,10 @@ void CSatelliteDetailsDlg::OnInitDialog() {
     m_bands->setText(FromCp1252(satellite->BandText()));
     m_name->setText(FromCp1252(satellite->GetName()));
     m_comments->setText(FromCp1252(satellite->GetComments()));
+    if (auto* orbitNote = findChild<QLabel*>("detailsOrbitNote")) {
+        orbitNote->setText(InclinedOrbitNoteFor(satellite->GetName()));
+        orbitNote->setVisible(!orbitNote->text().isEmpty());
+    }
     m_location->setText(FromCp1252(site->GetName()) + ":");
     const bool magnetic = m_nOptions & GRID_MAGNETIC;
     m_azimuthLabel->setText(Tr("Azimuth ") + (magnetic ? Tr("(Magnetic):") : Tr("(True):")));

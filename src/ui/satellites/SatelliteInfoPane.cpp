@@ -9,6 +9,7 @@
 #include "core/workspace/TilvexDoc.h"
 #include "ui/display/DialogUnits.h"
 #include "ui/framework/QtText.h"
+#include "ui/orbits/SatelliteOrbits.h"
 
 namespace {
 constexpr int kWidth = 108, kHeight = 56;
@@ -69,6 +70,8 @@ void CSatelliteInfoPane::ShowSatellite(int index) {
     m_name->clear();
     m_slot->clear();
     m_bands->clear();
+    m_slot->setToolTip(QString());
+    m_slot->setAccessibleDescription(Tr("Slot:"));
     m_pSatellite = nullptr;
     if (m_pDoc && m_pSatellites) {
         const auto& names = m_pDoc->GetSatelliteNames();
@@ -78,6 +81,13 @@ void CSatelliteInfoPane::ShowSatellite(int index) {
     if (m_pSatellite) {
         m_name->setText(FromCp1252(m_pSatellite->GetName()));
         m_slot->setText(FromCp1252(m_pSatellite->SlotText()));
+        // An inclined orbit: marked beside the slot, the whole note on hover.
+        const QString note = InclinedOrbitNoteFor(m_pSatellite->GetName());
+        if (!note.isEmpty()) {
+            m_slot->setText(m_slot->text() + ", " + Tr("inclined"));
+            m_slot->setToolTip(note);
+            m_slot->setAccessibleDescription(note);
+        }
         m_bands->setText(FromCp1252(m_pSatellite->BandText()));
     }
     LayoutRows();
