@@ -51,12 +51,12 @@ These lines were left out; the rest of the file was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="160"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
         <source>%1 (blocked)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="160"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
         <source>%1 (clear)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -76,8 +76,18 @@ These lines were left out; the rest of the file was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="163"/>
+        <source>%1 geostationary objects in the file, %2 of them matched with the satellite database. Checked rows differ from their slot by more than 0.05%3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/Archive.cpp" line="41"/>
         <source>%1 has a bad format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="245"/>
+        <source>%1 holds no geostationary object.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -93,6 +103,13 @@ These lines were left out; the rest of the file was imported.</source>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="252"/>
         <source>%1 places are listed, the most likely first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="37"/>
+        <source>%1 was changed here and by another program since the file was read.
+
+Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -133,7 +150,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="424"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="437"/>
         <source>&amp;About Tilvex...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -148,8 +165,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="376"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="554"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="389"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="567"/>
         <source>&amp;Add to Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -186,7 +203,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="382"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="395"/>
         <source>&amp;Copy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -212,7 +229,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="39"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="40"/>
         <source>&amp;Detailed Report...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -227,12 +244,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="490"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="503"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="85"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="92"/>
         <source>&amp;Edit Data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -247,12 +264,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="351"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="352"/>
         <source>&amp;Export Look Angles...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="466"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="479"/>
         <location filename="../src/ui/display/SkyView.cpp" line="459"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
@@ -278,18 +295,23 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="502"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="412"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="425"/>
         <source>&amp;Help Topics</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="467"/>
         <source>&amp;Horizon...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="358"/>
+        <source>&amp;Import Orbital Elements...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -338,12 +360,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="309"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="310"/>
         <source>&amp;New Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="315"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="316"/>
         <source>&amp;Open Workspace...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -353,7 +375,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="333"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="334"/>
         <source>&amp;Print...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -363,9 +385,14 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="370"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="549"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="562"/>
         <source>&amp;Remove from Workspace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="84"/>
+        <source>&amp;Satellite of the selected object:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -374,7 +401,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="321"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="322"/>
         <source>&amp;Save Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -389,7 +416,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="357"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="370"/>
         <source>&amp;Sky View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -399,12 +426,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="388"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="401"/>
         <source>&amp;Undo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="498"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="108"/>
+        <source>&amp;Update Slots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="511"/>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -414,7 +446,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="418"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="431"/>
         <source>&amp;What's This?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -440,7 +472,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="140"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="151"/>
         <source>(Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -450,7 +482,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="140"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="151"/>
         <source>(True):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -460,13 +492,23 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="87"/>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="195"/>
         <source>(unknown region %1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="157"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="168"/>
         <source>-- (below the horizon)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="234"/>
+        <source>... and %1 more</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -485,7 +527,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="774"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="787"/>
         <source>A database changed by another program was read again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -497,6 +539,11 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/app/AboutDlg.cpp" line="30"/>
         <source>About Tilvex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <source>Actual</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -520,13 +567,18 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="379"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="392"/>
         <source>Add the selected database entries to the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="319"/>
         <source>Adds the points and obstacles of a horizon file: lines "azimuth,elevation" and "obstacle,bearing,height,distance,width".</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <source>Age</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -589,12 +641,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="140"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="151"/>
         <source>Azimuth </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="62"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="69"/>
         <source>Azimuth (Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -634,8 +686,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
         <source>Bands:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -655,7 +707,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="936"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="949"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -671,12 +723,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="220"/>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="337"/>
         <source>Choose a location first.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="366"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="379"/>
         <source>Choose the printer and its options</source>
         <translation type="unfinished"></translation>
     </message>
@@ -696,7 +753,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="65"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="72"/>
         <source>Clearance:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -716,7 +773,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="78"/>
         <source>Comments:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -756,12 +813,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="312"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="313"/>
         <source>Create a new workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="928"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
         <source>Current location</source>
         <translation type="unfinished"></translation>
     </message>
@@ -813,6 +870,11 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/DatabaseEditor.cpp" line="103"/>
         <source>Discard</source>
         <translation type="unfinished"></translation>
@@ -848,7 +910,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <source>Drift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -858,14 +925,19 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="400"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="566"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="64"/>
+        <source>Each geostationary object of the file and the satellite of the database it was matched with. Checked rows get the object's longitude as their slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="413"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
         <source>Edit &amp;Location Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="394"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="561"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="407"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="574"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -895,8 +967,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="560"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="565"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="578"/>
         <source>Edit data for </source>
         <translation type="unfinished"></translation>
     </message>
@@ -906,12 +978,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="403"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="416"/>
         <source>Edit the location database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="397"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="410"/>
         <source>Edit the satellite database</source>
         <translation type="unfinished"></translation>
     </message>
@@ -934,17 +1006,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="61"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="68"/>
         <source>Elevation:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="928"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
         <source>Every location of the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="421"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="434"/>
         <source>Explain the next item clicked</source>
         <translation type="unfinished"></translation>
     </message>
@@ -954,8 +1026,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="930"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="934"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="947"/>
         <source>Export Look Angles</source>
         <translation type="unfinished"></translation>
     </message>
@@ -981,7 +1053,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="409"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="422"/>
         <source>Find a town by name or on the map and add it to the location database</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1034,6 +1106,17 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="494"/>
         <source>Import Horizon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="364"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="48"/>
+        <source>Import Orbital Elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <source>Inclination</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1110,7 +1193,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="57"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
         <source>Location Name:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1149,7 +1232,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="935"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="948"/>
         <location filename="../src/ui/display/TilvexView.cpp" line="58"/>
         <source>Look Angles</source>
         <translation type="unfinished"></translation>
@@ -1166,12 +1249,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="55"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="62"/>
         <source>Look angles from</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="930"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
         <source>Look angles from:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1201,6 +1284,11 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="57"/>
+        <source>Matched satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
         <source>Motor angle</source>
         <translation type="unfinished"></translation>
@@ -1226,12 +1314,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="406"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="419"/>
         <source>New Location from &amp;Place...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="430"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="443"/>
         <source>Next Pane</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1257,17 +1345,22 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <source>Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="307"/>
         <source>Obstacles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="723"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
         <source>Open Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="318"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="319"/>
         <source>Open an existing workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1282,6 +1375,11 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
+        <source>Orbital elements (*.tle *.txt *.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="104"/>
         <source>Outage days</source>
         <translation type="unfinished"></translation>
@@ -1292,7 +1390,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="363"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="376"/>
         <source>P&amp;rint Setup...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1347,12 +1445,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="436"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="449"/>
         <source>Previous Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="345"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="346"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1367,7 +1465,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="339"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="340"/>
         <source>Print Pre&amp;view</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1377,12 +1475,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="336"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="337"/>
         <source>Print the look angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="348"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="349"/>
         <source>Print the look angles without asking</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1397,8 +1495,13 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
         <source>Quit Tilvex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
+        <source>Read a TLE or OMM CSV file and bring the satellites' slots to where they really are</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1407,8 +1510,8 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="143"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="702"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="144"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="715"/>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1419,12 +1522,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="373"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="386"/>
         <source>Remove the selected satellite or location from the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="88"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="95"/>
         <source>S&amp;un Outages...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1436,6 +1539,7 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="223"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="44"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
         <source>Satellite</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1456,7 +1560,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="47"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="48"/>
         <source>Satellite Details</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1471,7 +1575,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="21"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="22"/>
         <source>Satellite Info Pane</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1496,8 +1600,8 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="50"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
         <source>Satellite:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1524,7 +1628,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="327"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="328"/>
         <source>Save Workspace &amp;As...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1549,12 +1653,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="324"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="325"/>
         <source>Save the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="330"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="331"/>
         <source>Save the workspace under a new name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1574,22 +1678,27 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="360"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="103"/>
+        <source>Show &amp;objects without a satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="373"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="415"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="428"/>
         <source>Show the help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="342"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="343"/>
         <source>Show the printed pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="427"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="440"/>
         <source>Show the program's version</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1604,7 +1713,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="42"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="43"/>
         <source>Shows the selected satellite's data and its look angles from the current location.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1633,6 +1742,7 @@ Opening empty workspace.</source>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="229"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
         <source>Slot</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1642,8 +1752,9 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="26"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="74"/>
         <source>Slot:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1653,12 +1764,17 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/orbits/SatelliteOrbits.cpp" line="31"/>
+        <source>Some imported orbits could not be read; the lines stay in the file as they are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/display/GridOptionsDlg.cpp" line="29"/>
         <source>Sort Satellites</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="516"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="529"/>
         <source>Standard</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1718,6 +1834,11 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/orbits/SatelliteOrbits.cpp" line="57"/>
+        <source>The imported orbits could not be saved:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
         <source>The list of places (%1) is not in the data folder, so places cannot be found by name.</source>
         <translation type="unfinished"></translation>
@@ -1767,7 +1888,7 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="22"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
         <source>The satellite selected in the grid: its name, orbital slot and bands.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1777,7 +1898,7 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="950"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="963"/>
         <source>The workspace has no location to export.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1794,6 +1915,11 @@ Save again, or discard?</source>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="188"/>
         <source>The world map cannot be read (%1): only the lines of latitude and longitude are shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="237"/>
+        <source>These lines of %1 were not imported; the rest of the file was:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1868,7 +1994,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="723"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
         <location filename="../src/ui/app/TilvexApp.cpp" line="181"/>
         <source>Workspace Files(*.wrk)</source>
         <translation type="unfinished"></translation>
@@ -1889,7 +2015,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="354"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="355"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1934,6 +2060,11 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="87"/>
+        <source>inclined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="271"/>
         <source>latitude</source>
         <translation type="unfinished"></translation>
@@ -1954,7 +2085,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="784"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="797"/>
         <source>not saved</source>
         <translation type="unfinished"></translation>
     </message>
