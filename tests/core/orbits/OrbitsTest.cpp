@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <numbers>
 
 #include "core/orbits/OrbitalElements.h"
 #include "core/orbits/SlotMatch.h"
@@ -16,7 +17,7 @@ const char* const kInclinedLine1 = "1 A1234U 06012A   26335.50000000  .00000089 
 const char* const kInclinedLine2 = "2 A1234   3.5000  73.2500 0004000 270.5000 165.3099  1.00270000 12348";
 
 double Radians(double degrees) {
-    return degrees * M_PI / 180.0;
+    return degrees * std::numbers::pi / 180.0;
 }
 
 // Where the elements put the satellite at their epoch, found without the
@@ -38,7 +39,7 @@ double TwoBodyLongitude(const OrbitalElements& e) {
     const double d = e.epoch - 2451545.0;
     const double t = d / 36525.0;
     const double theta = 280.46061837 + 360.98564736629 * d + 0.000387933 * t * t - t * t * t / 38710000.0;
-    double lon = std::fmod(std::atan2(y, x) * 180.0 / M_PI - theta, 360.0);
+    double lon = std::fmod(std::atan2(y, x) * 180.0 / std::numbers::pi - theta, 360.0);
     if (lon > 180.0)
         lon -= 360.0;
     if (lon <= -180.0)
