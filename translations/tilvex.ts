@@ -51,12 +51,12 @@ These lines were left out; the rest of the file was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
         <source>%1 (blocked)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
         <source>%1 (clear)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -249,7 +249,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="92"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="94"/>
         <source>&amp;Edit Data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -472,7 +472,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="151"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
         <source>(Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -482,7 +482,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="151"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
         <source>(True):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -502,7 +502,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="168"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
         <source>-- (below the horizon)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -641,12 +641,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="151"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
         <source>Azimuth </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="69"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
         <source>Azimuth (Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -753,7 +753,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="72"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
         <source>Clearance:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -773,7 +773,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="78"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="80"/>
         <source>Comments:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1006,7 +1006,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="68"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="70"/>
         <source>Elevation:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1193,7 +1193,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="66"/>
         <source>Location Name:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1249,7 +1249,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="62"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
         <source>Look angles from</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1362,6 +1362,11 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="319"/>
         <source>Open an existing workspace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="56"/>
+        <source>Orbit:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1527,7 +1532,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="95"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="97"/>
         <source>S&amp;un Outages...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2057,11 +2062,6 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
         <source>height</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="87"/>
-        <source>inclined</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

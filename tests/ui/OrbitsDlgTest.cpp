@@ -145,6 +145,6 @@ TEST_F(OrbitsDlgTest, ImportChecksTheRowsOffAndUpdatesTheCheckedSlots) {
     ASSERT_NE(galaxy30, names.end());
     CSatelliteInfoPane* pane = frame->GetLookAngleViewPane()->InfoPane();
     pane->ShowSatellite(static_cast<int>(galaxy30 - names.begin()));
-    EXPECT_EQ(pane->SlotText().toStdString(), "125.0\u00B0W, inclined");
+    EXPECT_EQ(pane->SlotText().toStdString(), "125.0\u00B0W \u2195");
     EXPECT_EQ(Child<QLabel>(pane, "infoSlot")->toolTip().toStdString(), note);
 }

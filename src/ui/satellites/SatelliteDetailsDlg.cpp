@@ -52,11 +52,13 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     m_slot = AddRow(data, 1, Tr("Slot:"), "detailsSlot", this);
     m_bands = AddRow(data, 2, Tr("Bands:"), "detailsBands", this);
     // An inclined orbit, as the last import of orbital elements found it.
-    auto* orbitNote = new QLabel(this);
-    orbitNote->setObjectName("detailsOrbitNote");
+    QLabel* orbitLabel = nullptr;
+    QLabel* orbitNote = AddRow(data, 3, Tr("Orbit:"), "detailsOrbitNote", this, &orbitLabel);
+    orbitLabel->setObjectName("detailsOrbitLabel");
+    orbitLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
     orbitNote->setWordWrap(true);
     orbitNote->setVisible(false);
-    data->addWidget(orbitNote, 3, 0, 1, 2);
+    orbitLabel->setVisible(false);
     data->setColumnStretch(1, 1);
 
     auto* angles = new QGroupBox(Tr("Look angles from"), this);
@@ -145,6 +147,7 @@ void CSatelliteDetailsDlg::OnInitDialog() {
     if (auto* orbitNote = findChild<QLabel*>("detailsOrbitNote")) {
         orbitNote->setText(InclinedOrbitNoteFor(satellite->GetName()));
         orbitNote->setVisible(!orbitNote->text().isEmpty());
+        findChild<QLabel*>("detailsOrbitLabel")->setVisible(orbitNote->isVisibleTo(this));
     }
     m_location->setText(FromCp1252(site->GetName()) + ":");
     const bool magnetic = m_nOptions & GRID_MAGNETIC;

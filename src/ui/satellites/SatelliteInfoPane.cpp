@@ -81,10 +81,11 @@ void CSatelliteInfoPane::ShowSatellite(int index) {
     if (m_pSatellite) {
         m_name->setText(FromCp1252(m_pSatellite->GetName()));
         m_slot->setText(FromCp1252(m_pSatellite->SlotText()));
-        // An inclined orbit: marked beside the slot, the whole note on hover.
+        // An inclined orbit: an up-down arrow beside the slot (the pane has
+        // no room for words), the whole note on hover and for screen readers.
         const QString note = InclinedOrbitNoteFor(m_pSatellite->GetName());
         if (!note.isEmpty()) {
-            m_slot->setText(m_slot->text() + ", " + Tr("inclined"));
+            m_slot->setText(m_slot->text() + " " + QChar(0x2195));
             m_slot->setToolTip(note);
             m_slot->setAccessibleDescription(note);
         }
