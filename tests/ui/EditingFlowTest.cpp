@@ -319,6 +319,27 @@ TEST_F(EditingFlowTest, DetailsCloseWhenTheirSatelliteIsDeleted) {
     EXPECT_EQ(TreeItem(frame->SatelliteTree(), shown), nullptr);
 }
 
+// The grid and the tree may draw while the editor is still open (another
+// window moved away uncovers them): a satellite deleted there is still a
+// record they can draw until they are refilled.
+TEST_F(EditingFlowTest, WindowsDrawWhileTheEditorHoldsADeletedSatellite) {
+    const int rows = Grid()->count();
+    ASSERT_GT(rows, 0);
+    WhenModal<CSatelliteEditorDlg>([&](CSatelliteEditorDlg* dlg) {
+        for (int row = 0; row < rows; ++row) {
+            messages->Script({IDYES});
+            Click(dlg, "delete");
+        }
+        Grid()->viewport()->repaint();
+        for (int row = 0; row < rows; ++row)
+            EXPECT_FALSE(Grid()->RowTexts(row).name.empty());
+        frame->SatelliteTree()->viewport()->repaint();
+        Click(dlg, "close");
+    });
+    DoubleClickGridRow(0);
+    EXPECT_LT(Grid()->count(), rows);
+}
+
 // Close with a typed new record asks first; Cancel keeps the dialog and the
 // typing, Yes saves it.
 TEST_F(EditingFlowTest, CloseOffersToSaveATypedNewLocation) {

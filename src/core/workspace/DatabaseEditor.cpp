@@ -173,6 +173,7 @@ CSatellite* CDatabaseEditor::EditSatellites(const CSatellite* record) {
             doc->UpdateAllViews(nullptr);
     }
     m_host.EndWaitCursor();
+    database.ReleaseErased();
     return initialId ? FindById(database, initialId) : nullptr;
 }
 
@@ -201,4 +202,5 @@ void CDatabaseEditor::EditLocations(const CLocation* location) {
         doc->ValidateLocations(true);
     }
     m_host.EndWaitCursor();
+    database.ReleaseErased();
 }

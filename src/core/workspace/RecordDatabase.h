@@ -61,9 +61,12 @@ public:
         NoteChanged();
     }
     // Removes and deletes `record`; false when it is not in the database.
+    // The erased record is kept alive, out of the database, until
+    // ReleaseErased: the windows may draw it until they are refilled.
     bool Erase(const T* record) {
         for (auto it = m_records.begin(); it != m_records.end(); ++it)
             if (it->get() == record) {
+                m_erased.push_back(std::move(*it));
                 m_records.erase(it);
                 NoteChanged();
                 return true;
@@ -179,14 +182,25 @@ public:
     bool SaveEditRun(const typename CEditRun<T>::KeepOurs& keepOurs) {
         if (m_base && ChangedOnDisk()) {
             Records disk;
-            if (ReadRecords(m_fileName, disk) == LoadResult::Loaded)
-                SetRecords(m_base->MergeOnto(m_records, std::move(disk), keepOurs));
+            if (ReadRecords(m_fileName, disk) == LoadResult::Loaded) {
+                Records merged = m_base->MergeOnto(m_records, std::move(disk), keepOurs);
+                // The windows still show the records of the run (a failed
+                // save below shows a message before they are refilled).
+                for (auto& record : m_records)
+                    m_erased.push_back(std::move(record));
+                SetRecords(std::move(merged));
+            }
         }
         if (!SaveDatabase())
             return false;
         m_base.reset();
         return true;
     }
+    // Lets go of the records erased (or replaced by a merge) since the last
+    // call: for the editing code, once the windows show the database's
+    // records again.
+    void ReleaseErased() { m_erased.clear(); }
+
     // Ends a run that changed nothing.
     void EndEditRun() {
         if (!m_unsaved)
@@ -265,6 +279,7 @@ private:
 
     std::string m_fileName;
     Records m_records;
+    Records m_erased;
     FileIdentity m_identity;
     std::unique_ptr<CEditRun<T>> m_base;
     bool m_unsaved = false;

@@ -268,5 +268,6 @@ std::size_t ImportOrbitalElements(IDatabaseEditorHost& host, QWidget* parent, co
         doc->UpdateAllViews(nullptr);
     }
     host.EndWaitCursor();
+    database->ReleaseErased();
     return changed;
 }
