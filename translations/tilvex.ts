@@ -1042,7 +1042,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/workspace/RecordDatabase.h" line="245"/>
+        <location filename="../src/core/workspace/RecordDatabase.h" line="259"/>
         <source>File %s missing or corrupted.
 Opening empty workspace.</source>
         <translation type="unfinished"></translation>
@@ -1958,12 +1958,12 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/workspace/RecordDatabase.h" line="135"/>
+        <location filename="../src/core/workspace/RecordDatabase.h" line="138"/>
         <source>Unable to create %s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/workspace/RecordDatabase.h" line="110"/>
+        <location filename="../src/core/workspace/RecordDatabase.h" line="113"/>
         <source>Unable to open %s</source>
         <translation type="unfinished"></translation>
     </message>
