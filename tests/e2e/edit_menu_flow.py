@@ -23,7 +23,8 @@ def flow(t):
     before = workspace(t)
     main = t.main_window()
     check_equal(edit_menu(t, main), {"Remove from Workspace": False, "Add to Workspace": False,
-                                     "Edit Satellite Data...": True, "Edit Location Data...": True},
+                                     "Edit Satellite Data...": True, "Edit Location Data...": True,
+                                     "New Location from Place...": True},
                 "Edit menu with nothing chosen")
 
     places = t.find(main, "list", "Locations")
@@ -44,7 +45,7 @@ def flow(t):
     check(rows[0].name.startswith(named[0][len("Edit data for "):-3]), "the command names the first row")
     check(commands.pop(named[0]), "editing the chosen satellite is enabled")
     check_equal(commands, {"Remove Satellite from Workspace": True, "Add to Workspace": False,
-                           "Edit Location Data...": True},
+                           "Edit Location Data...": True, "New Location from Place...": True},
                 "Edit menu with a satellite chosen")
 
     t.menu(main, "Edit", re.compile(r"Remove Satellite from Workspace(\t.*)?$"))
