@@ -228,10 +228,16 @@ std::size_t ImportOrbitalElements(IDatabaseEditorHost& host, QWidget* parent, co
     }
     if (!elements.problems.empty()) {
         std::string lines;
-        for (std::size_t i = 0; i < elements.problems.size() && i < kProblemsShown; ++i)
-            lines += "\n" + OrbitProblemText(elements.problems[i]);
-        if (elements.problems.size() > kProblemsShown)
-            lines += "\n" + ToCp1252(Tr("... and %1 more").arg(elements.problems.size() - kProblemsShown));
+        for (std::size_t i = 0; i < elements.problems.size() && i < kProblemsShown; ++i) {
+            // Appended piece by piece: GCC 12's hardened build warns falsely
+            // on "\n" + a temporary string (-Wrestrict).
+            lines += '\n';
+            lines += OrbitProblemText(elements.problems[i]);
+        }
+        if (elements.problems.size() > kProblemsShown) {
+            lines += '\n';
+            lines += ToCp1252(Tr("... and %1 more").arg(elements.problems.size() - kProblemsShown));
+        }
         AppMessageBox(
             ToCp1252(
                 Tr("These lines of %1 were not imported; the rest of the file was:").arg(FromCp1252(file))) +
