@@ -20,57 +20,10 @@ constexpr const char* kStoreRows =
     "expected location,azimuth,elevation or location,obstacle,bearing,height,distance,width";
 constexpr const char* kSiteRows = "expected azimuth,elevation or obstacle,bearing,height,distance[,width]";
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
-// The fields of one line of CSV (a quoted field may hold commas and
-// doubled quotes, not line breaks); false for a quote that is not closed or
-// text after a closing quote.  `firstEnd` is where the first field ends.
-bool SplitLine(std::string_view line, std::vector<std::string>& fields, std::size_t& firstEnd) {
-    fields.clear();
-    std::size_t i = 0;
-    for (;;) {
-        std::string field;
-        if (i < line.size() && line[i] == '"') {
-            for (++i;; ++i) {
-                if (i >= line.size())
-                    return false;
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {
-                        field += '"';
-                        ++i;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                field += line[i];
-            }
-            if (i < line.size() && line[i] != ',')
-                return false;
-        } else {
-            const std::size_t comma = std::min(line.find(',', i), line.size());
-            field.assign(line.substr(i, comma - i));
-            i = comma;
-        }
-        if (fields.empty())
-            firstEnd = i;
-        fields.push_back(std::move(field));
-        if (i >= line.size())
-            return true;
-        ++i;  // the comma
-    }
-}
-
 // A number field: blanks around it aside, a plain decimal (a sign and an
 // exponent allowed), finite.
 std::optional<double> Number(std::string_view field) {
-    field = Trim(field);
+    field = TrimBlanks(field);
     if (!field.empty() && field.front() == '+')
         field.remove_prefix(1);
     double value = 0.0;
@@ -88,7 +41,7 @@ std::optional<std::string> AddEntry(const std::vector<std::string>& fields, std:
     double values[4] = {0.0, 0.0, 0.0, kDefaultObstacleWidth};
     const char* const pointNames[] = {"azimuth", "elevation"};
     const char* const obstacleNames[] = {"bearing", "height", "distance", "width"};
-    const bool obstacle = count > 0 && Trim(fields[first]) == kObstacleWord;
+    const bool obstacle = count > 0 && TrimBlanks(fields[first]) == kObstacleWord;
     if (obstacle ? count != 4 && count != 5 : count != 2)
         return std::string(expected);
     const std::size_t from = obstacle ? first + 1 : first;
@@ -180,12 +133,12 @@ void CHorizonStore::LoadText(std::string_view text, const std::string& name) {
     m_nextOrder = 0;
     std::vector<std::string> fields;
     ForEachLine(text, [&](std::size_t number, std::string_view line) {
-        if (Trim(line).empty())
+        if (TrimBlanks(line).empty())
             return;
         std::size_t firstEnd = 0;
         std::string reason;
         std::optional<std::string> location;
-        if (!SplitLine(line, fields, firstEnd))
+        if (!SplitCsvLine(line, fields, &firstEnd))
             reason = "a quote is not closed where the field ends";
         else if (fields.size() < 2)
             reason = kStoreRows;
@@ -315,17 +268,17 @@ Outcome<CHorizonProfile> HorizonFromText(std::string_view text, const std::strin
     bool any = false;
     std::vector<std::string> fields;
     ForEachLine(text, [&](std::size_t number, std::string_view line) {
-        const std::string_view trimmed = Trim(line);
+        const std::string_view trimmed = TrimBlanks(line);
         if (failure || trimmed.empty() || trimmed.front() == '#')
             return;
         const bool first = !any;
         any = true;
         std::size_t firstEnd = 0;
         std::optional<std::string> reason;
-        if (!SplitLine(line, fields, firstEnd)) {
+        if (!SplitCsvLine(line, fields, &firstEnd)) {
             reason = "a quote is not closed where the field ends";
         } else if (first && std::all_of(fields.begin(), fields.end(), [](const std::string& field) {
-                       const std::string_view word = Trim(field);
+                       const std::string_view word = TrimBlanks(field);
                        return !word.empty() && std::isalpha(static_cast<unsigned char>(word.front()));
                    })) {
             return;  // a header of words

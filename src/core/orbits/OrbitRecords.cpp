@@ -16,52 +16,8 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
-// The fields of one line (a quoted field may hold commas and doubled
-// quotes); false for a quote not closed or text after a closing quote.
-bool SplitLine(std::string_view line, std::vector<std::string>& fields) {
-    fields.clear();
-    std::size_t i = 0;
-    for (;;) {
-        std::string field;
-        if (i < line.size() && line[i] == '"') {
-            for (++i;; ++i) {
-                if (i >= line.size())
-                    return false;
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {
-                        field += '"';
-                        ++i;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                field += line[i];
-            }
-            if (i < line.size() && line[i] != ',')
-                return false;
-        } else {
-            const std::size_t comma = std::min(line.find(',', i), line.size());
-            field.assign(line.substr(i, comma - i));
-            i = comma;
-        }
-        fields.push_back(std::move(field));
-        if (i >= line.size())
-            return true;
-        ++i;  // the comma
-    }
-}
-
 std::optional<double> Number(std::string_view text) {
-    text = Trim(text);
+    text = TrimBlanks(text);
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
@@ -70,7 +26,7 @@ std::optional<double> Number(std::string_view text) {
 }
 
 std::optional<std::int64_t> WholeNumber(std::string_view text) {
-    text = Trim(text);
+    text = TrimBlanks(text);
     std::int64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0)
@@ -161,11 +117,11 @@ void COrbitRecords::LoadText(std::string_view text, const std::string& name) {
         ++number;
         while (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (Trim(line).empty() || (number == 1 && line == kOrbitRecordsHeader))
+        if (TrimBlanks(line).empty() || (number == 1 && line == kOrbitRecordsHeader))
             continue;
         std::string error;
         std::optional<OrbitRecord> record;
-        if (!SplitLine(line, fields))
+        if (!SplitCsvLine(line, fields))
             error = "a quote is not closed where the field ends";
         else
             record = RecordOf(fields, error);

@@ -453,3 +453,47 @@ std::string LocationsToCsv(const std::vector<std::unique_ptr<CLocation>>& record
     }
     return out;
 }
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool SplitCsvLine(std::string_view line, std::vector<std::string>& fields, std::size_t* firstEnd) {
+    fields.clear();
+    std::size_t i = 0;
+    for (;;) {
+        std::string field;
+        if (i < line.size() && line[i] == '"') {
+            for (++i;; ++i) {
+                if (i >= line.size())
+                    return false;
+                if (line[i] == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        field += '"';
+                        ++i;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                field += line[i];
+            }
+            if (i < line.size() && line[i] != ',')
+                return false;
+        } else {
+            const std::size_t comma = std::min(line.find(',', i), line.size());
+            field.assign(line.substr(i, comma - i));
+            i = comma;
+        }
+        if (fields.empty() && firstEnd)
+            *firstEnd = i;
+        fields.push_back(std::move(field));
+        if (i >= line.size())
+            return true;
+        ++i;  // the comma
+    }
+}

@@ -42,6 +42,14 @@ struct CsvRow {
 std::vector<CsvRow> ParseCsv(std::string_view text);
 // Quotes a field when it needs it.
 std::string CsvField(std::string_view text);
+
+// One line of a CSV file that keeps one record a line: its fields (a quoted
+// field may hold commas and doubled quotes, not line breaks); false for a
+// quote that is not closed or text after a closing quote.  `firstEnd`, when
+// given, is where the first field ends in `line`.
+bool SplitCsvLine(std::string_view line, std::vector<std::string>& fields, std::size_t* firstEnd = nullptr);
+// `text` without the spaces and tabs at either end.
+std::string_view TrimBlanks(std::string_view text);
 // A cell of free text (a name, comments): text that a spreadsheet would take
 // for a formula (=, +, -, @, a tab or a carriage return first, after any
 // apostrophes) gets one apostrophe more in front, as spreadsheet guidance
