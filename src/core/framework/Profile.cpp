@@ -92,7 +92,7 @@ bool Save(const std::string& path, const std::vector<std::string>& lines) {
         bytes += line;
         bytes += kTextLineEnd;
     }
-    return SafeWriteFile(path, [&bytes](CFile& file) { file.Write(bytes.data(), bytes.size()); }).ok;
+    return SafeWriteBytes(path, bytes);
 }
 
 // Where an entry is, or where a new one would go.  A section may appear more

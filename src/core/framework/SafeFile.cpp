@@ -10,6 +10,14 @@ std::string SafeWriteReason(const SafeWriteResult& result) {
     return result.error.empty() ? std::string("unknown error") : result.error;
 }
 
+bool SafeWriteBytes(const std::string& path, std::string_view bytes, std::string* error) {
+    const SafeWriteResult result =
+        SafeWriteFile(path, [bytes](CFile& file) { file.Write(bytes.data(), bytes.size()); });
+    if (!result.ok && error)
+        *error = SafeWriteReason(result);
+    return result.ok;
+}
+
 SafeWriteResult SafeWriteFile(const std::string& requested, const std::function<void(CFile&)>& write) {
     IgnoreFileSizeSignal();
     SafeWriteResult result;

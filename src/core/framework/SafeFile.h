@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 class CFile;
 
@@ -36,3 +37,7 @@ void IgnoreFileSizeSignal();
 // created.  On POSIX systems an interrupt or termination signal that ends
 // the program during the save removes the temporary file first.
 SafeWriteResult SafeWriteFile(const std::string& path, const std::function<void(CFile&)>& write);
+
+// The same for a file whose whole content is `bytes`; false, with the
+// reason (SafeWriteReason) in `error` when given, when it cannot be saved.
+bool SafeWriteBytes(const std::string& path, std::string_view bytes, std::string* error = nullptr);

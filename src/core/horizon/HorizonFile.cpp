@@ -198,12 +198,7 @@ bool CHorizonStore::Save(const std::string& path, std::string* error) const {
             *error = "the file could not be read, so it is not written over";
         return false;
     }
-    const std::string text = Text();
-    const SafeWriteResult result =
-        SafeWriteFile(path, [&text](CFile& file) { file.Write(text.data(), text.size()); });
-    if (!result.ok && error)
-        *error = SafeWriteReason(result);
-    return result.ok;
+    return SafeWriteBytes(path, Text(), error);
 }
 
 const CHorizonProfile* CHorizonStore::Find(const std::string& location) const {
