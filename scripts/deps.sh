@@ -18,6 +18,10 @@ packages+=(qt6-svg-dev)
 # The check that the sources are formatted as .clang-format says.
 packages+=(clang-format)
 
+# lrelease compiles the translations; Qt's own translations give the standard
+# buttons and dialogs the same language.
+packages+=(qt6-l10n-tools qt6-translations-l10n)
+
 # The locale sources (/usr/share/i18n) from which localedef makes de_DE.UTF-8.
 packages+=(locales)
 

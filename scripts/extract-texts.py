@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Collects the program's texts for translators.
 
-    python3 scripts/extract-texts.py            writes translations/tilvex.ts
+    python3 scripts/extract-texts.py            writes translations/tilvex.ts and brings
+                                                every translations/tilvex_<language>.ts up to date
     python3 scripts/extract-texts.py --check    lists texts shown without Tr
     python3 scripts/extract-texts.py --self-test  checks that the check flags planted texts
 
@@ -21,6 +22,7 @@ and exits 1 when it finds one.
 
 import re
 import sys
+import xml.etree.ElementTree as ET
 from pathlib import Path
 from xml.sax.saxutils import escape
 
@@ -80,18 +82,38 @@ def collect():
     return texts
 
 
-def template(texts):
-    out = ['<?xml version="1.0" encoding="utf-8"?>', '<!DOCTYPE TS>', '<TS version="2.1">', '<context>',
-           '    <name>Tilvex</name>']
+def template(texts, language=None, translations=None):
+    """The template, or with language the translation file: translations
+    (source -> text) are kept, every other text is left unfinished."""
+    translations = translations or {}
+    head = f'<TS version="2.1" language="{language}">' if language else '<TS version="2.1">'
+    out = ['<?xml version="1.0" encoding="utf-8"?>', '<!DOCTYPE TS>', head, '<context>', '    <name>Tilvex</name>']
     for source in sorted(texts):
         out.append('    <message>')
         for file, line in texts[source]:
             out.append(f'        <location filename="../{file}" line="{line}"/>')
         out.append(f'        <source>{escape(source)}</source>')
-        out.append('        <translation type="unfinished"></translation>')
+        if translations.get(source):
+            out.append(f'        <translation>{escape(translations[source])}</translation>')
+        else:
+            out.append('        <translation type="unfinished"></translation>')
         out.append('    </message>')
     out += ['</context>', '</TS>', '']
     return '\n'.join(out)
+
+
+def update_translation(path, texts):
+    """Rewrites a translation file for the texts the code has now: each kept
+    translation stays, a new text is added unfinished, a text gone is dropped.
+    Returns the number of unfinished texts."""
+    root = ET.parse(path).getroot()
+    kept = {}
+    for message in root.iter('message'):
+        element = message.find('translation')
+        if element is not None and element.get('type') is None and element.text:
+            kept[message.findtext('source') or ''] = element.text
+    path.write_text(template(texts, root.get('language'), kept), encoding='utf-8')
+    return sum(1 for source in texts if not kept.get(source))
 
 
 def check():
@@ -143,6 +165,8 @@ def main():
     out.parent.mkdir(exist_ok=True)
     out.write_text(template(texts), encoding='utf-8')
     print(f'{out.relative_to(ROOT)}: {len(texts)} texts')
+    for path in sorted(out.parent.glob('tilvex_*.ts')):
+        print(f'{path.relative_to(ROOT)}: {update_translation(path, texts)} to translate')
     return 0
 
 

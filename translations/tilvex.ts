@@ -14,9 +14,24 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/core/satellites/LnbSkew.h" line="21"/>
+        <source> (seen from behind the dish)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
         <source> East to
 180</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> West</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -24,6 +39,16 @@
         <source> West.  Values greater than that will be converted to
 this format, with the East and West values changed
 accordingly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> counter-clockwise</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -51,17 +76,22 @@ These lines were left out; the rest of the file was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="61"/>
+        <source>%1 (%2) from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (blocked)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (clear)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="86"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="88"/>
         <source>%1 (the site's longitude)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -76,7 +106,7 @@ These lines were left out; the rest of the file was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="163"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="164"/>
         <source>%1 geostationary objects in the file, %2 of them matched with the satellite database. Checked rows differ from their slot by more than 0.05%3.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -86,7 +116,7 @@ These lines were left out; the rest of the file was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="245"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="252"/>
         <source>%1 holds no geostationary object.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -106,7 +136,7 @@ These lines were left out; the rest of the file was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="37"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="38"/>
         <source>%1 was changed here and by another program since the file was read.
 
 Keep the version made here?</source>
@@ -150,8 +180,13 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="437"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="441"/>
         <source>&amp;About Tilvex...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="24"/>
+        <source>&amp;Add Location(s) to Workspace	Ctrl+V</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -165,8 +200,13 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="389"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="567"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="25"/>
+        <source>&amp;Add Satellite(s) to Workspace	Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
         <source>&amp;Add to Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -203,7 +243,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="395"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="399"/>
         <source>&amp;Copy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -229,12 +269,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="40"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="41"/>
         <source>&amp;Detailed Report...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
         <source>&amp;Dish diameter (m):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -244,12 +284,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="503"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="507"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="94"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="95"/>
         <source>&amp;Edit Data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -264,12 +304,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="352"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="356"/>
         <source>&amp;Export Look Angles...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="479"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="483"/>
         <location filename="../src/ui/display/SkyView.cpp" line="459"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
@@ -280,7 +320,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="98"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
         <source>&amp;Frequency (GHz):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -295,12 +335,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="519"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="425"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="429"/>
         <source>&amp;Help Topics</source>
         <translation type="unfinished"></translation>
     </message>
@@ -310,7 +350,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="358"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="362"/>
         <source>&amp;Import Orbital Elements...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -325,7 +365,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="775"/>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="102"/>
         <source>&amp;Local times:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -360,12 +405,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="310"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="314"/>
         <source>&amp;New Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="316"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="320"/>
         <source>&amp;Open Workspace...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -375,7 +420,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="334"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="338"/>
         <source>&amp;Print...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -385,13 +430,23 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="562"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="26"/>
+        <source>&amp;Remove Location from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="23"/>
+        <source>&amp;Remove Satellite from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="568"/>
         <source>&amp;Remove from Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="84"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="85"/>
         <source>&amp;Satellite of the selected object:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -401,7 +456,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="322"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="326"/>
         <source>&amp;Save Workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -416,7 +471,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="370"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="374"/>
         <source>&amp;Sky View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -426,17 +481,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="401"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="405"/>
         <source>&amp;Undo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="108"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="109"/>
         <source>&amp;Update Slots</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="511"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -446,7 +501,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="431"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="435"/>
         <source>&amp;What's This?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -461,7 +516,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="101"/>
         <source>&amp;Year:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -472,7 +527,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -482,7 +537,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(True):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -492,7 +547,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="87"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="88"/>
         <source>(none)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -502,12 +557,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="172"/>
         <source>-- (below the horizon)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="234"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="240"/>
         <source>... and %1 more</source>
         <translation type="unfinished"></translation>
     </message>
@@ -527,12 +582,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="787"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="829"/>
         <source>A database changed by another program was read again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="46"/>
         <source>A workspace to open instead of the one used last.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -542,7 +597,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Actual</source>
         <translation type="unfinished"></translation>
     </message>
@@ -567,7 +622,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="392"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="396"/>
         <source>Add the selected database entries to the workspace</source>
         <translation type="unfinished"></translation>
     </message>
@@ -577,12 +632,17 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="15"/>
+        <source>Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Age</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="45"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="46"/>
         <source>Aiming</source>
         <translation type="unfinished"></translation>
     </message>
@@ -623,6 +683,16 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="16"/>
+        <source>Asia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="20"/>
+        <source>Asia &amp; South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
         <source>At least one Band checkbox must be selected.</source>
         <translation type="unfinished"></translation>
@@ -641,12 +711,13 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/core/display/SkyViewGeometry.cpp" line="565"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>Azimuth </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="72"/>
         <source>Azimuth (Magnetic):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -686,8 +757,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="54"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Bands:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -707,7 +778,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="949"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="991"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -723,7 +794,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="220"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="221"/>
         <source>Cannot read %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -733,7 +804,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="379"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
         <source>Choose the printer and its options</source>
         <translation type="unfinished"></translation>
     </message>
@@ -753,7 +824,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="75"/>
         <source>Clearance:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -773,7 +844,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="81"/>
         <source>Comments:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -783,7 +854,13 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="564"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1024"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="541"/>
+        <source>Could not write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="565"/>
         <source>Could not write %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -813,13 +890,18 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="313"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="317"/>
         <source>Create a new workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Current location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Date (UTC)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -870,7 +952,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Difference</source>
         <translation type="unfinished"></translation>
     </message>
@@ -885,7 +967,7 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="58"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="59"/>
         <source>Dish o&amp;ffset:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -910,12 +992,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Drift</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -925,19 +1007,19 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="64"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="65"/>
         <source>Each geostationary object of the file and the satellite of the database it was matched with. Checked rows get the object's longitude as their slot.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="413"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="417"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="585"/>
         <source>Edit &amp;Location Data...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="407"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="574"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="411"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="580"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -967,8 +1049,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="578"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="584"/>
         <source>Edit data for </source>
         <translation type="unfinished"></translation>
     </message>
@@ -978,12 +1060,12 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="416"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="420"/>
         <source>Edit the location database</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="410"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="414"/>
         <source>Edit the satellite database</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1006,17 +1088,32 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="70"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
         <source>Elevation:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>End (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="13"/>
+        <source>Europe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="19"/>
+        <source>Europe, Africa &amp; Middle East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Every location of the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="434"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="438"/>
         <source>Explain the next item clicked</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1026,8 +1123,8 @@ Keep the version made here?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="947"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="989"/>
         <source>Export Look Angles</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1053,7 +1150,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="422"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="426"/>
         <source>Find a town by name or on the map and add it to the location database</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1109,13 +1206,13 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="364"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="48"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="49"/>
         <source>Import Orbital Elements</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Inclination</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1160,6 +1257,11 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <source>LNB Skew:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/reports/AimPage.cpp" line="28"/>
         <source>LNB skew</source>
         <translation type="unfinished"></translation>
@@ -1174,6 +1276,31 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="87"/>
         <source>Latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Least Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Local Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Start</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1193,7 +1320,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="66"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="67"/>
         <source>Location Name:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1232,29 +1359,29 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="948"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="990"/>
         <location filename="../src/ui/display/TilvexView.cpp" line="58"/>
         <source>Look Angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/printing/PrintSupport.cpp" line="56"/>
-        <location filename="../src/ui/printing/ReportPdf.cpp" line="41"/>
+        <location filename="../src/ui/printing/ReportPdf.cpp" line="42"/>
         <source>Look angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="42"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
         <source>Look angles for satellite dishes.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="65"/>
         <source>Look angles from</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
         <source>Look angles from:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1284,8 +1411,13 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="57"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="58"/>
         <source>Matched satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="14"/>
+        <source>Middle East</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1314,12 +1446,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="419"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="423"/>
         <source>New Location from &amp;Place...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="443"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="447"/>
         <source>Next Pane</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1327,6 +1459,11 @@ Opening empty workspace.</source>
         <location filename="../src/core/workspace/Archive.cpp" line="23"/>
         <location filename="../src/core/workspace/Archive.cpp" line="26"/>
         <source>No error occurred.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="80"/>
+        <source>No location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1340,12 +1477,22 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="18"/>
+        <source>North &amp; South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="11"/>
+        <source>North America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
         <source>O&amp;bstacles:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Object</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1355,17 +1502,17 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
         <source>Open Workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="319"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="323"/>
         <source>Open an existing workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="56"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="57"/>
         <source>Orbit:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1380,12 +1527,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="369"/>
         <source>Orbital elements (*.tle *.txt *.csv);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="104"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="106"/>
         <source>Outage days</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1395,8 +1542,13 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="376"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="380"/>
         <source>P&amp;rint Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="534"/>
+        <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1407,6 +1559,11 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="36"/>
         <source>Path loss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Peak (UTC)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1435,7 +1592,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="157"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="160"/>
         <source>Please enter a number for the dish diameter and the frequency.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1450,17 +1607,17 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="449"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="453"/>
         <source>Previous Pane</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="346"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="350"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="60"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="61"/>
         <source>Print &amp;Aiming Sheet...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1470,7 +1627,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="344"/>
         <source>Print Pre&amp;view</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1480,12 +1637,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="337"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="341"/>
         <source>Print the look angles</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="349"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="353"/>
         <source>Print the look angles without asking</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1500,12 +1657,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>Quit Tilvex</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
         <source>Read a TLE or OMM CSV file and bring the satellites' slots to where they really are</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1515,8 +1672,8 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="144"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="715"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="721"/>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1527,12 +1684,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="386"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="390"/>
         <source>Remove the selected satellite or location from the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="98"/>
         <source>S&amp;un Outages...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1544,7 +1701,7 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="223"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="44"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Satellite</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1565,7 +1722,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="48"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
         <source>Satellite Details</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1580,7 +1737,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="22"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
         <source>Satellite Info Pane</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1605,8 +1762,8 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Satellite:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1633,12 +1790,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="328"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="332"/>
         <source>Save Workspace &amp;As...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="180"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="182"/>
         <source>Save Workspace As</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1658,12 +1815,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="325"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="329"/>
         <source>Save the workspace</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="331"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="335"/>
         <source>Save the workspace under a new name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1683,28 +1840,38 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="103"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="104"/>
         <source>Show &amp;objects without a satellite</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="373"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="377"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="428"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="432"/>
         <source>Show the help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="343"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="347"/>
         <source>Show the printed pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="440"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="444"/>
         <source>Show the program's version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="41"/>
+        <source>Show the windows in the language CODE (en, de, es, fr, it, pl, tr, ar).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="786"/>
+        <source>Show the windows in this language the next time Tilvex starts</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1718,7 +1885,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="43"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="44"/>
         <source>Shows the selected satellite's data and its look angles from the current location.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1747,7 +1914,7 @@ Opening empty workspace.</source>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="229"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Slot</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1757,9 +1924,9 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="75"/>
         <source>Slot:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1779,8 +1946,23 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="529"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="12"/>
+        <source>South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="17"/>
+        <source>South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
         <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Start (UTC)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1794,6 +1976,11 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="790"/>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="109"/>
         <source>The Maidenhead locator of the point ("JP99lp"). Type a locator of four or six characters to move the point to the middle of its square.</source>
         <translation type="unfinished"></translation>
@@ -1804,12 +1991,12 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="93"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="95"/>
         <source>The clock that the local columns follow: this computer's, or a fixed offset from UTC such as the site's own.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="55"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="56"/>
         <source>The dish's offset angle in degrees: 22.6 for a usual offset dish, 0 for a prime-focus dish</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1841,6 +2028,11 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/orbits/SatelliteOrbits.cpp" line="57"/>
         <source>The imported orbits could not be saved:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="802"/>
+        <source>The language could not be kept in the settings file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1893,7 +2085,7 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="24"/>
         <source>The satellite selected in the grid: its name, orbital slot and bands.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1903,7 +2095,7 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="963"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1005"/>
         <source>The workspace has no location to export.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1923,12 +2115,12 @@ Save again, or discard?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="237"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="244"/>
         <source>These lines of %1 were not imported; the rest of the file was:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="82"/>
         <source>This computer's time (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1945,6 +2137,11 @@ Save again, or discard?</source>
     <message>
         <location filename="../src/ui/app/AboutDlg.cpp" line="63"/>
         <source>Tilvex couldn't locate your browser.  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="806"/>
+        <source>Tilvex will show its windows in %1 the next time it starts.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1999,8 +2196,8 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="181"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="183"/>
         <source>Workspace Files(*.wrk)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2020,13 +2217,18 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="355"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="146"/>
         <source>azimuth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>back</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2040,7 +2242,7 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="153"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="155"/>
         <source>cannot use the data folder %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2057,6 +2259,11 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
         <source>elevation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>forward</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2085,12 +2292,18 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="797"/>
+        <location filename="../src/core/aim/AimSheet.cpp" line="269"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="33"/>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="839"/>
         <source>not saved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="69"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="71"/>
         <source>only one workspace can be opened</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2110,8 +2323,33 @@ Opening empty workspace.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="172"/>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="146"/>
+        <source>the dish diameter must be greater than 0 metres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="152"/>
+        <source>the dish is too small for this frequency: its beam would reach more than 45 degrees from the satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="148"/>
+        <source>the frequency must be greater than 0 GHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="174"/>
         <source>the settings file %1 is not used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="150"/>
+        <source>the year must be from 1900 to 2100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/main.cpp" line="38"/>
+        <source>there is no translation for "%1"; the languages are %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -14,11 +14,26 @@
         <translation> (تلقائي؛ النموذج المغناطيسي صالح للسنوات %.0f–%.0f)</translation>
     </message>
     <message>
+        <location filename="../src/core/satellites/LnbSkew.h" line="21"/>
+        <source> (seen from behind the dish)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
         <source> East to
 180</source>
         <translation> شرقاً إلى
 180</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> West</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
@@ -28,6 +43,16 @@ accordingly.</source>
         <translation> غرباً.  وستُحوَّل القيم الأكبر من ذلك إلى
 هذه الصيغة، مع تبديل قيم الشرق والغرب
 تبعاً لذلك.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> counter-clockwise</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="22"/>
@@ -58,17 +83,22 @@ These lines were left out; the rest of the file was imported.</source>
 تم تجاهل هذه الأسطر؛ واستُورد باقي الملف.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="61"/>
+        <source>%1 (%2) from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (blocked)</source>
         <translation>%1 (محجوب)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (clear)</source>
         <translation>%1 (مكشوف)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="86"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="88"/>
         <source>%1 (the site's longitude)</source>
         <translation>%1 (حسب خط طول الموقع)</translation>
     </message>
@@ -83,7 +113,7 @@ These lines were left out; the rest of the file was imported.</source>
         <translation>يحتوي %1 على مخطط بيانات غير صحيح.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="163"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="164"/>
         <source>%1 geostationary objects in the file, %2 of them matched with the satellite database. Checked rows differ from their slot by more than 0.05%3.</source>
         <translation>عدد الأجسام الثابتة بالنسبة للأرض في الملف: %1، طوبق منها %2 مع قاعدة بيانات الأقمار. الصفوف المؤشَّر عليها يختلف موقعها الفعلي عن مدارها بأكثر من 0.05%3.</translation>
     </message>
@@ -93,7 +123,7 @@ These lines were left out; the rest of the file was imported.</source>
         <translation>صيغة %1 غير صالحة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="245"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="252"/>
         <source>%1 holds no geostationary object.</source>
         <translation>لا يحتوي %1 على أي جسم ثابت بالنسبة للأرض.</translation>
     </message>
@@ -113,7 +143,7 @@ These lines were left out; the rest of the file was imported.</source>
         <translation>عدد الأماكن المعروضة: %1، والأرجح أولاً.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="37"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="38"/>
         <source>%1 was changed here and by another program since the file was read.
 
 Keep the version made here?</source>
@@ -161,9 +191,14 @@ Keep the version made here?</source>
         <translation>%s: %.2f°%s %.2f°%s، الانحراف %.1f°%s</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="437"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="441"/>
         <source>&amp;About Tilvex...</source>
         <translation>&amp;حول Tilvex...</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="24"/>
+        <source>&amp;Add Location(s) to Workspace	Ctrl+V</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
@@ -176,8 +211,13 @@ Keep the version made here?</source>
         <translation>إ&amp;ضافة قمر</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="389"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="567"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="25"/>
+        <source>&amp;Add Satellite(s) to Workspace	Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
         <source>&amp;Add to Workspace</source>
         <translation>إ&amp;ضافة إلى مساحة العمل</translation>
     </message>
@@ -214,7 +254,7 @@ Keep the version made here?</source>
         <translation>إ&amp;غلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="395"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="399"/>
         <source>&amp;Copy</source>
         <translation>&amp;نسخ</translation>
     </message>
@@ -240,12 +280,12 @@ Keep the version made here?</source>
         <translation>&amp;حذف نقطة</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="40"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="41"/>
         <source>&amp;Detailed Report...</source>
         <translation>&amp;تقرير مفصّل...</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
         <source>&amp;Dish diameter (m):</source>
         <translation>&amp;قطر الطبق (م):</translation>
     </message>
@@ -255,12 +295,12 @@ Keep the version made here?</source>
         <translation>ال&amp;مسافة من الطبق (م):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="503"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="507"/>
         <source>&amp;Edit</source>
         <translation>ت&amp;حرير</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="94"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="95"/>
         <source>&amp;Edit Data...</source>
         <translation>&amp;تعديل البيانات...</translation>
     </message>
@@ -275,12 +315,12 @@ Keep the version made here?</source>
         <translation>الا&amp;رتفاع (°):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="352"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="356"/>
         <source>&amp;Export Look Angles...</source>
         <translation>&amp;تصدير زوايا التوجيه...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="479"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="483"/>
         <location filename="../src/ui/display/SkyView.cpp" line="459"/>
         <source>&amp;File</source>
         <translation>&amp;ملف</translation>
@@ -291,7 +331,7 @@ Keep the version made here?</source>
         <translation>&amp;بحث...</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="98"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
         <source>&amp;Frequency (GHz):</source>
         <translation>ال&amp;تردد (GHz):</translation>
     </message>
@@ -306,12 +346,12 @@ Keep the version made here?</source>
         <translation>ال&amp;علو فوق الطبق (م):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="519"/>
         <source>&amp;Help</source>
         <translation>&amp;تعليمات</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="425"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="429"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;موضوعات التعليمات</translation>
     </message>
@@ -321,7 +361,7 @@ Keep the version made here?</source>
         <translation>&amp;الأفق...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="358"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="362"/>
         <source>&amp;Import Orbital Elements...</source>
         <translation>استيرا&amp;د العناصر المدارية...</translation>
     </message>
@@ -336,7 +376,12 @@ Keep the version made here?</source>
         <translation>&amp;Ku</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="775"/>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="102"/>
         <source>&amp;Local times:</source>
         <translation>التوقيت ال&amp;محلي:</translation>
     </message>
@@ -371,12 +416,12 @@ Keep the version made here?</source>
         <translation>الا&amp;سم</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="310"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="314"/>
         <source>&amp;New Workspace</source>
         <translation>مساحة عمل &amp;جديدة</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="316"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="320"/>
         <source>&amp;Open Workspace...</source>
         <translation>&amp;فتح مساحة عمل...</translation>
     </message>
@@ -386,7 +431,7 @@ Keep the version made here?</source>
         <translation>ال&amp;نقاط:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="334"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="338"/>
         <source>&amp;Print...</source>
         <translation>&amp;طباعة...</translation>
     </message>
@@ -396,13 +441,23 @@ Keep the version made here?</source>
         <translation>الم&amp;نطقة</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="562"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="26"/>
+        <source>&amp;Remove Location from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="23"/>
+        <source>&amp;Remove Satellite from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="568"/>
         <source>&amp;Remove from Workspace</source>
         <translation>إ&amp;زالة من مساحة العمل</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="84"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="85"/>
         <source>&amp;Satellite of the selected object:</source>
         <translation>ال&amp;قمر المقابل للجسم المحدد:</translation>
     </message>
@@ -412,7 +467,7 @@ Keep the version made here?</source>
         <translation>&amp;حفظ الصورة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="322"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="326"/>
         <source>&amp;Save Workspace</source>
         <translation>&amp;حفظ مساحة العمل</translation>
     </message>
@@ -427,7 +482,7 @@ Keep the version made here?</source>
         <translation>ال&amp;حجم</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="370"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="374"/>
         <source>&amp;Sky View</source>
         <translation>&amp;منظر السماء</translation>
     </message>
@@ -437,17 +492,17 @@ Keep the version made here?</source>
         <translation>&amp;حقيقي</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="401"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="405"/>
         <source>&amp;Undo</source>
         <translation>ترا&amp;جع</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="108"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="109"/>
         <source>&amp;Update Slots</source>
         <translation>&amp;تحديث المدارات</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="511"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
         <source>&amp;View</source>
         <translation>&amp;عرض</translation>
     </message>
@@ -457,7 +512,7 @@ Keep the version made here?</source>
         <translation>&amp;زيارة موقع Tilvex على الويب...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="431"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="435"/>
         <source>&amp;What's This?</source>
         <translation>ما &amp;هذا؟</translation>
     </message>
@@ -472,7 +527,7 @@ Keep the version made here?</source>
         <translation>العر&amp;ض (°):</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="101"/>
         <source>&amp;Year:</source>
         <translation>ال&amp;سنة:</translation>
     </message>
@@ -483,7 +538,7 @@ Keep the version made here?</source>
         <translation>(مغناطيسي)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(Magnetic):</source>
         <translation>(مغناطيسي):</translation>
     </message>
@@ -493,7 +548,7 @@ Keep the version made here?</source>
         <translation>(حقيقي)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(True):</source>
         <translation>(حقيقي):</translation>
     </message>
@@ -503,7 +558,7 @@ Keep the version made here?</source>
         <translation>(بلا منطقة)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="87"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="88"/>
         <source>(none)</source>
         <translation>(لا شيء)</translation>
     </message>
@@ -513,12 +568,12 @@ Keep the version made here?</source>
         <translation>(منطقة غير معروفة %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="172"/>
         <source>-- (below the horizon)</source>
         <translation>-- (تحت الأفق)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="234"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="240"/>
         <source>... and %1 more</source>
         <translation>... و%1 أخرى</translation>
     </message>
@@ -538,12 +593,12 @@ Keep the version made here?</source>
         <translation>يتكون رمز مايدنهيد من حرفين من A إلى R، ثم رقمين، ثم اختيارياً حرفين من A إلى X، مثل JP99 أو JP99lp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="787"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="829"/>
         <source>A database changed by another program was read again.</source>
         <translation>أُعيدت قراءة قاعدة بيانات غيّرها برنامج آخر.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="46"/>
         <source>A workspace to open instead of the one used last.</source>
         <translation>مساحة عمل تُفتح بدلاً من آخر مساحة عمل مستخدمة.</translation>
     </message>
@@ -553,7 +608,7 @@ Keep the version made here?</source>
         <translation>حول Tilvex</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Actual</source>
         <translation>الفعلي</translation>
     </message>
@@ -578,7 +633,7 @@ Keep the version made here?</source>
         <translation>إضافة نقطة</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="392"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="396"/>
         <source>Add the selected database entries to the workspace</source>
         <translation>إضافة عناصر قاعدة البيانات المحددة إلى مساحة العمل</translation>
     </message>
@@ -588,12 +643,17 @@ Keep the version made here?</source>
         <translation>يضيف نقاط ملف أفق وعوائقه: أسطر بالشكل "السمت,الارتفاع" وأسطر بالشكل "obstacle,الاتجاه,العلو,المسافة,العرض".</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="15"/>
+        <source>Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Age</source>
         <translation>العمر</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="45"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="46"/>
         <source>Aiming</source>
         <translation>التوجيه</translation>
     </message>
@@ -634,6 +694,16 @@ Keep the version made here?</source>
         <translation>هل أنت متأكد من حذف القمر %s؟</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="16"/>
+        <source>Asia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="20"/>
+        <source>Asia &amp; South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
         <source>At least one Band checkbox must be selected.</source>
         <translation>يجب تحديد خانة نطاق واحدة على الأقل.</translation>
@@ -652,12 +722,13 @@ Keep the version made here?</source>
         <translation>السمت</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/core/display/SkyViewGeometry.cpp" line="565"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>Azimuth </source>
         <translation>السمت </translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="72"/>
         <source>Azimuth (Magnetic):</source>
         <translation>السمت (مغناطيسي):</translation>
     </message>
@@ -697,8 +768,8 @@ Keep the version made here?</source>
         <translation>النطاقات</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="54"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Bands:</source>
         <translation>النطاقات:</translation>
     </message>
@@ -718,7 +789,7 @@ Keep the version made here?</source>
         <translation>حسب ال&amp;مدار</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="949"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="991"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>ملفات CSV (*.csv);;كل الملفات (*)</translation>
     </message>
@@ -734,7 +805,7 @@ Keep the version made here?</source>
         <translation>حساب الانحراف &amp;تلقائياً</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="220"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="221"/>
         <source>Cannot read %1: %2</source>
         <translation>تتعذر قراءة %1: %2</translation>
     </message>
@@ -744,7 +815,7 @@ Keep the version made here?</source>
         <translation>اختر موقعاً أولاً.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="379"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
         <source>Choose the printer and its options</source>
         <translation>اختيار الطابعة وخياراتها</translation>
     </message>
@@ -764,7 +835,7 @@ Keep the version made here?</source>
         <translation>هامش الأفق</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="75"/>
         <source>Clearance:</source>
         <translation>هامش الأفق:</translation>
     </message>
@@ -784,7 +855,7 @@ Keep the version made here?</source>
         <translation>ملاحظات</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="81"/>
         <source>Comments:</source>
         <translation>ملاحظات:</translation>
     </message>
@@ -794,7 +865,13 @@ Keep the version made here?</source>
         <translation>تعذرت قراءة %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="564"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1024"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="541"/>
+        <source>Could not write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="565"/>
         <source>Could not write %1: %2</source>
         <translation>تعذرت كتابة %1: %2</translation>
     </message>
@@ -824,14 +901,19 @@ Keep the version made here?</source>
         <translation>منطقة التغطية</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="313"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="317"/>
         <source>Create a new workspace</source>
         <translation>إنشاء مساحة عمل جديدة</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Current location</source>
         <translation>الموقع الحالي</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Date (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="85"/>
@@ -881,7 +963,7 @@ Keep the version made here?</source>
         <translation>ح&amp;ذف عائق</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Difference</source>
         <translation>الفرق</translation>
     </message>
@@ -896,7 +978,7 @@ Keep the version made here?</source>
         <translation>ميل وجه الطبق</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="58"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="59"/>
         <source>Dish o&amp;ffset:</source>
         <translation>زاوية الأو&amp;فست:</translation>
     </message>
@@ -921,12 +1003,12 @@ Keep the version made here?</source>
         <translation>هل تريد حفظ التغييرات في %s؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Drift</source>
         <translation>الانجراف</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>E&amp;xit</source>
         <translation>&amp;خروج</translation>
     </message>
@@ -936,19 +1018,19 @@ Keep the version made here?</source>
         <translation>ت&amp;صدير...</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="64"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="65"/>
         <source>Each geostationary object of the file and the satellite of the database it was matched with. Checked rows get the object's longitude as their slot.</source>
         <translation>كل جسم ثابت بالنسبة للأرض في الملف، والقمر الذي طوبق معه من قاعدة البيانات. تأخذ الصفوف المؤشَّر عليها خط طول الجسم قيمةً لمدارها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="413"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="417"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="585"/>
         <source>Edit &amp;Location Data...</source>
         <translation>تعديل بيانات ال&amp;موقع...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="407"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="574"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="411"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="580"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation>تعديل بيانات ال&amp;قمر...</translation>
     </message>
@@ -978,8 +1060,8 @@ Keep the version made here?</source>
         <translation>تعديل قاعدة بيانات الأقمار</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="578"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="584"/>
         <source>Edit data for </source>
         <translation>تعديل بيانات </translation>
     </message>
@@ -989,12 +1071,12 @@ Keep the version made here?</source>
         <translation>تعديل أفق الموقع الحالي: نقاطه وعوائقه</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="416"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="420"/>
         <source>Edit the location database</source>
         <translation>تعديل قاعدة بيانات المواقع</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="410"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="414"/>
         <source>Edit the satellite database</source>
         <translation>تعديل قاعدة بيانات الأقمار</translation>
     </message>
@@ -1017,17 +1099,32 @@ Keep the version made here?</source>
         <translation>الارتفاع (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="70"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
         <source>Elevation:</source>
         <translation>الارتفاع:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>End (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="13"/>
+        <source>Europe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="19"/>
+        <source>Europe, Africa &amp; Middle East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Every location of the workspace</source>
         <translation>كل مواقع مساحة العمل</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="434"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="438"/>
         <source>Explain the next item clicked</source>
         <translation>شرح العنصر الذي يُنقر عليه تالياً</translation>
     </message>
@@ -1037,8 +1134,8 @@ Keep the version made here?</source>
         <translation>تصدير الأفق</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="947"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="989"/>
         <source>Export Look Angles</source>
         <translation>تصدير زوايا التوجيه</translation>
     </message>
@@ -1065,7 +1162,7 @@ Opening empty workspace.</source>
         <translation>البحث عن مكان</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="422"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="426"/>
         <source>Find a town by name or on the map and add it to the location database</source>
         <translation>البحث عن بلدة بالاسم أو على الخريطة وإضافتها إلى قاعدة بيانات المواقع</translation>
     </message>
@@ -1121,13 +1218,13 @@ Opening empty workspace.</source>
         <translation>استيراد الأفق</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="364"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="48"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="49"/>
         <source>Import Orbital Elements</source>
         <translation>استيراد العناصر المدارية</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Inclination</source>
         <translation>الميل</translation>
     </message>
@@ -1172,6 +1269,11 @@ Opening empty workspace.</source>
         <translation>إمالة LNB</translation>
     </message>
     <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <source>LNB Skew:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/reports/AimPage.cpp" line="28"/>
         <source>LNB skew</source>
         <translation>إمالة LNB</translation>
@@ -1187,6 +1289,31 @@ Opening empty workspace.</source>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="87"/>
         <source>Latitude:</source>
         <translation>خط العرض:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Least Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Local Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Start</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="49"/>
@@ -1205,7 +1332,7 @@ Opening empty workspace.</source>
         <translation>اسم الموقع</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="66"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="67"/>
         <source>Location Name:</source>
         <translation>اسم الموقع:</translation>
     </message>
@@ -1244,29 +1371,29 @@ Opening empty workspace.</source>
         <translation>خط الطول:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="948"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="990"/>
         <location filename="../src/ui/display/TilvexView.cpp" line="58"/>
         <source>Look Angles</source>
         <translation>زوايا التوجيه</translation>
     </message>
     <message>
         <location filename="../src/ui/printing/PrintSupport.cpp" line="56"/>
-        <location filename="../src/ui/printing/ReportPdf.cpp" line="41"/>
+        <location filename="../src/ui/printing/ReportPdf.cpp" line="42"/>
         <source>Look angles</source>
         <translation>زوايا التوجيه</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="42"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
         <source>Look angles for satellite dishes.</source>
         <translation>زوايا توجيه أطباق الأقمار الصناعية.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="65"/>
         <source>Look angles from</source>
         <translation>زوايا التوجيه من</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
         <source>Look angles from:</source>
         <translation>زوايا التوجيه من:</translation>
     </message>
@@ -1296,9 +1423,14 @@ Opening empty workspace.</source>
         <translation>رمز مايدنهيد</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="57"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="58"/>
         <source>Matched satellites</source>
         <translation>الأقمار المطابقة</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="14"/>
+        <source>Middle East</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
@@ -1326,12 +1458,12 @@ Opening empty workspace.</source>
         <translation>الحد الأقصى لطول الأسماء %1 من الأحرف.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="419"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="423"/>
         <source>New Location from &amp;Place...</source>
         <translation>موقع جديد من م&amp;كان...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="443"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="447"/>
         <source>Next Pane</source>
         <translation>اللوحة التالية</translation>
     </message>
@@ -1340,6 +1472,11 @@ Opening empty workspace.</source>
         <location filename="../src/core/workspace/Archive.cpp" line="26"/>
         <source>No error occurred.</source>
         <translation>لم يحدث أي خطأ.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="80"/>
+        <source>No location</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
@@ -1352,12 +1489,22 @@ Opening empty workspace.</source>
         <translation>لم تُختر أي نقطة</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="18"/>
+        <source>North &amp; South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="11"/>
+        <source>North America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
         <source>O&amp;bstacles:</source>
         <translation>ال&amp;عوائق:</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Object</source>
         <translation>الجسم</translation>
     </message>
@@ -1367,17 +1514,17 @@ Opening empty workspace.</source>
         <translation>العوائق</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
         <source>Open Workspace</source>
         <translation>فتح مساحة عمل</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="319"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="323"/>
         <source>Open an existing workspace</source>
         <translation>فتح مساحة عمل موجودة</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="56"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="57"/>
         <source>Orbit:</source>
         <translation>المسار المداري:</translation>
     </message>
@@ -1392,12 +1539,12 @@ Opening empty workspace.</source>
         <translation>المدار</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="369"/>
         <source>Orbital elements (*.tle *.txt *.csv);;All files (*)</source>
         <translation>العناصر المدارية (*.tle *.txt *.csv);;كل الملفات (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="104"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="106"/>
         <source>Outage days</source>
         <translation>أيام التداخل</translation>
     </message>
@@ -1407,9 +1554,14 @@ Opening empty workspace.</source>
         <translation>الكتابة فوقه</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="376"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="380"/>
         <source>P&amp;rint Setup...</source>
         <translation>إ&amp;عداد الطابعة...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="534"/>
+        <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="172"/>
@@ -1420,6 +1572,11 @@ Opening empty workspace.</source>
         <location filename="../src/core/reports/AimPage.cpp" line="36"/>
         <source>Path loss</source>
         <translation>فقد المسار</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Peak (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="165"/>
@@ -1447,7 +1604,7 @@ Opening empty workspace.</source>
         <translation>يرجى إدخال رقم في حقل %s.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="157"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="160"/>
         <source>Please enter a number for the dish diameter and the frequency.</source>
         <translation>يرجى إدخال رقم لقطر الطبق ورقم للتردد.</translation>
     </message>
@@ -1462,17 +1619,17 @@ Opening empty workspace.</source>
         <translation>تُوصل النقاط بخطوط مستقيمة حول الدائرة.  ويرفع العائق الأفق إلى زاوية قمته على امتداد عرضه، متمركزاً على اتجاهه.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="449"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="453"/>
         <source>Previous Pane</source>
         <translation>اللوحة السابقة</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="346"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="350"/>
         <source>Print</source>
         <translation>طباعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="60"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="61"/>
         <source>Print &amp;Aiming Sheet...</source>
         <translation>طباعة &amp;ورقة التوجيه...</translation>
     </message>
@@ -1482,7 +1639,7 @@ Opening empty workspace.</source>
         <translation>خيارات الطباعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="344"/>
         <source>Print Pre&amp;view</source>
         <translation>&amp;معاينة الطباعة</translation>
     </message>
@@ -1492,12 +1649,12 @@ Opening empty workspace.</source>
         <translation>طباعة زوايا التوجيه من:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="337"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="341"/>
         <source>Print the look angles</source>
         <translation>طباعة زوايا التوجيه</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="349"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="353"/>
         <source>Print the look angles without asking</source>
         <translation>طباعة زوايا التوجيه دون سؤال</translation>
     </message>
@@ -1512,12 +1669,12 @@ Opening empty workspace.</source>
         <translation>طباعة طريقة الاستخدام هذه ثم الخروج.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>Quit Tilvex</source>
         <translation>إنهاء Tilvex</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
         <source>Read a TLE or OMM CSV file and bring the satellites' slots to where they really are</source>
         <translation>قراءة ملف TLE أو OMM CSV وتحديث مدارات الأقمار إلى مواقعها الفعلية</translation>
     </message>
@@ -1527,8 +1684,8 @@ Opening empty workspace.</source>
         <translation>قراءة ملفات البيانات وكتابتها في DIR.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="144"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="715"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="721"/>
         <source>Ready</source>
         <translation>جاهز</translation>
     </message>
@@ -1539,12 +1696,12 @@ Opening empty workspace.</source>
         <translation>المنطقة</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="386"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="390"/>
         <source>Remove the selected satellite or location from the workspace</source>
         <translation>إزالة القمر أو الموقع المحدد من مساحة العمل</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="98"/>
         <source>S&amp;un Outages...</source>
         <translation>التداخل ال&amp;شمسي...</translation>
     </message>
@@ -1556,7 +1713,7 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="223"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="44"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Satellite</source>
         <translation>القمر</translation>
     </message>
@@ -1577,7 +1734,7 @@ Opening empty workspace.</source>
         <translation>قاعدة بيانات الأقمار</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="48"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
         <source>Satellite Details</source>
         <translation>تفاصيل القمر</translation>
     </message>
@@ -1592,7 +1749,7 @@ Opening empty workspace.</source>
         <translation>خيارات جدول الأقمار</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="22"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
         <source>Satellite Info Pane</source>
         <translation>لوحة معلومات القمر</translation>
     </message>
@@ -1617,8 +1774,8 @@ Opening empty workspace.</source>
         <translation>يجب اختيار منطقة للقمر.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Satellite:</source>
         <translation>القمر:</translation>
     </message>
@@ -1645,12 +1802,12 @@ Opening empty workspace.</source>
         <translation>الحفظ باسم آخر...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="328"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="332"/>
         <source>Save Workspace &amp;As...</source>
         <translation>حفظ مساحة العمل &amp;باسم...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="180"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="182"/>
         <source>Save Workspace As</source>
         <translation>حفظ مساحة العمل باسم</translation>
     </message>
@@ -1670,12 +1827,12 @@ Opening empty workspace.</source>
         <translation>حفظ منظر السماء كصورة PNG أو SVG</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="325"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="329"/>
         <source>Save the workspace</source>
         <translation>حفظ مساحة العمل</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="331"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="335"/>
         <source>Save the workspace under a new name</source>
         <translation>حفظ مساحة العمل باسم جديد</translation>
     </message>
@@ -1695,29 +1852,39 @@ Opening empty workspace.</source>
         <translation>وقت الظل (محلي)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="103"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="104"/>
         <source>Show &amp;objects without a satellite</source>
         <translation>إظهار الأجسام ب&amp;دون قمر</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="373"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="377"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation>إظهار قوس الأقمار الثابتة بالنسبة للأرض في سماء الموقع الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="428"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="432"/>
         <source>Show the help</source>
         <translation>عرض التعليمات</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="343"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="347"/>
         <source>Show the printed pages</source>
         <translation>عرض الصفحات المطبوعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="440"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="444"/>
         <source>Show the program's version</source>
         <translation>عرض إصدار البرنامج</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="41"/>
+        <source>Show the windows in the language CODE (en, de, es, fr, it, pl, tr, ar).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="786"/>
+        <source>Show the windows in this language the next time Tilvex starts</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/app/TabView.cpp" line="55"/>
@@ -1730,7 +1897,7 @@ Opening empty workspace.</source>
         <translation>يعرض قاعدة بيانات الأقمار حسب منطقة التغطية.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="43"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="44"/>
         <source>Shows the selected satellite's data and its look angles from the current location.</source>
         <translation>يعرض بيانات القمر المحدد وزوايا توجيهه من الموقع الحالي.</translation>
     </message>
@@ -1759,7 +1926,7 @@ Opening empty workspace.</source>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="229"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Slot</source>
         <translation>المدار</translation>
     </message>
@@ -1769,9 +1936,9 @@ Opening empty workspace.</source>
         <translation>يجب أن تكون قيمة المدار بين 0 و360.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="75"/>
         <source>Slot:</source>
         <translation>المدار:</translation>
     </message>
@@ -1791,9 +1958,24 @@ Opening empty workspace.</source>
         <translation>ترتيب الأقمار</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="529"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="12"/>
+        <source>South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="17"/>
+        <source>South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
         <source>Standard</source>
         <translation>قياسي</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Start (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="37"/>
@@ -1806,6 +1988,11 @@ Opening empty workspace.</source>
         <translation>التداخل الشمسي</translation>
     </message>
     <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="790"/>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="109"/>
         <source>The Maidenhead locator of the point ("JP99lp"). Type a locator of four or six characters to move the point to the middle of its square.</source>
         <translation>رمز مايدنهيد للنقطة ("JP99lp"). اكتب رمزاً من أربعة أحرف أو ستة لنقل النقطة إلى منتصف مربعه.</translation>
@@ -1816,12 +2003,12 @@ Opening empty workspace.</source>
         <translation>النطاقات التي يعرض الجدول أقمارها. يمكن تغييرها من خيارات الجدول.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="93"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="95"/>
         <source>The clock that the local columns follow: this computer's, or a fixed offset from UTC such as the site's own.</source>
         <translation>الساعة التي تتبعها الأعمدة المحلية: ساعة هذا الحاسوب، أو فارق ثابت عن UTC مثل فارق الموقع نفسه.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="55"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="56"/>
         <source>The dish's offset angle in degrees: 22.6 for a usual offset dish, 0 for a prime-focus dish</source>
         <translation>زاوية أوفست الطبق بالدرجات: 22.6 لطبق الأوفست المعتاد، و0 لطبق البؤرة المركزية</translation>
     </message>
@@ -1854,6 +2041,11 @@ Opening empty workspace.</source>
         <location filename="../src/ui/orbits/SatelliteOrbits.cpp" line="57"/>
         <source>The imported orbits could not be saved:</source>
         <translation>تعذر حفظ العناصر المدارية المستوردة:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="802"/>
+        <source>The language could not be kept in the settings file.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
@@ -1909,7 +2101,7 @@ Save again, or discard?</source>
 هل تريد الحفظ مجدداً أم التجاهل؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="24"/>
         <source>The satellite selected in the grid: its name, orbital slot and bands.</source>
         <translation>القمر المحدد في الجدول: اسمه ومداره ونطاقاته.</translation>
     </message>
@@ -1919,7 +2111,7 @@ Save again, or discard?</source>
         <translation>الأقمار المتاحة للاختيار، حسب منطقة التغطية. اسحب قمراً (أو منطقة) إلى مساحة العمل، أو حدده واختر تحرير &gt; إضافة إلى مساحة العمل. انقر نقراً مزدوجاً على قمر لتعديل بياناته.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="963"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1005"/>
         <source>The workspace has no location to export.</source>
         <translation>لا تحتوي مساحة العمل على أي موقع للتصدير.</translation>
     </message>
@@ -1939,12 +2131,12 @@ Save again, or discard?</source>
         <translation>تتعذر قراءة خريطة العالم (%1): تُعرض خطوط العرض والطول فقط.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="237"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="244"/>
         <source>These lines of %1 were not imported; the rest of the file was:</source>
         <translation>لم تُستورد هذه الأسطر من %1؛ واستُورد باقي الملف:</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="82"/>
         <source>This computer's time (%1)</source>
         <translation>توقيت هذا الحاسوب (%1)</translation>
     </message>
@@ -1962,6 +2154,11 @@ Save again, or discard?</source>
         <location filename="../src/ui/app/AboutDlg.cpp" line="63"/>
         <source>Tilvex couldn't locate your browser.  </source>
         <translation>تعذر على Tilvex العثور على متصفحك.  </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="806"/>
+        <source>Tilvex will show its windows in %1 the next time it starts.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
@@ -2016,8 +2213,8 @@ Opening empty workspace.</source>
         <translation>العرض (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="181"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="183"/>
         <source>Workspace Files(*.wrk)</source>
         <translation>ملفات مساحة العمل (*.wrk)</translation>
     </message>
@@ -2037,7 +2234,7 @@ Opening empty workspace.</source>
         <translation>خريطة العالم</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="355"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation>كتابة زوايا التوجيه في الجدول إلى ملف CSV</translation>
     </message>
@@ -2045,6 +2242,11 @@ Opening empty workspace.</source>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="146"/>
         <source>azimuth</source>
         <translation>السمت</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>back</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
@@ -2057,7 +2259,7 @@ Opening empty workspace.</source>
         <translation>يحجبه الأفق بمقدار %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="153"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="155"/>
         <source>cannot use the data folder %1</source>
         <translation>لا يمكن استخدام مجلد البيانات %1</translation>
     </message>
@@ -2075,6 +2277,11 @@ Opening empty workspace.</source>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
         <source>elevation</source>
         <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>forward</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
@@ -2102,12 +2309,18 @@ Opening empty workspace.</source>
         <translation>خط الطول</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="797"/>
+        <location filename="../src/core/aim/AimSheet.cpp" line="269"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="33"/>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="839"/>
         <source>not saved</source>
         <translation>غير محفوظ</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="69"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="71"/>
         <source>only one workspace can be opened</source>
         <translation>لا يمكن فتح أكثر من مساحة عمل واحدة</translation>
     </message>
@@ -2127,9 +2340,34 @@ Opening empty workspace.</source>
         <translation>اسم القمر</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="172"/>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="146"/>
+        <source>the dish diameter must be greater than 0 metres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="152"/>
+        <source>the dish is too small for this frequency: its beam would reach more than 45 degrees from the satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="148"/>
+        <source>the frequency must be greater than 0 GHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="174"/>
         <source>the settings file %1 is not used: %2</source>
         <translation>ملف الإعدادات %1 غير مستخدم: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="150"/>
+        <source>the year must be from 1900 to 2100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/main.cpp" line="38"/>
+        <source>there is no translation for "%1"; the languages are %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>

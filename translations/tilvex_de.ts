@@ -14,11 +14,26 @@
         <translation> (automatisch; das Magnetfeldmodell gilt für %.0f–%.0f)</translation>
     </message>
     <message>
+        <location filename="../src/core/satellites/LnbSkew.h" line="21"/>
+        <source> (seen from behind the dish)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
         <source> East to
 180</source>
         <translation> Ost bis
 180</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> West</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
@@ -28,6 +43,16 @@ accordingly.</source>
         <translation> West.  Größere Werte werden in diese Form
 umgerechnet, wobei die Angaben Ost und West
 entsprechend angepasst werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> counter-clockwise</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="22"/>
@@ -58,17 +83,22 @@ These lines were left out; the rest of the file was imported.</source>
 Diese Zeilen wurden ausgelassen; der Rest der Datei wurde importiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="61"/>
+        <source>%1 (%2) from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (blocked)</source>
         <translation>%1 (verdeckt)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (clear)</source>
         <translation>%1 (frei)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="86"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="88"/>
         <source>%1 (the site's longitude)</source>
         <translation>%1 (Länge des Standorts)</translation>
     </message>
@@ -83,7 +113,7 @@ Diese Zeilen wurden ausgelassen; der Rest der Datei wurde importiert.</translati
         <translation>%1 enthält ein falsches Schema.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="163"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="164"/>
         <source>%1 geostationary objects in the file, %2 of them matched with the satellite database. Checked rows differ from their slot by more than 0.05%3.</source>
         <translation>%1 geostationäre Objekte in der Datei, davon %2 einem Satelliten der Satellitendatenbank zugeordnet. Markierte Zeilen weichen um mehr als 0,05%3 von ihrer Orbitposition ab.</translation>
     </message>
@@ -93,7 +123,7 @@ Diese Zeilen wurden ausgelassen; der Rest der Datei wurde importiert.</translati
         <translation>%1 hat ein ungültiges Format.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="245"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="252"/>
         <source>%1 holds no geostationary object.</source>
         <translation>%1 enthält kein geostationäres Objekt.</translation>
     </message>
@@ -113,7 +143,7 @@ Diese Zeilen wurden ausgelassen; der Rest der Datei wurde importiert.</translati
         <translation>%1 Orte werden angezeigt, der wahrscheinlichste zuerst.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="37"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="38"/>
         <source>%1 was changed here and by another program since the file was read.
 
 Keep the version made here?</source>
@@ -161,9 +191,14 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>%s: %.2f°%s %.2f°%s, Missweisung %.1f°%s</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="437"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="441"/>
         <source>&amp;About Tilvex...</source>
         <translation>Ü&amp;ber Tilvex...</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="24"/>
+        <source>&amp;Add Location(s) to Workspace	Ctrl+V</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
@@ -176,8 +211,13 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Satellit &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="389"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="567"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="25"/>
+        <source>&amp;Add Satellite(s) to Workspace	Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
         <source>&amp;Add to Workspace</source>
         <translation>Zum Arbeitsbereich &amp;hinzufügen</translation>
     </message>
@@ -214,7 +254,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Schl&amp;ießen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="395"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="399"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -240,12 +280,12 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Punkt &amp;löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="40"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="41"/>
         <source>&amp;Detailed Report...</source>
         <translation>&amp;Detailbericht...</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
         <source>&amp;Dish diameter (m):</source>
         <translation>&amp;Spiegeldurchmesser (m):</translation>
     </message>
@@ -255,12 +295,12 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>&amp;Entfernung vom Spiegel (m):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="503"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="507"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="94"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="95"/>
         <source>&amp;Edit Data...</source>
         <translation>Daten &amp;bearbeiten...</translation>
     </message>
@@ -275,12 +315,12 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>&amp;Elevation (°):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="352"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="356"/>
         <source>&amp;Export Look Angles...</source>
         <translation>Ausrichtwinkel e&amp;xportieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="479"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="483"/>
         <location filename="../src/ui/display/SkyView.cpp" line="459"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
@@ -291,7 +331,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Suc&amp;hen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="98"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
         <source>&amp;Frequency (GHz):</source>
         <translation>&amp;Frequenz (GHz):</translation>
     </message>
@@ -306,12 +346,12 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>&amp;Höhe über dem Spiegel (m):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="519"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="425"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="429"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Hilfethemen</translation>
     </message>
@@ -321,7 +361,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>&amp;Horizont...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="358"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="362"/>
         <source>&amp;Import Orbital Elements...</source>
         <translation>Bahn&amp;elemente importieren...</translation>
     </message>
@@ -336,7 +376,12 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>&amp;Ku</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="775"/>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="102"/>
         <source>&amp;Local times:</source>
         <translation>&amp;Ortszeit:</translation>
     </message>
@@ -371,12 +416,12 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>&amp;Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="310"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="314"/>
         <source>&amp;New Workspace</source>
         <translation>&amp;Neuer Arbeitsbereich</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="316"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="320"/>
         <source>&amp;Open Workspace...</source>
         <translation>Arbeitsbereich ö&amp;ffnen...</translation>
     </message>
@@ -386,7 +431,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>&amp;Punkte:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="334"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="338"/>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
     </message>
@@ -396,13 +441,23 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>&amp;Region</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="562"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="26"/>
+        <source>&amp;Remove Location from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="23"/>
+        <source>&amp;Remove Satellite from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="568"/>
         <source>&amp;Remove from Workspace</source>
         <translation>Aus Arbeitsbereich &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="84"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="85"/>
         <source>&amp;Satellite of the selected object:</source>
         <translation>&amp;Satellit des ausgewählten Objekts:</translation>
     </message>
@@ -412,7 +467,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Bild &amp;speichern...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="322"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="326"/>
         <source>&amp;Save Workspace</source>
         <translation>Arbeitsbereich &amp;speichern</translation>
     </message>
@@ -427,7 +482,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>&amp;Größe</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="370"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="374"/>
         <source>&amp;Sky View</source>
         <translation>&amp;Himmelsansicht</translation>
     </message>
@@ -437,17 +492,17 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>&amp;Geografisch</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="401"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="405"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="108"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="109"/>
         <source>&amp;Update Slots</source>
         <translation>Positionen &amp;aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="511"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
@@ -457,7 +512,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Tilvex-&amp;Website besuchen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="431"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="435"/>
         <source>&amp;What's This?</source>
         <translation>&amp;Was ist das?</translation>
     </message>
@@ -472,7 +527,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>&amp;Breite (°):</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="101"/>
         <source>&amp;Year:</source>
         <translation>&amp;Jahr:</translation>
     </message>
@@ -483,7 +538,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>(magnetisch)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(Magnetic):</source>
         <translation>(magnetisch):</translation>
     </message>
@@ -493,7 +548,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>(geografisch)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(True):</source>
         <translation>(geografisch):</translation>
     </message>
@@ -503,7 +558,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>(keine Region)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="87"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="88"/>
         <source>(none)</source>
         <translation>(keiner)</translation>
     </message>
@@ -513,12 +568,12 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>(unbekannte Region %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="172"/>
         <source>-- (below the horizon)</source>
         <translation>-- (unter dem Horizont)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="234"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="240"/>
         <source>... and %1 more</source>
         <translation>... und %1 weitere</translation>
     </message>
@@ -538,12 +593,12 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Ein Maidenhead-Locator besteht aus zwei Buchstaben von A bis R, zwei Ziffern und optional zwei Buchstaben von A bis X, zum Beispiel JP99 oder JP99lp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="787"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="829"/>
         <source>A database changed by another program was read again.</source>
         <translation>Eine von einem anderen Programm geänderte Datenbank wurde neu eingelesen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="46"/>
         <source>A workspace to open instead of the one used last.</source>
         <translation>Ein Arbeitsbereich, der statt des zuletzt verwendeten geöffnet wird.</translation>
     </message>
@@ -553,7 +608,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Über Tilvex</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Actual</source>
         <translation>Ist-Position</translation>
     </message>
@@ -578,7 +633,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Punkt hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="392"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="396"/>
         <source>Add the selected database entries to the workspace</source>
         <translation>Die ausgewählten Datenbankeinträge zum Arbeitsbereich hinzufügen</translation>
     </message>
@@ -588,12 +643,17 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Fügt die Punkte und Hindernisse einer Horizontdatei hinzu: Zeilen „Azimut,Elevation“ und „obstacle,Richtung,Höhe,Entfernung,Breite“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="15"/>
+        <source>Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Age</source>
         <translation>Alter</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="45"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="46"/>
         <source>Aiming</source>
         <translation>Ausrichtung</translation>
     </message>
@@ -634,6 +694,16 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Möchten Sie den Satelliten %s wirklich löschen?</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="16"/>
+        <source>Asia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="20"/>
+        <source>Asia &amp; South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
         <source>At least one Band checkbox must be selected.</source>
         <translation>Mindestens ein Band muss angekreuzt sein.</translation>
@@ -652,12 +722,13 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Azimut</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/core/display/SkyViewGeometry.cpp" line="565"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>Azimuth </source>
         <translation>Azimut </translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="72"/>
         <source>Azimuth (Magnetic):</source>
         <translation>Azimut (magnetisch):</translation>
     </message>
@@ -697,8 +768,8 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Bänder</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="54"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Bands:</source>
         <translation>Bänder:</translation>
     </message>
@@ -718,7 +789,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Nach &amp;Orbitposition</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="949"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="991"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
@@ -734,7 +805,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Missweisung a&amp;utomatisch berechnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="220"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="221"/>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
@@ -744,7 +815,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Wählen Sie zuerst einen Standort.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="379"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
         <source>Choose the printer and its options</source>
         <translation>Drucker und Druckoptionen auswählen</translation>
     </message>
@@ -764,7 +835,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Freiraum</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="75"/>
         <source>Clearance:</source>
         <translation>Freiraum:</translation>
     </message>
@@ -784,7 +855,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Kommentare</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="81"/>
         <source>Comments:</source>
         <translation>Kommentare:</translation>
     </message>
@@ -794,7 +865,13 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="564"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1024"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="541"/>
+        <source>Could not write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="565"/>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -824,14 +901,19 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Empfangsregion</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="313"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="317"/>
         <source>Create a new workspace</source>
         <translation>Einen neuen Arbeitsbereich anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Current location</source>
         <translation>Aktueller Standort</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Date (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="85"/>
@@ -881,7 +963,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Hindernis lö&amp;schen</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Difference</source>
         <translation>Differenz</translation>
     </message>
@@ -896,7 +978,7 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Spiegelneigung</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="58"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="59"/>
         <source>Dish o&amp;ffset:</source>
         <translation>O&amp;ffsetwinkel:</translation>
     </message>
@@ -921,12 +1003,12 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Möchten Sie die Änderungen an %s speichern?</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Drift</source>
         <translation>Drift</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -936,19 +1018,19 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>E&amp;xportieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="64"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="65"/>
         <source>Each geostationary object of the file and the satellite of the database it was matched with. Checked rows get the object's longitude as their slot.</source>
         <translation>Jedes geostationäre Objekt der Datei und der Satellit der Datenbank, dem es zugeordnet wurde. Markierte Zeilen erhalten die Länge des Objekts als Orbitposition.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="413"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="417"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="585"/>
         <source>Edit &amp;Location Data...</source>
         <translation>S&amp;tandortdaten bearbeiten...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="407"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="574"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="411"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="580"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation>&amp;Satellitendaten bearbeiten...</translation>
     </message>
@@ -978,8 +1060,8 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Satellitendatenbank bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="578"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="584"/>
         <source>Edit data for </source>
         <translation>Daten bearbeiten für </translation>
     </message>
@@ -989,12 +1071,12 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Den Horizont des aktuellen Standorts bearbeiten: seine Punkte und Hindernisse</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="416"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="420"/>
         <source>Edit the location database</source>
         <translation>Die Standortdatenbank bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="410"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="414"/>
         <source>Edit the satellite database</source>
         <translation>Die Satellitendatenbank bearbeiten</translation>
     </message>
@@ -1017,17 +1099,32 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Elevation (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="70"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
         <source>Elevation:</source>
         <translation>Elevation:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>End (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="13"/>
+        <source>Europe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="19"/>
+        <source>Europe, Africa &amp; Middle East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Every location of the workspace</source>
         <translation>Alle Standorte des Arbeitsbereichs</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="434"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="438"/>
         <source>Explain the next item clicked</source>
         <translation>Das nächste angeklickte Element erklären</translation>
     </message>
@@ -1037,8 +1134,8 @@ Die hier erstellte Fassung behalten?</translation>
         <translation>Horizont exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="947"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="989"/>
         <source>Export Look Angles</source>
         <translation>Ausrichtwinkel exportieren</translation>
     </message>
@@ -1065,7 +1162,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Ort suchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="422"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="426"/>
         <source>Find a town by name or on the map and add it to the location database</source>
         <translation>Einen Ort über seinen Namen oder auf der Karte suchen und zur Standortdatenbank hinzufügen</translation>
     </message>
@@ -1121,13 +1218,13 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Horizont importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="364"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="48"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="49"/>
         <source>Import Orbital Elements</source>
         <translation>Bahnelemente importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Inclination</source>
         <translation>Inklination</translation>
     </message>
@@ -1172,6 +1269,11 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>LNB-Drehung</translation>
     </message>
     <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <source>LNB Skew:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/reports/AimPage.cpp" line="28"/>
         <source>LNB skew</source>
         <translation>LNB-Drehung</translation>
@@ -1187,6 +1289,31 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="87"/>
         <source>Latitude:</source>
         <translation>Breite:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Least Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Local Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Start</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="49"/>
@@ -1205,7 +1332,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Standortname</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="66"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="67"/>
         <source>Location Name:</source>
         <translation>Standortname:</translation>
     </message>
@@ -1244,29 +1371,29 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Länge:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="948"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="990"/>
         <location filename="../src/ui/display/TilvexView.cpp" line="58"/>
         <source>Look Angles</source>
         <translation>Ausrichtwinkel</translation>
     </message>
     <message>
         <location filename="../src/ui/printing/PrintSupport.cpp" line="56"/>
-        <location filename="../src/ui/printing/ReportPdf.cpp" line="41"/>
+        <location filename="../src/ui/printing/ReportPdf.cpp" line="42"/>
         <source>Look angles</source>
         <translation>Ausrichtwinkel</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="42"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
         <source>Look angles for satellite dishes.</source>
         <translation>Ausrichtwinkel für Satellitenspiegel.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="65"/>
         <source>Look angles from</source>
         <translation>Ausrichtwinkel für</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
         <source>Look angles from:</source>
         <translation>Ausrichtwinkel für:</translation>
     </message>
@@ -1296,9 +1423,14 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Maidenhead-Locator</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="57"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="58"/>
         <source>Matched satellites</source>
         <translation>Zugeordnete Satelliten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="14"/>
+        <source>Middle East</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
@@ -1326,12 +1458,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Namen haben höchstens %1 Zeichen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="419"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="423"/>
         <source>New Location from &amp;Place...</source>
         <translation>Neuer Standort aus &amp;Ortssuche...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="443"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="447"/>
         <source>Next Pane</source>
         <translation>Nächster Bereich</translation>
     </message>
@@ -1340,6 +1472,11 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <location filename="../src/core/workspace/Archive.cpp" line="26"/>
         <source>No error occurred.</source>
         <translation>Es ist kein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="80"/>
+        <source>No location</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
@@ -1352,12 +1489,22 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Kein Punkt gewählt</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="18"/>
+        <source>North &amp; South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="11"/>
+        <source>North America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
         <source>O&amp;bstacles:</source>
         <translation>Hi&amp;ndernisse:</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Object</source>
         <translation>Objekt</translation>
     </message>
@@ -1367,17 +1514,17 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Hindernisse</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
         <source>Open Workspace</source>
         <translation>Arbeitsbereich öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="319"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="323"/>
         <source>Open an existing workspace</source>
         <translation>Einen vorhandenen Arbeitsbereich öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="56"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="57"/>
         <source>Orbit:</source>
         <translation>Orbit:</translation>
     </message>
@@ -1392,12 +1539,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Orbitposition</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="369"/>
         <source>Orbital elements (*.tle *.txt *.csv);;All files (*)</source>
         <translation>Bahnelemente (*.tle *.txt *.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="104"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="106"/>
         <source>Outage days</source>
         <translation>Störungstage</translation>
     </message>
@@ -1407,9 +1554,14 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Überschreiben</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="376"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="380"/>
         <source>P&amp;rint Setup...</source>
         <translation>Drucke&amp;reinrichtung...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="534"/>
+        <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="172"/>
@@ -1420,6 +1572,11 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <location filename="../src/core/reports/AimPage.cpp" line="36"/>
         <source>Path loss</source>
         <translation>Freiraumdämpfung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Peak (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="165"/>
@@ -1447,7 +1604,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Bitte geben Sie eine Zahl für das Feld „%s“ ein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="157"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="160"/>
         <source>Please enter a number for the dish diameter and the frequency.</source>
         <translation>Bitte geben Sie eine Zahl für den Spiegeldurchmesser und die Frequenz ein.</translation>
     </message>
@@ -1462,17 +1619,17 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Die Punkte werden rundherum durch gerade Linien verbunden.  Ein Hindernis hebt den Horizont über seine Breite, mittig um seine Richtung, bis zum Winkel seiner Oberkante an.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="449"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="453"/>
         <source>Previous Pane</source>
         <translation>Vorheriger Bereich</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="346"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="350"/>
         <source>Print</source>
         <translation>Drucken</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="60"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="61"/>
         <source>Print &amp;Aiming Sheet...</source>
         <translation>&amp;Ausrichtblatt drucken...</translation>
     </message>
@@ -1482,7 +1639,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Druckoptionen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="344"/>
         <source>Print Pre&amp;view</source>
         <translation>Druck&amp;vorschau</translation>
     </message>
@@ -1492,12 +1649,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Ausrichtwinkel drucken für:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="337"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="341"/>
         <source>Print the look angles</source>
         <translation>Die Ausrichtwinkel drucken</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="349"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="353"/>
         <source>Print the look angles without asking</source>
         <translation>Die Ausrichtwinkel ohne Rückfrage drucken</translation>
     </message>
@@ -1512,12 +1669,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Diese Hinweise zum Aufruf ausgeben und beenden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>Quit Tilvex</source>
         <translation>Tilvex beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
         <source>Read a TLE or OMM CSV file and bring the satellites' slots to where they really are</source>
         <translation>Eine TLE- oder OMM-CSV-Datei einlesen und die Orbitpositionen der Satelliten auf ihre tatsächliche Position setzen</translation>
     </message>
@@ -1527,8 +1684,8 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Die Datendateien in DIR lesen und schreiben.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="144"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="715"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="721"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
@@ -1539,12 +1696,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Region</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="386"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="390"/>
         <source>Remove the selected satellite or location from the workspace</source>
         <translation>Den ausgewählten Satelliten oder Standort aus dem Arbeitsbereich entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="98"/>
         <source>S&amp;un Outages...</source>
         <translation>&amp;Sonnenstörungen...</translation>
     </message>
@@ -1556,7 +1713,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="223"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="44"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Satellite</source>
         <translation>Satellit</translation>
     </message>
@@ -1577,7 +1734,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Satellitendatenbank</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="48"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
         <source>Satellite Details</source>
         <translation>Satellitendetails</translation>
     </message>
@@ -1592,7 +1749,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Optionen der Satellitentabelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="22"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
         <source>Satellite Info Pane</source>
         <translation>Satelliteninfobereich</translation>
     </message>
@@ -1617,8 +1774,8 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Für den Satelliten muss eine Region ausgewählt sein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Satellite:</source>
         <translation>Satellit:</translation>
     </message>
@@ -1645,12 +1802,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Unter anderem Namen speichern...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="328"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="332"/>
         <source>Save Workspace &amp;As...</source>
         <translation>Arbeitsbereich speichern &amp;unter...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="180"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="182"/>
         <source>Save Workspace As</source>
         <translation>Arbeitsbereich speichern unter</translation>
     </message>
@@ -1670,12 +1827,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Die Himmelsansicht als PNG- oder SVG-Bild speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="325"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="329"/>
         <source>Save the workspace</source>
         <translation>Den Arbeitsbereich speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="331"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="335"/>
         <source>Save the workspace under a new name</source>
         <translation>Den Arbeitsbereich unter einem neuen Namen speichern</translation>
     </message>
@@ -1695,29 +1852,39 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Schattenzeit (lokal)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="103"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="104"/>
         <source>Show &amp;objects without a satellite</source>
         <translation>&amp;Objekte ohne Satellit anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="373"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="377"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation>Den geostationären Bogen am Himmel des aktuellen Standorts zeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="428"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="432"/>
         <source>Show the help</source>
         <translation>Die Hilfe anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="343"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="347"/>
         <source>Show the printed pages</source>
         <translation>Die Druckseiten vorab anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="440"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="444"/>
         <source>Show the program's version</source>
         <translation>Die Version des Programms anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="41"/>
+        <source>Show the windows in the language CODE (en, de, es, fr, it, pl, tr, ar).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="786"/>
+        <source>Show the windows in this language the next time Tilvex starts</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/app/TabView.cpp" line="55"/>
@@ -1730,7 +1897,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Zeigt die Satellitendatenbank nach Empfangsregionen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="43"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="44"/>
         <source>Shows the selected satellite's data and its look angles from the current location.</source>
         <translation>Zeigt die Daten des ausgewählten Satelliten und seine Ausrichtwinkel vom aktuellen Standort.</translation>
     </message>
@@ -1759,7 +1926,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="229"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Slot</source>
         <translation>Position</translation>
     </message>
@@ -1769,9 +1936,9 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Die Orbitposition muss zwischen 0 und 360 liegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="75"/>
         <source>Slot:</source>
         <translation>Position:</translation>
     </message>
@@ -1791,9 +1958,24 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Satelliten sortieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="529"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="12"/>
+        <source>South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="17"/>
+        <source>South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
         <source>Standard</source>
         <translation>Standard</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Start (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="37"/>
@@ -1806,6 +1988,11 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Sonnenstörungen</translation>
     </message>
     <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="790"/>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="109"/>
         <source>The Maidenhead locator of the point ("JP99lp"). Type a locator of four or six characters to move the point to the middle of its square.</source>
         <translation>Der Maidenhead-Locator des Punkts („JP99lp“). Geben Sie einen Locator mit vier oder sechs Zeichen ein, um den Punkt in die Mitte seines Feldes zu setzen.</translation>
@@ -1816,12 +2003,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Die Bänder, deren Satelliten die Tabelle anzeigt. Sie werden unter „Tabellenoptionen“ geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="93"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="95"/>
         <source>The clock that the local columns follow: this computer's, or a fixed offset from UTC such as the site's own.</source>
         <translation>Die Uhr, nach der sich die Ortszeit-Spalten richten: die dieses Computers oder ein fester Abstand zu UTC, etwa der des Standorts.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="55"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="56"/>
         <source>The dish's offset angle in degrees: 22.6 for a usual offset dish, 0 for a prime-focus dish</source>
         <translation>Der Offsetwinkel des Spiegels in Grad: 22,6 für einen üblichen Offsetspiegel, 0 für einen Prime-Focus-Spiegel</translation>
     </message>
@@ -1854,6 +2041,11 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <location filename="../src/ui/orbits/SatelliteOrbits.cpp" line="57"/>
         <source>The imported orbits could not be saved:</source>
         <translation>Die importierten Bahndaten konnten nicht gespeichert werden:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="802"/>
+        <source>The language could not be kept in the settings file.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
@@ -1909,7 +2101,7 @@ Save again, or discard?</source>
 Erneut speichern oder verwerfen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="24"/>
         <source>The satellite selected in the grid: its name, orbital slot and bands.</source>
         <translation>Der in der Tabelle ausgewählte Satellit: sein Name, seine Orbitposition und seine Bänder.</translation>
     </message>
@@ -1919,7 +2111,7 @@ Erneut speichern oder verwerfen?</translation>
         <translation>Die Satelliten, aus denen Sie wählen können, nach Empfangsregionen. Ziehen Sie einen (oder eine ganze Region) in den Arbeitsbereich, oder wählen Sie ihn aus und dann Bearbeiten &gt; Zum Arbeitsbereich hinzufügen. Doppelklicken Sie auf einen Satelliten, um seine Daten zu bearbeiten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="963"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1005"/>
         <source>The workspace has no location to export.</source>
         <translation>Der Arbeitsbereich enthält keinen Standort zum Exportieren.</translation>
     </message>
@@ -1939,12 +2131,12 @@ Erneut speichern oder verwerfen?</translation>
         <translation>Die Weltkarte kann nicht gelesen werden (%1): Es werden nur die Breiten- und Längengrade gezeigt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="237"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="244"/>
         <source>These lines of %1 were not imported; the rest of the file was:</source>
         <translation>Diese Zeilen von %1 wurden nicht importiert; der Rest der Datei schon:</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="82"/>
         <source>This computer's time (%1)</source>
         <translation>Zeit dieses Computers (%1)</translation>
     </message>
@@ -1962,6 +2154,11 @@ Erneut speichern oder verwerfen?</translation>
         <location filename="../src/ui/app/AboutDlg.cpp" line="63"/>
         <source>Tilvex couldn't locate your browser.  </source>
         <translation>Tilvex konnte Ihren Browser nicht finden.  </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="806"/>
+        <source>Tilvex will show its windows in %1 the next time it starts.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
@@ -2016,8 +2213,8 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Breite (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="181"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="183"/>
         <source>Workspace Files(*.wrk)</source>
         <translation>Arbeitsbereichsdateien (*.wrk)</translation>
     </message>
@@ -2037,7 +2234,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Weltkarte</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="355"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation>Die Ausrichtwinkel der Tabelle in eine CSV-Datei schreiben</translation>
     </message>
@@ -2045,6 +2242,11 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="146"/>
         <source>azimuth</source>
         <translation>Azimut</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>back</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
@@ -2057,7 +2259,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>um %1 vom Horizont verdeckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="153"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="155"/>
         <source>cannot use the data folder %1</source>
         <translation>Datenordner %1 kann nicht verwendet werden</translation>
     </message>
@@ -2075,6 +2277,11 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
         <source>elevation</source>
         <translation>Elevation</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>forward</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
@@ -2102,12 +2309,18 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Länge</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="797"/>
+        <location filename="../src/core/aim/AimSheet.cpp" line="269"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="33"/>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="839"/>
         <source>not saved</source>
         <translation>nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="69"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="71"/>
         <source>only one workspace can be opened</source>
         <translation>es kann nur ein Arbeitsbereich geöffnet werden</translation>
     </message>
@@ -2127,9 +2340,34 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <translation>Satellitenname</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="172"/>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="146"/>
+        <source>the dish diameter must be greater than 0 metres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="152"/>
+        <source>the dish is too small for this frequency: its beam would reach more than 45 degrees from the satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="148"/>
+        <source>the frequency must be greater than 0 GHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="174"/>
         <source>the settings file %1 is not used: %2</source>
         <translation>die Einstellungsdatei %1 wird nicht verwendet: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="150"/>
+        <source>the year must be from 1900 to 2100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/main.cpp" line="38"/>
+        <source>there is no translation for "%1"; the languages are %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>

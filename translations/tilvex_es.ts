@@ -19,11 +19,21 @@
         <translation> (visto desde detrás de la antena)</translation>
     </message>
     <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
         <source> East to
 180</source>
         <translation> Este y
 180</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> West</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
@@ -78,12 +88,12 @@ Estas líneas se han omitido; el resto del archivo se ha importado.</translation
         <translation>%1 (%2) desde %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (blocked)</source>
         <translation>%1 (bloqueado)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (clear)</source>
         <translation>%1 (despejado)</translation>
     </message>
@@ -181,7 +191,7 @@ Keep the version made here?</source>
         <translation>%s: %.2f°%s %.2f°%s, declinación %.1f°%s</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="440"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="441"/>
         <source>&amp;About Tilvex...</source>
         <translation>&amp;Acerca de Tilvex...</translation>
     </message>
@@ -206,8 +216,8 @@ Keep the version made here?</source>
         <translation>&amp;Añadir satélite(s) al espacio de trabajo	Ctrl+V</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="392"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="572"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
         <source>&amp;Add to Workspace</source>
         <translation>&amp;Añadir al espacio de trabajo</translation>
     </message>
@@ -244,7 +254,7 @@ Keep the version made here?</source>
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="398"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="399"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
     </message>
@@ -270,7 +280,7 @@ Keep the version made here?</source>
         <translation>&amp;Suprimir punto</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="40"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="41"/>
         <source>&amp;Detailed Report...</source>
         <translation>Informe &amp;detallado...</translation>
     </message>
@@ -285,12 +295,12 @@ Keep the version made here?</source>
         <translation>&amp;Distancia a la antena (m):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="506"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="507"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edición</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="94"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="95"/>
         <source>&amp;Edit Data...</source>
         <translation>&amp;Editar datos...</translation>
     </message>
@@ -305,12 +315,12 @@ Keep the version made here?</source>
         <translation>&amp;Elevación (°):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="355"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="356"/>
         <source>&amp;Export Look Angles...</source>
         <translation>&amp;Exportar ángulos de apuntamiento...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="482"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="483"/>
         <location filename="../src/ui/display/SkyView.cpp" line="459"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
@@ -336,12 +346,12 @@ Keep the version made here?</source>
         <translation>&amp;Altura sobre la antena (m):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="518"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="519"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="428"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="429"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Temas de ayuda</translation>
     </message>
@@ -351,7 +361,7 @@ Keep the version made here?</source>
         <translation>&amp;Horizonte...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="362"/>
         <source>&amp;Import Orbital Elements...</source>
         <translation>&amp;Importar elementos orbitales...</translation>
     </message>
@@ -366,7 +376,7 @@ Keep the version made here?</source>
         <translation>&amp;Ku</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="774"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="775"/>
         <source>&amp;Language</source>
         <translation>&amp;Idioma</translation>
     </message>
@@ -406,12 +416,12 @@ Keep the version made here?</source>
         <translation>&amp;Nombre</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="313"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="314"/>
         <source>&amp;New Workspace</source>
         <translation>&amp;Nuevo espacio de trabajo</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="319"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="320"/>
         <source>&amp;Open Workspace...</source>
         <translation>&amp;Abrir espacio de trabajo...</translation>
     </message>
@@ -421,7 +431,7 @@ Keep the version made here?</source>
         <translation>&amp;Puntos:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="337"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="338"/>
         <source>&amp;Print...</source>
         <translation>Im&amp;primir...</translation>
     </message>
@@ -441,8 +451,8 @@ Keep the version made here?</source>
         <translation>&amp;Quitar satélite del espacio de trabajo	Ctrl+X o Del</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="386"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="567"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="568"/>
         <source>&amp;Remove from Workspace</source>
         <translation>&amp;Quitar del espacio de trabajo</translation>
     </message>
@@ -457,7 +467,7 @@ Keep the version made here?</source>
         <translation>&amp;Guardar imagen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="325"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="326"/>
         <source>&amp;Save Workspace</source>
         <translation>&amp;Guardar espacio de trabajo</translation>
     </message>
@@ -472,7 +482,7 @@ Keep the version made here?</source>
         <translation>&amp;Tamaño</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="373"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="374"/>
         <source>&amp;Sky View</source>
         <translation>&amp;Vista del cielo</translation>
     </message>
@@ -482,7 +492,7 @@ Keep the version made here?</source>
         <translation>&amp;Verdadero</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="404"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="405"/>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
     </message>
@@ -492,7 +502,7 @@ Keep the version made here?</source>
         <translation>&amp;Actualizar posiciones</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="514"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
         <source>&amp;View</source>
         <translation>&amp;Ver</translation>
     </message>
@@ -502,7 +512,7 @@ Keep the version made here?</source>
         <translation>&amp;Visitar el sitio web de Tilvex...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="434"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="435"/>
         <source>&amp;What's This?</source>
         <translation>¿&amp;Qué es esto?</translation>
     </message>
@@ -528,7 +538,7 @@ Keep the version made here?</source>
         <translation>(magnético)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(Magnetic):</source>
         <translation>(magnético):</translation>
     </message>
@@ -538,7 +548,7 @@ Keep the version made here?</source>
         <translation>(verdadero)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(True):</source>
         <translation>(verdadero):</translation>
     </message>
@@ -558,7 +568,7 @@ Keep the version made here?</source>
         <translation>(región desconocida %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="172"/>
         <source>-- (below the horizon)</source>
         <translation>-- (bajo el horizonte)</translation>
     </message>
@@ -583,7 +593,7 @@ Keep the version made here?</source>
         <translation>Un localizador Maidenhead consta de dos letras de la A a la R, dos cifras y, opcionalmente, dos letras de la A a la X, por ejemplo JP99 o JP99lp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="828"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="829"/>
         <source>A database changed by another program was read again.</source>
         <translation>Se ha vuelto a leer una base de datos modificada por otro programa.</translation>
     </message>
@@ -623,7 +633,7 @@ Keep the version made here?</source>
         <translation>Añadir punto</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="395"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="396"/>
         <source>Add the selected database entries to the workspace</source>
         <translation>Añade al espacio de trabajo las entradas seleccionadas de la base de datos</translation>
     </message>
@@ -633,12 +643,17 @@ Keep the version made here?</source>
         <translation>Añade los puntos y obstáculos de un archivo de horizonte: líneas "azimut,elevación" y "obstacle,rumbo,altura,distancia,ancho" (con la palabra obstacle tal cual).</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="15"/>
+        <source>Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Age</source>
         <translation>Antigüedad</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="45"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="46"/>
         <source>Aiming</source>
         <translation>Apuntamiento</translation>
     </message>
@@ -679,6 +694,16 @@ Keep the version made here?</source>
         <translation>¿Seguro que desea suprimir el satélite %s?</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="16"/>
+        <source>Asia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="20"/>
+        <source>Asia &amp; South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
         <source>At least one Band checkbox must be selected.</source>
         <translation>Debe marcar al menos una casilla de banda.</translation>
@@ -698,12 +723,12 @@ Keep the version made here?</source>
     </message>
     <message>
         <location filename="../src/core/display/SkyViewGeometry.cpp" line="565"/>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>Azimuth </source>
         <translation>Azimut </translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="72"/>
         <source>Azimuth (Magnetic):</source>
         <translation>Azimut (magnético):</translation>
     </message>
@@ -743,8 +768,8 @@ Keep the version made here?</source>
         <translation>Bandas</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="54"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Bands:</source>
         <translation>Bandas:</translation>
     </message>
@@ -764,7 +789,7 @@ Keep the version made here?</source>
         <translation>Por &amp;posición orbital</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="990"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="991"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
@@ -790,7 +815,7 @@ Keep the version made here?</source>
         <translation>Elija primero una ubicación.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="382"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
         <source>Choose the printer and its options</source>
         <translation>Elige la impresora y sus opciones</translation>
     </message>
@@ -810,7 +835,7 @@ Keep the version made here?</source>
         <translation>Margen</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="75"/>
         <source>Clearance:</source>
         <translation>Margen:</translation>
     </message>
@@ -830,7 +855,7 @@ Keep the version made here?</source>
         <translation>Comentarios</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="81"/>
         <source>Comments:</source>
         <translation>Comentarios:</translation>
     </message>
@@ -840,7 +865,7 @@ Keep the version made here?</source>
         <translation>No se pudo leer %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="1023"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1024"/>
         <location filename="../src/ui/display/SkyView.cpp" line="541"/>
         <source>Could not write %1.</source>
         <translation>No se pudo escribir %1.</translation>
@@ -876,12 +901,12 @@ Keep the version made here?</source>
         <translation>Región de cobertura</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="316"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="317"/>
         <source>Create a new workspace</source>
         <translation>Crea un espacio de trabajo nuevo</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="982"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Current location</source>
         <translation>Ubicación actual</translation>
     </message>
@@ -953,7 +978,7 @@ Keep the version made here?</source>
         <translation>Inclinación de la antena</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="58"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="59"/>
         <source>Dish o&amp;ffset:</source>
         <translation>O&amp;ffset de la antena:</translation>
     </message>
@@ -983,7 +1008,7 @@ Keep the version made here?</source>
         <translation>Deriva</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="384"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -998,14 +1023,14 @@ Keep the version made here?</source>
         <translation>Cada objeto geoestacionario del archivo y el satélite de la base de datos al que se ha asociado. Las filas marcadas toman la longitud del objeto como posición orbital.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="416"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="584"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="417"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="585"/>
         <source>Edit &amp;Location Data...</source>
         <translation>Editar datos de la &amp;ubicación...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="410"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="411"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="580"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation>Editar datos del &amp;satélite...</translation>
     </message>
@@ -1035,8 +1060,8 @@ Keep the version made here?</source>
         <translation>Editar la base de datos de satélites</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="578"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="583"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="584"/>
         <source>Edit data for </source>
         <translation>Editar datos de </translation>
     </message>
@@ -1046,12 +1071,12 @@ Keep the version made here?</source>
         <translation>Edita el horizonte de la ubicación actual: sus puntos y obstáculos</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="419"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="420"/>
         <source>Edit the location database</source>
         <translation>Edita la base de datos de ubicaciones</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="413"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="414"/>
         <source>Edit the satellite database</source>
         <translation>Edita la base de datos de satélites</translation>
     </message>
@@ -1074,7 +1099,7 @@ Keep the version made here?</source>
         <translation>Elevación (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="70"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
         <source>Elevation:</source>
         <translation>Elevación:</translation>
     </message>
@@ -1084,12 +1109,22 @@ Keep the version made here?</source>
         <translation>Fin (UTC)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="982"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="13"/>
+        <source>Europe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="19"/>
+        <source>Europe, Africa &amp; Middle East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Every location of the workspace</source>
         <translation>Todas las ubicaciones del espacio de trabajo</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="437"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="438"/>
         <source>Explain the next item clicked</source>
         <translation>Explica el siguiente elemento en el que se haga clic</translation>
     </message>
@@ -1099,8 +1134,8 @@ Keep the version made here?</source>
         <translation>Exportar horizonte</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="984"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="988"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="989"/>
         <source>Export Look Angles</source>
         <translation>Exportar ángulos de apuntamiento</translation>
     </message>
@@ -1127,7 +1162,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Buscar lugar</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="425"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="426"/>
         <source>Find a town by name or on the map and add it to the location database</source>
         <translation>Busca una población por su nombre o en el mapa y la añade a la base de datos de ubicaciones</translation>
     </message>
@@ -1183,7 +1218,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Importar horizonte</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="367"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
         <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="49"/>
         <source>Import Orbital Elements</source>
         <translation>Importar elementos orbitales</translation>
@@ -1234,7 +1269,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Giro LNB</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="73"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
         <source>LNB Skew:</source>
         <translation>Giro del LNB:</translation>
     </message>
@@ -1297,7 +1332,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Nombre de la ubicación</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="66"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="67"/>
         <source>Location Name:</source>
         <translation>Nombre de la ubicación:</translation>
     </message>
@@ -1336,7 +1371,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Longitud:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="989"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="990"/>
         <location filename="../src/ui/display/TilvexView.cpp" line="58"/>
         <source>Look Angles</source>
         <translation>Ángulos de apuntamiento</translation>
@@ -1353,12 +1388,12 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Ángulos de apuntamiento para antenas parabólicas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="65"/>
         <source>Look angles from</source>
         <translation>Ángulos de apuntamiento desde</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="984"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
         <source>Look angles from:</source>
         <translation>Ángulos de apuntamiento desde:</translation>
     </message>
@@ -1393,6 +1428,11 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Satélites asociados</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="14"/>
+        <source>Middle East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
         <source>Motor angle</source>
         <translation>Ángulo del motor</translation>
@@ -1418,12 +1458,12 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Los nombres admiten como máximo %1 caracteres.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="422"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="423"/>
         <source>New Location from &amp;Place...</source>
         <translation>Nueva ubicación desde un &amp;lugar...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="446"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="447"/>
         <source>Next Pane</source>
         <translation>Panel siguiente</translation>
     </message>
@@ -1434,6 +1474,11 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>No se produjo ningún error.</translation>
     </message>
     <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="80"/>
+        <source>No location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
         <source>No place is called "%1".</source>
         <translation>Ningún lugar se llama «%1».</translation>
@@ -1442,6 +1487,16 @@ Se abre un espacio de trabajo vacío.</translation>
         <location filename="../src/ui/sites/WorldMapView.cpp" line="114"/>
         <source>No point picked</source>
         <translation>Ningún punto elegido</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="18"/>
+        <source>North &amp; South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="11"/>
+        <source>North America</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
@@ -1459,17 +1514,17 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Obstáculos</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="741"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
         <source>Open Workspace</source>
         <translation>Abrir espacio de trabajo</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="322"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="323"/>
         <source>Open an existing workspace</source>
         <translation>Abre un espacio de trabajo existente</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="56"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="57"/>
         <source>Orbit:</source>
         <translation>Órbita:</translation>
     </message>
@@ -1484,7 +1539,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Posición orbital</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="369"/>
         <source>Orbital elements (*.tle *.txt *.csv);;All files (*)</source>
         <translation>Elementos orbitales (*.tle *.txt *.csv);;Todos los archivos (*)</translation>
     </message>
@@ -1499,7 +1554,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Sobrescribir</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="379"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="380"/>
         <source>P&amp;rint Setup...</source>
         <translation>Configu&amp;rar impresión...</translation>
     </message>
@@ -1564,17 +1619,17 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Los puntos se unen con líneas rectas alrededor del círculo.  Un obstáculo eleva el horizonte hasta el ángulo de su parte superior en todo su ancho, centrado en su rumbo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="452"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="453"/>
         <source>Previous Pane</source>
         <translation>Panel anterior</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="349"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="350"/>
         <source>Print</source>
         <translation>Imprimir</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="60"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="61"/>
         <source>Print &amp;Aiming Sheet...</source>
         <translation>Imprimir &amp;hoja de apuntamiento...</translation>
     </message>
@@ -1584,7 +1639,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Opciones de impresión</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="343"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="344"/>
         <source>Print Pre&amp;view</source>
         <translation>&amp;Vista previa de impresión</translation>
     </message>
@@ -1594,12 +1649,12 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Imprimir ángulos de apuntamiento para:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="341"/>
         <source>Print the look angles</source>
         <translation>Imprime los ángulos de apuntamiento</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="352"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="353"/>
         <source>Print the look angles without asking</source>
         <translation>Imprime los ángulos de apuntamiento sin preguntar</translation>
     </message>
@@ -1614,12 +1669,12 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Muestra esta ayuda de uso y termina.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="384"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>Quit Tilvex</source>
         <translation>Sale de Tilvex</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="364"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
         <source>Read a TLE or OMM CSV file and bring the satellites' slots to where they really are</source>
         <translation>Lee un archivo TLE u OMM CSV y lleva las posiciones orbitales de los satélites a donde están realmente</translation>
     </message>
@@ -1629,8 +1684,8 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Lee y escribe los archivos de datos en DIR.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="147"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="720"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="721"/>
         <source>Ready</source>
         <translation>Listo</translation>
     </message>
@@ -1641,12 +1696,12 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Región</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="389"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="390"/>
         <source>Remove the selected satellite or location from the workspace</source>
         <translation>Quita del espacio de trabajo el satélite o la ubicación seleccionados</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="98"/>
         <source>S&amp;un Outages...</source>
         <translation>&amp;Interferencias solares...</translation>
     </message>
@@ -1679,7 +1734,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Base de datos de satélites</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="48"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
         <source>Satellite Details</source>
         <translation>Detalles del satélite</translation>
     </message>
@@ -1694,7 +1749,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Opciones de la tabla de satélites</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="22"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
         <source>Satellite Info Pane</source>
         <translation>Panel de información del satélite</translation>
     </message>
@@ -1719,8 +1774,8 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Debe seleccionar una región para el satélite.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Satellite:</source>
         <translation>Satélite:</translation>
     </message>
@@ -1747,7 +1802,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Guardar con otro nombre...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="331"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="332"/>
         <source>Save Workspace &amp;As...</source>
         <translation>Guardar espacio de trabajo &amp;como...</translation>
     </message>
@@ -1772,12 +1827,12 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Guarda la vista del cielo como imagen PNG o SVG</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="328"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="329"/>
         <source>Save the workspace</source>
         <translation>Guarda el espacio de trabajo</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="334"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="335"/>
         <source>Save the workspace under a new name</source>
         <translation>Guarda el espacio de trabajo con otro nombre</translation>
     </message>
@@ -1802,22 +1857,22 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Mostrar &amp;objetos sin satélite</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="376"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="377"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation>Muestra el arco geoestacionario en el cielo de la ubicación actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="431"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="432"/>
         <source>Show the help</source>
         <translation>Muestra la ayuda</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="346"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="347"/>
         <source>Show the printed pages</source>
         <translation>Muestra las páginas tal como se imprimirán</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="443"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="444"/>
         <source>Show the program's version</source>
         <translation>Muestra la versión del programa</translation>
     </message>
@@ -1827,7 +1882,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Muestra las ventanas en el idioma CODE (en, de, es, fr, it, pl, tr, ar).</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="785"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="786"/>
         <source>Show the windows in this language the next time Tilvex starts</source>
         <translation>Muestra las ventanas en este idioma la próxima vez que se inicie Tilvex</translation>
     </message>
@@ -1842,7 +1897,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Muestra la base de datos de satélites por región de cobertura.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="43"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="44"/>
         <source>Shows the selected satellite's data and its look angles from the current location.</source>
         <translation>Muestra los datos del satélite seleccionado y sus ángulos de apuntamiento desde la ubicación actual.</translation>
     </message>
@@ -1881,9 +1936,9 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>La posición orbital debe estar entre 0 y 360.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="75"/>
         <source>Slot:</source>
         <translation>Posición:</translation>
     </message>
@@ -1903,7 +1958,17 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Ordenar satélites</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="534"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="12"/>
+        <source>South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="17"/>
+        <source>South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
         <source>Standard</source>
         <translation>Estándar</translation>
     </message>
@@ -1923,7 +1988,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Interferencias solares</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="789"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="790"/>
         <source>System Default</source>
         <translation>Predeterminado del sistema</translation>
     </message>
@@ -1943,7 +2008,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>El reloj que siguen las columnas locales: el de este equipo o un desfase fijo respecto a UTC, como el de la propia ubicación.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="55"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="56"/>
         <source>The dish's offset angle in degrees: 22.6 for a usual offset dish, 0 for a prime-focus dish</source>
         <translation>Ángulo de offset de la antena en grados: 22.6 para una antena offset habitual, 0 para una antena de foco primario</translation>
     </message>
@@ -1978,7 +2043,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>No se pudieron guardar las órbitas importadas:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="801"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="802"/>
         <source>The language could not be kept in the settings file.</source>
         <translation>No se pudo guardar el idioma en el archivo de configuración.</translation>
     </message>
@@ -2036,7 +2101,7 @@ Save again, or discard?</source>
 ¿Guardar de nuevo o descartar?</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="24"/>
         <source>The satellite selected in the grid: its name, orbital slot and bands.</source>
         <translation>El satélite seleccionado en la tabla: su nombre, posición orbital y bandas.</translation>
     </message>
@@ -2046,7 +2111,7 @@ Save again, or discard?</source>
         <translation>Los satélites entre los que puede elegir, por región de cobertura. Arrastre uno (o una región) al espacio de trabajo, o selecciónelo y elija Edición &gt; Añadir al espacio de trabajo. Haga doble clic en uno para editar sus datos.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="1004"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1005"/>
         <source>The workspace has no location to export.</source>
         <translation>El espacio de trabajo no tiene ninguna ubicación que exportar.</translation>
     </message>
@@ -2091,7 +2156,7 @@ Save again, or discard?</source>
         <translation>Tilvex no ha encontrado su navegador.  </translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="805"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="806"/>
         <source>Tilvex will show its windows in %1 the next time it starts.</source>
         <translation>Tilvex mostrará sus ventanas en %1 la próxima vez que se inicie.</translation>
     </message>
@@ -2148,7 +2213,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Ancho (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="741"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
         <location filename="../src/ui/app/TilvexApp.cpp" line="183"/>
         <source>Workspace Files(*.wrk)</source>
         <translation>Archivos de espacio de trabajo (*.wrk)</translation>
@@ -2169,7 +2234,7 @@ Se abre un espacio de trabajo vacío.</translation>
         <translation>Mapa del mundo</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="358"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation>Escribe los ángulos de apuntamiento de la tabla en un archivo CSV</translation>
     </message>
@@ -2245,12 +2310,12 @@ Se abre un espacio de trabajo vacío.</translation>
     </message>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="269"/>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="32"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="33"/>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="838"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="839"/>
         <source>not saved</source>
         <translation>sin guardar</translation>
     </message>

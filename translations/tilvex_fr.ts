@@ -14,11 +14,26 @@
         <translation> (automatique ; le modèle magnétique est valable de %.0f à %.0f)</translation>
     </message>
     <message>
+        <location filename="../src/core/satellites/LnbSkew.h" line="21"/>
+        <source> (seen from behind the dish)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
         <source> East to
 180</source>
         <translation> Est à
 180</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> West</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
@@ -28,6 +43,16 @@ accordingly.</source>
         <translation> Ouest.  Les valeurs supérieures seront converties dans
 ce format, les valeurs Est et Ouest étant modifiées
 en conséquence.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> counter-clockwise</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="22"/>
@@ -58,17 +83,22 @@ These lines were left out; the rest of the file was imported.</source>
 Ces lignes ont été ignorées ; le reste du fichier a été importé.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="61"/>
+        <source>%1 (%2) from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (blocked)</source>
         <translation>%1 (masqué)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (clear)</source>
         <translation>%1 (dégagé)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="86"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="88"/>
         <source>%1 (the site's longitude)</source>
         <translation>%1 (longitude du site)</translation>
     </message>
@@ -83,7 +113,7 @@ Ces lignes ont été ignorées ; le reste du fichier a été importé.</transla
         <translation>%1 contient un schéma incorrect.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="163"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="164"/>
         <source>%1 geostationary objects in the file, %2 of them matched with the satellite database. Checked rows differ from their slot by more than 0.05%3.</source>
         <translation>%1 objets géostationnaires dans le fichier, dont %2 associés à la base des satellites. Les lignes cochées s'écartent de leur position de plus de 0.05%3.</translation>
     </message>
@@ -93,7 +123,7 @@ Ces lignes ont été ignorées ; le reste du fichier a été importé.</transla
         <translation>%1 a un format incorrect.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="245"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="252"/>
         <source>%1 holds no geostationary object.</source>
         <translation>%1 ne contient aucun objet géostationnaire.</translation>
     </message>
@@ -113,7 +143,7 @@ Ces lignes ont été ignorées ; le reste du fichier a été importé.</transla
         <translation>%1 lieux trouvés, les plus probables en premier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="37"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="38"/>
         <source>%1 was changed here and by another program since the file was read.
 
 Keep the version made here?</source>
@@ -161,9 +191,14 @@ Garder la version modifiée ici ?</translation>
         <translation>%s : %.2f°%s %.2f°%s, déclinaison magnétique %.1f°%s</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="437"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="441"/>
         <source>&amp;About Tilvex...</source>
         <translation>À &amp;propos de Tilvex...</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="24"/>
+        <source>&amp;Add Location(s) to Workspace	Ctrl+V</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
@@ -176,8 +211,13 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Ajouter un satellite</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="389"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="567"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="25"/>
+        <source>&amp;Add Satellite(s) to Workspace	Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
         <source>&amp;Add to Workspace</source>
         <translation>&amp;Ajouter à l'espace de travail</translation>
     </message>
@@ -214,7 +254,7 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="395"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="399"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
@@ -240,12 +280,12 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Supprimer le point</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="40"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="41"/>
         <source>&amp;Detailed Report...</source>
         <translation>&amp;Rapport détaillé...</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
         <source>&amp;Dish diameter (m):</source>
         <translation>&amp;Diamètre de la parabole (m) :</translation>
     </message>
@@ -255,12 +295,12 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Distance à la parabole (m) :</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="503"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="507"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="94"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="95"/>
         <source>&amp;Edit Data...</source>
         <translation>&amp;Modifier les données...</translation>
     </message>
@@ -275,12 +315,12 @@ Garder la version modifiée ici ?</translation>
         <translation>É&amp;lévation (°) :</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="352"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="356"/>
         <source>&amp;Export Look Angles...</source>
         <translation>E&amp;xporter les angles de pointage...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="479"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="483"/>
         <location filename="../src/ui/display/SkyView.cpp" line="459"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
@@ -291,7 +331,7 @@ Garder la version modifiée ici ?</translation>
         <translation>Recherc&amp;her...</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="98"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
         <source>&amp;Frequency (GHz):</source>
         <translation>&amp;Fréquence (GHz) :</translation>
     </message>
@@ -306,12 +346,12 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Hauteur au-dessus de la parabole (m) :</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="519"/>
         <source>&amp;Help</source>
         <translation>Aid&amp;e</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="425"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="429"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Rubriques d'aide</translation>
     </message>
@@ -321,7 +361,7 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Horizon...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="358"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="362"/>
         <source>&amp;Import Orbital Elements...</source>
         <translation>&amp;Importer des éléments orbitaux...</translation>
     </message>
@@ -336,7 +376,12 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Ku</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="775"/>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="102"/>
         <source>&amp;Local times:</source>
         <translation>&amp;Heures locales :</translation>
     </message>
@@ -371,12 +416,12 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Nom</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="310"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="314"/>
         <source>&amp;New Workspace</source>
         <translation>&amp;Nouvel espace de travail</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="316"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="320"/>
         <source>&amp;Open Workspace...</source>
         <translation>&amp;Ouvrir un espace de travail...</translation>
     </message>
@@ -386,7 +431,7 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Points :</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="334"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="338"/>
         <source>&amp;Print...</source>
         <translation>Im&amp;primer...</translation>
     </message>
@@ -396,13 +441,23 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Région</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="562"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="26"/>
+        <source>&amp;Remove Location from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="23"/>
+        <source>&amp;Remove Satellite from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="568"/>
         <source>&amp;Remove from Workspace</source>
         <translation>&amp;Retirer de l'espace de travail</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="84"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="85"/>
         <source>&amp;Satellite of the selected object:</source>
         <translation>&amp;Satellite de l'objet sélectionné :</translation>
     </message>
@@ -412,7 +467,7 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Enregistrer l'image...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="322"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="326"/>
         <source>&amp;Save Workspace</source>
         <translation>&amp;Enregistrer l'espace de travail</translation>
     </message>
@@ -427,7 +482,7 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Taille</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="370"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="374"/>
         <source>&amp;Sky View</source>
         <translation>&amp;Vue du ciel</translation>
     </message>
@@ -437,17 +492,17 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Vrai</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="401"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="405"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="108"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="109"/>
         <source>&amp;Update Slots</source>
         <translation>&amp;Mettre à jour les positions</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="511"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
@@ -457,7 +512,7 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Visiter le site web de Tilvex...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="431"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="435"/>
         <source>&amp;What's This?</source>
         <translation>&amp;Qu'est-ce que c'est ?</translation>
     </message>
@@ -472,7 +527,7 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Largeur (°) :</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="101"/>
         <source>&amp;Year:</source>
         <translation>&amp;Année :</translation>
     </message>
@@ -483,7 +538,7 @@ Garder la version modifiée ici ?</translation>
         <translation>(magnétique)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(Magnetic):</source>
         <translation>(magnétique) :</translation>
     </message>
@@ -493,7 +548,7 @@ Garder la version modifiée ici ?</translation>
         <translation>(vrai)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(True):</source>
         <translation>(vrai) :</translation>
     </message>
@@ -503,7 +558,7 @@ Garder la version modifiée ici ?</translation>
         <translation>(aucune région)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="87"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="88"/>
         <source>(none)</source>
         <translation>(aucun)</translation>
     </message>
@@ -513,12 +568,12 @@ Garder la version modifiée ici ?</translation>
         <translation>(région inconnue %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="172"/>
         <source>-- (below the horizon)</source>
         <translation>-- (sous l'horizon)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="234"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="240"/>
         <source>... and %1 more</source>
         <translation>... et %1 de plus</translation>
     </message>
@@ -538,12 +593,12 @@ Garder la version modifiée ici ?</translation>
         <translation>Un locator Maidenhead se compose de deux lettres de A à R, de deux chiffres et éventuellement de deux lettres de A à X, par exemple JP99 ou JP99lp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="787"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="829"/>
         <source>A database changed by another program was read again.</source>
         <translation>Une base de données modifiée par un autre programme a été relue.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="46"/>
         <source>A workspace to open instead of the one used last.</source>
         <translation>Un espace de travail à ouvrir au lieu du dernier utilisé.</translation>
     </message>
@@ -553,7 +608,7 @@ Garder la version modifiée ici ?</translation>
         <translation>À propos de Tilvex</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Actual</source>
         <translation>Réelle</translation>
     </message>
@@ -578,7 +633,7 @@ Garder la version modifiée ici ?</translation>
         <translation>Ajouter un point</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="392"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="396"/>
         <source>Add the selected database entries to the workspace</source>
         <translation>Ajouter les éléments sélectionnés de la base à l'espace de travail</translation>
     </message>
@@ -588,12 +643,17 @@ Garder la version modifiée ici ?</translation>
         <translation>Ajoute les points et les obstacles d'un fichier d'horizon : lignes « azimut,élévation » et « obstacle,direction,hauteur,distance,largeur ».</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="15"/>
+        <source>Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Age</source>
         <translation>Âge</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="45"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="46"/>
         <source>Aiming</source>
         <translation>Pointage</translation>
     </message>
@@ -634,6 +694,16 @@ Garder la version modifiée ici ?</translation>
         <translation>Voulez-vous vraiment supprimer le satellite %s ?</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="16"/>
+        <source>Asia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="20"/>
+        <source>Asia &amp; South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
         <source>At least one Band checkbox must be selected.</source>
         <translation>Au moins une case de bande doit être cochée.</translation>
@@ -652,12 +722,13 @@ Garder la version modifiée ici ?</translation>
         <translation>Azimut</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/core/display/SkyViewGeometry.cpp" line="565"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>Azimuth </source>
         <translation>Azimut </translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="72"/>
         <source>Azimuth (Magnetic):</source>
         <translation>Azimut (magnétique) :</translation>
     </message>
@@ -697,8 +768,8 @@ Garder la version modifiée ici ?</translation>
         <translation>Bandes</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="54"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Bands:</source>
         <translation>Bandes :</translation>
     </message>
@@ -718,7 +789,7 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Par position orbitale</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="949"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="991"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
@@ -734,7 +805,7 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Calculer la déclinaison automatiquement</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="220"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="221"/>
         <source>Cannot read %1: %2</source>
         <translation>Impossible de lire %1 : %2</translation>
     </message>
@@ -744,7 +815,7 @@ Garder la version modifiée ici ?</translation>
         <translation>Choisissez d'abord un site.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="379"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
         <source>Choose the printer and its options</source>
         <translation>Choisir l'imprimante et ses options</translation>
     </message>
@@ -764,7 +835,7 @@ Garder la version modifiée ici ?</translation>
         <translation>Dégagement</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="75"/>
         <source>Clearance:</source>
         <translation>Dégagement :</translation>
     </message>
@@ -784,7 +855,7 @@ Garder la version modifiée ici ?</translation>
         <translation>Commentaires</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="81"/>
         <source>Comments:</source>
         <translation>Commentaires :</translation>
     </message>
@@ -794,7 +865,13 @@ Garder la version modifiée ici ?</translation>
         <translation>Impossible de lire %1 : %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="564"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1024"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="541"/>
+        <source>Could not write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="565"/>
         <source>Could not write %1: %2</source>
         <translation>Impossible d'écrire %1 : %2</translation>
     </message>
@@ -824,14 +901,19 @@ Garder la version modifiée ici ?</translation>
         <translation>Zone de couverture</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="313"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="317"/>
         <source>Create a new workspace</source>
         <translation>Créer un nouvel espace de travail</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Current location</source>
         <translation>Site actuel</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Date (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="85"/>
@@ -881,7 +963,7 @@ Garder la version modifiée ici ?</translation>
         <translation>Supprimer &amp;l'obstacle</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Difference</source>
         <translation>Écart</translation>
     </message>
@@ -896,7 +978,7 @@ Garder la version modifiée ici ?</translation>
         <translation>Inclinaison de la parabole</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="58"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="59"/>
         <source>Dish o&amp;ffset:</source>
         <translation>&amp;Offset de la parabole :</translation>
     </message>
@@ -921,12 +1003,12 @@ Garder la version modifiée ici ?</translation>
         <translation>Voulez-vous enregistrer les modifications de %s ?</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Drift</source>
         <translation>Dérive</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -936,19 +1018,19 @@ Garder la version modifiée ici ?</translation>
         <translation>&amp;Exporter...</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="64"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="65"/>
         <source>Each geostationary object of the file and the satellite of the database it was matched with. Checked rows get the object's longitude as their slot.</source>
         <translation>Chaque objet géostationnaire du fichier et le satellite de la base auquel il a été associé. Les lignes cochées prennent la longitude de l'objet comme position.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="413"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="417"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="585"/>
         <source>Edit &amp;Location Data...</source>
         <translation>Modifier les données du s&amp;ite...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="407"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="574"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="411"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="580"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation>Modifier les données du &amp;satellite...</translation>
     </message>
@@ -978,8 +1060,8 @@ Garder la version modifiée ici ?</translation>
         <translation>Modifier la base des satellites</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="578"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="584"/>
         <source>Edit data for </source>
         <translation>Modifier les données de </translation>
     </message>
@@ -989,12 +1071,12 @@ Garder la version modifiée ici ?</translation>
         <translation>Modifier l'horizon du site actuel : ses points et ses obstacles</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="416"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="420"/>
         <source>Edit the location database</source>
         <translation>Modifier la base des sites</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="410"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="414"/>
         <source>Edit the satellite database</source>
         <translation>Modifier la base des satellites</translation>
     </message>
@@ -1017,17 +1099,32 @@ Garder la version modifiée ici ?</translation>
         <translation>Élévation (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="70"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
         <source>Elevation:</source>
         <translation>Élévation :</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>End (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="13"/>
+        <source>Europe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="19"/>
+        <source>Europe, Africa &amp; Middle East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Every location of the workspace</source>
         <translation>Tous les sites de l'espace de travail</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="434"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="438"/>
         <source>Explain the next item clicked</source>
         <translation>Expliquer le prochain élément cliqué</translation>
     </message>
@@ -1037,8 +1134,8 @@ Garder la version modifiée ici ?</translation>
         <translation>Exporter l'horizon</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="947"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="989"/>
         <source>Export Look Angles</source>
         <translation>Exporter les angles de pointage</translation>
     </message>
@@ -1065,7 +1162,7 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Rechercher un lieu</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="422"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="426"/>
         <source>Find a town by name or on the map and add it to the location database</source>
         <translation>Trouver une ville par son nom ou sur la carte et l'ajouter à la base des sites</translation>
     </message>
@@ -1121,13 +1218,13 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Importer un horizon</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="364"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="48"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="49"/>
         <source>Import Orbital Elements</source>
         <translation>Importer des éléments orbitaux</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Inclination</source>
         <translation>Inclinaison</translation>
     </message>
@@ -1172,6 +1269,11 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Rotation LNB</translation>
     </message>
     <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <source>LNB Skew:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/reports/AimPage.cpp" line="28"/>
         <source>LNB skew</source>
         <translation>Rotation LNB</translation>
@@ -1187,6 +1289,31 @@ Ouverture d'un espace de travail vide.</translation>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="87"/>
         <source>Latitude:</source>
         <translation>Latitude :</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Least Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Local Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Start</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="49"/>
@@ -1205,7 +1332,7 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Nom du site</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="66"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="67"/>
         <source>Location Name:</source>
         <translation>Nom du site :</translation>
     </message>
@@ -1244,29 +1371,29 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Longitude :</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="948"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="990"/>
         <location filename="../src/ui/display/TilvexView.cpp" line="58"/>
         <source>Look Angles</source>
         <translation>Angles de pointage</translation>
     </message>
     <message>
         <location filename="../src/ui/printing/PrintSupport.cpp" line="56"/>
-        <location filename="../src/ui/printing/ReportPdf.cpp" line="41"/>
+        <location filename="../src/ui/printing/ReportPdf.cpp" line="42"/>
         <source>Look angles</source>
         <translation>Angles de pointage</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="42"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
         <source>Look angles for satellite dishes.</source>
         <translation>Angles de pointage pour paraboles satellite.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="65"/>
         <source>Look angles from</source>
         <translation>Angles de pointage depuis</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
         <source>Look angles from:</source>
         <translation>Angles de pointage depuis :</translation>
     </message>
@@ -1296,9 +1423,14 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Locator Maidenhead</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="57"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="58"/>
         <source>Matched satellites</source>
         <translation>Satellites associés</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="14"/>
+        <source>Middle East</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
@@ -1326,12 +1458,12 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Les noms ne peuvent pas dépasser %1 caractères.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="419"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="423"/>
         <source>New Location from &amp;Place...</source>
         <translation>Nouveau site à partir d'un &amp;lieu...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="443"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="447"/>
         <source>Next Pane</source>
         <translation>Volet suivant</translation>
     </message>
@@ -1340,6 +1472,11 @@ Ouverture d'un espace de travail vide.</translation>
         <location filename="../src/core/workspace/Archive.cpp" line="26"/>
         <source>No error occurred.</source>
         <translation>Aucune erreur.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="80"/>
+        <source>No location</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
@@ -1352,12 +1489,22 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Aucun point choisi</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="18"/>
+        <source>North &amp; South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="11"/>
+        <source>North America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
         <source>O&amp;bstacles:</source>
         <translation>&amp;Obstacles :</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Object</source>
         <translation>Objet</translation>
     </message>
@@ -1367,17 +1514,17 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Obstacles</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
         <source>Open Workspace</source>
         <translation>Ouvrir un espace de travail</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="319"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="323"/>
         <source>Open an existing workspace</source>
         <translation>Ouvrir un espace de travail existant</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="56"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="57"/>
         <source>Orbit:</source>
         <translation>Orbite :</translation>
     </message>
@@ -1392,12 +1539,12 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Position orbitale</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="369"/>
         <source>Orbital elements (*.tle *.txt *.csv);;All files (*)</source>
         <translation>Éléments orbitaux (*.tle *.txt *.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="104"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="106"/>
         <source>Outage days</source>
         <translation>Jours d'interférence</translation>
     </message>
@@ -1407,9 +1554,14 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Écraser</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="376"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="380"/>
         <source>P&amp;rint Setup...</source>
         <translation>&amp;Configuration de l'impression...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="534"/>
+        <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="172"/>
@@ -1420,6 +1572,11 @@ Ouverture d'un espace de travail vide.</translation>
         <location filename="../src/core/reports/AimPage.cpp" line="36"/>
         <source>Path loss</source>
         <translation>Affaiblissement de trajet</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Peak (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="165"/>
@@ -1447,7 +1604,7 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Veuillez saisir un nombre pour %s.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="157"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="160"/>
         <source>Please enter a number for the dish diameter and the frequency.</source>
         <translation>Veuillez saisir un nombre pour le diamètre de la parabole et pour la fréquence.</translation>
     </message>
@@ -1462,17 +1619,17 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Les points sont reliés par des segments de droite sur tout le tour.  Un obstacle élève l'horizon jusqu'à l'angle de son sommet sur toute sa largeur, centrée sur sa direction.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="449"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="453"/>
         <source>Previous Pane</source>
         <translation>Volet précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="346"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="350"/>
         <source>Print</source>
         <translation>Imprimer</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="60"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="61"/>
         <source>Print &amp;Aiming Sheet...</source>
         <translation>Imprimer la &amp;fiche de pointage...</translation>
     </message>
@@ -1482,7 +1639,7 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Options d'impression</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="344"/>
         <source>Print Pre&amp;view</source>
         <translation>Aperçu a&amp;vant impression</translation>
     </message>
@@ -1492,12 +1649,12 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Imprimer les angles de pointage pour :</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="337"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="341"/>
         <source>Print the look angles</source>
         <translation>Imprimer les angles de pointage</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="349"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="353"/>
         <source>Print the look angles without asking</source>
         <translation>Imprimer les angles de pointage sans confirmation</translation>
     </message>
@@ -1512,12 +1669,12 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>Quit Tilvex</source>
         <translation>Quitter Tilvex</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
         <source>Read a TLE or OMM CSV file and bring the satellites' slots to where they really are</source>
         <translation>Lire un fichier TLE ou OMM CSV et placer les satellites à leur position orbitale réelle</translation>
     </message>
@@ -1527,8 +1684,8 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Lire et écrire les fichiers de données dans DIR.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="144"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="715"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="721"/>
         <source>Ready</source>
         <translation>Prêt</translation>
     </message>
@@ -1539,12 +1696,12 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Région</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="386"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="390"/>
         <source>Remove the selected satellite or location from the workspace</source>
         <translation>Retirer le satellite ou le site sélectionné de l'espace de travail</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="98"/>
         <source>S&amp;un Outages...</source>
         <translation>&amp;Interférences solaires...</translation>
     </message>
@@ -1556,7 +1713,7 @@ Ouverture d'un espace de travail vide.</translation>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="223"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="44"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Satellite</source>
         <translation>Satellite</translation>
     </message>
@@ -1577,7 +1734,7 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Base des satellites</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="48"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
         <source>Satellite Details</source>
         <translation>Détails du satellite</translation>
     </message>
@@ -1592,7 +1749,7 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Options de la grille des satellites</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="22"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
         <source>Satellite Info Pane</source>
         <translation>Volet d'informations du satellite</translation>
     </message>
@@ -1617,8 +1774,8 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Une région doit être sélectionnée pour le satellite.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Satellite:</source>
         <translation>Satellite :</translation>
     </message>
@@ -1645,12 +1802,12 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Enregistrer sous un autre nom...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="328"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="332"/>
         <source>Save Workspace &amp;As...</source>
         <translation>Enregistrer l'espace de travail &amp;sous...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="180"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="182"/>
         <source>Save Workspace As</source>
         <translation>Enregistrer l'espace de travail sous</translation>
     </message>
@@ -1670,12 +1827,12 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Enregistrer la vue du ciel en image PNG ou SVG</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="325"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="329"/>
         <source>Save the workspace</source>
         <translation>Enregistrer l'espace de travail</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="331"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="335"/>
         <source>Save the workspace under a new name</source>
         <translation>Enregistrer l'espace de travail sous un autre nom</translation>
     </message>
@@ -1695,29 +1852,39 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Heure de l'ombre (locale)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="103"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="104"/>
         <source>Show &amp;objects without a satellite</source>
         <translation>&amp;Afficher les objets sans satellite</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="373"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="377"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation>Afficher l'arc géostationnaire dans le ciel du site actuel</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="428"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="432"/>
         <source>Show the help</source>
         <translation>Afficher l'aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="343"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="347"/>
         <source>Show the printed pages</source>
         <translation>Afficher les pages imprimées</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="440"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="444"/>
         <source>Show the program's version</source>
         <translation>Afficher la version du programme</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="41"/>
+        <source>Show the windows in the language CODE (en, de, es, fr, it, pl, tr, ar).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="786"/>
+        <source>Show the windows in this language the next time Tilvex starts</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/app/TabView.cpp" line="55"/>
@@ -1730,7 +1897,7 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Affiche la base des satellites par zone de couverture.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="43"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="44"/>
         <source>Shows the selected satellite's data and its look angles from the current location.</source>
         <translation>Affiche les données du satellite sélectionné et ses angles de pointage depuis le site actuel.</translation>
     </message>
@@ -1759,7 +1926,7 @@ Ouverture d'un espace de travail vide.</translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="229"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Slot</source>
         <translation>Position</translation>
     </message>
@@ -1769,9 +1936,9 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>La position doit être comprise entre 0 et 360.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="75"/>
         <source>Slot:</source>
         <translation>Position :</translation>
     </message>
@@ -1791,9 +1958,24 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Trier les satellites</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="529"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="12"/>
+        <source>South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="17"/>
+        <source>South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
         <source>Standard</source>
         <translation>Standard</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Start (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="37"/>
@@ -1806,6 +1988,11 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Interférences solaires</translation>
     </message>
     <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="790"/>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="109"/>
         <source>The Maidenhead locator of the point ("JP99lp"). Type a locator of four or six characters to move the point to the middle of its square.</source>
         <translation>Le locator Maidenhead du point (« JP99lp »). Saisissez un locator de quatre ou six caractères pour placer le point au centre de son carré.</translation>
@@ -1816,12 +2003,12 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Les bandes dont la grille affiche les satellites. Le bouton Options de la grille les modifie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="93"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="95"/>
         <source>The clock that the local columns follow: this computer's, or a fixed offset from UTC such as the site's own.</source>
         <translation>L'horloge suivie par les colonnes locales : celle de cet ordinateur, ou un décalage fixe par rapport à UTC, comme celui du site.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="55"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="56"/>
         <source>The dish's offset angle in degrees: 22.6 for a usual offset dish, 0 for a prime-focus dish</source>
         <translation>L'angle d'offset de la parabole en degrés : 22.6 pour une parabole offset courante, 0 pour une parabole à foyer primaire</translation>
     </message>
@@ -1854,6 +2041,11 @@ Ouverture d'un espace de travail vide.</translation>
         <location filename="../src/ui/orbits/SatelliteOrbits.cpp" line="57"/>
         <source>The imported orbits could not be saved:</source>
         <translation>Les orbites importées n'ont pas pu être enregistrées :</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="802"/>
+        <source>The language could not be kept in the settings file.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
@@ -1909,7 +2101,7 @@ Save again, or discard?</source>
 Enregistrer à nouveau ou abandonner ?</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="24"/>
         <source>The satellite selected in the grid: its name, orbital slot and bands.</source>
         <translation>Le satellite sélectionné dans la grille : son nom, sa position orbitale et ses bandes.</translation>
     </message>
@@ -1919,7 +2111,7 @@ Enregistrer à nouveau ou abandonner ?</translation>
         <translation>Les satellites disponibles, par zone de couverture. Faites glisser un satellite (ou une zone) vers l'espace de travail, ou sélectionnez-le puis choisissez Édition &gt; Ajouter à l'espace de travail. Double-cliquez sur un satellite pour modifier ses données.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="963"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1005"/>
         <source>The workspace has no location to export.</source>
         <translation>L'espace de travail ne contient aucun site à exporter.</translation>
     </message>
@@ -1939,12 +2131,12 @@ Enregistrer à nouveau ou abandonner ?</translation>
         <translation>La carte du monde ne peut pas être lue (%1) : seuls les parallèles et les méridiens sont affichés.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="237"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="244"/>
         <source>These lines of %1 were not imported; the rest of the file was:</source>
         <translation>Ces lignes de %1 n'ont pas été importées ; le reste du fichier l'a été :</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="82"/>
         <source>This computer's time (%1)</source>
         <translation>Heure de cet ordinateur (%1)</translation>
     </message>
@@ -1962,6 +2154,11 @@ Enregistrer à nouveau ou abandonner ?</translation>
         <location filename="../src/ui/app/AboutDlg.cpp" line="63"/>
         <source>Tilvex couldn't locate your browser.  </source>
         <translation>Tilvex n'a pas trouvé votre navigateur.  </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="806"/>
+        <source>Tilvex will show its windows in %1 the next time it starts.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
@@ -2016,8 +2213,8 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Largeur (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="181"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="183"/>
         <source>Workspace Files(*.wrk)</source>
         <translation>Fichiers d'espace de travail (*.wrk)</translation>
     </message>
@@ -2037,7 +2234,7 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>Carte du monde</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="355"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation>Écrire les angles de pointage de la grille dans un fichier CSV</translation>
     </message>
@@ -2045,6 +2242,11 @@ Ouverture d'un espace de travail vide.</translation>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="146"/>
         <source>azimuth</source>
         <translation>l'azimut</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>back</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
@@ -2057,7 +2259,7 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>masqué par l'horizon de %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="153"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="155"/>
         <source>cannot use the data folder %1</source>
         <translation>impossible d'utiliser le dossier de données %1</translation>
     </message>
@@ -2075,6 +2277,11 @@ Ouverture d'un espace de travail vide.</translation>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
         <source>elevation</source>
         <translation>l'élévation</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>forward</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
@@ -2102,12 +2309,18 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>la longitude</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="797"/>
+        <location filename="../src/core/aim/AimSheet.cpp" line="269"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="33"/>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="839"/>
         <source>not saved</source>
         <translation>non enregistré</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="69"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="71"/>
         <source>only one workspace can be opened</source>
         <translation>un seul espace de travail peut être ouvert</translation>
     </message>
@@ -2127,9 +2340,34 @@ Ouverture d'un espace de travail vide.</translation>
         <translation>le nom du satellite</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="172"/>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="146"/>
+        <source>the dish diameter must be greater than 0 metres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="152"/>
+        <source>the dish is too small for this frequency: its beam would reach more than 45 degrees from the satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="148"/>
+        <source>the frequency must be greater than 0 GHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="174"/>
         <source>the settings file %1 is not used: %2</source>
         <translation>le fichier de paramètres %1 n'est pas utilisé : %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="150"/>
+        <source>the year must be from 1900 to 2100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/main.cpp" line="38"/>
+        <source>there is no translation for "%1"; the languages are %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>

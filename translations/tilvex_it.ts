@@ -14,11 +14,26 @@
         <translation> (automatica; il modello magnetico è valido dal %.0f al %.0f)</translation>
     </message>
     <message>
+        <location filename="../src/core/satellites/LnbSkew.h" line="21"/>
+        <source> (seen from behind the dish)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
         <source> East to
 180</source>
         <translation> Est a
 180</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> West</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
@@ -28,6 +43,16 @@ accordingly.</source>
         <translation> Ovest.  I valori maggiori verranno convertiti in
 questo formato, con i valori Est e Ovest modificati
 di conseguenza.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> counter-clockwise</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="22"/>
@@ -58,17 +83,22 @@ These lines were left out; the rest of the file was imported.</source>
 Queste righe sono state escluse; il resto del file è stato importato.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="61"/>
+        <source>%1 (%2) from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (blocked)</source>
         <translation>%1 (ostruito)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (clear)</source>
         <translation>%1 (libero)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="86"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="88"/>
         <source>%1 (the site's longitude)</source>
         <translation>%1 (longitudine della località)</translation>
     </message>
@@ -83,7 +113,7 @@ Queste righe sono state escluse; il resto del file è stato importato.</translat
         <translation>%1 contiene uno schema non corretto.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="163"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="164"/>
         <source>%1 geostationary objects in the file, %2 of them matched with the satellite database. Checked rows differ from their slot by more than 0.05%3.</source>
         <translation>%1 oggetti geostazionari nel file, di cui %2 associati al database dei satelliti. Le righe spuntate si discostano dalla propria posizione orbitale di oltre 0,05%3.</translation>
     </message>
@@ -93,19 +123,19 @@ Queste righe sono state escluse; il resto del file è stato importato.</translat
         <translation>%1 ha un formato non valido.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="245"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="252"/>
         <source>%1 holds no geostationary object.</source>
         <translation>%1 non contiene alcun oggetto geostazionario.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="537"/>
         <source>%1 holds no horizon points or obstacles.</source>
-        <translation>%1 non contiene né punti dell&apos;orizzonte né ostacoli.</translation>
+        <translation>%1 non contiene né punti dell'orizzonte né ostacoli.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="505"/>
         <source>%1 is too large for a horizon file.</source>
-        <translation>%1 è troppo grande per un file dell&apos;orizzonte.</translation>
+        <translation>%1 è troppo grande per un file dell'orizzonte.</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="252"/>
@@ -113,7 +143,7 @@ Queste righe sono state escluse; il resto del file è stato importato.</translat
         <translation>Sono elencati %1 luoghi, i più probabili per primi.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="37"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="38"/>
         <source>%1 was changed here and by another program since the file was read.
 
 Keep the version made here?</source>
@@ -161,9 +191,14 @@ Mantenere la versione modificata qui?</translation>
         <translation>%s: %.2f°%s %.2f°%s, declinazione %.1f°%s</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="437"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="441"/>
         <source>&amp;About Tilvex...</source>
         <translation>&amp;Informazioni su Tilvex...</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="24"/>
+        <source>&amp;Add Location(s) to Workspace	Ctrl+V</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
@@ -176,10 +211,15 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Aggiungi satellite</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="389"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="567"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="25"/>
+        <source>&amp;Add Satellite(s) to Workspace	Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
         <source>&amp;Add to Workspace</source>
-        <translation>&amp;Aggiungi all&apos;area di lavoro</translation>
+        <translation>&amp;Aggiungi all'area di lavoro</translation>
     </message>
     <message>
         <location filename="../src/ui/printing/PrintOptionsDlg.cpp" line="42"/>
@@ -214,7 +254,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Chiudi</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="395"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="399"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copia</translation>
     </message>
@@ -240,12 +280,12 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Elimina punto</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="40"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="41"/>
         <source>&amp;Detailed Report...</source>
         <translation>&amp;Dettagli...</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
         <source>&amp;Dish diameter (m):</source>
         <translation>&amp;Diametro parabola (m):</translation>
     </message>
@@ -255,12 +295,12 @@ Mantenere la versione modificata qui?</translation>
         <translation>Di&amp;stanza dalla parabola (m):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="503"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="507"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="94"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="95"/>
         <source>&amp;Edit Data...</source>
         <translation>&amp;Modifica dati...</translation>
     </message>
@@ -275,12 +315,12 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Elevazione (°):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="352"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="356"/>
         <source>&amp;Export Look Angles...</source>
         <translation>Esp&amp;orta angoli di puntamento...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="479"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="483"/>
         <location filename="../src/ui/display/SkyView.cpp" line="459"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
@@ -291,7 +331,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Trova...</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="98"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
         <source>&amp;Frequency (GHz):</source>
         <translation>&amp;Frequenza (GHz):</translation>
     </message>
@@ -306,12 +346,12 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Altezza sopra la parabola (m):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="519"/>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="425"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="429"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Argomenti della Guida</translation>
     </message>
@@ -321,7 +361,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Orizzonte...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="358"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="362"/>
         <source>&amp;Import Orbital Elements...</source>
         <translation>&amp;Importa elementi orbitali...</translation>
     </message>
@@ -336,7 +376,12 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Ku</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="775"/>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="102"/>
         <source>&amp;Local times:</source>
         <translation>Orari &amp;locali:</translation>
     </message>
@@ -371,12 +416,12 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Nome</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="310"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="314"/>
         <source>&amp;New Workspace</source>
         <translation>&amp;Nuova area di lavoro</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="316"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="320"/>
         <source>&amp;Open Workspace...</source>
         <translation>&amp;Apri area di lavoro...</translation>
     </message>
@@ -386,7 +431,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Punti:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="334"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="338"/>
         <source>&amp;Print...</source>
         <translation>Stam&amp;pa...</translation>
     </message>
@@ -396,15 +441,25 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Regione</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="562"/>
-        <source>&amp;Remove from Workspace</source>
-        <translation>&amp;Rimuovi dall&apos;area di lavoro</translation>
+        <location filename="../src/core/framework/StringTable.cpp" line="26"/>
+        <source>&amp;Remove Location from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="84"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="23"/>
+        <source>&amp;Remove Satellite from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="568"/>
+        <source>&amp;Remove from Workspace</source>
+        <translation>&amp;Rimuovi dall'area di lavoro</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="85"/>
         <source>&amp;Satellite of the selected object:</source>
-        <translation>&amp;Satellite dell&apos;oggetto selezionato:</translation>
+        <translation>&amp;Satellite dell'oggetto selezionato:</translation>
     </message>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="460"/>
@@ -412,7 +467,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Salva immagine...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="322"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="326"/>
         <source>&amp;Save Workspace</source>
         <translation>&amp;Salva area di lavoro</translation>
     </message>
@@ -427,7 +482,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Dimensione</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="370"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="374"/>
         <source>&amp;Sky View</source>
         <translation>&amp;Vista cielo</translation>
     </message>
@@ -437,17 +492,17 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Geografico</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="401"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="405"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annulla</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="108"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="109"/>
         <source>&amp;Update Slots</source>
         <translation>&amp;Aggiorna posizioni</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="511"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
         <source>&amp;View</source>
         <translation>&amp;Visualizza</translation>
     </message>
@@ -457,9 +512,9 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Visita il sito web di Tilvex...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="431"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="435"/>
         <source>&amp;What's This?</source>
-        <translation>&amp;Che cos&apos;è?</translation>
+        <translation>&amp;Che cos'è?</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="112"/>
@@ -472,7 +527,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>&amp;Larghezza (°):</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="101"/>
         <source>&amp;Year:</source>
         <translation>&amp;Anno:</translation>
     </message>
@@ -483,7 +538,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>(magnetico)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(Magnetic):</source>
         <translation>(magnetico):</translation>
     </message>
@@ -493,7 +548,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>(geografico)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(True):</source>
         <translation>(geografico):</translation>
     </message>
@@ -503,7 +558,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>(nessuna regione)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="87"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="88"/>
         <source>(none)</source>
         <translation>(nessuno)</translation>
     </message>
@@ -513,12 +568,12 @@ Mantenere la versione modificata qui?</translation>
         <translation>(regione sconosciuta %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="172"/>
         <source>-- (below the horizon)</source>
-        <translation>-- (sotto l&apos;orizzonte)</translation>
+        <translation>-- (sotto l'orizzonte)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="234"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="240"/>
         <source>... and %1 more</source>
         <translation>... e altre %1</translation>
     </message>
@@ -538,14 +593,14 @@ Mantenere la versione modificata qui?</translation>
         <translation>Un locatore Maidenhead è composto da due lettere da A a R, due cifre e, facoltativamente, due lettere da A a X, ad esempio JP99 o JP99lp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="787"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="829"/>
         <source>A database changed by another program was read again.</source>
         <translation>È stato riletto un database modificato da un altro programma.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="46"/>
         <source>A workspace to open instead of the one used last.</source>
-        <translation>Un&apos;area di lavoro da aprire al posto dell&apos;ultima usata.</translation>
+        <translation>Un'area di lavoro da aprire al posto dell'ultima usata.</translation>
     </message>
     <message>
         <location filename="../src/ui/app/AboutDlg.cpp" line="30"/>
@@ -553,7 +608,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>Informazioni su Tilvex</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Actual</source>
         <translation>Reale</translation>
     </message>
@@ -578,22 +633,27 @@ Mantenere la versione modificata qui?</translation>
         <translation>Aggiungi punto</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="392"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="396"/>
         <source>Add the selected database entries to the workspace</source>
-        <translation>Aggiunge all&apos;area di lavoro le voci selezionate del database</translation>
+        <translation>Aggiunge all'area di lavoro le voci selezionate del database</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="319"/>
         <source>Adds the points and obstacles of a horizon file: lines "azimuth,elevation" and "obstacle,bearing,height,distance,width".</source>
-        <translation>Aggiunge i punti e gli ostacoli di un file dell&apos;orizzonte: righe &quot;azimut,elevazione&quot; e &quot;obstacle,direzione,altezza,distanza,larghezza&quot;.</translation>
+        <translation>Aggiunge i punti e gli ostacoli di un file dell'orizzonte: righe "azimut,elevazione" e "obstacle,direzione,altezza,distanza,larghezza".</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="15"/>
+        <source>Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Age</source>
         <translation>Età</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="45"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="46"/>
         <source>Aiming</source>
         <translation>Puntamento</translation>
     </message>
@@ -621,7 +681,7 @@ Mantenere la versione modificata qui?</translation>
     <message>
         <location filename="../src/core/workspace/Archive.cpp" line="29"/>
         <source>An unknown error occurred while accessing %1.</source>
-        <translation>Si è verificato un errore sconosciuto durante l&apos;accesso a %1.</translation>
+        <translation>Si è verificato un errore sconosciuto durante l'accesso a %1.</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="55"/>
@@ -632,6 +692,16 @@ Mantenere la versione modificata qui?</translation>
         <location filename="../src/core/workspace/EditorRules.h" line="54"/>
         <source>Are you sure you want to delete satellite %s?</source>
         <translation>Eliminare davvero il satellite %s?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="16"/>
+        <source>Asia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="20"/>
+        <source>Asia &amp; South Pacific</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
@@ -652,12 +722,13 @@ Mantenere la versione modificata qui?</translation>
         <translation>Azimut</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/core/display/SkyViewGeometry.cpp" line="565"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>Azimuth </source>
         <translation>Azimut </translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="72"/>
         <source>Azimuth (Magnetic):</source>
         <translation>Azimut (magnetico):</translation>
     </message>
@@ -697,8 +768,8 @@ Mantenere la versione modificata qui?</translation>
         <translation>Bande</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="54"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Bands:</source>
         <translation>Bande:</translation>
     </message>
@@ -718,7 +789,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>Per &amp;posizione orbitale</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="949"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="991"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>File CSV (*.csv);;Tutti i file (*)</translation>
     </message>
@@ -734,7 +805,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>Calcolo automa&amp;tico</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="220"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="221"/>
         <source>Cannot read %1: %2</source>
         <translation>Impossibile leggere %1: %2</translation>
     </message>
@@ -744,14 +815,14 @@ Mantenere la versione modificata qui?</translation>
         <translation>Scegliere prima una località.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="379"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
         <source>Choose the printer and its options</source>
         <translation>Sceglie la stampante e le sue opzioni</translation>
     </message>
     <message>
         <location filename="../src/ui/display/SatellitePane.cpp" line="42"/>
         <source>Chooses the bands listed, the order of the rows, true or magnetic azimuth, and whether the slot follows the name.</source>
-        <translation>Sceglie le bande elencate, l&apos;ordine delle righe, l&apos;azimut geografico o magnetico e se mostrare la posizione orbitale dopo il nome.</translation>
+        <translation>Sceglie le bande elencate, l'ordine delle righe, l'azimut geografico o magnetico e se mostrare la posizione orbitale dopo il nome.</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="83"/>
@@ -764,7 +835,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>Margine</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="75"/>
         <source>Clearance:</source>
         <translation>Margine:</translation>
     </message>
@@ -784,7 +855,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>Commenti</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="81"/>
         <source>Comments:</source>
         <translation>Commenti:</translation>
     </message>
@@ -794,7 +865,13 @@ Mantenere la versione modificata qui?</translation>
         <translation>Impossibile leggere %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="564"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1024"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="541"/>
+        <source>Could not write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="565"/>
         <source>Could not write %1: %2</source>
         <translation>Impossibile scrivere %1: %2</translation>
     </message>
@@ -806,7 +883,7 @@ Mantenere la versione modificata qui?</translation>
     <message>
         <location filename="../src/ui/app/SplashWnd.cpp" line="21"/>
         <source>Couldn't load bitmap from file.</source>
-        <translation>Impossibile caricare l&apos;immagine dal file.</translation>
+        <translation>Impossibile caricare l'immagine dal file.</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="66"/>
@@ -824,14 +901,19 @@ Mantenere la versione modificata qui?</translation>
         <translation>Area di copertura</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="313"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="317"/>
         <source>Create a new workspace</source>
         <translation>Crea una nuova area di lavoro</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Current location</source>
         <translation>Località corrente</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Date (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="85"/>
@@ -881,7 +963,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>Elimina o&amp;stacolo</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Difference</source>
         <translation>Differenza</translation>
     </message>
@@ -896,7 +978,7 @@ Mantenere la versione modificata qui?</translation>
         <translation>Inclinazione parabola</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="58"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="59"/>
         <source>Dish o&amp;ffset:</source>
         <translation>O&amp;ffset parabola:</translation>
     </message>
@@ -921,12 +1003,12 @@ Mantenere la versione modificata qui?</translation>
         <translation>Salvare le modifiche a %s?</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Drift</source>
         <translation>Deriva</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>E&amp;xit</source>
         <translation>&amp;Esci</translation>
     </message>
@@ -936,19 +1018,19 @@ Mantenere la versione modificata qui?</translation>
         <translation>Espo&amp;rta...</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="64"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="65"/>
         <source>Each geostationary object of the file and the satellite of the database it was matched with. Checked rows get the object's longitude as their slot.</source>
-        <translation>Ogni oggetto geostazionario del file e il satellite del database a cui è stato associato. Le righe spuntate assumono come posizione orbitale la longitudine dell&apos;oggetto.</translation>
+        <translation>Ogni oggetto geostazionario del file e il satellite del database a cui è stato associato. Le righe spuntate assumono come posizione orbitale la longitudine dell'oggetto.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="413"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="417"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="585"/>
         <source>Edit &amp;Location Data...</source>
         <translation>Modifica dati &amp;località...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="407"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="574"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="411"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="580"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation>Modifica dati &amp;satellite...</translation>
     </message>
@@ -978,30 +1060,30 @@ Mantenere la versione modificata qui?</translation>
         <translation>Modifica database satelliti</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="578"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="584"/>
         <source>Edit data for </source>
         <translation>Modifica dati di </translation>
     </message>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="469"/>
         <source>Edit the horizon of the current location: its points and obstacles</source>
-        <translation>Modifica l&apos;orizzonte della località corrente: i suoi punti e ostacoli</translation>
+        <translation>Modifica l'orizzonte della località corrente: i suoi punti e ostacoli</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="416"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="420"/>
         <source>Edit the location database</source>
         <translation>Modifica il database delle località</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="410"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="414"/>
         <source>Edit the satellite database</source>
         <translation>Modifica il database dei satelliti</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="43"/>
         <source>Either the East or West option must be selected.</source>
-        <translation>Selezionare l&apos;opzione Est oppure Ovest.</translation>
+        <translation>Selezionare l'opzione Est oppure Ovest.</translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="25"/>
@@ -1017,19 +1099,34 @@ Mantenere la versione modificata qui?</translation>
         <translation>Elevazione (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="70"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
         <source>Elevation:</source>
         <translation>Elevazione:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
-        <source>Every location of the workspace</source>
-        <translation>Tutte le località dell&apos;area di lavoro</translation>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>End (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="434"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="13"/>
+        <source>Europe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="19"/>
+        <source>Europe, Africa &amp; Middle East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
+        <source>Every location of the workspace</source>
+        <translation>Tutte le località dell'area di lavoro</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="438"/>
         <source>Explain the next item clicked</source>
-        <translation>Spiega l&apos;elemento su cui si fa clic subito dopo</translation>
+        <translation>Spiega l'elemento su cui si fa clic subito dopo</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="556"/>
@@ -1037,8 +1134,8 @@ Mantenere la versione modificata qui?</translation>
         <translation>Esporta orizzonte</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="947"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="989"/>
         <source>Export Look Angles</source>
         <translation>Esporta angoli di puntamento</translation>
     </message>
@@ -1057,7 +1154,7 @@ Mantenere la versione modificata qui?</translation>
         <source>File %s missing or corrupted.
 Opening empty workspace.</source>
         <translation>File %s mancante o danneggiato.
-Verrà aperta un&apos;area di lavoro vuota.</translation>
+Verrà aperta un'area di lavoro vuota.</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="53"/>
@@ -1065,7 +1162,7 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Trova luogo</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="422"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="426"/>
         <source>Find a town by name or on the map and add it to the location database</source>
         <translation>Trova un centro abitato per nome o sulla mappa e lo aggiunge al database delle località</translation>
     </message>
@@ -1103,17 +1200,17 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="495"/>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="557"/>
         <source>Horizon Files (*.csv *.txt);;All Files (*)</source>
-        <translation>File dell&apos;orizzonte (*.csv *.txt);;Tutti i file (*)</translation>
+        <translation>File dell'orizzonte (*.csv *.txt);;Tutti i file (*)</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="297"/>
         <source>Horizon points</source>
-        <translation>Punti dell&apos;orizzonte</translation>
+        <translation>Punti dell'orizzonte</translation>
     </message>
     <message>
         <location filename="../src/ui/app/AboutDlg.cpp" line="64"/>
         <source>If you want to visit the Tilvex web page, go to </source>
-        <translation>Per visitare il sito web di Tilvex, andare all&apos;indirizzo </translation>
+        <translation>Per visitare il sito web di Tilvex, andare all'indirizzo </translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="494"/>
@@ -1121,13 +1218,13 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Importa orizzonte</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="364"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="48"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="49"/>
         <source>Import Orbital Elements</source>
         <translation>Importa elementi orbitali</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Inclination</source>
         <translation>Inclinazione</translation>
     </message>
@@ -1149,7 +1246,7 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
     <message>
         <location filename="../src/core/workspace/DatabaseEditor.cpp" line="65"/>
         <source>Keep the Other</source>
-        <translation>Mantieni l&apos;altra</translation>
+        <translation>Mantieni l'altra</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="38"/>
@@ -1172,6 +1269,11 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Rotazione LNB</translation>
     </message>
     <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <source>LNB Skew:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/reports/AimPage.cpp" line="28"/>
         <source>LNB skew</source>
         <translation>Rotazione LNB</translation>
@@ -1187,6 +1289,31 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="87"/>
         <source>Latitude:</source>
         <translation>Latitudine:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Least Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Local Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Start</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="49"/>
@@ -1205,7 +1332,7 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Nome località</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="66"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="67"/>
         <source>Location Name:</source>
         <translation>Nome località:</translation>
     </message>
@@ -1244,29 +1371,29 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Longitudine:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="948"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="990"/>
         <location filename="../src/ui/display/TilvexView.cpp" line="58"/>
         <source>Look Angles</source>
         <translation>Angoli di puntamento</translation>
     </message>
     <message>
         <location filename="../src/ui/printing/PrintSupport.cpp" line="56"/>
-        <location filename="../src/ui/printing/ReportPdf.cpp" line="41"/>
+        <location filename="../src/ui/printing/ReportPdf.cpp" line="42"/>
         <source>Look angles</source>
         <translation>Angoli di puntamento</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="42"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
         <source>Look angles for satellite dishes.</source>
         <translation>Angoli di puntamento per parabole satellitari.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="65"/>
         <source>Look angles from</source>
         <translation>Angoli di puntamento da</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
         <source>Look angles from:</source>
         <translation>Angoli di puntamento da:</translation>
     </message>
@@ -1296,9 +1423,14 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Locatore Maidenhead</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="57"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="58"/>
         <source>Matched satellites</source>
         <translation>Satelliti associati</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="14"/>
+        <source>Middle East</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
@@ -1326,12 +1458,12 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>I nomi contengono al massimo %1 caratteri.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="419"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="423"/>
         <source>New Location from &amp;Place...</source>
         <translation>&amp;Nuova località da luogo...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="443"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="447"/>
         <source>Next Pane</source>
         <translation>Riquadro successivo</translation>
     </message>
@@ -1342,9 +1474,14 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Nessun errore.</translation>
     </message>
     <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="80"/>
+        <source>No location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
         <source>No place is called "%1".</source>
-        <translation>Nessun luogo si chiama &quot;%1&quot;.</translation>
+        <translation>Nessun luogo si chiama "%1".</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/WorldMapView.cpp" line="114"/>
@@ -1352,12 +1489,22 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Nessun punto scelto</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="18"/>
+        <source>North &amp; South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="11"/>
+        <source>North America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
         <source>O&amp;bstacles:</source>
         <translation>&amp;Ostacoli:</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Object</source>
         <translation>Oggetto</translation>
     </message>
@@ -1367,17 +1514,17 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Ostacoli</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
         <source>Open Workspace</source>
         <translation>Apri area di lavoro</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="319"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="323"/>
         <source>Open an existing workspace</source>
-        <translation>Apre un&apos;area di lavoro esistente</translation>
+        <translation>Apre un'area di lavoro esistente</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="56"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="57"/>
         <source>Orbit:</source>
         <translation>Orbita:</translation>
     </message>
@@ -1392,12 +1539,12 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Posizione orbitale</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="369"/>
         <source>Orbital elements (*.tle *.txt *.csv);;All files (*)</source>
         <translation>Elementi orbitali (*.tle *.txt *.csv);;Tutti i file (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="104"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="106"/>
         <source>Outage days</source>
         <translation>Giorni di interferenza</translation>
     </message>
@@ -1407,9 +1554,14 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Sovrascrivi</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="376"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="380"/>
         <source>P&amp;rint Setup...</source>
         <translation>Imposta s&amp;tampante...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="534"/>
+        <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="172"/>
@@ -1420,6 +1572,11 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <location filename="../src/core/reports/AimPage.cpp" line="36"/>
         <source>Path loss</source>
         <translation>Attenuazione di tratta</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Peak (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="165"/>
@@ -1447,7 +1604,7 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Immettere un numero nel campo «%s».</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="157"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="160"/>
         <source>Please enter a number for the dish diameter and the frequency.</source>
         <translation>Immettere un numero per il diametro della parabola e per la frequenza.</translation>
     </message>
@@ -1459,20 +1616,20 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="291"/>
         <source>Points are joined by straight lines around the circle.  An obstacle raises the horizon to the angle of its top over its width, centred on its bearing.</source>
-        <translation>I punti sono uniti da linee rette lungo il cerchio.  Un ostacolo alza l&apos;orizzonte fino all&apos;angolo della sua sommità per tutta la sua larghezza, centrata sulla sua direzione.</translation>
+        <translation>I punti sono uniti da linee rette lungo il cerchio.  Un ostacolo alza l'orizzonte fino all'angolo della sua sommità per tutta la sua larghezza, centrata sulla sua direzione.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="449"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="453"/>
         <source>Previous Pane</source>
         <translation>Riquadro precedente</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="346"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="350"/>
         <source>Print</source>
         <translation>Stampa</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="60"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="61"/>
         <source>Print &amp;Aiming Sheet...</source>
         <translation>Stampa scheda di &amp;puntamento...</translation>
     </message>
@@ -1482,7 +1639,7 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Opzioni di stampa</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="344"/>
         <source>Print Pre&amp;view</source>
         <translation>Antepri&amp;ma di stampa</translation>
     </message>
@@ -1492,12 +1649,12 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Stampa angoli di puntamento per:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="337"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="341"/>
         <source>Print the look angles</source>
         <translation>Stampa gli angoli di puntamento</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="349"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="353"/>
         <source>Print the look angles without asking</source>
         <translation>Stampa gli angoli di puntamento senza chiedere conferma</translation>
     </message>
@@ -1509,15 +1666,15 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="35"/>
         <source>Print this usage and exit.</source>
-        <translation>Mostra queste istruzioni d&apos;uso ed esce.</translation>
+        <translation>Mostra queste istruzioni d'uso ed esce.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>Quit Tilvex</source>
         <translation>Chiude Tilvex</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
         <source>Read a TLE or OMM CSV file and bring the satellites' slots to where they really are</source>
         <translation>Legge un file TLE o OMM CSV e porta le posizioni orbitali dei satelliti dove si trovano realmente</translation>
     </message>
@@ -1527,8 +1684,8 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Legge e scrive i file di dati in DIR.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="144"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="715"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="721"/>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
@@ -1539,12 +1696,12 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Regione</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="386"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="390"/>
         <source>Remove the selected satellite or location from the workspace</source>
-        <translation>Rimuove dall&apos;area di lavoro il satellite o la località selezionati</translation>
+        <translation>Rimuove dall'area di lavoro il satellite o la località selezionati</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="98"/>
         <source>S&amp;un Outages...</source>
         <translation>&amp;Interferenze solari...</translation>
     </message>
@@ -1556,7 +1713,7 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="223"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="44"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Satellite</source>
         <translation>Satellite</translation>
     </message>
@@ -1577,7 +1734,7 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Database satelliti</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="48"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
         <source>Satellite Details</source>
         <translation>Dettagli satellite</translation>
     </message>
@@ -1592,7 +1749,7 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Opzioni griglia satelliti</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="22"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
         <source>Satellite Info Pane</source>
         <translation>Riquadro informazioni satellite</translation>
     </message>
@@ -1617,8 +1774,8 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Selezionare una regione per il satellite.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Satellite:</source>
         <translation>Satellite:</translation>
     </message>
@@ -1645,12 +1802,12 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Salva con un altro nome...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="328"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="332"/>
         <source>Save Workspace &amp;As...</source>
         <translation>Salva area di lavoro &amp;con nome...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="180"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="182"/>
         <source>Save Workspace As</source>
         <translation>Salva area di lavoro con nome</translation>
     </message>
@@ -1670,14 +1827,14 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Salva la vista cielo come immagine PNG o SVG</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="325"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="329"/>
         <source>Save the workspace</source>
-        <translation>Salva l&apos;area di lavoro</translation>
+        <translation>Salva l'area di lavoro</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="331"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="335"/>
         <source>Save the workspace under a new name</source>
-        <translation>Salva l&apos;area di lavoro con un nuovo nome</translation>
+        <translation>Salva l'area di lavoro con un nuovo nome</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="57"/>
@@ -1687,37 +1844,47 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="37"/>
         <source>Shadow time</source>
-        <translation>Ora dell&apos;ombra</translation>
+        <translation>Ora dell'ombra</translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="38"/>
         <source>Shadow time (local)</source>
-        <translation>Ora dell&apos;ombra (locale)</translation>
+        <translation>Ora dell'ombra (locale)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="103"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="104"/>
         <source>Show &amp;objects without a satellite</source>
         <translation>Mostra &amp;oggetti senza satellite</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="373"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="377"/>
         <source>Show the geostationary arc in the sky of the current location</source>
-        <translation>Mostra l&apos;arco geostazionario nel cielo della località corrente</translation>
+        <translation>Mostra l'arco geostazionario nel cielo della località corrente</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="428"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="432"/>
         <source>Show the help</source>
         <translation>Mostra la Guida</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="343"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="347"/>
         <source>Show the printed pages</source>
         <translation>Mostra le pagine come verranno stampate</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="440"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="444"/>
         <source>Show the program's version</source>
         <translation>Mostra la versione del programma</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="41"/>
+        <source>Show the windows in the language CODE (en, de, es, fr, it, pl, tr, ar).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="786"/>
+        <source>Show the windows in this language the next time Tilvex starts</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/app/TabView.cpp" line="55"/>
@@ -1730,7 +1897,7 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Mostra il database dei satelliti per area di copertura.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="43"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="44"/>
         <source>Shows the selected satellite's data and its look angles from the current location.</source>
         <translation>Mostra i dati del satellite selezionato e i suoi angoli di puntamento dalla località corrente.</translation>
     </message>
@@ -1759,7 +1926,7 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="229"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Slot</source>
         <translation>Posizione</translation>
     </message>
@@ -1769,9 +1936,9 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>La posizione orbitale deve essere compresa tra 0 e 360.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="75"/>
         <source>Slot:</source>
         <translation>Posizione:</translation>
     </message>
@@ -1791,14 +1958,29 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Ordina satelliti</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="529"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="12"/>
+        <source>South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="17"/>
+        <source>South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
     <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Start (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="37"/>
         <source>Start without the splash picture.</source>
-        <translation>Avvia senza l&apos;immagine iniziale.</translation>
+        <translation>Avvia senza l'immagine iniziale.</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="59"/>
@@ -1806,9 +1988,14 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Interferenze solari</translation>
     </message>
     <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="790"/>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="109"/>
         <source>The Maidenhead locator of the point ("JP99lp"). Type a locator of four or six characters to move the point to the middle of its square.</source>
-        <translation>Il locatore Maidenhead del punto (&quot;JP99lp&quot;). Digitare un locatore di quattro o sei caratteri per spostare il punto al centro del relativo quadrato.</translation>
+        <translation>Il locatore Maidenhead del punto ("JP99lp"). Digitare un locatore di quattro o sei caratteri per spostare il punto al centro del relativo quadrato.</translation>
     </message>
     <message>
         <location filename="../src/ui/display/SatellitePane.cpp" line="38"/>
@@ -1816,14 +2003,14 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Le bande dei satelliti elencati nella griglia. Si cambiano con Opzioni griglia.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="93"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="95"/>
         <source>The clock that the local columns follow: this computer's, or a fixed offset from UTC such as the site's own.</source>
-        <translation>L&apos;orologio seguito dalle colonne locali: quello di questo computer o uno scostamento fisso da UTC, come quello della località.</translation>
+        <translation>L'orologio seguito dalle colonne locali: quello di questo computer o uno scostamento fisso da UTC, come quello della località.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="55"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="56"/>
         <source>The dish's offset angle in degrees: 22.6 for a usual offset dish, 0 for a prime-focus dish</source>
-        <translation>L&apos;angolo di offset della parabola in gradi: 22,6 per una comune parabola offset, 0 per una parabola a fuoco primario</translation>
+        <translation>L'angolo di offset della parabola in gradi: 22,6 per una comune parabola offset, 0 per una parabola a fuoco primario</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="246"/>
@@ -1833,17 +2020,17 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="61"/>
         <source>The geostationary arc as seen from the current location: North at the top, the horizon at the rim and the zenith in the centre.  Click a satellite to make it current.  The location's horizon is the brown silhouette; drag its points to change it.</source>
-        <translation>L&apos;arco geostazionario visto dalla località corrente: il Nord in alto, l&apos;orizzonte sul bordo e lo zenit al centro.  Fare clic su un satellite per renderlo corrente.  L&apos;orizzonte della località è la sagoma marrone; trascinarne i punti per modificarlo.</translation>
+        <translation>L'arco geostazionario visto dalla località corrente: il Nord in alto, l'orizzonte sul bordo e lo zenit al centro.  Fare clic su un satellite per renderlo corrente.  L'orizzonte della località è la sagoma marrone; trascinarne i punti per modificarlo.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="287"/>
         <source>The horizon at %1</source>
-        <translation>L&apos;orizzonte visto da %1</translation>
+        <translation>L'orizzonte visto da %1</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="299"/>
         <source>The horizon's outline: true azimuths with the elevation of the horizon there.</source>
-        <translation>Il profilo dell&apos;orizzonte: azimut geografici con l&apos;elevazione dell&apos;orizzonte in quella direzione.</translation>
+        <translation>Il profilo dell'orizzonte: azimut geografici con l'elevazione dell'orizzonte in quella direzione.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/SiteHorizons.cpp" line="55"/>
@@ -1856,14 +2043,19 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Impossibile salvare le orbite importate:</translation>
     </message>
     <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="802"/>
+        <source>The language could not be kept in the settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
         <source>The list of places (%1) is not in the data folder, so places cannot be found by name.</source>
-        <translation>L&apos;elenco dei luoghi (%1) non si trova nella cartella dei dati, quindi non è possibile cercare i luoghi per nome.</translation>
+        <translation>L'elenco dei luoghi (%1) non si trova nella cartella dei dati, quindi non è possibile cercare i luoghi per nome.</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="173"/>
         <source>The list of places cannot be read (%1), so places cannot be found by name.</source>
-        <translation>Impossibile leggere l&apos;elenco dei luoghi (%1), quindi non è possibile cercare i luoghi per nome.</translation>
+        <translation>Impossibile leggere l'elenco dei luoghi (%1), quindi non è possibile cercare i luoghi per nome.</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/DatabaseEditor.cpp" line="123"/>
@@ -1877,17 +2069,17 @@ Salvare di nuovo o scartare le modifiche?</translation>
     <message>
         <location filename="../src/ui/display/LocationPane.cpp" line="64"/>
         <source>The location whose look angles the grid shows. Choose another in the list below.</source>
-        <translation>La località di cui la griglia mostra gli angoli di puntamento. Sceglierne un&apos;altra nell&apos;elenco sottostante.</translation>
+        <translation>La località di cui la griglia mostra gli angoli di puntamento. Sceglierne un'altra nell'elenco sottostante.</translation>
     </message>
     <message>
         <location filename="../src/ui/locations/LocationTree.cpp" line="10"/>
         <source>The locations you can choose from, by region. Drag one (or a region) onto the workspace, or select it and choose Edit &gt; Add to Workspace. Double-click one to edit its data.</source>
-        <translation>Le località disponibili, per regione. Trascinarne una (o una regione) sull&apos;area di lavoro, oppure selezionarla e scegliere Modifica &gt; Aggiungi all&apos;area di lavoro. Fare doppio clic su una località per modificarne i dati.</translation>
+        <translation>Le località disponibili, per regione. Trascinarne una (o una regione) sull'area di lavoro, oppure selezionarla e scegliere Modifica &gt; Aggiungi all'area di lavoro. Fare doppio clic su una località per modificarne i dati.</translation>
     </message>
     <message>
         <location filename="../src/ui/display/ArcGrid.cpp" line="152"/>
         <source>The look angles of the workspace's satellites from the current location: azimuth and elevation; "--" means the satellite is below the horizon.</source>
-        <translation>Gli angoli di puntamento dei satelliti dell&apos;area di lavoro dalla località corrente: azimut ed elevazione; &quot;--&quot; indica che il satellite è sotto l&apos;orizzonte.</translation>
+        <translation>Gli angoli di puntamento dei satelliti dell'area di lavoro dalla località corrente: azimut ed elevazione; "--" indica che il satellite è sotto l'orizzonte.</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="58"/>
@@ -1897,7 +2089,7 @@ Salvare di nuovo o scartare le modifiche?</translation>
     <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="336"/>
         <source>The obstacles and the horizon seen from this location</source>
-        <translation>Gli ostacoli e l&apos;orizzonte visti da questa località</translation>
+        <translation>Gli ostacoli e l'orizzonte visti da questa località</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/DatabaseEditor.cpp" line="120"/>
@@ -1909,24 +2101,24 @@ Save again, or discard?</source>
 Salvare di nuovo o scartare le modifiche?</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="24"/>
         <source>The satellite selected in the grid: its name, orbital slot and bands.</source>
         <translation>Il satellite selezionato nella griglia: nome, posizione orbitale e bande.</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SatelliteTree.cpp" line="10"/>
         <source>The satellites you can choose from, by coverage region. Drag one (or a region) onto the workspace, or select it and choose Edit &gt; Add to Workspace. Double-click one to edit its data.</source>
-        <translation>I satelliti disponibili, per area di copertura. Trascinarne uno (o una regione) sull&apos;area di lavoro, oppure selezionarlo e scegliere Modifica &gt; Aggiungi all&apos;area di lavoro. Fare doppio clic su un satellite per modificarne i dati.</translation>
+        <translation>I satelliti disponibili, per area di copertura. Trascinarne uno (o una regione) sull'area di lavoro, oppure selezionarlo e scegliere Modifica &gt; Aggiungi all'area di lavoro. Fare doppio clic su un satellite per modificarne i dati.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="963"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1005"/>
         <source>The workspace has no location to export.</source>
-        <translation>L&apos;area di lavoro non contiene località da esportare.</translation>
+        <translation>L'area di lavoro non contiene località da esportare.</translation>
     </message>
     <message>
         <location filename="../src/ui/display/LocationPane.cpp" line="70"/>
         <source>The workspace's locations. Click one to compute the look angles from it.</source>
-        <translation>Le località dell&apos;area di lavoro. Fare clic su una di esse per calcolarne gli angoli di puntamento.</translation>
+        <translation>Le località dell'area di lavoro. Fare clic su una di esse per calcolarne gli angoli di puntamento.</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="183"/>
@@ -1939,12 +2131,12 @@ Salvare di nuovo o scartare le modifiche?</translation>
         <translation>Impossibile leggere la mappa del mondo (%1): sono visualizzati solo i paralleli e i meridiani.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="237"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="244"/>
         <source>These lines of %1 were not imported; the rest of the file was:</source>
         <translation>Queste righe di %1 non sono state importate; il resto del file sì:</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="82"/>
         <source>This computer's time (%1)</source>
         <translation>Ora di questo computer (%1)</translation>
     </message>
@@ -1956,7 +2148,7 @@ Salvare di nuovo o scartare le modifiche?</translation>
     <message>
         <location filename="../src/ui/framework/DialogExchange.cpp" line="54"/>
         <source>Tilvex cannot store some of the characters in the %s.  Use only Western European letters, digits and signs.</source>
-        <translation>Tilvex non può memorizzare alcuni caratteri del campo «%s».  Usare solo lettere, cifre e simboli dell&apos;Europa occidentale.</translation>
+        <translation>Tilvex non può memorizzare alcuni caratteri del campo «%s».  Usare solo lettere, cifre e simboli dell'Europa occidentale.</translation>
     </message>
     <message>
         <location filename="../src/ui/app/AboutDlg.cpp" line="63"/>
@@ -1964,9 +2156,14 @@ Salvare di nuovo o scartare le modifiche?</translation>
         <translation>Tilvex non ha trovato il browser.  </translation>
     </message>
     <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="806"/>
+        <source>Tilvex will show its windows in %1 the next time it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
         <source>Trees and buildings as measured from the dish: the true bearing of the middle, the height above the dish, the distance and the width in degrees.</source>
-        <translation>Alberi ed edifici misurati dalla parabola: la direzione geografica del centro, l&apos;altezza sopra la parabola, la distanza e la larghezza in gradi.</translation>
+        <translation>Alberi ed edifici misurati dalla parabola: la direzione geografica del centro, l'altezza sopra la parabola, la distanza e la larghezza in gradi.</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="217"/>
@@ -1993,7 +2190,7 @@ Salvare di nuovo o scartare le modifiche?</translation>
         <source>Unexpected file format.
 Opening empty workspace.</source>
         <translation>Formato di file imprevisto.
-Verrà aperta un&apos;area di lavoro vuota.</translation>
+Verrà aperta un'area di lavoro vuota.</translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="294"/>
@@ -2016,8 +2213,8 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Larghezza (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="181"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="183"/>
         <source>Workspace Files(*.wrk)</source>
         <translation>File area di lavoro (*.wrk)</translation>
     </message>
@@ -2037,7 +2234,7 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>Mappa del mondo</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="355"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation>Scrive in un file CSV gli angoli di puntamento della griglia</translation>
     </message>
@@ -2047,6 +2244,11 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>azimut</translation>
     </message>
     <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
         <source>bearing</source>
         <translation>direzione</translation>
@@ -2054,10 +2256,10 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/display/ArcGrid.cpp" line="197"/>
         <source>blocked by the horizon by %1</source>
-        <translation>ostruito dall&apos;orizzonte di %1</translation>
+        <translation>ostruito dall'orizzonte di %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="153"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="155"/>
         <source>cannot use the data folder %1</source>
         <translation>impossibile usare la cartella dei dati %1</translation>
     </message>
@@ -2075,6 +2277,11 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
         <source>elevation</source>
         <translation>elevazione</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>forward</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
@@ -2102,12 +2309,18 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>longitudine</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="797"/>
+        <location filename="../src/core/aim/AimSheet.cpp" line="269"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="33"/>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="839"/>
         <source>not saved</source>
         <translation>non salvato</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="69"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="71"/>
         <source>only one workspace can be opened</source>
         <translation>è possibile aprire una sola area di lavoro</translation>
     </message>
@@ -2127,9 +2340,34 @@ Verrà aperta un&apos;area di lavoro vuota.</translation>
         <translation>nome satellite</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="172"/>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="146"/>
+        <source>the dish diameter must be greater than 0 metres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="152"/>
+        <source>the dish is too small for this frequency: its beam would reach more than 45 degrees from the satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="148"/>
+        <source>the frequency must be greater than 0 GHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="174"/>
         <source>the settings file %1 is not used: %2</source>
         <translation>il file delle impostazioni %1 non viene usato: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="150"/>
+        <source>the year must be from 1900 to 2100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/main.cpp" line="38"/>
+        <source>there is no translation for "%1"; the languages are %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>

@@ -14,11 +14,26 @@
         <translation> (automatyczna; model magnetyczny obowiązuje w latach %.0f–%.0f)</translation>
     </message>
     <message>
+        <location filename="../src/core/satellites/LnbSkew.h" line="21"/>
+        <source> (seen from behind the dish)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
         <source> East to
 180</source>
         <translation> długości wschodniej do
 180</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
+        <source> West</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
@@ -28,6 +43,16 @@ accordingly.</source>
         <translation> długości zachodniej.  Większe wartości zostaną przeliczone
 na ten zapis, a oznaczenia wschodu i zachodu
 odpowiednio zamienione.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
+        <source> counter-clockwise</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="22"/>
@@ -58,17 +83,22 @@ These lines were left out; the rest of the file was imported.</source>
 Te wiersze pominięto; resztę pliku zaimportowano.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="61"/>
+        <source>%1 (%2) from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (blocked)</source>
         <translation>%1 (zasłonięty)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="174"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (clear)</source>
         <translation>%1 (widoczny)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="86"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="88"/>
         <source>%1 (the site's longitude)</source>
         <translation>%1 (wg długości geogr. lokalizacji)</translation>
     </message>
@@ -83,7 +113,7 @@ Te wiersze pominięto; resztę pliku zaimportowano.</translation>
         <translation>Plik %1 zawiera nieprawidłowy schemat.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="163"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="164"/>
         <source>%1 geostationary objects in the file, %2 of them matched with the satellite database. Checked rows differ from their slot by more than 0.05%3.</source>
         <translation>Obiekty geostacjonarne w pliku: %1, z czego %2 dopasowano do bazy satelitów. Zaznaczone wiersze różnią się od swojej pozycji o ponad 0.05%3.</translation>
     </message>
@@ -93,7 +123,7 @@ Te wiersze pominięto; resztę pliku zaimportowano.</translation>
         <translation>Plik %1 ma nieprawidłowy format.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="245"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="252"/>
         <source>%1 holds no geostationary object.</source>
         <translation>Plik %1 nie zawiera żadnego obiektu geostacjonarnego.</translation>
     </message>
@@ -113,7 +143,7 @@ Te wiersze pominięto; resztę pliku zaimportowano.</translation>
         <translation>Znalezione miejscowości: %1, najbardziej prawdopodobne na początku.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="37"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="38"/>
         <source>%1 was changed here and by another program since the file was read.
 
 Keep the version made here?</source>
@@ -161,9 +191,14 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>%s: %.2f°%s %.2f°%s, deklinacja %.1f°%s</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="437"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="441"/>
         <source>&amp;About Tilvex...</source>
         <translation>&amp;O programie Tilvex...</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="24"/>
+        <source>&amp;Add Location(s) to Workspace	Ctrl+V</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
@@ -176,8 +211,13 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Dodaj sa&amp;telitę</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="389"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="567"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="25"/>
+        <source>&amp;Add Satellite(s) to Workspace	Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
         <source>&amp;Add to Workspace</source>
         <translation>&amp;Dodaj do obszaru roboczego</translation>
     </message>
@@ -214,7 +254,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Za&amp;mknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="395"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="399"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopiuj</translation>
     </message>
@@ -240,12 +280,12 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Usuń punkt</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="40"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="41"/>
         <source>&amp;Detailed Report...</source>
         <translation>&amp;Szczegółowy raport...</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
         <source>&amp;Dish diameter (m):</source>
         <translation>Śr&amp;ednica anteny (m):</translation>
     </message>
@@ -255,12 +295,12 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Odległość od anteny (m):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="503"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="507"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edycja</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="94"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="95"/>
         <source>&amp;Edit Data...</source>
         <translation>&amp;Edytuj dane...</translation>
     </message>
@@ -275,12 +315,12 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Elewacja (°):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="352"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="356"/>
         <source>&amp;Export Look Angles...</source>
         <translation>&amp;Eksportuj kąty ustawienia...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="479"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="483"/>
         <location filename="../src/ui/display/SkyView.cpp" line="459"/>
         <source>&amp;File</source>
         <translation>&amp;Plik</translation>
@@ -291,7 +331,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Zna&amp;jdź...</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="98"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
         <source>&amp;Frequency (GHz):</source>
         <translation>&amp;Częstotliwość (GHz):</translation>
     </message>
@@ -306,12 +346,12 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Wysokość nad anteną (m):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="519"/>
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="425"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="429"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Tematy pomocy</translation>
     </message>
@@ -321,7 +361,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Horyzont...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="358"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="362"/>
         <source>&amp;Import Orbital Elements...</source>
         <translation>&amp;Importuj elementy orbitalne...</translation>
     </message>
@@ -336,7 +376,12 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Ku</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="100"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="775"/>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="102"/>
         <source>&amp;Local times:</source>
         <translation>Czas &amp;lokalny:</translation>
     </message>
@@ -371,12 +416,12 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Nazwa</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="310"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="314"/>
         <source>&amp;New Workspace</source>
         <translation>&amp;Nowy obszar roboczy</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="316"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="320"/>
         <source>&amp;Open Workspace...</source>
         <translation>&amp;Otwórz obszar roboczy...</translation>
     </message>
@@ -386,7 +431,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Punkty:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="334"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="338"/>
         <source>&amp;Print...</source>
         <translation>&amp;Drukuj...</translation>
     </message>
@@ -396,13 +441,23 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Region</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="562"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="26"/>
+        <source>&amp;Remove Location from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="23"/>
+        <source>&amp;Remove Satellite from Workspace	Ctrl+X or Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="568"/>
         <source>&amp;Remove from Workspace</source>
         <translation>&amp;Usuń z obszaru roboczego</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="84"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="85"/>
         <source>&amp;Satellite of the selected object:</source>
         <translation>&amp;Satelita wybranego obiektu:</translation>
     </message>
@@ -412,7 +467,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Zapisz obraz...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="322"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="326"/>
         <source>&amp;Save Workspace</source>
         <translation>&amp;Zapisz obszar roboczy</translation>
     </message>
@@ -427,7 +482,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Rozmiar</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="370"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="374"/>
         <source>&amp;Sky View</source>
         <translation>&amp;Widok nieba</translation>
     </message>
@@ -437,17 +492,17 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Geograficzny</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="401"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="405"/>
         <source>&amp;Undo</source>
         <translation>&amp;Cofnij</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="108"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="109"/>
         <source>&amp;Update Slots</source>
         <translation>&amp;Aktualizuj pozycje</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="511"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="515"/>
         <source>&amp;View</source>
         <translation>&amp;Widok</translation>
     </message>
@@ -457,7 +512,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Odwiedź stronę programu Tilvex...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="431"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="435"/>
         <source>&amp;What's This?</source>
         <translation>&amp;Co to jest?</translation>
     </message>
@@ -472,7 +527,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Szerokość (°):</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="101"/>
         <source>&amp;Year:</source>
         <translation>&amp;Rok:</translation>
     </message>
@@ -483,7 +538,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>(magn.)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(Magnetic):</source>
         <translation>(magnetyczny):</translation>
     </message>
@@ -493,7 +548,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>(geogr.)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>(True):</source>
         <translation>(geograficzny):</translation>
     </message>
@@ -503,7 +558,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>(brak regionu)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="87"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="88"/>
         <source>(none)</source>
         <translation>(brak)</translation>
     </message>
@@ -513,12 +568,12 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>(nieznany region %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="171"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="172"/>
         <source>-- (below the horizon)</source>
         <translation>-- (pod horyzontem)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="234"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="240"/>
         <source>... and %1 more</source>
         <translation>... i jeszcze %1</translation>
     </message>
@@ -538,12 +593,12 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Lokator Maidenhead to dwie litery od A do R, dwie cyfry i opcjonalnie dwie litery od A do X, np. JP99 lub JP99lp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="787"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="829"/>
         <source>A database changed by another program was read again.</source>
         <translation>Ponownie wczytano bazę danych zmienioną przez inny program.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="46"/>
         <source>A workspace to open instead of the one used last.</source>
         <translation>Obszar roboczy do otwarcia zamiast ostatnio używanego.</translation>
     </message>
@@ -553,7 +608,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>O programie Tilvex</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Actual</source>
         <translation>Rzeczywista</translation>
     </message>
@@ -578,7 +633,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Dodaj punkt</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="392"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="396"/>
         <source>Add the selected database entries to the workspace</source>
         <translation>Dodaje zaznaczone wpisy bazy danych do obszaru roboczego</translation>
     </message>
@@ -588,12 +643,17 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Dodaje punkty i przeszkody z pliku horyzontu: wiersze „azymut,elewacja” i „obstacle,namiar,wysokość,odległość,szerokość”.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="15"/>
+        <source>Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Age</source>
         <translation>Wiek</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="45"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="46"/>
         <source>Aiming</source>
         <translation>Ustawianie anteny</translation>
     </message>
@@ -634,6 +694,16 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Czy na pewno usunąć satelitę %s?</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="16"/>
+        <source>Asia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="20"/>
+        <source>Asia &amp; South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
         <source>At least one Band checkbox must be selected.</source>
         <translation>Należy zaznaczyć co najmniej jedno pole wyboru pasma.</translation>
@@ -652,12 +722,13 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Azymut</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="154"/>
+        <location filename="../src/core/display/SkyViewGeometry.cpp" line="565"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="155"/>
         <source>Azimuth </source>
         <translation>Azymut </translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="72"/>
         <source>Azimuth (Magnetic):</source>
         <translation>Azymut (magnetyczny):</translation>
     </message>
@@ -697,8 +768,8 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Pasma</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="54"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Bands:</source>
         <translation>Pasma:</translation>
     </message>
@@ -718,7 +789,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Wg &amp;pozycji orbitalnej</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="949"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="991"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
     </message>
@@ -734,7 +805,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>&amp;Obliczaj deklinację automatycznie</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="220"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="221"/>
         <source>Cannot read %1: %2</source>
         <translation>Nie można odczytać %1: %2</translation>
     </message>
@@ -744,7 +815,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Najpierw proszę wybrać lokalizację.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="379"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="383"/>
         <source>Choose the printer and its options</source>
         <translation>Wybiera drukarkę i jej opcje</translation>
     </message>
@@ -764,7 +835,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Zapas</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="75"/>
         <source>Clearance:</source>
         <translation>Zapas nad horyzontem:</translation>
     </message>
@@ -784,7 +855,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Komentarze</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="81"/>
         <source>Comments:</source>
         <translation>Komentarze:</translation>
     </message>
@@ -794,7 +865,13 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Nie udało się odczytać %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="564"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1024"/>
+        <location filename="../src/ui/display/SkyView.cpp" line="541"/>
+        <source>Could not write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/horizon/HorizonDlg.cpp" line="565"/>
         <source>Could not write %1: %2</source>
         <translation>Nie udało się zapisać %1: %2</translation>
     </message>
@@ -824,14 +901,19 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Region zasięgu</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="313"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="317"/>
         <source>Create a new workspace</source>
         <translation>Tworzy nowy obszar roboczy</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Current location</source>
         <translation>Bieżąca lokalizacja</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Date (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="85"/>
@@ -881,7 +963,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Usuń p&amp;rzeszkodę</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Difference</source>
         <translation>Różnica</translation>
     </message>
@@ -896,7 +978,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Pochylenie czaszy</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="58"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="59"/>
         <source>Dish o&amp;ffset:</source>
         <translation>O&amp;ffset anteny:</translation>
     </message>
@@ -921,12 +1003,12 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Czy zapisać zmiany w %s?</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Drift</source>
         <translation>Dryf</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>E&amp;xit</source>
         <translation>Za&amp;kończ</translation>
     </message>
@@ -936,19 +1018,19 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>E&amp;ksportuj...</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="64"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="65"/>
         <source>Each geostationary object of the file and the satellite of the database it was matched with. Checked rows get the object's longitude as their slot.</source>
         <translation>Każdy obiekt geostacjonarny z pliku i satelita z bazy, do którego go dopasowano. Zaznaczone wiersze otrzymują długość geograficzną obiektu jako swoją pozycję.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="413"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="417"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="585"/>
         <source>Edit &amp;Location Data...</source>
         <translation>Edytuj dane &amp;lokalizacji...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="407"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="574"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="411"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="580"/>
         <source>Edit &amp;Satellite Data...</source>
         <translation>Edytuj dane &amp;satelitów...</translation>
     </message>
@@ -978,8 +1060,8 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Edycja bazy satelitów</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="573"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="578"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="579"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="584"/>
         <source>Edit data for </source>
         <translation>Edytuj dane: </translation>
     </message>
@@ -989,12 +1071,12 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Edytuje horyzont bieżącej lokalizacji: jego punkty i przeszkody</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="416"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="420"/>
         <source>Edit the location database</source>
         <translation>Edytuje bazę lokalizacji</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="410"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="414"/>
         <source>Edit the satellite database</source>
         <translation>Edytuje bazę satelitów</translation>
     </message>
@@ -1017,17 +1099,32 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Elewacja (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="70"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="71"/>
         <source>Elevation:</source>
         <translation>Elewacja:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="941"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>End (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="13"/>
+        <source>Europe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="19"/>
+        <source>Europe, Africa &amp; Middle East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
         <source>Every location of the workspace</source>
         <translation>Wszystkie lokalizacje obszaru roboczego</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="434"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="438"/>
         <source>Explain the next item clicked</source>
         <translation>Objaśnia następny kliknięty element</translation>
     </message>
@@ -1037,8 +1134,8 @@ Zachować wersję zmienioną tutaj?</translation>
         <translation>Eksport horyzontu</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="947"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="989"/>
         <source>Export Look Angles</source>
         <translation>Eksport kątów ustawienia</translation>
     </message>
@@ -1065,7 +1162,7 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Znajdź miejscowość</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="422"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="426"/>
         <source>Find a town by name or on the map and add it to the location database</source>
         <translation>Wyszukuje miejscowość po nazwie lub na mapie i dodaje ją do bazy lokalizacji</translation>
     </message>
@@ -1121,13 +1218,13 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Import horyzontu</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="364"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="48"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="368"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="49"/>
         <source>Import Orbital Elements</source>
         <translation>Import elementów orbitalnych</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
         <source>Inclination</source>
         <translation>Inklinacja</translation>
     </message>
@@ -1172,6 +1269,11 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Skręt LNB</translation>
     </message>
     <message>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
+        <source>LNB Skew:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/core/reports/AimPage.cpp" line="28"/>
         <source>LNB skew</source>
         <translation>Skręt LNB</translation>
@@ -1187,6 +1289,31 @@ Otwieranie pustego obszaru roboczego.</translation>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="87"/>
         <source>Latitude:</source>
         <translation>Szerokość geogr.:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Least Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
+        <source>Local Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
+        <source>Local Start</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="49"/>
@@ -1205,7 +1332,7 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Nazwa lokalizacji</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="66"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="67"/>
         <source>Location Name:</source>
         <translation>Nazwa lokalizacji:</translation>
     </message>
@@ -1244,29 +1371,29 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Długość geogr.:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="948"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="990"/>
         <location filename="../src/ui/display/TilvexView.cpp" line="58"/>
         <source>Look Angles</source>
         <translation>Kąty ustawienia</translation>
     </message>
     <message>
         <location filename="../src/ui/printing/PrintSupport.cpp" line="56"/>
-        <location filename="../src/ui/printing/ReportPdf.cpp" line="41"/>
+        <location filename="../src/ui/printing/ReportPdf.cpp" line="42"/>
         <source>Look angles</source>
         <translation>Kąty ustawienia</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="42"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="44"/>
         <source>Look angles for satellite dishes.</source>
         <translation>Kąty ustawienia anten satelitarnych.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="64"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="65"/>
         <source>Look angles from</source>
         <translation>Kąty ustawienia dla lokalizacji</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="943"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="985"/>
         <source>Look angles from:</source>
         <translation>Kąty ustawienia dla:</translation>
     </message>
@@ -1296,9 +1423,14 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Lokator Maidenhead</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="57"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="58"/>
         <source>Matched satellites</source>
         <translation>Dopasowane satelity</translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="14"/>
+        <source>Middle East</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
@@ -1326,12 +1458,12 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Nazwa może mieć najwyżej %1 znaków.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="419"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="423"/>
         <source>New Location from &amp;Place...</source>
         <translation>Nowa lokalizacja z &amp;miejscowości...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="443"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="447"/>
         <source>Next Pane</source>
         <translation>Następny panel</translation>
     </message>
@@ -1340,6 +1472,11 @@ Otwieranie pustego obszaru roboczego.</translation>
         <location filename="../src/core/workspace/Archive.cpp" line="26"/>
         <source>No error occurred.</source>
         <translation>Nie wystąpił żaden błąd.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="80"/>
+        <source>No location</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
@@ -1352,12 +1489,22 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Nie wybrano punktu</translation>
     </message>
     <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="18"/>
+        <source>North &amp; South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="11"/>
+        <source>North America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
         <source>O&amp;bstacles:</source>
         <translation>Prze&amp;szkody:</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Object</source>
         <translation>Obiekt</translation>
     </message>
@@ -1367,17 +1514,17 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Przeszkody</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
         <source>Open Workspace</source>
         <translation>Otwórz obszar roboczy</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="319"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="323"/>
         <source>Open an existing workspace</source>
         <translation>Otwiera istniejący obszar roboczy</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="56"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="57"/>
         <source>Orbit:</source>
         <translation>Orbita:</translation>
     </message>
@@ -1392,12 +1539,12 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Pozycja orbitalna</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="369"/>
         <source>Orbital elements (*.tle *.txt *.csv);;All files (*)</source>
         <translation>Elementy orbitalne (*.tle *.txt *.csv);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="104"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="106"/>
         <source>Outage days</source>
         <translation>Dni zakłóceń</translation>
     </message>
@@ -1407,9 +1554,14 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Zastąp</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="376"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="380"/>
         <source>P&amp;rint Setup...</source>
         <translation>&amp;Ustawienia wydruku...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/display/SkyView.cpp" line="534"/>
+        <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="172"/>
@@ -1420,6 +1572,11 @@ Otwieranie pustego obszaru roboczego.</translation>
         <location filename="../src/core/reports/AimPage.cpp" line="36"/>
         <source>Path loss</source>
         <translation>Tłumienie trasy</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Peak (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="165"/>
@@ -1447,7 +1604,7 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Proszę wpisać liczbę w polu „%s”.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="157"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="160"/>
         <source>Please enter a number for the dish diameter and the frequency.</source>
         <translation>Proszę wpisać liczby w polach średnicy anteny i częstotliwości.</translation>
     </message>
@@ -1462,17 +1619,17 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Punkty są łączone odcinkami prostymi dookoła całego okręgu.  Przeszkoda podnosi horyzont do kąta swojego wierzchołka na całej swojej szerokości, wyśrodkowanej na jej namiarze.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="449"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="453"/>
         <source>Previous Pane</source>
         <translation>Poprzedni panel</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="346"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="350"/>
         <source>Print</source>
         <translation>Drukuj</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="60"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="61"/>
         <source>Print &amp;Aiming Sheet...</source>
         <translation>Drukuj kartę &amp;ustawienia...</translation>
     </message>
@@ -1482,7 +1639,7 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Opcje wydruku</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="344"/>
         <source>Print Pre&amp;view</source>
         <translation>&amp;Podgląd wydruku</translation>
     </message>
@@ -1492,12 +1649,12 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Drukuj kąty ustawienia dla:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="337"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="341"/>
         <source>Print the look angles</source>
         <translation>Drukuje kąty ustawienia</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="349"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="353"/>
         <source>Print the look angles without asking</source>
         <translation>Drukuje kąty ustawienia bez pytania</translation>
     </message>
@@ -1512,12 +1669,12 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Wyświetla ten opis użycia i kończy działanie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="381"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
         <source>Quit Tilvex</source>
         <translation>Zamyka program Tilvex</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="361"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="365"/>
         <source>Read a TLE or OMM CSV file and bring the satellites' slots to where they really are</source>
         <translation>Wczytuje plik TLE lub OMM CSV i przenosi pozycje satelitów tam, gdzie faktycznie się znajdują</translation>
     </message>
@@ -1527,8 +1684,8 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Odczytuje i zapisuje pliki danych w katalogu DIR.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="144"/>
-        <location filename="../src/ui/app/MainFrame.cpp" line="715"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="721"/>
         <source>Ready</source>
         <translation>Gotowy</translation>
     </message>
@@ -1539,12 +1696,12 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Region</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="386"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="390"/>
         <source>Remove the selected satellite or location from the workspace</source>
         <translation>Usuwa zaznaczonego satelitę lub zaznaczoną lokalizację z obszaru roboczego</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="97"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="98"/>
         <source>S&amp;un Outages...</source>
         <translation>Zakłócenia &amp;słoneczne...</translation>
     </message>
@@ -1556,7 +1713,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="223"/>
         <location filename="../src/ui/display/SatellitePane.cpp" line="44"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Satellite</source>
         <translation>Satelita</translation>
     </message>
@@ -1577,7 +1734,7 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Baza satelitów</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="48"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="49"/>
         <source>Satellite Details</source>
         <translation>Szczegóły satelity</translation>
     </message>
@@ -1592,7 +1749,7 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Opcje tabeli satelitów</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="22"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
         <source>Satellite Info Pane</source>
         <translation>Panel informacji o satelicie</translation>
     </message>
@@ -1617,8 +1774,8 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Satelita musi mieć wybrany region zasięgu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="51"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
         <source>Satellite:</source>
         <translation>Satelita:</translation>
     </message>
@@ -1645,12 +1802,12 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Zapisz pod inną nazwą...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="328"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="332"/>
         <source>Save Workspace &amp;As...</source>
         <translation>Zapisz obszar roboczy &amp;jako...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="180"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="182"/>
         <source>Save Workspace As</source>
         <translation>Zapisz obszar roboczy jako</translation>
     </message>
@@ -1670,12 +1827,12 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Zapisuje widok nieba jako obraz PNG lub SVG</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="325"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="329"/>
         <source>Save the workspace</source>
         <translation>Zapisuje obszar roboczy</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="331"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="335"/>
         <source>Save the workspace under a new name</source>
         <translation>Zapisuje obszar roboczy pod nową nazwą</translation>
     </message>
@@ -1695,29 +1852,39 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Godzina cienia (lokalna)</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="103"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="104"/>
         <source>Show &amp;objects without a satellite</source>
         <translation>Pokaż &amp;obiekty bez satelity</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="373"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="377"/>
         <source>Show the geostationary arc in the sky of the current location</source>
         <translation>Pokazuje łuk geostacjonarny na niebie bieżącej lokalizacji</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="428"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="432"/>
         <source>Show the help</source>
         <translation>Pokazuje pomoc</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="343"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="347"/>
         <source>Show the printed pages</source>
         <translation>Pokazuje strony wydruku</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="440"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="444"/>
         <source>Show the program's version</source>
         <translation>Pokazuje wersję programu</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="41"/>
+        <source>Show the windows in the language CODE (en, de, es, fr, it, pl, tr, ar).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="786"/>
+        <source>Show the windows in this language the next time Tilvex starts</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/app/TabView.cpp" line="55"/>
@@ -1730,7 +1897,7 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Pokazuje bazę satelitów według regionów zasięgu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="43"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="44"/>
         <source>Shows the selected satellite's data and its look angles from the current location.</source>
         <translation>Pokazuje dane wybranego satelity i jego kąty ustawienia dla bieżącej lokalizacji.</translation>
     </message>
@@ -1759,7 +1926,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="229"/>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="61"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="62"/>
         <source>Slot</source>
         <translation>Pozycja</translation>
     </message>
@@ -1769,9 +1936,9 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Pozycja musi mieć wartość od 0 do 360.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="52"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="27"/>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="74"/>
+        <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="53"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="28"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="75"/>
         <source>Slot:</source>
         <translation>Pozycja:</translation>
     </message>
@@ -1791,9 +1958,24 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Sortowanie satelitów</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="529"/>
+        <location filename="../src/core/framework/StringTable.cpp" line="12"/>
+        <source>South America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/framework/StringTable.cpp" line="17"/>
+        <source>South Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
         <source>Standard</source>
         <translation>Standardowy</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
+        <source>Start (UTC)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="37"/>
@@ -1806,6 +1988,11 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Zakłócenia słoneczne</translation>
     </message>
     <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="790"/>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="109"/>
         <source>The Maidenhead locator of the point ("JP99lp"). Type a locator of four or six characters to move the point to the middle of its square.</source>
         <translation>Lokator Maidenhead punktu („JP99lp”). Wpisanie lokatora z czterech lub sześciu znaków przenosi punkt na środek jego kwadratu.</translation>
@@ -1816,12 +2003,12 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Pasma, których satelity pokazuje tabela. Zmienia je przycisk Opcje tabeli.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="93"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="95"/>
         <source>The clock that the local columns follow: this computer's, or a fixed offset from UTC such as the site's own.</source>
         <translation>Zegar, według którego podawane są kolumny czasu lokalnego: zegar tego komputera albo stałe przesunięcie względem UTC, np. strefa czasowa lokalizacji.</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/AimingSection.cpp" line="55"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="56"/>
         <source>The dish's offset angle in degrees: 22.6 for a usual offset dish, 0 for a prime-focus dish</source>
         <translation>Kąt offsetu anteny w stopniach: 22.6 dla typowej anteny offsetowej, 0 dla anteny symetrycznej (prime focus)</translation>
     </message>
@@ -1854,6 +2041,11 @@ Otwieranie pustego obszaru roboczego.</translation>
         <location filename="../src/ui/orbits/SatelliteOrbits.cpp" line="57"/>
         <source>The imported orbits could not be saved:</source>
         <translation>Nie udało się zapisać zaimportowanych orbit:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="802"/>
+        <source>The language could not be kept in the settings file.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
@@ -1909,7 +2101,7 @@ Save again, or discard?</source>
 Zapisać ponownie czy odrzucić zmiany?</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="23"/>
+        <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="24"/>
         <source>The satellite selected in the grid: its name, orbital slot and bands.</source>
         <translation>Satelita wybrany w tabeli: jego nazwa, pozycja orbitalna i pasma.</translation>
     </message>
@@ -1919,7 +2111,7 @@ Zapisać ponownie czy odrzucić zmiany?</translation>
         <translation>Satelity do wyboru, według regionów zasięgu. Satelitę (lub cały region) można przeciągnąć do obszaru roboczego albo zaznaczyć i wybrać Edycja &gt; Dodaj do obszaru roboczego. Dwukrotne kliknięcie satelity otwiera edycję jego danych.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="963"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="1005"/>
         <source>The workspace has no location to export.</source>
         <translation>Obszar roboczy nie zawiera lokalizacji do wyeksportowania.</translation>
     </message>
@@ -1939,12 +2131,12 @@ Zapisać ponownie czy odrzucić zmiany?</translation>
         <translation>Nie można odczytać mapy świata (%1): widoczne są tylko równoleżniki i południki.</translation>
     </message>
     <message>
-        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="237"/>
+        <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="244"/>
         <source>These lines of %1 were not imported; the rest of the file was:</source>
         <translation>Tych wierszy pliku %1 nie zaimportowano; resztę pliku zaimportowano:</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="80"/>
+        <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="82"/>
         <source>This computer's time (%1)</source>
         <translation>Czas tego komputera (%1)</translation>
     </message>
@@ -1962,6 +2154,11 @@ Zapisać ponownie czy odrzucić zmiany?</translation>
         <location filename="../src/ui/app/AboutDlg.cpp" line="63"/>
         <source>Tilvex couldn't locate your browser.  </source>
         <translation>Program Tilvex nie znalazł przeglądarki internetowej.  </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="806"/>
+        <source>Tilvex will show its windows in %1 the next time it starts.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
@@ -2016,8 +2213,8 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Szerokość (°)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="736"/>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="181"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="742"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="183"/>
         <source>Workspace Files(*.wrk)</source>
         <translation>Pliki obszaru roboczego (*.wrk)</translation>
     </message>
@@ -2037,7 +2234,7 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>Mapa świata</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="355"/>
+        <location filename="../src/ui/app/MainFrame.cpp" line="359"/>
         <source>Write the look angles of the grid to a CSV file</source>
         <translation>Zapisuje kąty ustawienia z tabeli do pliku CSV</translation>
     </message>
@@ -2045,6 +2242,11 @@ Otwieranie pustego obszaru roboczego.</translation>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="146"/>
         <source>azimuth</source>
         <translation>azymut</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>back</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
@@ -2057,7 +2259,7 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>zasłonięty przez horyzont o %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="153"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="155"/>
         <source>cannot use the data folder %1</source>
         <translation>nie można użyć folderu danych %1</translation>
     </message>
@@ -2075,6 +2277,11 @@ Otwieranie pustego obszaru roboczego.</translation>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="147"/>
         <source>elevation</source>
         <translation>elewacja</translation>
+    </message>
+    <message>
+        <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
+        <source>forward</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
@@ -2102,12 +2309,18 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>długość geograficzna</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainFrame.cpp" line="797"/>
+        <location filename="../src/core/aim/AimSheet.cpp" line="269"/>
+        <location filename="../src/ui/satellites/AimingSection.cpp" line="33"/>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/MainFrame.cpp" line="839"/>
         <source>not saved</source>
         <translation>niezapisane</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="69"/>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="71"/>
         <source>only one workspace can be opened</source>
         <translation>można otworzyć tylko jeden obszar roboczy</translation>
     </message>
@@ -2127,9 +2340,34 @@ Otwieranie pustego obszaru roboczego.</translation>
         <translation>nazwa satelity</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/TilvexApp.cpp" line="172"/>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="146"/>
+        <source>the dish diameter must be greater than 0 metres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="152"/>
+        <source>the dish is too small for this frequency: its beam would reach more than 45 degrees from the satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="148"/>
+        <source>the frequency must be greater than 0 GHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/TilvexApp.cpp" line="174"/>
         <source>the settings file %1 is not used: %2</source>
         <translation>plik ustawień %1 nie jest używany: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/satellites/SunOutage.cpp" line="150"/>
+        <source>the year must be from 1900 to 2100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/main.cpp" line="38"/>
+        <source>there is no translation for "%1"; the languages are %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>

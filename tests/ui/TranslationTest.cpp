@@ -31,7 +31,7 @@ public:
 TEST(TranslationTest, InstalledTranslationReachesWindowsAndCore) {
     QuotingTranslator translator;
     QCoreApplication::installTranslator(&translator);
-    InstallTranslations({});  // no translation files: only the core's link to Qt
+    ConnectCoreTranslator();  // only the core's link to Qt
 
     CGridOptionsDlg dialog(0);
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("\u00ABSatellite Grid Options\u00BB"));

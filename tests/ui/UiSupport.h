@@ -24,8 +24,10 @@ protected:
     void SetUp() override {
         cwd = std::make_unique<ScopedCwd>(dir.Path());
         std::filesystem::create_directory(data);
+        // The data files; the translations stay where the program finds them.
         for (const auto& entry : std::filesystem::directory_iterator(TILVEX_BUILD_DATA_DIR))
-            std::filesystem::copy_file(entry.path(), data / entry.path().filename());
+            if (entry.is_regular_file())
+                std::filesystem::copy_file(entry.path(), data / entry.path().filename());
     }
     void TearDown() override {
         Stop();

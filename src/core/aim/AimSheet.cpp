@@ -6,6 +6,7 @@
 
 #include "core/framework/Cp1252.h"
 #include "core/framework/Format.h"
+#include "core/framework/Translate.h"
 #include "core/satellites/LnbSkew.h"
 #include "core/satellites/LookAngles.h"
 #include "core/satellites/SunPosition.h"
@@ -99,7 +100,7 @@ double DishFaceTilt(double elevation, double offset) {
 }
 
 std::string DishFaceTiltText(double tilt) {
-    return SidedText(tilt, "back", "forward");
+    return SidedText(tilt, CoreTr("back").c_str(), CoreTr("forward").c_str());
 }
 
 double MotorAngle(double latitude, double siteLongitude, double satLongitude) {
@@ -110,7 +111,7 @@ double MotorAngle(double latitude, double siteLongitude, double satLongitude) {
 }
 
 std::string MotorAngleText(double motorAngle) {
-    return DegreesText(std::abs(motorAngle)) + (motorAngle > 0.0 ? " East" : " West");
+    return DegreesText(std::abs(motorAngle)) + (motorAngle > 0.0 ? CoreTr(" East") : CoreTr(" West"));
 }
 
 std::array<std::uint8_t, 5> GotoXBytes(double motorAngle) {
@@ -240,7 +241,7 @@ std::vector<AimLine> AimSheetLines(const AimRequest& request) {
              ComputeLookAngles(lat, siteLon, static_cast<float>(*request.magneticVariation), satLon, 1)
                  .azimuth});
     std::string skew = LnbSkewDirectionText(request.latitude, request.siteLongitude, request.satLongitude);
-    if (const auto cut = skew.find(" (seen from behind the dish)"); cut != std::string::npos)
+    if (const auto cut = skew.find(CoreTr(kSeenFromBehindTheDish)); cut != std::string::npos)
         skew.erase(cut);
     lines.push_back({"lnb skew", skew});
     if (request.offset)
@@ -265,6 +266,6 @@ std::vector<AimLine> AimSheetLines(const AimRequest& request) {
     for (const long long t :
          SunShadowTimes(request.latitude, request.siteLongitude, request.satLongitude, request.date))
         shadow += (shadow.empty() ? "" : ", ") + ClockText(t, 0) + " UTC";
-    lines.push_back({"shadow time", shadow.empty() ? "none" : shadow});
+    lines.push_back({"shadow time", shadow.empty() ? CoreTr("none") : shadow});
     return lines;
 }

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "core/display/ArcGridModel.h"
+#include "core/framework/Translate.h"
 #include "core/horizon/HorizonProfile.h"
 #include "core/satellites/Satellite.h"
 
@@ -561,5 +562,5 @@ std::vector<SkyDirection> HorizonOutline(const CHorizonProfile& horizon, int sam
 }
 
 std::string SkyAzimuthCaption(int gridOptions) {
-    return std::string("Azimuth ") + AzimuthKindText(gridOptions);
+    return CoreTr("Azimuth ") + AzimuthKindText(gridOptions);
 }

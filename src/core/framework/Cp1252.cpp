@@ -31,6 +31,19 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+// Starts a character beyond Windows-1252 in a translated text.
+constexpr char kBeyondCp1252 = '\x81';
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
 char FoldAZ(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -53,8 +66,50 @@ char CodePointToCp1252(char32_t cp) {
 std::string Cp1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text)
-        AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(c)));
+    for (char32_t cp : Cp1252TextToCodePoints(text))
+        AppendUtf8(out, cp);
+    return out;
+}
+
+std::string CodePointsToCp1252Text(std::u32string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t cp : text) {
+        const char c = CodePointToCp1252(cp);
+        if (c != '?' || cp == U'?') {
+            out += c;
+            continue;
+        }
+        std::string digits;
+        for (char32_t rest = cp; rest != 0 || digits.empty(); rest >>= 4)
+            digits.insert(digits.begin(), kHex[rest & 0xF]);
+        out += kBeyondCp1252;
+        out += digits;
+        out += ';';
+    }
+    return out;
+}
+
+std::u32string Cp1252TextToCodePoints(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == kBeyondCp1252) {
+            // 1 to 6 hexadecimal digits and ';', naming a character.
+            char32_t cp = 0;
+            std::size_t k = i + 1;
+            for (; k < text.size() && k <= i + 6 && HexDigit(text[k]) >= 0; ++k)
+                cp = cp * 16 + static_cast<char32_t>(HexDigit(text[k]));
+            if (k > i + 1 && k < text.size() && text[k] == ';' && cp <= 0x10FFFF &&
+                (cp < 0xD800 || cp > 0xDFFF)) {
+                out += cp;
+                i = k;
+                continue;
+            }
+        }
+        out += Cp1252ToCodePoint(static_cast<unsigned char>(text[i]));
+    }
     return out;
 }
 

@@ -9,8 +9,20 @@ inline constexpr char kDegreeSign = '\xB0';
 
 // Converts Windows-1252 bytes to UTF-8.  The five bytes that Windows-1252
 // leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of
-// the same value.
+// the same value, except where 0x81 starts a character beyond Windows-1252
+// (see Cp1252TextToCodePoints).
 std::string Cp1252ToUtf8(std::string_view text);
+
+// A translation may need characters that Windows-1252 cannot hold (Polish,
+// Turkish and Arabic letters).  Inside the program's text such a character
+// travels as the byte 0x81 (which Windows-1252 leaves undefined), its code
+// point in hexadecimal and ';': "\x81" "141;" is Ł.  Only translated texts
+// carry these; a record's name or a file never does, because text typed or
+// read into them goes through the conversions below, which write '?'.
+std::string CodePointsToCp1252Text(std::u32string_view text);
+// The code points of Windows-1252 text, with such characters restored.  A
+// 0x81 that does not start one stays U+0081.
+std::u32string Cp1252TextToCodePoints(std::string_view text);
 
 // Converts UTF-8 to Windows-1252.  Characters that Windows-1252 cannot hold,
 // and malformed sequences, become '?'.

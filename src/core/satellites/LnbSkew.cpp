@@ -5,6 +5,7 @@
 
 #include "core/framework/Cp1252.h"
 #include "core/framework/Format.h"
+#include "core/framework/Translate.h"
 #include "core/satellites/LookAngles.h"
 
 namespace {
@@ -51,5 +52,7 @@ std::string LnbSkewDirectionText(double latitude, double siteLongitude, double s
         return text;
     // Which way is clockwise depends on where one stands: the installer
     // turns the feed from behind the dish, facing the satellite.
-    return text + (*skew > 0.0 ? " clockwise" : " counter-clockwise") + " (seen from behind the dish)";
+    text += *skew > 0.0 ? CoreTr(" clockwise") : CoreTr(" counter-clockwise");
+    text += CoreTr(kSeenFromBehindTheDish);
+    return text;
 }

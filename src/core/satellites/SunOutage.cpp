@@ -6,6 +6,7 @@
 
 #include "core/framework/Cp1252.h"
 #include "core/framework/Format.h"
+#include "core/framework/Translate.h"
 #include "core/satellites/SunPosition.h"
 
 namespace {
@@ -142,14 +143,15 @@ double SunOutageThreshold(double dishMetres, double frequencyGHz) {
 
 std::optional<std::string> SunOutageInputError(double dishMetres, double frequencyGHz, int year) {
     if (!(dishMetres > 0.0) || !std::isfinite(dishMetres))
-        return "the dish diameter must be greater than 0 metres";
+        return CoreTr("the dish diameter must be greater than 0 metres");
     if (!(frequencyGHz > 0.0) || !std::isfinite(frequencyGHz))
-        return "the frequency must be greater than 0 GHz";
+        return CoreTr("the frequency must be greater than 0 GHz");
     if (year < 1900 || year > 2100)
-        return "the year must be from 1900 to 2100";
+        return CoreTr("the year must be from 1900 to 2100");
     if (SunOutageThreshold(dishMetres, frequencyGHz) > kMaxThreshold)
-        return "the dish is too small for this frequency: its beam would reach more than 45 degrees from the "
-               "satellite";
+        return CoreTr(
+            "the dish is too small for this frequency: its beam would reach more than 45 degrees from the "
+            "satellite");
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/app/MainFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -36,8 +37,10 @@
 #include "resources/ids.h"
 #include "ui/app/AboutDlg.h"
 #include "ui/app/HelpWindow.h"
+#include "ui/app/Language.h"
 #include "ui/app/SplashWnd.h"
 #include "ui/app/TabView.h"
+#include "ui/app/TilvexApp.h"
 #include "ui/app/UserFolders.h"
 #include "ui/display/ArcGrid.h"
 #include "ui/display/DialogUnits.h"
@@ -50,6 +53,7 @@
 #include "ui/locations/LocationEditorDlg.h"
 #include "ui/locations/LocationTree.h"
 #include "ui/orbits/OrbitsDlg.h"
+#include "ui/printing/BidiText.h"
 #include "ui/printing/PrintSupport.h"
 #include "ui/satellites/SatelliteDetailsDlg.h"
 #include "ui/satellites/SatelliteEditorDlg.h"
@@ -516,6 +520,8 @@ void CMainFrame::CreateMenus() {
     for (int id : {ids::ID_HELP, ids::ID_CONTEXT_HELP})
         help->addAction(Action(id));
     help->addSeparator();
+    AddLanguageMenu(help);
+    help->addSeparator();
     help->addAction(Action(ids::ID_APP_ABOUT));
 
     m_contextMenu = new QMenu(this);
@@ -710,9 +716,9 @@ void CMainFrame::OnLocationsDropped(const DraggedRecords& records) {
 
 void CMainFrame::UpdateIdleText() {
     const CLocation* location = m_doc->GetCurrentLocation();
-    m_idleText->setText(
-        location ? FromCp1252(SiteStatusText(*location, ValueOrShow(location->SignedMagVar(), 0.0f)))
-                 : Tr("Ready"));
+    m_idleText->setText(location ? KeepNumbersInOrder(FromCp1252(SiteStatusText(
+                                       *location, ValueOrShow(location->SignedMagVar(), 0.0f))))
+                                 : Tr("Ready"));
 }
 
 QString CMainFrame::IdleText() const {
@@ -763,6 +769,42 @@ void CMainFrame::OpenRecentFile(int index) {
 
 void CMainFrame::OnHelp() {
     CHelpWindow::ShowHelp(this);
+}
+
+void CMainFrame::AddLanguageMenu(QMenu* help) {
+    QMenu* menu = help->addMenu(Tr("&Language"));
+    menu->setObjectName("languageMenu");
+    auto* group = new QActionGroup(menu);
+    const QString chosen =
+        m_pProfile
+            ? QString::fromStdString(m_pProfile->GetProfileString(language::kSection, language::kEntry))
+            : QString();
+    auto add = [&](const QString& code, const QString& name) {
+        QAction* action = menu->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        action->setStatusTip(Tr("Show the windows in this language the next time Tilvex starts"));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code, name] { OnLanguage(code, name); });
+    };
+    add(QString(), Tr("System Default"));
+    menu->addSeparator();
+    for (const QString& code : language::Available(CTilvexApp::ShippedDataDirs()))
+        add(code, language::NativeName(code));
+}
+
+void CMainFrame::OnLanguage(const QString& code, const QString& name) {
+    const bool saved =
+        m_pProfile && (code.isEmpty() ? m_pProfile->DeleteProfileEntry(language::kSection, language::kEntry)
+                                      : m_pProfile->WriteProfileString(language::kSection, language::kEntry,
+                                                                       code.toStdString()));
+    if (!saved) {
+        AppMessageBox(ToCp1252Text(Tr("The language could not be kept in the settings file.")), MB_OK,
+                      MB_ICONEXCLAMATION);
+        return;
+    }
+    AppMessageBox(ToCp1252Text(Tr("Tilvex will show its windows in %1 the next time it starts.").arg(name)),
+                  MB_OK, MB_ICONINFORMATION);
 }
 
 void CMainFrame::OnAbout() {
@@ -979,7 +1021,7 @@ bool CMainFrame::ExportLookAngles(const QString& path, bool everyLocation) {
     const SafeWriteResult result =
         SafeWriteFile(path.toStdString(), [&csv](CFile& file) { file.Write(csv.data(), csv.size()); });
     if (!result.ok) {
-        AppMessageBox(ToCp1252("Could not write " + path + "."), MB_OK, MB_ICONEXCLAMATION);
+        AppMessageBox(ToCp1252Text(Tr("Could not write %1.").arg(path)), MB_OK, MB_ICONEXCLAMATION);
         return false;
     }
     return true;

@@ -103,6 +103,10 @@ public:
     void OnEditAdd();
     void OnHelp();
     void OnAbout();
+    // Help > Language: the system's language or one with a translation, kept
+    // in the settings file for the next start.
+    void AddLanguageMenu(QMenu* help);
+    void OnLanguage(const QString& code, const QString& name);
     // "Detailed Report..." of the info pane: the details dialog.
     void ShowSatelliteDetails(CSatellite* satellite, CLocation* location);
 

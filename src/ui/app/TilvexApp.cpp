@@ -37,10 +37,12 @@ struct CommandLine {
     QCommandLineOption noSplash{"nosplash", Tr("Start without the splash picture.")};
     QCommandLineOption settings{"settings", Tr("Keep the settings in FILE."), "FILE"};
     QCommandLineOption data{"data", Tr("Read and write the data files in DIR."), "DIR"};
+    QCommandLineOption language{
+        "language", Tr("Show the windows in the language CODE (en, de, es, fr, it, pl, tr, ar)."), "CODE"};
 
     CommandLine() {
         parser.setApplicationDescription(Tr("Look angles for satellite dishes."));
-        parser.addOptions({help, version, noSplash, settings, data});
+        parser.addOptions({help, version, noSplash, settings, data, language});
         parser.addPositionalArgument("WORKSPACE.wrk", Tr("A workspace to open instead of the one used last."),
                                      "[WORKSPACE.wrk]");
     }

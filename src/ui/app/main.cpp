@@ -1,10 +1,13 @@
 // tilvex: the desktop program.
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QStringList>
+#include <cstdio>
 
 #include "core/framework/SafeFile.h"
 #include "ui/app/Appearance.h"
+#include "ui/app/Language.h"
 #include "ui/app/MainFrame.h"
 #include "ui/app/TilvexApp.h"
 #include "ui/framework/QtText.h"
@@ -26,7 +29,14 @@ int main(int argc, char** argv) {
     // The desktop entry's file name, so that a desktop matches the window to it.
     QGuiApplication::setDesktopFileName("org.example.tilvex");
     ApplyNamedPalette(qEnvironmentVariable("TILVEX_PALETTE"));
-    InstallTranslations(CTilvexApp::ShippedDataDirs());
+    const QStringList dataDirs = CTilvexApp::ShippedDataDirs();
+    const QStringList available = language::Available(dataDirs);
+    const QString requested = language::Requested(arguments, CTilvexApp::DefaultSettingsFile());
+    language::Install(language::Choose(requested, available, QLocale::system().uiLanguages()), dataDirs);
+    if (!requested.isEmpty() && language::Current() != language::Choose(requested, available, {}))
+        std::fprintf(stderr, "tilvex: %s\n",
+                     qPrintable(Tr("there is no translation for \"%1\"; the languages are %2")
+                                    .arg(requested, available.join(", "))));
     CTilvexApp::Options options;
     if (!CTilvexApp::ParseCommandLine(QApplication::arguments(), options))
         return 2;

@@ -77,7 +77,7 @@ void CSkyPlot::Refresh() {
         m_arc = VisibleArc(m_pGrid->Latitude(), m_pGrid->Longitude());
         points = SkyPoints(*m_pGrid, m_pDoc->GetCurrentSatellite());
     } else {
-        m_title = "No location";
+        m_title = Tr("No location");
     }
     // A drag in progress keeps the horizon it is changing.
     if (m_dragged < 0) {
@@ -155,7 +155,7 @@ PolarPlot CSkyPlot::Plot(QSize size) const {
 }
 
 QString CSkyPlot::Caption() const {
-    return QString::fromStdString(SkyAzimuthCaption(m_nOptions));
+    return FromCp1252(SkyAzimuthCaption(m_nOptions));
 }
 
 void CSkyPlot::Render(QPainter& painter, QSize size) const {
@@ -531,12 +531,12 @@ void CSkyView::OnSavePicture() {
     QString selected;
     const QString path =
         QFileDialog::getSaveFileName(this, Tr("Save Picture"), InDocumentsFolder(Tr("Sky View") + ".png"),
-                                     "PNG Pictures (*.png);;SVG Pictures (*.svg)", &selected);
+                                     Tr("PNG Pictures (*.png);;SVG Pictures (*.svg)"), &selected);
     if (path.isEmpty())
         return;
     QString file = path;
     if (!file.endsWith(".png", Qt::CaseInsensitive) && !file.endsWith(".svg", Qt::CaseInsensitive))
         file += selected.contains("svg") ? ".svg" : ".png";
     if (!SavePicture(file))
-        AppMessageBox(ToCp1252("Could not write " + file + "."), MB_OK, MB_ICONEXCLAMATION);
+        AppMessageBox(ToCp1252Text(Tr("Could not write %1.").arg(file)), MB_OK, MB_ICONEXCLAMATION);
 }

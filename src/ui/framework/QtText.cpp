@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
-#include <QTranslator>
 #include <clocale>
 
 #include "core/framework/AppMessageBox.h"
@@ -14,13 +13,11 @@
 #include "core/framework/StringTable.h"
 #include "core/framework/Translate.h"
 #include "resources/ids.h"
+#include "ui/printing/BidiText.h"
 
 QString FromCp1252(const std::string& text) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(text.size()));
-    for (char c : text)
-        out.append(QChar(static_cast<char16_t>(Cp1252ToCodePoint(static_cast<unsigned char>(c)))));
-    return out;
+    const std::u32string codePoints = Cp1252TextToCodePoints(text);
+    return QString::fromUcs4(codePoints.data(), static_cast<qsizetype>(codePoints.size()));
 }
 
 std::string ToCp1252(const QString& text) {
@@ -30,24 +27,24 @@ std::string ToCp1252(const QString& text) {
     return CodePointsToCp1252(codePoints);
 }
 
+std::string ToCp1252Text(const QString& text) {
+    std::u32string codePoints;
+    for (char32_t cp : text.toUcs4())
+        codePoints.push_back(cp);
+    return CodePointsToCp1252Text(codePoints);
+}
+
 QString Tr(const char* source) {
     return QCoreApplication::translate("Tilvex", source);
 }
 
-void InstallTranslations(const QStringList& dataDirs) {
-    auto* translator = new QTranslator(qApp);
-    for (const QString& dir : dataDirs) {
-        if (translator->load(QLocale(), "tilvex", "_", dir + "/translations")) {
-            QCoreApplication::installTranslator(translator);
-            break;
-        }
-    }
+void ConnectCoreTranslator() {
     // The core's texts are Windows-1252; Qt's sources are UTF-8.  A text
     // without a translation stays the core's own.
     SetCoreTranslator([](const char* source) -> std::string {
         const QString original = FromCp1252(source);
         const QString translated = QCoreApplication::translate("Tilvex", original.toUtf8().constData());
-        return translated == original ? std::string() : ToCp1252(translated);
+        return translated == original ? std::string() : ToCp1252Text(translated);
     });
 }
 
@@ -79,7 +76,7 @@ void InstallQtMessageBoxes() {
         box.setWindowTitle(FromCp1252(LoadString(ids::IDR_MAINFRAME_TITLE)));
         // Messages carry record names as the user typed them.
         box.setTextFormat(Qt::PlainText);
-        box.setText(FromCp1252(text));
+        box.setText(KeepNumbersInOrder(FromCp1252(text)));
         switch (icon) {
             case MB_ICONSTOP:
                 box.setIcon(QMessageBox::Critical);

@@ -6,8 +6,13 @@
 #include <string>
 
 QString FromCp1252(const std::string& text);
-// Characters that Windows-1252 cannot hold become '?'.
+// Characters that Windows-1252 cannot hold become '?': for what is stored
+// (a record's fields, a name typed).
 std::string ToCp1252(const QString& text);
+// For what is only shown (a message, a path in it, a translated text): the
+// characters that Windows-1252 cannot hold are kept, as the core's
+// translated texts keep them, and FromCp1252 gives them back.
+std::string ToCp1252Text(const QString& text);
 
 // The one translation function of the windows' texts: source (UTF-8, as
 // written in the code) in the installed Qt translation, context "Tilvex",
@@ -15,10 +20,9 @@ std::string ToCp1252(const QString& text);
 // TrNoop text into a translation template.
 QString Tr(const char* source);
 
-// Loads the translation for the user's language, if one is installed
-// (translations/tilvex_<language>.qm beside the shipped data), and lets the
-// core's texts go through Qt's translation too.
-void InstallTranslations(const QStringList& dataDirs);
+// Lets the core's texts go through the translations installed in Qt (the
+// program installs its own with language::Install).
+void ConnectCoreTranslator();
 
 // Installs the message-box handler that shows the core's messages in dialogs
 // captioned with the application title.

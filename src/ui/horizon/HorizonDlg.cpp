@@ -497,12 +497,12 @@ void CHorizonDlg::OnImport() {
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        AppMessageBox(ToCp1252(Tr("Could not read %1: %2").arg(path, file.errorString())), MB_OK,
+        AppMessageBox(ToCp1252Text(Tr("Could not read %1: %2").arg(path, file.errorString())), MB_OK,
                       MB_ICONEXCLAMATION);
         return;
     }
     if (file.size() > kImportLimit) {
-        AppMessageBox(ToCp1252(Tr("%1 is too large for a horizon file.").arg(path)), MB_OK,
+        AppMessageBox(ToCp1252Text(Tr("%1 is too large for a horizon file.").arg(path)), MB_OK,
                       MB_ICONEXCLAMATION);
         return;
     }
@@ -530,12 +530,12 @@ void CHorizonDlg::Import(std::string text, const std::string& name) {
     for (std::size_t i = 0; i < std::min(problems.size(), kMaxImportProblems); ++i)
         lines += FromCp1252(problems[i]) + "\n";
     if (!problems.empty() && (!read || read->IsEmpty())) {
-        AppMessageBox(ToCp1252(Tr("%1\nNothing was imported.").arg(lines)), MB_OK, MB_ICONEXCLAMATION);
+        AppMessageBox(ToCp1252Text(Tr("%1\nNothing was imported.").arg(lines)), MB_OK, MB_ICONEXCLAMATION);
         return;
     }
     if (read->IsEmpty()) {
-        AppMessageBox(ToCp1252(Tr("%1 holds no horizon points or obstacles.").arg(FromCp1252(name))), MB_OK,
-                      MB_ICONEXCLAMATION);
+        AppMessageBox(ToCp1252Text(Tr("%1 holds no horizon points or obstacles.").arg(FromCp1252(name))),
+                      MB_OK, MB_ICONEXCLAMATION);
         return;
     }
     for (const HorizonPoint& point : read->Points())
@@ -545,7 +545,7 @@ void CHorizonDlg::Import(std::string text, const std::string& name) {
     Fill(-1, -1);
     if (!problems.empty())
         AppMessageBox(
-            ToCp1252(Tr("%1\nThese lines were left out; the rest of the file was imported.").arg(lines)),
+            ToCp1252Text(Tr("%1\nThese lines were left out; the rest of the file was imported.").arg(lines)),
             MB_OK, MB_ICONEXCLAMATION);
 }
 
@@ -561,6 +561,7 @@ void CHorizonDlg::OnExport() {
     const SafeWriteResult result =
         SafeWriteFile(path.toStdString(), [&text](CFile& out) { out.Write(text.data(), text.size()); });
     if (!result.ok)
-        AppMessageBox(ToCp1252(Tr("Could not write %1: %2").arg(path, FromCp1252(SafeWriteReason(result)))),
-                      MB_OK, MB_ICONEXCLAMATION);
+        AppMessageBox(
+            ToCp1252Text(Tr("Could not write %1: %2").arg(path, FromCp1252(SafeWriteReason(result)))), MB_OK,
+            MB_ICONEXCLAMATION);
 }

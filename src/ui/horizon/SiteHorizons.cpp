@@ -35,7 +35,7 @@ void CSiteHorizons::Refresh() {
         problems += (problems.empty() ? "" : "\n") + problem.message;
     if (!problems.empty())
         AppMessageBox(
-            ToCp1252(Tr("Some horizons could not be read; the lines stay in the file as they are:")) +
+            ToCp1252Text(Tr("Some horizons could not be read; the lines stay in the file as they are:")) +
                 "\n\n" + problems,
             MB_OK, MB_ICONEXCLAMATION);
     emit changed();
@@ -52,7 +52,7 @@ bool CSiteHorizons::SaveOrReload() {
         emit changed();
         return true;
     }
-    AppMessageBox(ToCp1252(Tr("The horizons could not be saved:")) + "\n\n" + error, MB_OK,
+    AppMessageBox(ToCp1252Text(Tr("The horizons could not be saved:")) + "\n\n" + error, MB_OK,
                   MB_ICONEXCLAMATION);
     // What the file holds is what counts.
     m_loaded = false;

@@ -425,8 +425,8 @@ void CLocationEditorDlg::OnLocatorEntered() {
     const std::optional<GridPoint> square = ParseMaidenhead(text.toStdString());
     if (!square) {
         FailField(m_editLocator,
-                  ToCp1252(Tr("A Maidenhead locator is two letters from A to R, two digits and "
-                              "optionally two letters from A to X, such as JP99 or JP99lp.")));
+                  ToCp1252Text(Tr("A Maidenhead locator is two letters from A to R, two digits and "
+                                  "optionally two letters from A to X, such as JP99 or JP99lp.")));
         return;
     }
     ShowPoint(square->latitude, square->longitude);

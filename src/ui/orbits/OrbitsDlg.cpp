@@ -34,10 +34,11 @@ QString ObjectText(const GeoObject& object) {
 
 // Asked for a satellite whose record another program changed meanwhile.
 bool KeepOurs(const std::string& name) {
-    return AppMessageBox(ToCp1252(Tr("%1 was changed here and by another program since the file was read.\n\n"
-                                     "Keep the version made here?")
-                                      .arg(FromCp1252(name))),
-                         MB_YESNO, MB_ICONQUESTION) == IDYES;
+    return AppMessageBox(
+               ToCp1252Text(Tr("%1 was changed here and by another program since the file was read.\n\n"
+                               "Keep the version made here?")
+                                .arg(FromCp1252(name))),
+               MB_YESNO, MB_ICONQUESTION) == IDYES;
 }
 
 }  // namespace
@@ -217,7 +218,7 @@ std::size_t ImportOrbitalElements(IDatabaseEditorHost& host, QWidget* parent, co
     std::string text;
     int osError = 0;
     if (!ReadWholeFile(path.toStdString(), text, kDataFileLimit, &osError)) {
-        AppMessageBox(ToCp1252(Tr("Cannot read %1: %2").arg(path, FromCp1252(ErrorText(osError)))), MB_OK,
+        AppMessageBox(ToCp1252Text(Tr("Cannot read %1: %2").arg(path, FromCp1252(ErrorText(osError)))), MB_OK,
                       MB_ICONEXCLAMATION);
         return 0;
     }
@@ -236,10 +237,10 @@ std::size_t ImportOrbitalElements(IDatabaseEditorHost& host, QWidget* parent, co
         }
         if (elements.problems.size() > kProblemsShown) {
             lines += '\n';
-            lines += ToCp1252(Tr("... and %1 more").arg(elements.problems.size() - kProblemsShown));
+            lines += ToCp1252Text(Tr("... and %1 more").arg(elements.problems.size() - kProblemsShown));
         }
         AppMessageBox(
-            ToCp1252(
+            ToCp1252Text(
                 Tr("These lines of %1 were not imported; the rest of the file was:").arg(FromCp1252(file))) +
                 "\n" + lines,
             MB_OK, MB_ICONEXCLAMATION);
@@ -248,7 +249,7 @@ std::size_t ImportOrbitalElements(IDatabaseEditorHost& host, QWidget* parent, co
     std::vector<GeoObject> objects =
         GeostationaryObjects(elements.objects, JulianDateOfCivil(today.year(), today.month(), today.day()));
     if (objects.empty()) {
-        AppMessageBox(ToCp1252(Tr("%1 holds no geostationary object.").arg(FromCp1252(file))), MB_OK,
+        AppMessageBox(ToCp1252Text(Tr("%1 holds no geostationary object.").arg(FromCp1252(file))), MB_OK,
                       MB_ICONINFORMATION);
         return 0;
     }

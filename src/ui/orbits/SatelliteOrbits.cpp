@@ -28,8 +28,8 @@ OrbitsFile& Current() {
     for (const OrbitLineProblem& problem : file->records.Problems())
         problems += (problems.empty() ? "" : "\n") + problem.message;
     if (!problems.empty())
-        AppMessageBox(ToCp1252(Tr("Some imported orbits could not be read; the lines stay in the file as "
-                                  "they are:")) +
+        AppMessageBox(ToCp1252Text(Tr("Some imported orbits could not be read; the lines stay in the file as "
+                                      "they are:")) +
                           "\n\n" + problems,
                       MB_OK, MB_ICONEXCLAMATION);
     return *file;
@@ -54,7 +54,7 @@ bool RecordImportedOrbits(const std::vector<GeoObject>& objects, const std::vect
         file.read = ReadFileIdentity(file.path);
         return true;
     }
-    AppMessageBox(ToCp1252(Tr("The imported orbits could not be saved:")) + "\n\n" + error, MB_OK,
+    AppMessageBox(ToCp1252Text(Tr("The imported orbits could not be saved:")) + "\n\n" + error, MB_OK,
                   MB_ICONEXCLAMATION);
     // What the file holds is what counts.
     file.loaded = false;

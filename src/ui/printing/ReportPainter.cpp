@@ -10,13 +10,14 @@
 
 #include "core/framework/AppMessageBox.h"
 #include "core/framework/Cp1252.h"
+#include "ui/printing/BidiText.h"
 
 namespace {
 // The default table font when no size was given: 12 points.
 constexpr int kDefaultFontHeight = 16;
 
 QString FromCp1252(const std::string& text) {
-    return QString::fromStdString(Cp1252ToUtf8(text));
+    return KeepNumbersInOrder(QString::fromStdString(Cp1252ToUtf8(text)));
 }
 }  // namespace
 

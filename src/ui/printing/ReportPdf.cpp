@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/framework/Cp1252.h"
 #include "core/framework/Translate.h"
 #include "ui/printing/ReportPainter.h"
 
@@ -38,7 +39,7 @@ int RenderReportPdf(const ReportJobInput& input, ReportPaper paper, std::string&
     int pages = 0;
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(QString::fromStdString(CoreTr("Look angles")));
+        writer.setTitle(QString::fromStdString(Cp1252ToUtf8(CoreTr("Look angles"))));
         writer.setCreator("Tilvex");
         writer.setPageLayout(
             QPageLayout(QPageSize(paper == ReportPaper::A4 ? QPageSize::A4 : QPageSize::Letter),

@@ -19,6 +19,7 @@
 #include "core/satellites/Satellite.h"
 #include "ui/framework/QtText.h"
 #include "ui/printing/AimPrinting.h"
+#include "ui/printing/BidiText.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ constexpr int kColumns = 2;
 // zone's abbreviation: "15:23 CET", or "none".
 std::string LocalShadowText(const std::vector<long long>& times) {
     if (times.empty())
-        return "none";
+        return CoreTr("none");
     QStringList texts;
     for (const long long utcSeconds : times) {
         // To the nearest minute, as the UTC time is given.
@@ -37,7 +38,7 @@ std::string LocalShadowText(const std::vector<long long>& times) {
             QDateTime::fromSecsSinceEpoch((utcSeconds + 30) / 60 * 60, Qt::UTC).toLocalTime();
         texts << local.toString("HH:mm") + " " + local.timeZoneAbbreviation();
     }
-    return ToCp1252(texts.join(", "));
+    return ToCp1252Text(texts.join(", "));
 }
 
 }  // namespace
@@ -130,7 +131,7 @@ void CAimingSection::Fill() {
         const AimLine& line = m_lines[static_cast<std::size_t>(i)];
         auto* caption = new QLabel(FromCp1252(AimLineLabel(line.key)) + ":", this);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto* value = new QLabel(FromCp1252(line.value), this);
+        auto* value = new QLabel(KeepNumbersInOrder(FromCp1252(line.value)), this);
         QString name = QString::fromStdString("aim_" + line.key);
         name.replace(' ', '_').remove('(').remove(')');
         value->setObjectName(name);

@@ -19,6 +19,7 @@
 #include "ui/framework/QtText.h"
 #include "ui/horizon/SiteHorizons.h"
 #include "ui/orbits/SatelliteOrbits.h"
+#include "ui/printing/BidiText.h"
 #include "ui/satellites/AimingSection.h"
 #include "ui/satellites/SunOutageDlg.h"
 
@@ -70,7 +71,7 @@ CSatelliteDetailsDlg::CSatelliteDetailsDlg(QWidget* parent) : QDialog(parent) {
     m_elevation = AddRow(angleGrid, 1, Tr("Elevation:"), "detailsElevation", angles);
     m_azimuth = AddRow(angleGrid, 2, Tr("Azimuth (Magnetic):"), "detailsAzimuth", angles, &m_azimuthLabel);
     m_azimuthLabel->setObjectName("detailsAzimuthLabel");
-    m_skew = AddRow(angleGrid, 3, "LNB Skew:", "detailsSkew", angles);
+    m_skew = AddRow(angleGrid, 3, Tr("LNB Skew:"), "detailsSkew", angles);
     m_clearance = AddRow(angleGrid, 4, Tr("Clearance:"), "detailsClearance", angles, &m_clearanceLabel);
     m_clearance->setVisible(false);
     m_clearanceLabel->setVisible(false);
@@ -140,7 +141,7 @@ void CSatelliteDetailsDlg::OnInitDialog() {
     const CLocation* site = m_site.get();
     if (!satellite || !site)
         return;
-    m_slot->setText(FromCp1252(satellite->SlotText()));
+    m_slot->setText(KeepNumbersInOrder(FromCp1252(satellite->SlotText())));
     m_bands->setText(FromCp1252(satellite->BandText()));
     m_name->setText(FromCp1252(satellite->GetName()));
     m_comments->setText(FromCp1252(satellite->GetComments()));
@@ -156,10 +157,10 @@ void CSatelliteDetailsDlg::OnInitDialog() {
     const LookAngleTexts texts = ComputeLookAngles(site->SignedLatitude(), site->SignedLongitude(),
                                                    magnetic ? ValueOrShow(site->SignedMagVar(), 0.0f) : 0.0f,
                                                    satellite->SignedLongitude(), magnetic);
-    m_elevation->setText(FromCp1252(texts.elevation));
-    m_azimuth->setText(FromCp1252(texts.azimuth));
-    m_skew->setText(FromCp1252(
-        LnbSkewDirectionText(site->SignedLatitude(), site->SignedLongitude(), satellite->SignedLongitude())));
+    m_elevation->setText(KeepNumbersInOrder(FromCp1252(texts.elevation)));
+    m_azimuth->setText(KeepNumbersInOrder(FromCp1252(texts.azimuth)));
+    m_skew->setText(KeepNumbersInOrder(FromCp1252(LnbSkewDirectionText(
+        site->SignedLatitude(), site->SignedLongitude(), satellite->SignedLongitude()))));
     // The clearance above the location's horizon, as the grid marks it.
     QString clearance;
     CSiteHorizons& horizons = CSiteHorizons::Current();
@@ -174,7 +175,7 @@ void CSatelliteDetailsDlg::OnInitDialog() {
             clearance = IsClear(*margin) ? Tr("%1 (clear)").arg(degrees) : Tr("%1 (blocked)").arg(degrees);
         }
     }
-    m_clearance->setText(clearance);
+    m_clearance->setText(KeepNumbersInOrder(clearance));
     m_clearance->setVisible(!clearance.isEmpty());
     m_clearanceLabel->setVisible(!clearance.isEmpty());
     m_aiming->SetSite(*site, *satellite, magnetic);

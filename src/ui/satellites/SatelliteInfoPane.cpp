@@ -10,6 +10,7 @@
 #include "ui/display/DialogUnits.h"
 #include "ui/framework/QtText.h"
 #include "ui/orbits/SatelliteOrbits.h"
+#include "ui/printing/BidiText.h"
 
 namespace {
 constexpr int kWidth = 108, kHeight = 56;
@@ -80,7 +81,7 @@ void CSatelliteInfoPane::ShowSatellite(int index) {
     }
     if (m_pSatellite) {
         m_name->setText(FromCp1252(m_pSatellite->GetName()));
-        m_slot->setText(FromCp1252(m_pSatellite->SlotText()));
+        m_slot->setText(KeepNumbersInOrder(FromCp1252(m_pSatellite->SlotText())));
         // An inclined orbit: an up-down arrow beside the slot (the pane has
         // no room for words), the whole note on hover and for screen readers.
         const QString note = InclinedOrbitNoteFor(m_pSatellite->GetName());

@@ -58,8 +58,10 @@ CSunOutageDlg::CSunOutageDlg(const CSatellite& satellite, const CLocation& locat
     setObjectName("sunOutages");
     setWindowTitle(Tr("Sun Outages"));
 
-    auto* title = new QLabel(
-        FromCp1252(satellite.GetName() + " (" + satellite.SlotText() + ") from " + location.GetName()), this);
+    auto* title = new QLabel(Tr("%1 (%2) from %3")
+                                 .arg(FromCp1252(satellite.GetName()), FromCp1252(satellite.SlotText()),
+                                      FromCp1252(location.GetName())),
+                             this);
     title->setObjectName("sunOutageTitle");
     title->setWordWrap(true);
     m_dish = new QLineEdit(QString::number(kDefaultDishMetres, 'f', 1), this);
@@ -103,8 +105,9 @@ CSunOutageDlg::CSunOutageDlg(const CSatellite& satellite, const CLocation& locat
     m_list->setObjectName("sunOutageList");
     m_list->setAccessibleName(Tr("Outage days"));
     m_list->setRootIsDecorated(false);
-    const QStringList headings{"Date (UTC)", "Start (UTC)", "Peak (UTC)", "End (UTC)", "Least Angle",
-                               "Local Date", "Local Start", "Local Peak", "Local End"};
+    const QStringList headings{Tr("Date (UTC)"),  Tr("Start (UTC)"), Tr("Peak (UTC)"),
+                               Tr("End (UTC)"),   Tr("Least Angle"), Tr("Local Date"),
+                               Tr("Local Start"), Tr("Local Peak"),  Tr("Local End")};
     m_list->setHeaderLabels(headings);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(false);
@@ -159,7 +162,7 @@ void CSunOutageDlg::Recompute() {
     }
     const int year = m_year->value();
     if (const auto error = SunOutageInputError(*dish, *frequency, year)) {
-        QString text = QString::fromStdString(*error);
+        QString text = FromCp1252(*error);
         text[0] = text[0].toUpper();
         m_status->setText(text + ".");
         return;

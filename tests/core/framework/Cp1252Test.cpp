@@ -18,6 +18,31 @@ TEST(Cp1252Test, ConvertsBothWays) {
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
 }
 
+TEST(Cp1252Test, TranslatedTextCarriesCharactersBeyondTheCodePage) {
+    // Polish, Arabic and a character beyond the first plane survive; what the
+    // code page holds stays one byte.
+    const std::u32string text = U"Łódź 12.5° قمر 📡 ?";
+    const std::string inner = CodePointsToCp1252Text(text);
+    EXPECT_EQ(inner.substr(0, 12),
+              "\x81"
+              "141;\xF3"
+              "d\x81"
+              "17A;");
+    EXPECT_EQ(Cp1252TextToCodePoints(inner), text);
+    EXPECT_EQ(Cp1252ToUtf8(inner), "Łódź 12.5° قمر 📡 ?");
+    // A 0x81 that does not start such a character is the byte it always was.
+    for (const std::string& plain : {std::string("\x81"), std::string("a\x81;"), std::string("\x81G1;"),
+                                     std::string("\x81"
+                                                 "1234567;"),
+                                     std::string("\x81"
+                                                 "D800;"),
+                                     std::string("\x81"
+                                                 "110000;"),
+                                     std::string("\x81"
+                                                 "41")})
+        EXPECT_EQ(Cp1252TextToCodePoints(plain)[plain.find('\x81')], U'\u0081') << plain;
+}
+
 TEST(Cp1252Test, CaseFoldingTouchesOnlyAToZ) {
     EXPECT_TRUE(EqualNoCaseAZ("Galaxy 19", "GALAXY 19"));
     EXPECT_FALSE(

@@ -1,0 +1,102 @@
+#include "ui/app/Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTranslator>
+
+#include "core/framework/Profile.h"
+#include "ui/framework/QtText.h"
+
+namespace language {
+
+namespace {
+QString s_current = "en";
+
+// "de_DE", "de-DE" and "de" all name German.
+QString BaseCode(const QString& code) {
+    return code.section(QRegularExpression("[-_]"), 0, 0).toLower();
+}
+}  // namespace
+
+QString OptionValue(const QStringList& arguments, const QString& name) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == "--")
+            break;
+        if (argument == name && i + 1 < arguments.size())
+            return arguments[i + 1];
+        if (argument.startsWith(name + "="))
+            return argument.mid(name.size() + 1);
+    }
+    return QString();
+}
+
+QString Requested(const QStringList& arguments, const QString& defaultSettingsFile) {
+    const QString given = OptionValue(arguments, "--language");
+    if (!given.isEmpty())
+        return given;
+    QString settingsFile = OptionValue(arguments, "--settings");
+    if (settingsFile.isEmpty())
+        settingsFile = defaultSettingsFile;
+    const CProfile profile(settingsFile.toStdString());
+    return QString::fromStdString(profile.GetProfileString(kSection, kEntry));
+}
+
+QStringList Available(const QStringList& dataDirs) {
+    QStringList codes{"en"};
+    for (const QString& dir : dataDirs) {
+        const QStringList files =
+            QDir(dir + "/translations").entryList({"tilvex_*.qm"}, QDir::Files, QDir::Name);
+        for (const QString& file : files) {
+            const QString code = file.mid(7, file.size() - 7 - 3);
+            if (!code.isEmpty() && !codes.contains(code))
+                codes << code;
+        }
+    }
+    return codes;
+}
+
+QString Choose(const QString& requested, const QStringList& available, const QStringList& systemLanguages) {
+    if (!requested.isEmpty() && available.contains(BaseCode(requested)))
+        return BaseCode(requested);
+    for (const QString& system : systemLanguages)
+        if (available.contains(BaseCode(system)))
+            return BaseCode(system);
+    return "en";
+}
+
+QString NativeName(const QString& code) {
+    const QString name = QLocale(code).nativeLanguageName();
+    if (name.isEmpty())
+        return code;
+    return name.left(1).toUpper() + name.mid(1);
+}
+
+void Install(const QString& code, const QStringList& dataDirs) {
+    s_current = code;
+    if (code != "en") {
+        auto* own = new QTranslator(qApp);
+        for (const QString& dir : dataDirs) {
+            if (own->load("tilvex_" + code, dir + "/translations")) {
+                QCoreApplication::installTranslator(own);
+                break;
+            }
+        }
+        // Qt's texts: the standard buttons, the file dialog.
+        auto* qt = new QTranslator(qApp);
+        if (qt->load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt);
+    }
+    QGuiApplication::setLayoutDirection(QLocale(code).textDirection());
+    ConnectCoreTranslator();
+}
+
+QString Current() {
+    return s_current;
+}
+
+}  // namespace language
