@@ -16,12 +16,12 @@
     <message>
         <location filename="../src/core/satellites/LnbSkew.h" line="21"/>
         <source> (seen from behind the dish)</source>
-        <translation type="unfinished"></translation>
+        <translation> (çanağın arkasından bakıldığında)</translation>
     </message>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
         <source> East</source>
-        <translation type="unfinished"></translation>
+        <translation> Doğu</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
@@ -33,7 +33,7 @@
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
         <source> West</source>
-        <translation type="unfinished"></translation>
+        <translation> Batı</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
@@ -47,12 +47,12 @@ buna göre değiştirilir.</translation>
     <message>
         <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
         <source> clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation> saat yönünde</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
         <source> counter-clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation> saat yönünün tersine</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="22"/>
@@ -85,7 +85,7 @@ Bu satırlar atlandı; dosyanın geri kalanı içe aktarıldı.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="61"/>
         <source>%1 (%2) from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%3 konumundan %1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
@@ -198,7 +198,7 @@ Burada yapılan sürüm korunsun mu?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="24"/>
         <source>&amp;Add Location(s) to Workspace	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Konum(lar)ı Çalışma Alanına &amp;Ekle	Ctrl+V</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
@@ -213,7 +213,7 @@ Burada yapılan sürüm korunsun mu?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="25"/>
         <source>&amp;Add Satellite(s) to Workspace	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydu(lar)ı Çalışma Alanına &amp;Ekle	Ctrl+V</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
@@ -378,7 +378,7 @@ Burada yapılan sürüm korunsun mu?</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="775"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dil</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="102"/>
@@ -443,12 +443,12 @@ Burada yapılan sürüm korunsun mu?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="26"/>
         <source>&amp;Remove Location from Workspace	Ctrl+X or Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Konumu Çalışma Alanından &amp;Kaldır	Ctrl+X veya Del</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="23"/>
         <source>&amp;Remove Satellite from Workspace	Ctrl+X or Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Uyduyu Çalışma Alanından &amp;Kaldır	Ctrl+X veya Del</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
@@ -645,7 +645,7 @@ Burada yapılan sürüm korunsun mu?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="15"/>
         <source>Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Afrika</translation>
     </message>
     <message>
         <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
@@ -696,12 +696,12 @@ Burada yapılan sürüm korunsun mu?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="16"/>
         <source>Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Asya</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="20"/>
         <source>Asia &amp; South Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Asya ve Güney Pasifik</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
@@ -868,7 +868,7 @@ Burada yapılan sürüm korunsun mu?</translation>
         <location filename="../src/ui/app/MainFrame.cpp" line="1024"/>
         <location filename="../src/ui/display/SkyView.cpp" line="541"/>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 yazılamadı.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="565"/>
@@ -913,7 +913,7 @@ Burada yapılan sürüm korunsun mu?</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Date (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarih (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="85"/>
@@ -1106,17 +1106,17 @@ Burada yapılan sürüm korunsun mu?</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>End (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitiş (UTC)</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="13"/>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Avrupa</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="19"/>
         <source>Europe, Africa &amp; Middle East</source>
-        <translation type="unfinished"></translation>
+        <translation>Avrupa, Afrika ve Orta Doğu</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
@@ -1271,7 +1271,7 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
         <source>LNB Skew:</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB Açısı:</translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="28"/>
@@ -1293,27 +1293,27 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>Least Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>En Küçük Açı</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>Local Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel Tarih</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local End</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel Bitiş</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel Zirve</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel Başlangıç</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="49"/>
@@ -1430,7 +1430,7 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="14"/>
         <source>Middle East</source>
-        <translation type="unfinished"></translation>
+        <translation>Orta Doğu</translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
@@ -1476,7 +1476,7 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="80"/>
         <source>No location</source>
-        <translation type="unfinished"></translation>
+        <translation>Konum yok</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
@@ -1491,12 +1491,12 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="18"/>
         <source>North &amp; South America</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuzey ve Güney Amerika</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="11"/>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuzey Amerika</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
@@ -1561,7 +1561,7 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="534"/>
         <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG Resimleri (*.png);;SVG Resimleri (*.svg)</translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="172"/>
@@ -1576,7 +1576,7 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Peak (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zirve (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="165"/>
@@ -1879,12 +1879,12 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="41"/>
         <source>Show the windows in the language CODE (en, de, es, fr, it, pl, tr, ar).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pencereleri CODE dilinde gösterir (en, de, es, fr, it, pl, tr, ar).</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="786"/>
         <source>Show the windows in this language the next time Tilvex starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvex bir sonraki açılışında pencereleri bu dilde gösterir</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TabView.cpp" line="55"/>
@@ -1960,12 +1960,12 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="12"/>
         <source>South America</source>
-        <translation type="unfinished"></translation>
+        <translation>Güney Amerika</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="17"/>
         <source>South Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Güney Pasifik</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
@@ -1975,7 +1975,7 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Start (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlangıç (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="37"/>
@@ -1990,7 +1990,7 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="790"/>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem Varsayılanı</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="109"/>
@@ -2045,7 +2045,7 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="802"/>
         <source>The language could not be kept in the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dil, ayar dosyasına kaydedilemedi.</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
@@ -2158,7 +2158,7 @@ Yeniden kaydedilsin mi, yoksa değişiklikler atılsın mı?</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="806"/>
         <source>Tilvex will show its windows in %1 the next time it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvex bir sonraki açılışında pencerelerini %1 dilinde gösterecek.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
@@ -2246,7 +2246,7 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>geriye</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
@@ -2281,7 +2281,7 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
         <source>forward</source>
-        <translation type="unfinished"></translation>
+        <translation>öne</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
@@ -2312,7 +2312,7 @@ Boş çalışma alanı açılıyor.</translation>
         <location filename="../src/core/aim/AimSheet.cpp" line="269"/>
         <location filename="../src/ui/satellites/AimingSection.cpp" line="33"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>yok</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="839"/>
@@ -2342,17 +2342,17 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="146"/>
         <source>the dish diameter must be greater than 0 metres</source>
-        <translation type="unfinished"></translation>
+        <translation>çanak çapı 0 metreden büyük olmalıdır</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="152"/>
         <source>the dish is too small for this frequency: its beam would reach more than 45 degrees from the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>çanak bu frekans için çok küçük: hüzmesi uydudan 45 dereceden daha uzağa yayılır</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="148"/>
         <source>the frequency must be greater than 0 GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>frekans 0 GHz'den büyük olmalıdır</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="174"/>
@@ -2362,12 +2362,12 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="150"/>
         <source>the year must be from 1900 to 2100</source>
-        <translation type="unfinished"></translation>
+        <translation>yıl 1900 ile 2100 arasında olmalıdır</translation>
     </message>
     <message>
         <location filename="../src/ui/app/main.cpp" line="38"/>
         <source>there is no translation for "%1"; the languages are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" için çeviri yok; mevcut diller: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>
