@@ -16,12 +16,12 @@
     <message>
         <location filename="../src/core/satellites/LnbSkew.h" line="21"/>
         <source> (seen from behind the dish)</source>
-        <translation type="unfinished"></translation>
+        <translation> (von der Spiegelrückseite aus gesehen)</translation>
     </message>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
         <source> East</source>
-        <translation type="unfinished"></translation>
+        <translation> Ost</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
@@ -33,7 +33,7 @@
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
         <source> West</source>
-        <translation type="unfinished"></translation>
+        <translation> West</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
@@ -47,12 +47,12 @@ entsprechend angepasst werden.</translation>
     <message>
         <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
         <source> clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation> im Uhrzeigersinn</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
         <source> counter-clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation> gegen den Uhrzeigersinn</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="22"/>
@@ -85,7 +85,7 @@ Diese Zeilen wurden ausgelassen; der Rest der Datei wurde importiert.</translati
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="61"/>
         <source>%1 (%2) from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) von %3 aus</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
@@ -198,7 +198,7 @@ Die hier erstellte Fassung behalten?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="24"/>
         <source>&amp;Add Location(s) to Workspace	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort(e) zum Arbeitsbereich &amp;hinzufügen	Ctrl+V</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
@@ -213,7 +213,7 @@ Die hier erstellte Fassung behalten?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="25"/>
         <source>&amp;Add Satellite(s) to Workspace	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit(en) zum Arbeitsbereich &amp;hinzufügen	Ctrl+V</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
@@ -378,7 +378,7 @@ Die hier erstellte Fassung behalten?</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="775"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="102"/>
@@ -443,12 +443,12 @@ Die hier erstellte Fassung behalten?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="26"/>
         <source>&amp;Remove Location from Workspace	Ctrl+X or Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort aus Arbeitsbereich &amp;entfernen	Ctrl+X oder Entf</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="23"/>
         <source>&amp;Remove Satellite from Workspace	Ctrl+X or Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit aus Arbeitsbereich &amp;entfernen	Ctrl+X oder Entf</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
@@ -645,7 +645,7 @@ Die hier erstellte Fassung behalten?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="15"/>
         <source>Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Afrika</translation>
     </message>
     <message>
         <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
@@ -696,12 +696,12 @@ Die hier erstellte Fassung behalten?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="16"/>
         <source>Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Asien</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="20"/>
         <source>Asia &amp; South Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Asien und Südpazifik</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
@@ -868,7 +868,7 @@ Die hier erstellte Fassung behalten?</translation>
         <location filename="../src/ui/app/MainFrame.cpp" line="1024"/>
         <location filename="../src/ui/display/SkyView.cpp" line="541"/>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="565"/>
@@ -913,7 +913,7 @@ Die hier erstellte Fassung behalten?</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Date (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="85"/>
@@ -1106,17 +1106,17 @@ Die hier erstellte Fassung behalten?</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>End (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende (UTC)</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="13"/>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="19"/>
         <source>Europe, Africa &amp; Middle East</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa, Afrika und Naher Osten</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
@@ -1271,7 +1271,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
         <source>LNB Skew:</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Drehung:</translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="28"/>
@@ -1293,27 +1293,27 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>Least Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. Winkel</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>Local Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum (lokal)</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local End</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende (lokal)</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum (lokal)</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn (lokal)</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="49"/>
@@ -1430,7 +1430,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="14"/>
         <source>Middle East</source>
-        <translation type="unfinished"></translation>
+        <translation>Naher Osten</translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
@@ -1476,7 +1476,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="80"/>
         <source>No location</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Standort</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
@@ -1491,12 +1491,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="18"/>
         <source>North &amp; South America</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord- und Südamerika</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="11"/>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordamerika</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
@@ -1561,7 +1561,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="534"/>
         <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png);;SVG-Bilder (*.svg)</translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="172"/>
@@ -1576,7 +1576,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Peak (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="165"/>
@@ -1879,12 +1879,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="41"/>
         <source>Show the windows in the language CODE (en, de, es, fr, it, pl, tr, ar).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fenster in der Sprache CODE anzeigen (en, de, es, fr, it, pl, tr, ar).</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="786"/>
         <source>Show the windows in this language the next time Tilvex starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fenster beim nächsten Start von Tilvex in dieser Sprache anzeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TabView.cpp" line="55"/>
@@ -1960,12 +1960,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="12"/>
         <source>South America</source>
-        <translation type="unfinished"></translation>
+        <translation>Südamerika</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="17"/>
         <source>South Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Südpazifik</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
@@ -1975,7 +1975,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Start (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="37"/>
@@ -1990,7 +1990,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="790"/>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="109"/>
@@ -2045,7 +2045,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="802"/>
         <source>The language could not be kept in the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache konnte nicht in der Einstellungsdatei gespeichert werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
@@ -2158,7 +2158,7 @@ Erneut speichern oder verwerfen?</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="806"/>
         <source>Tilvex will show its windows in %1 the next time it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim nächsten Start zeigt Tilvex seine Fenster in dieser Sprache: %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
@@ -2246,7 +2246,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>nach hinten</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
@@ -2281,7 +2281,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
         <source>forward</source>
-        <translation type="unfinished"></translation>
+        <translation>nach vorn</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
@@ -2312,7 +2312,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
         <location filename="../src/core/aim/AimSheet.cpp" line="269"/>
         <location filename="../src/ui/satellites/AimingSection.cpp" line="33"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="839"/>
@@ -2342,17 +2342,17 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="146"/>
         <source>the dish diameter must be greater than 0 metres</source>
-        <translation type="unfinished"></translation>
+        <translation>der Spiegeldurchmesser muss größer als 0 Meter sein</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="152"/>
         <source>the dish is too small for this frequency: its beam would reach more than 45 degrees from the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>der Spiegel ist für diese Frequenz zu klein: Seine Empfangskeule würde mehr als 45 Grad vom Satelliten weg reichen</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="148"/>
         <source>the frequency must be greater than 0 GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>die Frequenz muss größer als 0 GHz sein</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="174"/>
@@ -2362,12 +2362,12 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="150"/>
         <source>the year must be from 1900 to 2100</source>
-        <translation type="unfinished"></translation>
+        <translation>das Jahr muss zwischen 1900 und 2100 liegen</translation>
     </message>
     <message>
         <location filename="../src/ui/app/main.cpp" line="38"/>
         <source>there is no translation for "%1"; the languages are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine Übersetzung für „%1“; verfügbare Sprachen: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>
