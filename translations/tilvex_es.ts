@@ -21,7 +21,7 @@
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
         <source> East</source>
-        <translation type="unfinished"></translation>
+        <translation> Este</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
@@ -33,7 +33,7 @@
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
         <source> West</source>
-        <translation type="unfinished"></translation>
+        <translation> Oeste</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
@@ -645,7 +645,7 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="15"/>
         <source>Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>África</translation>
     </message>
     <message>
         <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
@@ -696,12 +696,12 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="16"/>
         <source>Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Asia</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="20"/>
         <source>Asia &amp; South Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Asia y Pacífico Sur</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
@@ -1111,12 +1111,12 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="13"/>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="19"/>
         <source>Europe, Africa &amp; Middle East</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa, África y Oriente Medio</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
@@ -1430,7 +1430,7 @@ Se abre un espacio de trabajo vacío.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="14"/>
         <source>Middle East</source>
-        <translation type="unfinished"></translation>
+        <translation>Oriente Medio</translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
@@ -1476,7 +1476,7 @@ Se abre un espacio de trabajo vacío.</translation>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="80"/>
         <source>No location</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin ubicación</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
@@ -1491,12 +1491,12 @@ Se abre un espacio de trabajo vacío.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="18"/>
         <source>North &amp; South America</source>
-        <translation type="unfinished"></translation>
+        <translation>América del Norte y del Sur</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="11"/>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>América del Norte</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
@@ -1960,12 +1960,12 @@ Se abre un espacio de trabajo vacío.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="12"/>
         <source>South America</source>
-        <translation type="unfinished"></translation>
+        <translation>América del Sur</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="17"/>
         <source>South Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Pacífico Sur</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
