@@ -16,12 +16,12 @@
     <message>
         <location filename="../src/core/satellites/LnbSkew.h" line="21"/>
         <source> (seen from behind the dish)</source>
-        <translation type="unfinished"></translation>
+        <translation> (visto da dietro la parabola)</translation>
     </message>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
         <source> East</source>
-        <translation type="unfinished"></translation>
+        <translation> Est</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
@@ -33,7 +33,7 @@
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
         <source> West</source>
-        <translation type="unfinished"></translation>
+        <translation> Ovest</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
@@ -47,12 +47,12 @@ di conseguenza.</translation>
     <message>
         <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
         <source> clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation> in senso orario</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
         <source> counter-clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation> in senso antiorario</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="22"/>
@@ -85,7 +85,7 @@ Queste righe sono state escluse; il resto del file è stato importato.</translat
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="61"/>
         <source>%1 (%2) from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) da %3</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
@@ -198,7 +198,7 @@ Mantenere la versione modificata qui?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="24"/>
         <source>&amp;Add Location(s) to Workspace	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi località all'area di lavoro	Ctrl+V</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
@@ -213,7 +213,7 @@ Mantenere la versione modificata qui?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="25"/>
         <source>&amp;Add Satellite(s) to Workspace	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi satelliti all'area di lavoro	Ctrl+V</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
@@ -378,7 +378,7 @@ Mantenere la versione modificata qui?</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="775"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="102"/>
@@ -443,12 +443,12 @@ Mantenere la versione modificata qui?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="26"/>
         <source>&amp;Remove Location from Workspace	Ctrl+X or Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi località dall'area di lavoro	Ctrl+X o Canc</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="23"/>
         <source>&amp;Remove Satellite from Workspace	Ctrl+X or Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi satellite dall'area di lavoro	Ctrl+X o Canc</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
@@ -645,7 +645,7 @@ Mantenere la versione modificata qui?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="15"/>
         <source>Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Africa</translation>
     </message>
     <message>
         <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
@@ -696,12 +696,12 @@ Mantenere la versione modificata qui?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="16"/>
         <source>Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Asia</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="20"/>
         <source>Asia &amp; South Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Asia e Pacifico meridionale</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
@@ -868,7 +868,7 @@ Mantenere la versione modificata qui?</translation>
         <location filename="../src/ui/app/MainFrame.cpp" line="1024"/>
         <location filename="../src/ui/display/SkyView.cpp" line="541"/>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="565"/>
@@ -913,7 +913,7 @@ Mantenere la versione modificata qui?</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Date (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Data (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="85"/>
@@ -1106,17 +1106,17 @@ Mantenere la versione modificata qui?</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>End (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine (UTC)</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="13"/>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="19"/>
         <source>Europe, Africa &amp; Middle East</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa, Africa e Medio Oriente</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
@@ -1271,7 +1271,7 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
         <source>LNB Skew:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione LNB:</translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="28"/>
@@ -1293,27 +1293,27 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>Least Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo minimo</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>Local Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data locale</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine locale</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Picco locale</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio locale</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="49"/>
@@ -1430,7 +1430,7 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="14"/>
         <source>Middle East</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio Oriente</translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
@@ -1476,7 +1476,7 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="80"/>
         <source>No location</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna località</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
@@ -1491,12 +1491,12 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="18"/>
         <source>North &amp; South America</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord e Sud America</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="11"/>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>America del Nord</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
@@ -1561,7 +1561,7 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="534"/>
         <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini PNG (*.png);;Immagini SVG (*.svg)</translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="172"/>
@@ -1576,7 +1576,7 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Peak (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Picco (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="165"/>
@@ -1879,12 +1879,12 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="41"/>
         <source>Show the windows in the language CODE (en, de, es, fr, it, pl, tr, ar).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le finestre nella lingua CODE (en, de, es, fr, it, pl, tr, ar).</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="786"/>
         <source>Show the windows in this language the next time Tilvex starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le finestre in questa lingua al prossimo avvio di Tilvex</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TabView.cpp" line="55"/>
@@ -1960,12 +1960,12 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="12"/>
         <source>South America</source>
-        <translation type="unfinished"></translation>
+        <translation>America del Sud</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="17"/>
         <source>South Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Pacifico meridionale</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
@@ -1975,7 +1975,7 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Start (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="37"/>
@@ -1990,7 +1990,7 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="790"/>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinita di sistema</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="109"/>
@@ -2045,7 +2045,7 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="802"/>
         <source>The language could not be kept in the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la lingua nel file delle impostazioni.</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
@@ -2158,7 +2158,7 @@ Salvare di nuovo o scartare le modifiche?</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="806"/>
         <source>Tilvex will show its windows in %1 the next time it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al prossimo avvio Tilvex mostrerà le finestre nella lingua: %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
@@ -2246,7 +2246,7 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>all'indietro</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
@@ -2281,7 +2281,7 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
         <source>forward</source>
-        <translation type="unfinished"></translation>
+        <translation>in avanti</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
@@ -2312,7 +2312,7 @@ Verrà aperta un'area di lavoro vuota.</translation>
         <location filename="../src/core/aim/AimSheet.cpp" line="269"/>
         <location filename="../src/ui/satellites/AimingSection.cpp" line="33"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="839"/>
@@ -2342,17 +2342,17 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="146"/>
         <source>the dish diameter must be greater than 0 metres</source>
-        <translation type="unfinished"></translation>
+        <translation>il diametro della parabola deve essere maggiore di 0 metri</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="152"/>
         <source>the dish is too small for this frequency: its beam would reach more than 45 degrees from the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>la parabola è troppo piccola per questa frequenza: il suo fascio arriverebbe a oltre 45 gradi dal satellite</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="148"/>
         <source>the frequency must be greater than 0 GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>la frequenza deve essere maggiore di 0 GHz</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="174"/>
@@ -2362,12 +2362,12 @@ Verrà aperta un'area di lavoro vuota.</translation>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="150"/>
         <source>the year must be from 1900 to 2100</source>
-        <translation type="unfinished"></translation>
+        <translation>l'anno deve essere compreso tra 1900 e 2100</translation>
     </message>
     <message>
         <location filename="../src/ui/app/main.cpp" line="38"/>
         <source>there is no translation for "%1"; the languages are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>non esiste una traduzione per "%1"; le lingue disponibili sono %2</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>
