@@ -16,12 +16,12 @@
     <message>
         <location filename="../src/core/satellites/LnbSkew.h" line="21"/>
         <source> (seen from behind the dish)</source>
-        <translation type="unfinished"></translation>
+        <translation> (patrząc zza anteny)</translation>
     </message>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
         <source> East</source>
-        <translation type="unfinished"></translation>
+        <translation> na wschód</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="23"/>
@@ -33,7 +33,7 @@
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="114"/>
         <source> West</source>
-        <translation type="unfinished"></translation>
+        <translation> na zachód</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="24"/>
@@ -47,12 +47,12 @@ odpowiednio zamienione.</translation>
     <message>
         <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
         <source> clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation> zgodnie z ruchem wskazówek zegara</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
         <source> counter-clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation> przeciwnie do ruchu wskazówek zegara</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="22"/>
@@ -85,7 +85,7 @@ Te wiersze pominięto; resztę pliku zaimportowano.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="61"/>
         <source>%1 (%2) from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) z lokalizacji %3</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
@@ -198,7 +198,7 @@ Zachować wersję zmienioną tutaj?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="24"/>
         <source>&amp;Add Location(s) to Workspace	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dodaj lokalizacje do obszaru roboczego	Ctrl+V</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="302"/>
@@ -213,7 +213,7 @@ Zachować wersję zmienioną tutaj?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="25"/>
         <source>&amp;Add Satellite(s) to Workspace	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dodaj satelity do obszaru roboczego	Ctrl+V</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="393"/>
@@ -378,7 +378,7 @@ Zachować wersję zmienioną tutaj?</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="775"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Język</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="102"/>
@@ -443,12 +443,12 @@ Zachować wersję zmienioną tutaj?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="26"/>
         <source>&amp;Remove Location from Workspace	Ctrl+X or Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń lokalizację z obszaru roboczego	Ctrl+X lub Del</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="23"/>
         <source>&amp;Remove Satellite from Workspace	Ctrl+X or Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń satelitę z obszaru roboczego	Ctrl+X lub Del</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
@@ -645,7 +645,7 @@ Zachować wersję zmienioną tutaj?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="15"/>
         <source>Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Afryka</translation>
     </message>
     <message>
         <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="63"/>
@@ -696,12 +696,12 @@ Zachować wersję zmienioną tutaj?</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="16"/>
         <source>Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Azja</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="20"/>
         <source>Asia &amp; South Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Azja i Południowy Pacyfik</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="42"/>
@@ -868,7 +868,7 @@ Zachować wersję zmienioną tutaj?</translation>
         <location filename="../src/ui/app/MainFrame.cpp" line="1024"/>
         <location filename="../src/ui/display/SkyView.cpp" line="541"/>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="565"/>
@@ -913,7 +913,7 @@ Zachować wersję zmienioną tutaj?</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Date (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Data (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/locations/LocationEditorDlg.cpp" line="85"/>
@@ -1106,17 +1106,17 @@ Zachować wersję zmienioną tutaj?</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>End (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec (UTC)</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="13"/>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="19"/>
         <source>Europe, Africa &amp; Middle East</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa, Afryka i Bliski Wschód</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="983"/>
@@ -1271,7 +1271,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="74"/>
         <source>LNB Skew:</source>
-        <translation type="unfinished"></translation>
+        <translation>Skręt LNB:</translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="28"/>
@@ -1293,27 +1293,27 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>Least Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt minimalny</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="109"/>
         <source>Local Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data lokalna</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local End</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec lokalny</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Szczyt lokalny</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="110"/>
         <source>Local Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek lokalny</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.h" line="49"/>
@@ -1430,7 +1430,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="14"/>
         <source>Middle East</source>
-        <translation type="unfinished"></translation>
+        <translation>Bliski Wschód</translation>
     </message>
     <message>
         <location filename="../src/core/reports/AimPage.cpp" line="30"/>
@@ -1476,7 +1476,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="80"/>
         <source>No location</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak lokalizacji</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="243"/>
@@ -1491,12 +1491,12 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="18"/>
         <source>North &amp; South America</source>
-        <translation type="unfinished"></translation>
+        <translation>Ameryka Północna i Południowa</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="11"/>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>Ameryka Północna</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="311"/>
@@ -1561,7 +1561,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/ui/display/SkyView.cpp" line="534"/>
         <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazy PNG (*.png);;Obrazy SVG (*.svg)</translation>
     </message>
     <message>
         <location filename="../src/core/reports/Report.cpp" line="172"/>
@@ -1576,7 +1576,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Peak (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Szczyt (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="165"/>
@@ -1879,12 +1879,12 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="41"/>
         <source>Show the windows in the language CODE (en, de, es, fr, it, pl, tr, ar).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla okna w języku CODE (en, de, es, fr, it, pl, tr, ar).</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="786"/>
         <source>Show the windows in this language the next time Tilvex starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla okna w tym języku od następnego uruchomienia programu Tilvex</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TabView.cpp" line="55"/>
@@ -1960,12 +1960,12 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="12"/>
         <source>South America</source>
-        <translation type="unfinished"></translation>
+        <translation>Ameryka Południowa</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="17"/>
         <source>South Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Południowy Pacyfik</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="535"/>
@@ -1975,7 +1975,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="108"/>
         <source>Start (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek (UTC)</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="37"/>
@@ -1990,7 +1990,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="790"/>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Język systemu</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="109"/>
@@ -2045,7 +2045,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="802"/>
         <source>The language could not be kept in the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać języka w pliku ustawień.</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="167"/>
@@ -2158,7 +2158,7 @@ Zapisać ponownie czy odrzucić zmiany?</translation>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="806"/>
         <source>Tilvex will show its windows in %1 the next time it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Od następnego uruchomienia Tilvex będzie wyświetlać okna w języku: %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="308"/>
@@ -2246,7 +2246,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>do tyłu</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="161"/>
@@ -2281,7 +2281,7 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/core/aim/AimSheet.cpp" line="103"/>
         <source>forward</source>
-        <translation type="unfinished"></translation>
+        <translation>do przodu</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="162"/>
@@ -2312,7 +2312,7 @@ Otwieranie pustego obszaru roboczego.</translation>
         <location filename="../src/core/aim/AimSheet.cpp" line="269"/>
         <location filename="../src/ui/satellites/AimingSection.cpp" line="33"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="839"/>
@@ -2342,17 +2342,17 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="146"/>
         <source>the dish diameter must be greater than 0 metres</source>
-        <translation type="unfinished"></translation>
+        <translation>średnica anteny musi być większa niż 0 metrów</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="152"/>
         <source>the dish is too small for this frequency: its beam would reach more than 45 degrees from the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>antena jest za mała dla tej częstotliwości: jej wiązka sięgałaby ponad 45 stopni od satelity</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="148"/>
         <source>the frequency must be greater than 0 GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>częstotliwość musi być większa niż 0 GHz</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="174"/>
@@ -2362,12 +2362,12 @@ Otwieranie pustego obszaru roboczego.</translation>
     <message>
         <location filename="../src/core/satellites/SunOutage.cpp" line="150"/>
         <source>the year must be from 1900 to 2100</source>
-        <translation type="unfinished"></translation>
+        <translation>rok musi być z zakresu od 1900 do 2100</translation>
     </message>
     <message>
         <location filename="../src/ui/app/main.cpp" line="38"/>
         <source>there is no translation for "%1"; the languages are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>brak tłumaczenia dla „%1”; dostępne języki: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/horizon/HorizonDlg.cpp" line="164"/>
