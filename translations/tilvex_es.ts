@@ -755,7 +755,7 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/ui/display/SatellitePane.cpp" line="34"/>
         <source>Band Filters:</source>
-        <translation>Filtros de banda:</translation>
+        <translation>Bandas:</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="46"/>

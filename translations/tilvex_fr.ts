@@ -755,7 +755,7 @@ Garder la version modifiée ici ?</translation>
     <message>
         <location filename="../src/ui/display/SatellitePane.cpp" line="34"/>
         <source>Band Filters:</source>
-        <translation>Filtres de bande :</translation>
+        <translation>Bandes :</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="46"/>

@@ -755,7 +755,7 @@ Burada yapılan sürüm korunsun mu?</translation>
     <message>
         <location filename="../src/ui/display/SatellitePane.cpp" line="34"/>
         <source>Band Filters:</source>
-        <translation>Bant Filtreleri:</translation>
+        <translation>Bantlar:</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SatelliteEditorDlg.cpp" line="46"/>

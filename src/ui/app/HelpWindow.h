@@ -1,4 +1,5 @@
-// The help window: the shipped help page.
+// The help window: the shipped user guide, in the windows' language where
+// it is translated.
 #pragma once
 
 #include <QTextBrowser>
@@ -8,6 +9,9 @@ class CHelpWindow : public QTextBrowser {
 public:
     // Shows the one help window, creating it on first use.
     static CHelpWindow* ShowHelp(QWidget* parent);
+    // The guide's address for a language ("de"): its translation where there
+    // is one, else the English guide.
+    static QString GuideFor(const QString& language);
 
 private:
     explicit CHelpWindow(QWidget* parent);

@@ -379,10 +379,14 @@ CHorizonDlg::CHorizonDlg(const CHorizonProfile& profile, const std::string& loca
     connect(m_obstacles, &QTableWidget::cellDoubleClicked, this, &CHorizonDlg::OnEditObstacle);
 
     Fill(-1, -1);
-    // Wide enough for the obstacles' headings beside their buttons.
-    int headings = 2 * m_obstacles->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // Wide enough for the obstacles' headings beside their buttons: the
+    // columns share the width equally, so each gets the widest heading's room.
+    int widest = 0;
     for (int column = 0; column < m_obstacles->columnCount(); ++column)
-        headings += fontMetrics().horizontalAdvance(m_obstacles->horizontalHeaderItem(column)->text()) + 24;
+        widest = std::max(
+            widest, fontMetrics().horizontalAdvance(m_obstacles->horizontalHeaderItem(column)->text()) + 24);
+    const int headings = 2 * m_obstacles->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                         widest * m_obstacles->columnCount();
     const QMargins margins = layout->contentsMargins();
     resize(std::max(sizeHint().width(), headings + addObstacle->sizeHint().width() +
                                             grid->horizontalSpacing() + margins.left() + margins.right()),
