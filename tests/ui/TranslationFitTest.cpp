@@ -10,14 +10,12 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTextDocument>
-#include <QTranslator>
 #include <QTreeView>
 #include <memory>
 
@@ -182,33 +180,6 @@ std::vector<Cut> CutTexts(QWidget* window) {
     return cuts;
 }
 
-// The program's translation and Qt's for one language, installed while it
-// lives, with the windows laid out in the language's direction.
-class Language {
-public:
-    explicit Language(const QString& code) {
-        if (code != "en") {
-            EXPECT_TRUE(m_own.load("tilvex_" + code, QString(TILVEX_BUILD_DATA_DIR) + "/translations"))
-                << code.toStdString();
-            QCoreApplication::installTranslator(&m_own);
-            if (m_qt.load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-                QCoreApplication::installTranslator(&m_qt);
-        }
-        QApplication::setLayoutDirection(QLocale(code).textDirection());
-        ConnectCoreTranslator();
-    }
-    ~Language() {
-        QCoreApplication::removeTranslator(&m_own);
-        QCoreApplication::removeTranslator(&m_qt);
-        QApplication::setLayoutDirection(Qt::LeftToRight);
-        SetCoreTranslator({});
-    }
-
-private:
-    QTranslator m_own;
-    QTranslator m_qt;
-};
-
 QStringList ShippedLanguages() {
     QStringList codes{"en"};
     for (const QString& file :
@@ -221,7 +192,7 @@ class TranslationFitTest : public ProgramFixture {
 protected:
     // Every window's cut texts in one language, one line each.
     QStringList CutTextsIn(const QString& code) {
-        const Language language(code);
+        const ScopedLanguage language(code);
         QStringList found;
         auto check = [&](const QString& window, QWidget* widget) {
             for (const Cut& cut : CutTexts(widget))

@@ -3,15 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QTextLayout>
 #include <QTranslator>
 
+#include "TestSupport.h"
 #include "core/display/ArcGridModel.h"
+#include "core/framework/Profile.h"
 #include "core/framework/StringTable.h"
 #include "core/framework/Translate.h"
 #include "core/workspace/EditorRules.h"
 #include "resources/ids.h"
+#include "ui/app/Language.h"
 #include "ui/display/GridOptionsDlg.h"
 #include "ui/framework/QtText.h"
+#include "ui/printing/BidiText.h"
 
 namespace {
 
@@ -54,4 +60,60 @@ TEST(TranslationTest, InstalledTranslationReachesWindowsAndCore) {
     SetCoreTranslator({});
     EXPECT_EQ(LoadString(ids::IDS_LOC_EUROPE), "Europe");
     EXPECT_EQ(CoreTr("Europe"), "Europe");
+}
+
+// The language comes from --language, else the settings file, else the
+// system; a code the program has no translation for falls back in turn.
+TEST(TranslationTest, LanguageIsChosenFromTheLineTheSettingsOrTheSystem) {
+    const QStringList available{"en", "de", "ar"};
+    EXPECT_EQ(language::Choose("de_DE", available, {"ar-EG"}), "de");
+    EXPECT_EQ(language::Choose("", available, {"pl-PL", "ar-EG", "en-US"}), "ar");
+    EXPECT_EQ(language::Choose("xx", available, {"C"}), "en");
+
+    EXPECT_EQ(language::OptionValue({"tilvex", "--language", "tr"}, "--language"), "tr");
+    EXPECT_EQ(language::OptionValue({"tilvex", "--nosplash", "--language=ar"}, "--language"), "ar");
+    EXPECT_EQ(language::OptionValue({"tilvex", "--", "--language=ar"}, "--language"), "");
+
+    TempDir dir;
+    const QString settings = QString::fromStdString((dir / "tilvex.INI").string());
+    CProfile(settings.toStdString()).WriteProfileString(language::kSection, language::kEntry, "de");
+    EXPECT_EQ(language::Requested({"tilvex", "--settings", settings}, "/nonexistent/tilvex.INI"), "de");
+    EXPECT_EQ(language::Requested({"tilvex", "--settings", settings, "--language", "es"}, ""), "es");
+    EXPECT_EQ(language::Requested({"tilvex"}, settings), "de");
+
+    // The build tree's translations: English and the seven shipped ones.
+    const QStringList shipped = language::Available({TILVEX_BUILD_DATA_DIR});
+    for (const char* code : {"en", "de", "es", "fr", "it", "pl", "tr", "ar"})
+        EXPECT_TRUE(shipped.contains(code)) << code;
+    EXPECT_EQ(language::NativeName("de"), QString::fromUtf8("Deutsch"));
+    EXPECT_EQ(language::NativeName("tr"), QString::fromUtf8("Türkçe"));
+}
+
+// In right-to-left text a number keeps its degree sign and compass letter on
+// its right, where the bidirectional rules alone would move them.
+TEST(TranslationTest, NumbersKeepTheirOrderInRightToLeftText) {
+    const QString text = QString::fromUtf8("الارتفاع 40.4°N");
+    EXPECT_EQ(KeepNumbersInOrder(text, Qt::LeftToRight), text);
+    const QString kept = KeepNumbersInOrder(text, Qt::RightToLeft);
+    EXPECT_EQ(kept, QString::fromUtf8("الارتفاع \u200E40.4°N\u200E"));
+    EXPECT_EQ(KeepNumbersInOrder("-12.5\u00B0 / 14:23", Qt::RightToLeft),
+              "\u200E-12.5\u00B0\u200E / \u200E14:23\u200E");
+
+    // Where the line puts the degree sign against the number's first digit.
+    auto degreeRightOfNumber = [](const QString& shown) {
+        QTextLayout layout(shown, QFont());
+        QTextOption option;
+        option.setTextDirection(Qt::RightToLeft);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1000);
+        layout.endLayout();
+        const int digit = static_cast<int>(shown.indexOf('4'));
+        const int degree = static_cast<int>(shown.indexOf(QChar(0xB0)));
+        return line.cursorToX(degree) > line.cursorToX(digit);
+    };
+    EXPECT_FALSE(degreeRightOfNumber(text))
+        << "the rules alone already keep the order: the check proves nothing";
+    EXPECT_TRUE(degreeRightOfNumber(kept));
 }

@@ -5,12 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <filesystem>
 #include <memory>
 
 #include "TestSupport.h"
+#include "core/framework/Translate.h"
 #include "ui/app/MainFrame.h"
 #include "ui/app/TilvexApp.h"
+#include "ui/framework/QtText.h"
 
 class ProgramFixture : public ::testing::Test {
 protected:
@@ -57,4 +62,31 @@ protected:
         app.reset();
         QApplication::processEvents();
     }
+};
+
+// The program's translation and Qt's for one language, installed while it
+// lives, with the windows laid out in the language's direction.
+class ScopedLanguage {
+public:
+    explicit ScopedLanguage(const QString& code) {
+        if (code != "en") {
+            EXPECT_TRUE(m_own.load("tilvex_" + code, QString(TILVEX_BUILD_DATA_DIR) + "/translations"))
+                << code.toStdString();
+            QCoreApplication::installTranslator(&m_own);
+            if (m_qt.load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                QCoreApplication::installTranslator(&m_qt);
+        }
+        QApplication::setLayoutDirection(QLocale(code).textDirection());
+        ConnectCoreTranslator();
+    }
+    ~ScopedLanguage() {
+        QCoreApplication::removeTranslator(&m_own);
+        QCoreApplication::removeTranslator(&m_qt);
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        SetCoreTranslator({});
+    }
+
+private:
+    QTranslator m_own;
+    QTranslator m_qt;
 };
