@@ -138,8 +138,11 @@ class Tilvex:
         env["QT_QPA_PLATFORM"] = "xcb"
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         env["QT_ACCESSIBILITY"] = "1"
+        # The flows read the English texts unless they ask for a language,
+        # whatever the machine's own is.
+        language = () if "--language" in args else ("--language", "en")
         command = [os.path.join(self.build, "tilvex"), "--nosplash", "--settings", self.ini, "--data", self.data,
-                   *args]
+                   *language, *args]
         if self._log:
             self._log.close()
         self._log = open(os.path.join(self.artifacts, "tilvex.log"), "a")
@@ -192,12 +195,13 @@ class Tilvex:
             self._log.close()
             self._log = None
 
-    def close(self, answer_save=None, window=None):
-        """Quits through File > Exit and gives the exit status.  answer_save
-        ("Yes", "No" or "Cancel") answers a "Save changes" prompt, which must
-        then appear; without it none may appear."""
+    def close(self, answer_save=None, window=None, exit_path=("File", "Exit")):
+        """Quits through File > Exit (exit_path names it in the program's
+        language) and gives the exit status.  answer_save ("Yes", "No" or
+        "Cancel") answers a "Save changes" prompt, which must then appear;
+        without it none may appear."""
         window = window or self.main_window()
-        self.menu(window, "File", "Exit")
+        self.menu(window, *exit_path)
         if answer_save is not None:
             self.answer(answer_save, contains="Save changes")
             if answer_save == "Cancel":
@@ -660,13 +664,14 @@ def workspace(t, name="United States Ku Band Satellites.wrk"):
     return json.loads(cli(t.build, "dump", os.path.join(t.data, name)))
 
 
-def run_flow(flow, timeout=10.0):
-    """Starts the program, runs flow(t) and exits: 0 when every check passed."""
+def run_flow(flow, timeout=10.0, args=()):
+    """Starts the program (with args), runs flow(t) and exits: 0 when every
+    check passed."""
     name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
     t = Tilvex(timeout=timeout)
     status = 1
     try:
-        t.start()
+        t.start(*args)
         t.main_window(timeout=max(30.0, timeout))  # start-up is slow on a busy machine
         flow(t)
         status = 0
