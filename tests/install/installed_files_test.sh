@@ -28,11 +28,19 @@ workspace="United States Ku Band Satellites.wrk"
 for f in bin/tilvex bin/tilvex-cli \
     share/tilvex/satdemo.tdb share/tilvex/locdemo.tdb share/tilvex/MagData.dat "share/tilvex/$workspace" \
     share/tilvex/places.tsv share/tilvex/world-map.txt \
+    share/tilvex/translations/tilvex_de.qm share/tilvex/translations/tilvex_es.qm \
+    share/tilvex/translations/tilvex_fr.qm share/tilvex/translations/tilvex_it.qm \
+    share/tilvex/translations/tilvex_pl.qm share/tilvex/translations/tilvex_tr.qm \
+    share/tilvex/translations/tilvex_ar.qm \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
     share/icons/hicolor/scalable/apps/tilvex.svg share/icons/hicolor/48x48/apps/tilvex.png \
     share/icons/hicolor/256x256/apps/tilvex.png share/doc/tilvex/copyright; do
   [ -s "$prefix/$f" ] || fail "$f is not installed"
 done
+# The installed program finds its translations: its usage in German.
+env -u QT_QPA_PLATFORM DISPLAY= HOME="$work" "$prefix/bin/tilvex" --language de --help 2>&1 |
+  grep -q "Die Version ausgeben und beenden." || fail "the installed tilvex --language de --help is not German"
+
 # The man pages and the change log compressed, with no time stamp (gzip -n),
 # so that the same sources give the same package.
 source="$(cd "$(dirname "$0")/../.." && pwd)"
