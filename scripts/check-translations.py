@@ -28,9 +28,9 @@ NUMBERED = re.compile(r'%(\d+)')
 
 
 def load_extractor():
-    spec = importlib.util.spec_from_file_location('extract_texts', ROOT / 'scripts' / 'extract-texts.py')
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location('extract_texts', ROOT / 'scripts' / 'extract-texts.py')
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
