@@ -144,6 +144,11 @@ bool CheckOutputFile(const std::string& path, const char* option) {
 std::string SettingsFilePath() {
     if (const char* ini = std::getenv("TILVEX_INI"); ini && *ini)
         return ini;
+#ifdef _WIN32
+    // The desktop program keeps it beside the user's data, in %APPDATA%\Tilvex.
+    const std::string folder = UserDataFolder();
+    return folder.empty() ? std::string() : folder + "\\tilvex.INI";
+#else
     std::string base;
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
         base = config;
@@ -152,6 +157,7 @@ std::string SettingsFilePath() {
     else
         return {};
     return base + "/Tilvex/Tilvex/tilvex.INI";
+#endif
 }
 
 bool WriteOutput(const std::string& path, const std::string& bytes) {

@@ -19,7 +19,7 @@ private:
 
 // The folder in which the desktop program keeps the user's data, as it
 // finds it: $XDG_DATA_HOME/Tilvex/Tilvex (~/.local/share/Tilvex/Tilvex
-// without XDG_DATA_HOME), %APPDATA%\Tilvex\Tilvex on Windows.  Empty when
+// without XDG_DATA_HOME), %APPDATA%\Tilvex on Windows.  Empty when
 // it cannot be told.
 std::string UserDataFolder();
 // The folder this program was started from; empty when it cannot be told.

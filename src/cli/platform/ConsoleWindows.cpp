@@ -34,9 +34,9 @@ ProgramArguments::ProgramArguments(int& argc, char**& argv) {
 }
 
 std::string UserDataFolder() {
-    // The roaming application data, as the desktop program's Qt finds it.
+    // The desktop program's folder in the roaming application data.
     const wchar_t* data = ::_wgetenv(L"APPDATA");
-    return data && *data ? win::Utf8(data) + "\\Tilvex\\Tilvex" : std::string();
+    return data && *data ? win::Utf8(data) + "\\Tilvex" : std::string();
 }
 
 std::string ProgramFolder() {

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <cstdio>
 
 #include "core/framework/AppMessageBox.h"
@@ -92,7 +91,7 @@ QString CTilvexApp::DefaultSettingsFile() {
     const QByteArray fromEnvironment = qgetenv("TILVEX_INI");
     if (!fromEnvironment.isEmpty())
         return QString::fromLocal8Bit(fromEnvironment);
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString dir = UserSettingsFolder();
     QDir().mkpath(dir);
     return dir + "/tilvex.INI";
 }
@@ -143,7 +142,7 @@ QString CTilvexApp::FindDataFile(const QString& name) {
 
 QString CTilvexApp::DefaultDataDir() {
     // The user's own copy of the data, made on first run from the shipped one.
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString dir = UserDataFolder();
     QDir().mkpath(dir);
     SeedDataDir(dir, ShippedDataDirs());
     return dir;

@@ -18,3 +18,26 @@ QString InDocumentsFolder(const QString& name) {
         return name;
     return QDir(DocumentsFolder()).filePath(file.fileName());
 }
+
+namespace {
+// Windows keeps a program's own files in the user's roaming application
+// data, one folder per program; empty when %APPDATA% is not set.
+QString WindowsProgramFolder() {
+#ifdef Q_OS_WIN
+    const QString appData = qEnvironmentVariable("APPDATA");
+    if (!appData.isEmpty())
+        return QDir::fromNativeSeparators(appData) + "/Tilvex";
+#endif
+    return QString();
+}
+}  // namespace
+
+QString UserDataFolder() {
+    const QString folder = WindowsProgramFolder();
+    return !folder.isEmpty() ? folder : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString UserSettingsFolder() {
+    const QString folder = WindowsProgramFolder();
+    return !folder.isEmpty() ? folder : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
