@@ -90,7 +90,7 @@ Bu satırlar atlandı; dosyanın geri kalanı içe aktarıldı.</translation>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
         <source>%1 (blocked)</source>
-        <translation>%1 (engelli)</translation>
+        <translation>%1 (engellenmiş)</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SatelliteDetailsDlg.cpp" line="175"/>
@@ -140,7 +140,7 @@ Bu satırlar atlandı; dosyanın geri kalanı içe aktarıldı.</translation>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="252"/>
         <source>%1 places are listed, the most likely first.</source>
-        <translation>%1 yer listelendi, en olası olan başta.</translation>
+        <translation>%1 yer listelendi, en olası olanlar başta.</translation>
     </message>
     <message>
         <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="38"/>
@@ -1661,12 +1661,12 @@ Boş çalışma alanı açılıyor.</translation>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="36"/>
         <source>Print the version and exit.</source>
-        <translation>Sürümü yazdırır ve çıkar.</translation>
+        <translation>Sürümü gösterir ve çıkar.</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="35"/>
         <source>Print this usage and exit.</source>
-        <translation>Bu kullanım bilgisini yazdırır ve çıkar.</translation>
+        <translation>Bu kullanım bilgisini gösterir ve çıkar.</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
