@@ -1661,12 +1661,12 @@ Opening empty workspace.</source>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="36"/>
         <source>Print the version and exit.</source>
-        <translation>طباعة رقم الإصدار ثم الخروج.</translation>
+        <translation>عرض رقم الإصدار ثم الخروج.</translation>
     </message>
     <message>
         <location filename="../src/ui/app/TilvexApp.cpp" line="35"/>
         <source>Print this usage and exit.</source>
-        <translation>طباعة طريقة الاستخدام هذه ثم الخروج.</translation>
+        <translation>عرض طريقة الاستخدام هذه ثم الخروج.</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="385"/>
