@@ -10,8 +10,10 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
@@ -180,6 +182,19 @@ std::vector<Cut> CutTexts(QWidget* window) {
     return cuts;
 }
 
+// Fusion as the Linux desktops show it: a dialog's standard buttons carry
+// pictures (the offscreen platform's own theme leaves them out).
+class DesktopStyle : public QProxyStyle {
+public:
+    DesktopStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 QStringList ShippedLanguages() {
     QStringList codes{"en"};
     for (const QString& file :
@@ -192,7 +207,13 @@ class TranslationFitTest : public ProgramFixture {
 protected:
     // Every window's cut texts in one language, one line each.
     QStringList CutTextsIn(const QString& code) {
+        const QString original = QApplication::style()->name();
+        QApplication::setStyle(new DesktopStyle);
         const ScopedLanguage language(code);
+        struct RestoreStyle {
+            QString name;
+            ~RestoreStyle() { QApplication::setStyle(name); }
+        } restore{original};
         QStringList found;
         auto check = [&](const QString& window, QWidget* widget) {
             for (const Cut& cut : CutTexts(widget))

@@ -13,6 +13,7 @@
 
 #include "TestSupport.h"
 #include "core/framework/Translate.h"
+#include "ui/app/Language.h"
 #include "ui/app/MainFrame.h"
 #include "ui/app/TilvexApp.h"
 #include "ui/framework/QtText.h"
@@ -76,7 +77,7 @@ public:
             if (m_qt.load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
                 QCoreApplication::installTranslator(&m_qt);
         }
-        QApplication::setLayoutDirection(QLocale(code).textDirection());
+        language::ApplyDirection(code);
         ConnectCoreTranslator();
     }
     ~ScopedLanguage() {

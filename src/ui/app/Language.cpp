@@ -91,8 +91,12 @@ void Install(const QString& code, const QStringList& dataDirs) {
         if (qt->load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
     }
-    QGuiApplication::setLayoutDirection(QLocale(code).textDirection());
+    ApplyDirection(code);
     ConnectCoreTranslator();
+}
+
+void ApplyDirection(const QString& code) {
+    QGuiApplication::setLayoutDirection(QLocale(code).textDirection());
 }
 
 QString Current() {

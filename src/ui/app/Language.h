@@ -37,6 +37,10 @@ QString NativeName(const QString& code);
 // English installs none.  Remembers code as Current().
 void Install(const QString& code, const QStringList& dataDirs);
 
+// Lays the windows out in the language's direction (right to left for
+// Arabic).  Install does this.
+void ApplyDirection(const QString& code);
+
 // The language installed, "en" before Install.
 QString Current();
 
