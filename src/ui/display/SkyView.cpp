@@ -10,7 +10,9 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
+#ifndef TILVEX_NO_SVG
 #include <QSvgGenerator>
+#endif
 #include <QToolBar>
 #include <QToolTip>
 #include <QtMath>
@@ -508,6 +510,11 @@ void CSkyView::showEvent(QShowEvent* event) {
 
 bool CSkyView::SavePicture(const QString& path) const {
     const QSize size = m_plot->size();
+#ifdef TILVEX_NO_SVG
+    // Built without Qt SVG (its sources are not everywhere at hand): PNG only.
+    if (path.endsWith(".svg", Qt::CaseInsensitive))
+        return false;
+#else
     if (path.endsWith(".svg", Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setFileName(path);
@@ -520,6 +527,7 @@ bool CSkyView::SavePicture(const QString& path) const {
         m_plot->Render(painter, size);
         return painter.end();
     }
+#endif
     QImage image(size, QImage::Format_ARGB32);
     QPainter painter(&image);
     m_plot->Render(painter, size);
@@ -529,9 +537,12 @@ bool CSkyView::SavePicture(const QString& path) const {
 
 void CSkyView::OnSavePicture() {
     QString selected;
-    const QString path =
-        QFileDialog::getSaveFileName(this, Tr("Save Picture"), InDocumentsFolder(Tr("Sky View") + ".png"),
-                                     Tr("PNG Pictures (*.png);;SVG Pictures (*.svg)"), &selected);
+    QString filters = Tr("PNG Pictures (*.png);;SVG Pictures (*.svg)");
+#ifdef TILVEX_NO_SVG
+    filters = filters.section(";;", 0, 0);
+#endif
+    const QString path = QFileDialog::getSaveFileName(
+        this, Tr("Save Picture"), InDocumentsFolder(Tr("Sky View") + ".png"), filters, &selected);
     if (path.isEmpty())
         return;
     QString file = path;
