@@ -115,7 +115,7 @@ Diese Zeilen wurden ausgelassen; der Rest der Datei wurde importiert.</translati
     <message>
         <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="164"/>
         <source>%1 geostationary objects in the file, %2 of them matched with the satellite database. Checked rows differ from their slot by more than 0.05%3.</source>
-        <translation>%1 geostationäre Objekte in der Datei, davon %2 einem Satelliten der Satellitendatenbank zugeordnet. Markierte Zeilen weichen um mehr als 0,05%3 von ihrer Orbitposition ab.</translation>
+        <translation>%1 geostationäre Objekte in der Datei, davon %2 einem Satelliten der Satellitendatenbank zugeordnet. Angekreuzte Zeilen weichen um mehr als 0,05%3 von ihrer Orbitposition ab.</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/Archive.cpp" line="41"/>
@@ -282,7 +282,7 @@ Die hier erstellte Fassung behalten?</translation>
     <message>
         <location filename="../src/ui/satellites/SatelliteInfoPane.cpp" line="41"/>
         <source>&amp;Detailed Report...</source>
-        <translation>&amp;Detailbericht...</translation>
+        <translation>Detailbe&amp;richt...</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="99"/>
@@ -1020,7 +1020,7 @@ Die hier erstellte Fassung behalten?</translation>
     <message>
         <location filename="../src/ui/orbits/OrbitsDlg.cpp" line="65"/>
         <source>Each geostationary object of the file and the satellite of the database it was matched with. Checked rows get the object's longitude as their slot.</source>
-        <translation>Jedes geostationäre Objekt der Datei und der Satellit der Datenbank, dem es zugeordnet wurde. Markierte Zeilen erhalten die Länge des Objekts als Orbitposition.</translation>
+        <translation>Jedes geostationäre Objekt der Datei und der Satellit der Datenbank, dem es zugeordnet wurde. Angekreuzte Zeilen erhalten die Länge des Objekts als Orbitposition.</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="417"/>
@@ -2005,7 +2005,7 @@ Ein leerer Arbeitsbereich wird geöffnet.</translation>
     <message>
         <location filename="../src/ui/satellites/SunOutageDlg.cpp" line="95"/>
         <source>The clock that the local columns follow: this computer's, or a fixed offset from UTC such as the site's own.</source>
-        <translation>Die Uhr, nach der sich die Ortszeit-Spalten richten: die dieses Computers oder ein fester Abstand zu UTC, etwa der des Standorts.</translation>
+        <translation>Die Uhr, nach der sich die Ortszeit-Spalten richten: die dieses Computers oder eine feste Zeitverschiebung gegenüber UTC, etwa die des Standorts.</translation>
     </message>
     <message>
         <location filename="../src/ui/satellites/AimingSection.cpp" line="56"/>
