@@ -443,12 +443,12 @@ Keep the version made here?</source>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="26"/>
         <source>&amp;Remove Location from Workspace	Ctrl+X or Del</source>
-        <translation>&amp;Quitar ubicación del espacio de trabajo	Ctrl+X o Del</translation>
+        <translation>&amp;Quitar ubicación del espacio de trabajo	Ctrl+X o Supr</translation>
     </message>
     <message>
         <location filename="../src/core/framework/StringTable.cpp" line="23"/>
         <source>&amp;Remove Satellite from Workspace	Ctrl+X or Del</source>
-        <translation>&amp;Quitar satélite del espacio de trabajo	Ctrl+X o Del</translation>
+        <translation>&amp;Quitar satélite del espacio de trabajo	Ctrl+X o Supr</translation>
     </message>
     <message>
         <location filename="../src/ui/app/MainFrame.cpp" line="387"/>
@@ -2010,7 +2010,7 @@ Se abre un espacio de trabajo vacío.</translation>
     <message>
         <location filename="../src/ui/satellites/AimingSection.cpp" line="56"/>
         <source>The dish's offset angle in degrees: 22.6 for a usual offset dish, 0 for a prime-focus dish</source>
-        <translation>Ángulo de offset de la antena en grados: 22.6 para una antena offset habitual, 0 para una antena de foco primario</translation>
+        <translation>Ángulo de offset de la antena en grados: 22,6 para una antena offset habitual, 0 para una antena de foco primario</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="246"/>
