@@ -2010,7 +2010,7 @@ Ouverture d'un espace de travail vide.</translation>
     <message>
         <location filename="../src/ui/satellites/AimingSection.cpp" line="56"/>
         <source>The dish's offset angle in degrees: 22.6 for a usual offset dish, 0 for a prime-focus dish</source>
-        <translation>L'angle d'offset de la parabole en degrés : 22.6 pour une parabole offset courante, 0 pour une parabole à foyer primaire</translation>
+        <translation>L'angle d'offset de la parabole en degrés : 22,6 pour une parabole offset courante, 0 pour une parabole à foyer primaire</translation>
     </message>
     <message>
         <location filename="../src/ui/sites/FindPlaceDlg.cpp" line="246"/>
