@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -306,3 +307,40 @@ TEST_F(TranslationFitTest, MeasureCatchesACutButtonAndLabel) {
 }
 
 }  // namespace
+
+// Help > Language lists the system's language and every shipped one by its
+// own name; a choice is kept in the settings file for the next start, and
+// "System Default" removes it.
+TEST_F(TranslationFitTest, HelpLanguageKeepsTheChoiceForTheNextStart) {
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    auto* menu = frame->findChild<QMenu*>("languageMenu");
+    ASSERT_NE(menu, nullptr);
+    QStringList names;
+    QAction* german = nullptr;
+    QAction* system = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        names << action->text();
+        if (action->text() == "Deutsch")
+            german = action;
+        if (action->text() == "System Default")
+            system = action;
+    }
+    for (const char* name :
+         {"System Default", "English", "Deutsch", "espa\u00f1ol", "fran\u00e7ais", "italiano", "polski",
+          "T\u00fcrk\u00e7e", "\u0627\u0644\u0639\u0631\u0628\u064a\u0629"}) {
+        const QString wanted = QString::fromUtf8(name);
+        EXPECT_TRUE(names.contains(wanted, Qt::CaseInsensitive)) << name;
+    }
+    ASSERT_TRUE(german && system);
+    EXPECT_TRUE(system->isChecked());
+
+    german->trigger();
+    EXPECT_EQ(language::Requested({"tilvex"}, QString::fromStdString(settings.string())), "de");
+    ASSERT_FALSE(messages->Texts().empty());
+    EXPECT_NE(messages->Texts().back().find("Deutsch"), std::string::npos);
+    system->trigger();
+    EXPECT_EQ(language::Requested({"tilvex"}, QString::fromStdString(settings.string())), "");
+}

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -70,6 +71,20 @@ QString Choose(const QString& requested, const QStringList& available, const QSt
 }
 
 QString NativeName(const QString& code) {
+    // Qt's names carry a country for some ("American English", "español de
+    // España"); a menu of languages wants the language alone.
+    static const QHash<QString, QString> names{
+        {"en", "English"},
+        {"de", "Deutsch"},
+        {"es", QString::fromUtf8("Espa\u00f1ol")},
+        {"fr", QString::fromUtf8("Fran\u00e7ais")},
+        {"it", "Italiano"},
+        {"pl", "Polski"},
+        {"tr", QString::fromUtf8("T\u00fcrk\u00e7e")},
+        {"ar", QString::fromUtf8("\u0627\u0644\u0639\u0631\u0628\u064a\u0629")},
+    };
+    if (const auto it = names.find(code); it != names.end())
+        return *it;
     const QString name = QLocale(code).nativeLanguageName();
     if (name.isEmpty())
         return code;
