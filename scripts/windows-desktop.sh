@@ -213,11 +213,9 @@ done
   d="${d#./}"
   printf 'RMDir "$INSTDIR\\%s"\n' "${d//\//\\}" >>"$lists/unfiles.nsh"
 done
-convert "$root/resources/icons/hicolor/256x256/apps/"*.png "$root/resources/icons/hicolor/48x48/apps/"*.png \
-  "$root/resources/icons/hicolor/32x32/apps/"*.png "$root/resources/icons/hicolor/16x16/apps/"*.png "$lists/tilvex.ico"
 setup="$setupdir/Tilvex-Setup-$version.exe"
 makensis -V2 -DVERSION="$version" -DOUTFILE="$setup" -DFILES="$lists/files.nsh" \
-  -DUNFILES="$lists/unfiles.nsh" -DICON="$lists/tilvex.ico" dist/windows/tilvex.nsi
+  -DUNFILES="$lists/unfiles.nsh" -DICON="$root/dist/windows/tilvex.ico" dist/windows/tilvex.nsi
 ls -l "$setup"
 setup_done=$(date +%s)
 
