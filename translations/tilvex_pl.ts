@@ -47,12 +47,12 @@ odpowiednio zamienione.</translation>
     <message>
         <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
         <source> clockwise</source>
-        <translation> zgodnie z ruchem wskazówek zegara</translation>
+        <translation> zgodnie z zegarem</translation>
     </message>
     <message>
         <location filename="../src/core/satellites/LnbSkew.cpp" line="55"/>
         <source> counter-clockwise</source>
-        <translation> przeciwnie do ruchu wskazówek zegara</translation>
+        <translation> przeciwnie do zegara</translation>
     </message>
     <message>
         <location filename="../src/core/workspace/EditorRules.cpp" line="22"/>

@@ -5,12 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,16 +27,22 @@
 #include <memory>
 
 #include "UiSupport.h"
+#include "core/horizon/HorizonProfile.h"
 #include "core/locations/LocationDatabase.h"
+#include "core/reports/AimPage.h"
+#include "core/reports/Report.h"
 #include "core/satellites/SatelliteDatabase.h"
 #include "core/workspace/TilvexDoc.h"
 #include "ui/app/AboutDlg.h"
 #include "ui/display/GridOptionsDlg.h"
+#include "ui/display/TilvexView.h"
 #include "ui/framework/QtText.h"
 #include "ui/horizon/HorizonDlg.h"
 #include "ui/locations/LocationEditorDlg.h"
 #include "ui/orbits/OrbitsDlg.h"
 #include "ui/printing/PrintOptionsDlg.h"
+#include "ui/printing/ReportPainter.h"
+#include "ui/satellites/AimingSection.h"
 #include "ui/satellites/SatelliteDetailsDlg.h"
 #include "ui/satellites/SatelliteEditorDlg.h"
 #include "ui/satellites/SunOutageDlg.h"
@@ -343,4 +353,58 @@ TEST_F(TranslationFitTest, HelpLanguageKeepsTheChoiceForTheNextStart) {
     EXPECT_NE(messages->Texts().back().find("Deutsch"), std::string::npos);
     system->trigger();
     EXPECT_EQ(language::Requested({"tilvex"}, QString::fromStdString(settings.string())), "");
+}
+
+// The printed pages in every language: each heading fits its column, each
+// header line the band, on the look-angle report (with a Clearance column)
+// and on the aiming sheet.
+TEST_F(TranslationFitTest, PrintedTextsFitTheirColumnsInEveryLanguage) {
+    QStringList cuts;
+    for (const QString& code : ShippedLanguages()) {
+        const ScopedLanguage language(code);
+        CMainFrame* frame = Start();
+        ASSERT_NE(frame, nullptr);
+        ReportJobInput input = frame->GetLookAngleViewPane()->PrintJobInput();
+        input.currentLocationOnly = false;
+        ASSERT_TRUE(input.currentLocation);
+        CHorizonProfile horizon;
+        EXPECT_FALSE(horizon.AddPoint({180.0, 5.0}));
+        input.horizons[input.currentLocation->GetName()] = horizon;
+
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        const ReportJobInput measured = MeasuredReportInput(writer, input);
+        const CReportJob job(measured);
+        QPainter painter(&writer);
+        auto note = [&](const std::vector<ReportText>& texts, const char* where) {
+            for (const ReportText& text : texts)
+                cuts << code + ", " + where + ": " + FromCp1252(text.text);
+        };
+        CReportPainter report(painter, writer, measured.face, job.TableFontHeight());
+        ASSERT_GT(job.PageCount(), 0);
+        for (int page = 1; page <= job.PageCount(); ++page)
+            note(report.CutTexts(job.Page(page)), "look-angle report");
+
+        {  // the dialog goes before the window that owns it
+            CSatelliteDetailsDlg details(frame);
+            details.SetData(frame->GetSatelliteDatabase()->FindSatellite("Galaxy 19"), input.currentLocation,
+                            0, frame->GetSatelliteDatabase());
+            details.OnInitDialog();
+            auto* aiming = details.findChild<CAimingSection*>();
+            ASSERT_NE(aiming, nullptr);
+            AimPageInput sheet = aiming->PageInput();
+            const std::string face = ToCp1252(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+            const ReportDevice measures = MeasureReportDevice(writer, face, 0);
+            sheet.pageWidth = measures.pageWidth;
+            sheet.pageHeight = measures.pageHeight;
+            sheet.printableTop = measures.printableTop;
+            const AimPageLayout layout = LayOutAimPage(sheet);
+            note(CReportPainter(painter, writer, face, layout.valueFontHeight).CutTexts(layout.page),
+                 "aiming sheet");
+        }
+        painter.end();
+        Stop();
+    }
+    EXPECT_TRUE(cuts.isEmpty()) << cuts.size() << " printed texts cut:\n" << cuts.join('\n').toStdString();
 }

@@ -73,6 +73,32 @@ const QFont& CReportPainter::FontOf(ReportFont font) const {
     return m_table;
 }
 
+std::pair<double, double> CReportPainter::Place(const ReportText& t, const QString& text) {
+    m_painter.setFont(FontOf(t.font));
+    const double width = m_painter.fontMetrics().horizontalAdvance(text);
+    double x = X(t.x);
+    if (t.align == ReportAlign::Center)
+        x -= width / 2;
+    else if (t.align == ReportAlign::Right)
+        x -= width;
+    return {x, width};
+}
+
+std::vector<ReportText> CReportPainter::CutTexts(const ReportPage& page) {
+    std::vector<ReportText> cut;
+    m_painter.save();
+    for (const ReportText& t : page.texts) {
+        if (t.text.empty())
+            continue;
+        const auto [x, width] = Place(t, FromCp1252(t.text));
+        // Half a device unit either way is rounding, not a cut.
+        if (x < X(t.clip.left) - 0.5 || x + width > X(t.clip.right) + 0.5)
+            cut.push_back(t);
+    }
+    m_painter.restore();
+    return cut;
+}
+
 void CReportPainter::Draw(const ReportPage& page) {
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -94,16 +120,9 @@ void CReportPainter::Draw(const ReportPage& page) {
     for (const ReportText& t : page.texts) {
         if (t.text.empty())
             continue;
-        const QFont& font = FontOf(t.font);
-        m_painter.setFont(font);
-        const QFontMetricsF metrics = m_painter.fontMetrics();
         const QString text = FromCp1252(t.text);
-        const double width = metrics.horizontalAdvance(text);
-        double x = X(t.x);
-        if (t.align == ReportAlign::Center)
-            x -= width / 2;
-        else if (t.align == ReportAlign::Right)
-            x -= width;
+        const auto [x, width] = Place(t, text);
+        const QFontMetricsF metrics = m_painter.fontMetrics();
         const ReportRect& c = t.clip;
         m_painter.setClipRect(QRectF(QPointF(X(c.left), Y(c.top)), QPointF(X(c.right), Y(c.bottom))));
         m_painter.drawText(QPointF(x, Y(t.y) + metrics.ascent()), text);

@@ -6,6 +6,8 @@
 
 #include <QFont>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/reports/Report.h"
 
@@ -36,8 +38,14 @@ public:
                    int tableFontHeight);
 
     void Draw(const ReportPage& page);
+    // The page's texts that their clip would cut: a heading too wide for its
+    // column, a header line wider than the band.
+    std::vector<ReportText> CutTexts(const ReportPage& page);
 
 private:
+    // Sets the text's font; gives where the text starts and how wide it is,
+    // in device units.
+    std::pair<double, double> Place(const ReportText& t, const QString& text);
     double X(int x) const { return x * m_scaleX; }
     double Y(int y) const { return -y * m_scaleY; }
     const QFont& FontOf(ReportFont font) const;
