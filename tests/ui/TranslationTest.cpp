@@ -69,6 +69,8 @@ TEST(TranslationTest, LanguageIsChosenFromTheLineTheSettingsOrTheSystem) {
     EXPECT_EQ(language::Choose("de_DE", available, {"ar-EG"}), "de");
     EXPECT_EQ(language::Choose("", available, {"pl-PL", "ar-EG", "en-US"}), "ar");
     EXPECT_EQ(language::Choose("xx", available, {"C"}), "en");
+    EXPECT_EQ(language::Matching("ar-EG", available), "ar");
+    EXPECT_EQ(language::Matching("xx", available), "");
 
     EXPECT_EQ(language::OptionValue({"tilvex", "--language", "tr"}, "--language"), "tr");
     EXPECT_EQ(language::OptionValue({"tilvex", "--nosplash", "--language=ar"}, "--language"), "ar");

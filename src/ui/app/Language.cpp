@@ -61,12 +61,16 @@ QStringList Available(const QStringList& dataDirs) {
     return codes;
 }
 
+QString Matching(const QString& code, const QStringList& available) {
+    return !code.isEmpty() && available.contains(BaseCode(code)) ? BaseCode(code) : QString();
+}
+
 QString Choose(const QString& requested, const QStringList& available, const QStringList& systemLanguages) {
-    if (!requested.isEmpty() && available.contains(BaseCode(requested)))
-        return BaseCode(requested);
+    if (const QString match = Matching(requested, available); !match.isEmpty())
+        return match;
     for (const QString& system : systemLanguages)
-        if (available.contains(BaseCode(system)))
-            return BaseCode(system);
+        if (const QString match = Matching(system, available); !match.isEmpty())
+            return match;
     return "en";
 }
 

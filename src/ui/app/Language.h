@@ -25,6 +25,10 @@ QString Requested(const QStringList& arguments, const QString& defaultSettingsFi
 // English and every translation in the shipped data's translations folder.
 QStringList Available(const QStringList& dataDirs);
 
+// The available language a code names ("de_DE", "de-DE" and "de" name
+// "de"), or an empty text.
+QString Matching(const QString& code, const QStringList& available);
+
 // The language to use: requested when it is one of the available ones,
 // else the first of the system's languages that is, else English.
 QString Choose(const QString& requested, const QStringList& available, const QStringList& systemLanguages);

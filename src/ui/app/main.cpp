@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     const QStringList available = language::Available(dataDirs);
     const QString requested = language::Requested(arguments, CTilvexApp::DefaultSettingsFile());
     language::Install(language::Choose(requested, available, QLocale::system().uiLanguages()), dataDirs);
-    if (!requested.isEmpty() && language::Current() != language::Choose(requested, available, {}))
+    if (!requested.isEmpty() && language::Matching(requested, available).isEmpty())
         std::fprintf(stderr, "tilvex: %s\n",
                      qPrintable(Tr("there is no translation for \"%1\"; the languages are %2")
                                     .arg(requested, available.join(", "))));
