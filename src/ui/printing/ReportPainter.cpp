@@ -3,7 +3,9 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <cmath>
 #include <cstdlib>
@@ -117,6 +119,7 @@ void CReportPainter::Draw(const ReportPage& page) {
         m_painter.drawLine(QPointF(X(line.x1), Y(line.y1)), QPointF(X(line.x2), Y(line.y2)));
     }
     m_painter.setPen(Qt::black);
+    const bool preview = m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Picture;
     for (const ReportText& t : page.texts) {
         if (t.text.empty())
             continue;
@@ -125,7 +128,19 @@ void CReportPainter::Draw(const ReportPage& page) {
         const QFontMetricsF metrics = m_painter.fontMetrics();
         const ReportRect& c = t.clip;
         m_painter.setClipRect(QRectF(QPointF(X(c.left), Y(c.top)), QPointF(X(c.right), Y(c.bottom))));
-        m_painter.drawText(QPointF(x, Y(t.y) + metrics.ascent()), text);
+        const QPointF baseline(x, Y(t.y) + metrics.ascent());
+        if (preview && text.isRightToLeft()) {
+            // The print preview records each run of a line and replays it
+            // left to right, which moves the colon of an Arabic label to the
+            // far end; outlines keep the line as laid out here.
+            QPainterPath outline;
+            outline.addText(baseline, m_painter.font(), text);
+            m_painter.setRenderHint(QPainter::Antialiasing, true);
+            m_painter.fillPath(outline, m_painter.pen().color());
+            m_painter.setRenderHint(QPainter::Antialiasing, false);
+        } else {
+            m_painter.drawText(baseline, text);
+        }
         m_painter.setClipping(false);
     }
     m_painter.restore();
