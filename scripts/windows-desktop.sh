@@ -22,7 +22,7 @@ toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 mkdir -p "$qtdir/src" "$out" "$setupdir"
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 libgtest-dev qt6-base-dev
-  qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools nsis xvfb xauth imagemagick dpkg-dev)
+  qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools libwine-dev nsis xvfb xauth imagemagick dpkg-dev)
 if ! bash scripts/install-packages.sh "${packages[@]}"; then
   echo "Cannot install ${packages[*]}: no Windows desktop build."
   exit 3
@@ -70,6 +70,34 @@ if grep -q '^#if QT_CONFIG(directwrite)$' "$printengine"; then
   sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' "$printengine"
 fi
 
+# Debian's source leaves out the Wintab headers that the windows platform
+# plugin's tablet support is built with; Wine's (libwine-dev) stand in, with
+# the naming macros of Wine's own headers and
+# the calling convention macro of the original.
+wintab="$qtbase_src/src/3rdparty/wintab"
+if [ ! -f "$wintab/wintab.h" ]; then
+  mkdir -p "$wintab"
+  cp /usr/include/wine/wine/windows/wintab.h "$wintab/wine-wintab.h"
+  cp /usr/include/wine/wine/windows/pktdef.h "$wintab/pktdef.h"
+  cat >"$wintab/wintab.h" <<'WINTAB'
+#pragma once
+#include <windows.h>
+#ifndef WINELIB_NAME_AW
+#  ifdef UNICODE
+#    define WINELIB_NAME_AW(name) name##W
+#  else
+#    define WINELIB_NAME_AW(name) name##A
+#  endif
+#endif
+#ifndef DECL_WINELIB_TYPE_AW
+#  define DECL_WINELIB_TYPE_AW(type) typedef WINELIB_NAME_AW(type) type;
+#endif
+#ifndef API
+#  define API WINAPI
+#endif
+#include "wine-wintab.h"
+WINTAB
+fi
 # Qt's long build runs niced, two jobs at a time: the machine is shared.
 qt_jobs=2
 qt_build() { # module source-dir [cmake options...]
