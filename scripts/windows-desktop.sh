@@ -70,6 +70,19 @@ if grep -q '^#if QT_CONFIG(directwrite)$' "$printengine"; then
   sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' "$printengine"
 fi
 
+# And for the windows plugin's DirectWrite font database, likewise left out.
+integration_cpp="$qtbase_src/src/plugins/platforms/windows/qwindowsintegration.cpp"
+if grep -q '^#if QT_CONFIG(directwrite3)$' "$integration_cpp"; then
+  sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' "$integration_cpp"
+fi
+
+# The same for the windows plugin's software OpenGL check in a build
+# without OpenGL.
+window_cpp="$qtbase_src/src/plugins/platforms/windows/qwindowswindow.cpp"
+if grep -q '^#if QT_CONFIG(dynamicgl)$' "$window_cpp"; then
+  sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' "$window_cpp"
+fi
+
 # Debian's source leaves out the Wintab headers that the windows platform
 # plugin's tablet support is built with; Wine's (libwine-dev) stand in, with
 # the naming macros of Wine's own headers and
