@@ -54,13 +54,13 @@ fi
 
 fetch_source() { # package
   if ! ls -d "$qtdir/src/$1"-*/ >/dev/null 2>&1; then
-    echo "== apt-get source $1"
-    (cd "$qtdir/src" && apt-get source -qq "$1")
+    echo "== apt-get source $1" >&2
+    (cd "$qtdir/src" && apt-get source -qq "$1") >&2 || return 0
   fi
-  ls -d "$qtdir/src/$1"-*/ | head -1
+  ls -d "$qtdir/src/$1"-*/ 2>/dev/null | head -1
 }
 qtbase_src="$(fetch_source qt6-base)"
-qtsvg_src="$(fetch_source qt6-svg || true)"
+qtsvg_src="$(fetch_source qt6-svg)"
 
 # Qt 6.4.2 without Direct2D leaves its DirectWrite font engine out of
 # QtGui, but the Windows print engine still calls it: guard those calls as
