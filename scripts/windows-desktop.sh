@@ -188,7 +188,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   scripts/wine-run.sh wineboot --init >/dev/null 2>&1 || true
 fi
+# Wine's own services start with the first program and outlive it: start
+# them here, away from the build's output pipes (which the build would
+# otherwise wait on), with one server kept for the whole run.
 "$wineserver" -p 60 </dev/null >/dev/null 2>&1 || true
+scripts/wine-run.sh wineboot </dev/null >/dev/null 2>&1 || true
 
 # The programs link the C++ runtime as DLLs, as Qt's DLLs do (one runtime
 # in the process), so the linker flags of the toolchain file are replaced.
