@@ -277,13 +277,15 @@ if [ "$run_tests" = 1 ]; then
   echo "== UI tests under Wine (offscreen)"
   # Not under Wine: SavePictureWritesPngAndSvg needs Qt SVG, which a build
   # without the qt6-svg source lacks.
-  skip=""
-  [ -f "$qtprefix/.qtsvg-installed" ] || skip="SkyViewTest.SavePictureWritesPngAndSvg"
+  # Nor DataSeedingTest.CopiesOnlyMissingFilesFromTheFirstFolderHoldingThem:
+  # it makes a symbolic link, which Wine does not implement.
+  skip="DataSeedingTest.CopiesOnlyMissingFilesFromTheFirstFolderHoldingThem"
+  [ -f "$qtprefix/.qtsvg-installed" ] || skip="$skip:SkyViewTest.SavePictureWritesPngAndSvg"
   # Qt's offscreen platform on Windows reads the fonts of one folder: the
   # same DejaVu fonts as the tests on Linux.
   QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu' \
     scripts/wine-run.sh "$out/tilvex_ui_tests.exe" \
-    --gtest_filter="*${skip:+-$skip}" 2>&1 | tee "$out/ui-tests.log" | grep -E '^\[ *(FAILED|PASSED|SKIPPED|==========) *\]' || true
+    --gtest_filter="*-$skip" 2>&1 | tee "$out/ui-tests.log" | grep -E '^\[ *(FAILED|PASSED|SKIPPED|==========) *\]' || true
   grep -q '^\[  PASSED  \]' "$out/ui-tests.log" && ! grep -q '^\[  FAILED  \]' "$out/ui-tests.log" || status=1
 
   echo "== The built tilvex.exe on a virtual X display"
