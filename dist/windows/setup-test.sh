@@ -8,7 +8,7 @@
 #   bash dist/windows/setup-test.sh SETUP.exe WORK
 set -uo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
-setup="$1" work="$2"
+setup="$(realpath "$1")" work="$(realpath -m "$2")" # Wine wants absolute paths
 rm -rf "$work"
 mkdir -p "$work"
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -53,7 +53,10 @@ check "made the uninstaller" test -f "$dir/Uninstall.exe"
 check ".wrk files open in Tilvex" bash -c "'$here/scripts/wine-run.sh' reg query 'HKLM\\Software\\Classes\\Tilvex.Workspace\\shell\\open\\command' 2>/dev/null | grep -q 'tilvex.exe'"
 check "the command line runs installed, with the installed data" bash -c "'$here/scripts/wine-run.sh' '$dir/bin/tilvex-cli.exe' declination 40N 100W >/dev/null 2>&1"
 
-# The installed program: its window, with the shipped workspace.
+# The installed program: its window, with the shipped workspace.  Wine's
+# services of the commands above have no display: let them end first, or
+# the window would open on their display-less desktop.
+"$wineserver" -w
 check "the installed program shows its main window" \
   bash "$here/dist/windows/wine-window.sh" "$work/installed-window.png" "Tilvex" 'C:\Program Files\Tilvex\bin\tilvex.exe'
 "$wineserver" -w
