@@ -11,14 +11,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <functional>
 
 #include "UiSupport.h"
@@ -46,17 +45,13 @@ const Site kNewYork{"New York, NY", "40.71N", "74.01W", "--magvar 12.6W --magnet
 QStringList CliAngles(const Site& site, const CSatellite& satellite, bool magnetic) {
     const QString slot =
         QString::number(static_cast<double>(satellite.GetSlot())) + (satellite.IsWest() ? "W" : "E");
-    const std::string command = std::string("'") + TILVEX_CLI + "' angles " + site.latitude + " " +
-                                site.longitude + " " + slot.toStdString() + " " +
-                                (magnetic ? site.options : "");
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        std::array<char, 256> buffer{};
-        std::size_t n;
-        while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-            out.append(buffer.data(), n);
-        ::pclose(pipe);
-    }
+    QStringList arguments{"angles", site.latitude, site.longitude, slot};
+    if (magnetic)
+        arguments += QString(site.options).split(' ');
+    QProcess cli;
+    cli.start(TILVEX_CLI, arguments);
+    cli.waitForFinished();
+    const QByteArray out = cli.readAllStandardOutput();
     return QString::fromUtf8(out).trimmed().split('\t');
 }
 
@@ -421,7 +416,9 @@ TEST_F(GridTest, LongNamesAreClippedNotShortened) {
     option.initFrom(grid->viewport());
     option.state &= ~QStyle::State_Selected;
     option.rect = QRect(QPoint(0, 0), grid->itemDelegate()->sizeHint(option, index));
-    option.rect.setWidth(grid->viewport()->width());
+    // As wide as the grid, but never so wide that the name fits half of it
+    // (styles differ in the width they leave the rows).
+    option.rect.setWidth(std::min(grid->viewport()->width(), grid->fontMetrics().horizontalAdvance(name)));
     const QRect r = option.rect;
     const int q = r.width() / 4;
     const QRect nameCell(QPoint(r.left() + 1, r.top() + 1), QPoint(r.left() + 2 * q - 2, r.bottom() - 1));
