@@ -180,6 +180,9 @@ TEST_F(PrintTest, PrintCommandsNeedACurrentLocationAndAGridRow) {
     EXPECT_FALSE(frame->Action(ids::ID_FILE_PRINT_PREVIEW)->isEnabled());
 
     // Print Setup shows the page setup of the program's printer.
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Print Setup is the system's own dialog on Windows, which a test cannot answer";
+#endif
     int setups = 0;
     ModalDriver setup([&setups](QWidget* modal) {
         if (!qobject_cast<QPageSetupDialog*>(modal))
