@@ -12,7 +12,37 @@
 #include "ui/app/TilvexApp.h"
 #include "ui/framework/QtText.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+namespace {
+
+// A window program on Windows starts without a console. Started from a
+// command prompt, it writes its usage, version and warnings to that
+// prompt's console, unless they were sent elsewhere.
+void UseTheConsoleItWasStartedFrom() {
+    const auto unset = [](DWORD which) {
+        const HANDLE handle = GetStdHandle(which);
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE ||
+               GetFileType(handle) == FILE_TYPE_UNKNOWN;
+    };
+    const bool noOutput = unset(STD_OUTPUT_HANDLE);
+    const bool noErrors = unset(STD_ERROR_HANDLE);
+    if ((!noOutput && !noErrors) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (noOutput && std::freopen("CONOUT$", "w", stdout))
+        std::setvbuf(stdout, nullptr, _IONBF, 0);
+    if (noErrors && std::freopen("CONOUT$", "w", stderr))
+        std::setvbuf(stderr, nullptr, _IONBF, 0);
+}
+
+}  // namespace
+#endif
+
 int main(int argc, char** argv) {
+#ifdef Q_OS_WIN
+    UseTheConsoleItWasStartedFrom();
+#endif
     IgnoreFileSizeSignal();
     // --help and --version only print: Qt's minimal platform, which needs no
     // display, serves them (with the usage translated like the windows).
