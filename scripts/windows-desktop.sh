@@ -275,21 +275,11 @@ setup_done=$(date +%s)
 status=0
 if [ "$run_tests" = 1 ]; then
   echo "== UI tests under Wine (offscreen)"
-  # Not under Wine: SavePictureWritesPngAndSvg needs Qt SVG, which a build
-  # without the qt6-svg source lacks.
-  # Nor DataSeedingTest.CopiesOnlyMissingFilesFromTheFirstFolderHoldingThem:
-  # it makes a symbolic link, which Wine does not implement.
-  # Nor the grid tests that check each row against tilvex-cli: they run it
-  # through a POSIX shell's quoting, which cmd.exe does not read.
-  skip="DataSeedingTest.CopiesOnlyMissingFilesFromTheFirstFolderHoldingThem"
-  skip="$skip:GridTest.RowsFollowTheSlotsAndShowTheAnglesOfTheSite:GridTest.ChoosingALocationRecomputesEveryRow"
-  skip="$skip:GridTest.TrueAzimuthFromTheOptionsDialog"
-  [ -f "$qtprefix/.qtsvg-installed" ] || skip="$skip:SkyViewTest.SavePictureWritesPngAndSvg"
-  # Qt's offscreen platform on Windows reads the fonts of one folder: the
-  # same DejaVu fonts as the tests on Linux.
-  QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu' \
-    scripts/wine-run.sh "$out/tilvex_ui_tests.exe" \
-    --gtest_filter="*-$skip" 2>&1 | tee "$out/ui-tests.log" | grep -E '^\[ *(FAILED|PASSED|SKIPPED|==========) *\]' || true
+  # Qt's offscreen platform on Windows reads the fonts of one folder, named
+  # by QT_QPA_FONTDIR: the same DejaVu fonts as the tests on Linux. Wine
+  # keeps QT_ variables to itself and hands WINEQT_ ones on without WINE.
+  WINEQT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu' scripts/wine-run.sh "$out/tilvex_ui_tests.exe" 2>&1 |
+    tee "$out/ui-tests.log" | grep -E '^\[ *(FAILED|PASSED|SKIPPED|==========) *\]' || true
   grep -q '^\[  PASSED  \]' "$out/ui-tests.log" && ! grep -q '^\[  FAILED  \]' "$out/ui-tests.log" || status=1
 
   echo "== The built tilvex.exe on a virtual X display"
