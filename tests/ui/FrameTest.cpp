@@ -28,6 +28,7 @@
 #include "ui/app/SplashWnd.h"
 #include "ui/app/UserFolders.h"
 #include "ui/display/ArcGrid.h"
+#include "ui/display/TilvexView.h"
 #include "ui/framework/QtText.h"
 #include "ui/locations/LocationTree.h"
 
@@ -164,6 +165,42 @@ TEST_F(FrameTest, WindowStoredBeyondTheScreenIsBroughtWhollyBack) {
         << frame->geometry().x() << "," << frame->geometry().width();
     EXPECT_GT(frame->width(), 100);
     EXPECT_GT(frame->height(), 100);
+}
+
+// A system font wider than the default window was made for: the first start
+// grows the window until the panes show whole; a remembered size is kept.
+TEST_F(FrameTest, FirstStartGrowsTheWindowToHoldThePanes) {
+    const QFont font = QApplication::font();
+    struct Restore {
+        QFont font;
+        ~Restore() { QApplication::setFont(font); }
+    } restore{font};
+    QFont wider = font;
+    wider.setPointSizeF(font.pointSizeF() * 1.25);
+    QApplication::setFont(wider);
+
+    CMainFrame* frame = Start();
+    ASSERT_NE(frame, nullptr);
+    QApplication::processEvents();
+    const auto* view = frame->findChild<CTilvexView*>("lookAngleView");
+    ASSERT_NE(view, nullptr);
+    EXPECT_LE(view->Layout().scrollWidth, view->width());
+    EXPECT_LE(view->Layout().scrollHeight, view->height());
+    const QRect grown = frame->geometry();
+    const WindowPlacement standard = frame->CurrentDefaultPlacement();
+    EXPECT_GT(grown.width(), standard.x2 - standard.x1);
+    EXPECT_TRUE(frame->screen()->availableGeometry().contains(grown));
+    Stop();
+
+    const QRect small(40, 30, 620, 410);
+    {
+        CProfile profile(settings.string());
+        WritePlacement(profile, {150, -1, SW_SHOWNORMAL, small.left(), small.top(), small.right() + 1,
+                                 small.bottom() + 1});
+    }
+    frame = Start();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->geometry(), small);
 }
 
 // While the splash is up the window stays hidden; the first key press

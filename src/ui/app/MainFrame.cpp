@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
+#include <algorithm>
 #include <utility>
 
 #include "core/display/DragRecords.h"
@@ -858,16 +859,40 @@ void CMainFrame::RestorePlacement() {
                    : CurrentDefaultPlacement();
     m_splitter->setSizes({std::max(1, p.split), std::max(1, p.x2 - p.x1 - p.split)});
     setGeometry(QRect(QPoint(p.x1, p.y1), QPoint(p.x2 - 1, p.y2 - 1)));
-    if (p.showCmd == SW_SHOWMAXIMIZED)
+    const bool placedBefore = m_pProfile && !m_pProfile->GetProfileString("Startup", "x1", "").empty();
+    if (p.showCmd == SW_SHOWMAXIMIZED) {
         showMaximized();
-    else
+    } else {
         showNormal();
+        if (!placedBefore)
+            GrowToFitTheView();
+    }
     // A message still open from the start-up stays in front of the window.
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->raise();
         modal->activateWindow();
     }
     UpdateFrameTitle();
+}
+
+// The first start: where the system's font makes the panes wider or taller
+// than the default window holds, the window grows to show them whole, as far
+// as the screen allows, and stays centred.
+void CMainFrame::GrowToFitTheView() {
+    const LookAngleLayout& layout = m_view->Layout();
+    const QSize missing(std::max(0, layout.scrollWidth - m_view->width()),
+                        std::max(0, layout.scrollHeight - m_view->height()));
+    const QScreen* shown = screen();
+    if (missing.isNull() || !shown)
+        return;
+    const QRect available = shown->availableGeometry();
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    QRect grown = geometry();
+    grown.setSize((grown.size() + missing).boundedTo(available.size() - frameExtra));
+    grown.moveCenter(geometry().center());
+    grown.moveLeft(std::clamp(grown.left(), available.left(), available.right() + 1 - grown.width()));
+    grown.moveTop(std::clamp(grown.top(), available.top(), available.bottom() + 1 - grown.height()));
+    setGeometry(grown);
 }
 
 void CMainFrame::SavePlacement() {

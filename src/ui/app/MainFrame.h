@@ -69,6 +69,7 @@ public:
     // Placement: the first-run defaults follow the font and the screen.
     WindowPlacement CurrentDefaultPlacement() const;
     void RestorePlacement();
+    void GrowToFitTheView();
     void SavePlacement();
     // "<workspace> - Tilvex".
     void UpdateFrameTitle();
