@@ -22,7 +22,7 @@ toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 mkdir -p "$qtdir/src" "$out" "$setupdir"
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 libgtest-dev qt6-base-dev
-  qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools libwine-dev nsis xvfb xauth imagemagick dpkg-dev)
+  qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools libwine-dev fonts-wine nsis xvfb xauth imagemagick dpkg-dev)
 if ! bash scripts/install-packages.sh "${packages[@]}"; then
   echo "Cannot install ${packages[*]}: no Windows desktop build."
   exit 3
@@ -188,6 +188,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   scripts/wine-run.sh wineboot --init >/dev/null 2>&1 || true
 fi
+# Windows' dialog fonts (Tahoma for "MS Shell Dlg"), from fonts-wine, where
+# Windows keeps them: this Wine does not load them from its own data folder.
+cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 # Wine's own services start with the first program and outlive it: start
 # them here, away from the build's output pipes (which the build would
 # otherwise wait on), with one server kept for the whole run.

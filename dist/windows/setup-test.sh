@@ -29,6 +29,8 @@ check() { # description command...
 unix_path() { wine winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 
 wine wineboot --init >/dev/null 2>&1
+# Windows' dialog fonts (Tahoma), where Windows keeps them.
+cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 "$wineserver" -w
 appdata_win=$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
 appdata="$(unix_path "$appdata_win")/Tilvex"

@@ -41,7 +41,9 @@ fi
 # Let the panes fill and the splash go before the picture.
 sleep 8
 import -window root "$picture"
-echo "window '$(xdotool getwindowname "$found")' shown; picture in $picture"
+# The first window found may have been the splash, gone by now.
+found=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -1)
+echo "window '$(xdotool getwindowname "$found" 2>/dev/null)' shown; picture in $picture"
 # Closed as the user would close it (taskkill without /F sends the window's
 # close message), so that it writes its settings; ended if it does not go
 # within 30 s.
