@@ -170,14 +170,7 @@ TEST_F(FrameTest, WindowStoredBeyondTheScreenIsBroughtWhollyBack) {
 // A system font wider than the default window was made for: the first start
 // grows the window until the panes show whole; a remembered size is kept.
 TEST_F(FrameTest, FirstStartGrowsTheWindowToHoldThePanes) {
-    const QFont font = QApplication::font();
-    struct Restore {
-        QFont font;
-        ~Restore() { QApplication::setFont(font); }
-    } restore{font};
-    QFont wider = font;
-    wider.setPointSizeF(font.pointSizeF() * 1.25);
-    QApplication::setFont(wider);
+    const ScopedFontScale wider(1.25);
 
     CMainFrame* frame = Start();
     ASSERT_NE(frame, nullptr);

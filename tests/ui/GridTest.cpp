@@ -361,16 +361,9 @@ TEST_F(GridTest, DeleteAfterTheHighlightWasClearedRemovesNothing) {
 // options button keeps room around its text.  At the default font and at one
 // and a half and twice its size.
 TEST_F(GridTest, HeadingsFitAtEveryFontSize) {
-    const QFont original = QApplication::font();
-    struct Restore {
-        QFont font;
-        ~Restore() { QApplication::setFont(font); }
-    } restore{original};
     for (const double scale : {1.0, 1.5, 2.0}) {
         SCOPED_TRACE(scale);
-        QFont font = original;
-        font.setPointSizeF(original.pointSizeF() * scale);
-        QApplication::setFont(font);
+        const ScopedFontScale font(scale);
         StartProgram();
         std::vector<QRect> texts;
         for (QLabel* label :

@@ -65,6 +65,20 @@ protected:
     }
 };
 
+// The application's font scaled while it lives, then the original back.
+class ScopedFontScale {
+public:
+    const QFont original = QApplication::font();
+    explicit ScopedFontScale(double scale) {
+        QFont font = original;
+        font.setPointSizeF(original.pointSizeF() * scale);
+        QApplication::setFont(font);
+    }
+    ~ScopedFontScale() { QApplication::setFont(original); }
+    ScopedFontScale(const ScopedFontScale&) = delete;
+    ScopedFontScale& operator=(const ScopedFontScale&) = delete;
+};
+
 // The program's translation and Qt's for one language, installed while it
 // lives, with the windows laid out in the language's direction.
 class ScopedLanguage {
