@@ -8,7 +8,6 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -40,6 +39,7 @@
 #include "ui/horizon/HorizonDlg.h"
 #include "ui/locations/LocationEditorDlg.h"
 #include "ui/orbits/OrbitsDlg.h"
+#include "ui/printing/AimPrinting.h"
 #include "ui/printing/PrintOptionsDlg.h"
 #include "ui/printing/ReportPainter.h"
 #include "ui/satellites/AimingSection.h"
@@ -393,14 +393,9 @@ TEST_F(TranslationFitTest, PrintedTextsFitTheirColumnsInEveryLanguage) {
             details.OnInitDialog();
             auto* aiming = details.findChild<CAimingSection*>();
             ASSERT_NE(aiming, nullptr);
-            AimPageInput sheet = aiming->PageInput();
-            const std::string face = ToCp1252(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-            const ReportDevice measures = MeasureReportDevice(writer, face, 0);
-            sheet.pageWidth = measures.pageWidth;
-            sheet.pageHeight = measures.pageHeight;
-            sheet.printableTop = measures.printableTop;
-            const AimPageLayout layout = LayOutAimPage(sheet);
-            note(CReportPainter(painter, writer, face, layout.valueFontHeight).CutTexts(layout.page),
+            const AimSheetLayout sheet = LayOutAimSheet(writer, aiming->PageInput());
+            note(CReportPainter(painter, writer, sheet.face, sheet.layout.valueFontHeight)
+                     .CutTexts(sheet.layout.page),
                  "aiming sheet");
         }
         painter.end();

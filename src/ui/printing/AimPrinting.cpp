@@ -4,22 +4,27 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
+#include <utility>
 
 #include "ui/framework/QtText.h"
 #include "ui/printing/PrintSupport.h"
 #include "ui/printing/ReportPainter.h"
 
-bool PaintAimSheet(QPagedPaintDevice& device, AimPageInput input) {
-    const std::string face = ToCp1252(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+AimSheetLayout LayOutAimSheet(QPagedPaintDevice& device, AimPageInput input) {
+    std::string face = ToCp1252(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
     const ReportDevice measures = MeasureReportDevice(device, face, 0);
     input.pageWidth = measures.pageWidth;
     input.pageHeight = measures.pageHeight;
     input.printableTop = measures.printableTop;
-    const AimPageLayout layout = LayOutAimPage(input);
+    return {std::move(face), LayOutAimPage(input)};
+}
+
+bool PaintAimSheet(QPagedPaintDevice& device, AimPageInput input) {
+    const AimSheetLayout sheet = LayOutAimSheet(device, std::move(input));
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    CReportPainter(painter, device, face, layout.valueFontHeight).Draw(layout.page);
+    CReportPainter(painter, device, sheet.face, sheet.layout.valueFontHeight).Draw(sheet.layout.page);
     return painter.end();
 }
 

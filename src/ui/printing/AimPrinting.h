@@ -7,6 +7,15 @@
 class QPagedPaintDevice;
 class QWidget;
 
+#include <string>
+
+// The page laid out for `device`'s printable area, in the face it prints in.
+struct AimSheetLayout {
+    std::string face;
+    AimPageLayout layout;
+};
+AimSheetLayout LayOutAimSheet(QPagedPaintDevice& device, AimPageInput input);
+
 // Lays the page out for `device`'s printable area and draws it.  False when
 // the device cannot be painted on.
 bool PaintAimSheet(QPagedPaintDevice& device, AimPageInput input);
